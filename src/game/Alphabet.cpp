@@ -1,0 +1,28 @@
+#include "game/Alphabet.h"
+
+namespace lexabit {
+
+namespace {
+constexpr std::array<int, LetterCount> LetterValues = {
+    1, 3, 3, 2, 1, 4, 2, 4, 1, 8, 5, 1, 3, 1, 1, 3, 10, 1, 1, 1, 1, 4, 4, 8, 4, 10};
+} // namespace
+
+std::string LetterOf(int n) {
+    if (n < 1 || n > LetterCount) {
+        return {};
+    }
+    return std::string(1, static_cast<char>('A' + n - 1));
+}
+
+int LetterValue(std::string_view letter) {
+    if (letter.size() != 1 || letter[0] < 'A' || letter[0] > 'Z') {
+        return 0;
+    }
+    return LetterValues[static_cast<std::size_t>(letter[0] - 'A')];
+}
+
+bool IsVowel(std::string_view letter) {
+    return letter == "A" || letter == "E" || letter == "I" || letter == "O" || letter == "U";
+}
+
+} // namespace lexabit

@@ -1,0 +1,89 @@
+#include "game/BoardLayout.h"
+
+#include "game/GameState.h"
+#include "game/NumberText.h"
+
+namespace lexabit {
+
+namespace {
+
+void MoveColumnWithMarker(GameState& state, int column) {
+    if (!state.CardExists(state.MarkerIndex(column))) {
+        return; // nothing dealt yet
+    }
+    CardRecord& marker = state.Card(state.MarkerIndex(column));
+    const ColumnTop top = ColumnPosition(state, column);
+    const float oldLeft = marker.Left;
+    for (int j = 1; j <= state.CardsTotal; ++j) {
+        CardRecord& card = state.Card(j);
+        if (card.Left != oldLeft) {
+            continue;
+        }
+        card.Left = static_cast<float>(top.Left);
+        if (card.Tag == CardTag::Word) {
+            const int k = state.WordCards.PositionOf(j);
+            card.Top = static_cast<float>(top.Top + (k - 1) * 30);
+        } else {
+            card.Top = static_cast<float>(top.Top);
+        }
+    }
+    marker.Left = static_cast<float>(top.Left);
+    marker.Top = static_cast<float>(top.Top);
+}
+
+} // namespace
+
+ColumnTop ColumnPosition(const GameState& state, int column) {
+    const double width = state.Elements.PackBack.Width;
+    const auto centred = RoundHalfEven(state.ScaleWidth / 2 - width / 2);
+    ColumnTop top;
+    top.Left = static_cast<int>(column >= 1 && column <= 7
+                                    ? RoundHalfEven(centred + (column - 4) * (width + 10))
+                                    : centred);
+    top.Top = static_cast<int>(RoundHalfEven(state.ScaleHeight / 3));
+    return top;
+}
+
+bool LayoutApplies(double scaleWidth, double scaleHeight) {
+    return scaleWidth > LayoutMinWidth && scaleHeight > LayoutMinHeight;
+}
+
+void LayoutBoard(GameState& state) {
+    const auto sw = static_cast<double>(RoundHalfEven(state.ScaleWidth));
+    const auto sh = static_cast<double>(RoundHalfEven(state.ScaleHeight));
+    BoardElements& e = state.Elements;
+
+    e.ClickME.Left = sw / 20;
+    e.ClickME.Top = sh / 20;
+    e.Fig.Left = (e.ClickME.Left + e.ClickME.Width) / 2 - e.Fig.Width / 2;
+    e.Fig.Top = (e.ClickME.Top + e.ClickME.Height) / 2 - e.Fig.Height / 2;
+    e.PackBack.Left = sw / 20;
+    e.PackBack.Top = sh / 20;
+    e.ShuffleCards.Left = sw / 20;
+    e.ShuffleCards.Top = sh / 20 + e.PackBack.Height + 5;
+    e.DiscardDeck.Left = sw - e.DiscardDeck.Width - sw / 20;
+    e.DiscardDeck.Top = sh - e.DiscardDeck.Height - sh / 20 - 10;
+    e.WordList.Left = sw - e.WordList.Width;
+    e.WordList.Top = 0;
+    e.CheckWordButton.Left = e.WordList.Left;
+    e.CheckWordButton.Top = e.WordList.Height;
+    e.WordLabel.Left = sw / 2 - e.WordLabel.Width / 2;
+    e.WordLabel.Top = 10;
+    e.PointsLabel.Left = e.WordLabel.Left;
+    e.PointsLabel.Top = e.WordLabel.Height;
+    e.StatusBar.Left = 0;
+    e.StatusBar.Top = sh - e.StatusBar.Height;
+
+    for (int i = 1; i <= state.CardsTotal && state.CardExists(i); ++i) {
+        CardRecord& card = state.Card(i);
+        if (card.Tag == CardTag::Pack) {
+            card.Left = static_cast<float>(e.PackBack.Left);
+            card.Top = static_cast<float>(e.PackBack.Top);
+        }
+    }
+    for (int column = 1; column <= 7; ++column) {
+        MoveColumnWithMarker(state, column);
+    }
+}
+
+} // namespace lexabit

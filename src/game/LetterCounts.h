@@ -1,0 +1,23 @@
+#pragma once
+
+#include "game/Alphabet.h"
+
+#include <array>
+#include <string>
+
+namespace lexabit {
+
+using LetterCountTexts = std::array<std::string, LetterCount>;
+using LetterCountValues = std::array<int, LetterCount>;
+
+// The highest count one letter may have, so that any total fits a 16-bit number.
+inline constexpr int MaxLetterCount = 999;
+
+// Reads the 26 count fields: each as a decimal number from its beginning, rounded
+// halves to even, kept within -999..999.
+LetterCountValues ReadLetterCounts(const LetterCountTexts& texts);
+int SumOfCounts(const LetterCountValues& counts);
+// The count fields of a standard pack.
+LetterCountTexts StandardLetterCountTexts();
+
+} // namespace lexabit

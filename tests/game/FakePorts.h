@@ -1,0 +1,64 @@
+#pragma once
+
+#include "game/Ports.h"
+
+#include <cstddef>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace lexabit::testing {
+
+// Hands out the fractions it was given, in order, then fails the test loudly.
+class ScriptedRandom final : public RandomSource {
+public:
+    explicit ScriptedRandom(std::vector<double> fractions) : fractions_(std::move(fractions)) {}
+    void SeedFromClock() override { ++seeds; }
+    double Fraction() override {
+        if (next_ >= fractions_.size()) {
+            throw std::runtime_error("scripted random ran out of fractions");
+        }
+        return fractions_[next_++];
+    }
+    std::size_t used() const { return next_; }
+    int seeds = 0;
+
+private:
+    std::vector<double> fractions_;
+    std::size_t next_ = 0;
+};
+
+// The fraction that draws letter number n (1..26) from "whole part of (f * 26) + 1".
+inline double LetterDraw(int n) { return (n - 1 + 0.5) / 26.0; }
+// The fraction that draws the whole number k (1..4) from "whole part of (f * 4) + 1".
+inline double QuarterDraw(int k) { return (k - 1 + 0.5) / 4.0; }
+
+class FakeClock final : public Clock {
+public:
+    GameTime Now() const override { return now; }
+    void Advance(int seconds) { now += std::chrono::seconds(seconds); }
+    GameTime now{std::chrono::seconds(1'800'000'000)};
+};
+
+// Records what the rules asked of the screen and the speakers.
+class RecordingEffects final : public Effects {
+public:
+    struct Glide {
+        int index;
+        double left;
+        double top;
+        int steps;
+    };
+    void GlideCard(int index, double left, double top, int steps) override {
+        glides.push_back({index, left, top, steps});
+    }
+    void PlaySound(const std::string& name) override { sounds.push_back(name); }
+    void Repaint() override { ++repaints; }
+
+    std::vector<Glide> glides;
+    std::vector<std::string> sounds;
+    int repaints = 0;
+};
+
+} // namespace lexabit::testing
