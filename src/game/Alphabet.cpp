@@ -3,8 +3,8 @@
 namespace lexabit {
 
 namespace {
-constexpr std::array<int, LetterCount> LetterValues = {
-    1, 3, 3, 2, 1, 4, 2, 4, 1, 8, 5, 1, 3, 1, 1, 3, 10, 1, 1, 1, 1, 4, 4, 8, 4, 10};
+constexpr std::array<int, LetterCount> LetterValues = {1, 3, 3, 2,  1, 4, 2, 4, 1, 8, 5, 1, 3,
+                                                       1, 1, 3, 10, 1, 1, 1, 1, 4, 4, 8, 4, 10};
 } // namespace
 
 std::string LetterOf(int n) {

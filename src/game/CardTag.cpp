@@ -2,7 +2,9 @@
 
 namespace lexabit {
 
-std::string tagText(CardTag tag) { return std::to_string(static_cast<int>(tag)); }
+std::string tagText(CardTag tag) {
+    return std::to_string(static_cast<int>(tag));
+}
 
 std::optional<CardTag> tagFromText(std::string_view text) {
     for (const CardTag tag :

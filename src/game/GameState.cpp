@@ -5,7 +5,9 @@
 
 namespace lexabit {
 
-GameState::GameState() { CreateCard(0); }
+GameState::GameState() {
+    CreateCard(0);
+}
 
 void GameState::CreateCard(int index) {
     if (index < 0) {

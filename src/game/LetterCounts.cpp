@@ -10,8 +10,8 @@ namespace lexabit {
 LetterCountValues ReadLetterCounts(const LetterCountTexts& texts) {
     LetterCountValues counts{};
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        const double value = std::clamp(LeadingNumber(texts[i]), -1.0 * MaxLetterCount,
-                                        1.0 * MaxLetterCount);
+        const double value =
+            std::clamp(LeadingNumber(texts[i]), -1.0 * MaxLetterCount, 1.0 * MaxLetterCount);
         counts[i] = static_cast<int>(RoundHalfEven(value));
     }
     return counts;

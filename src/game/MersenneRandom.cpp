@@ -4,7 +4,9 @@
 
 namespace lexabit {
 
-MersenneRandom::MersenneRandom() { SeedFromClock(); }
+MersenneRandom::MersenneRandom() {
+    SeedFromClock();
+}
 
 void MersenneRandom::SeedFromClock() {
     const auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();

@@ -5,7 +5,9 @@
 
 namespace lexabit {
 
-long long RoundHalfEven(double value) { return static_cast<long long>(std::nearbyint(value)); }
+long long RoundHalfEven(double value) {
+    return static_cast<long long>(std::nearbyint(value));
+}
 
 std::string NumberText(long long value) {
     return value < 0 ? std::to_string(value) : " " + std::to_string(value);

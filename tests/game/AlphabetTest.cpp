@@ -1,4 +1,5 @@
 #include "game/Alphabet.h"
+
 #include "game/LetterCounts.h"
 #include "game/NumberText.h"
 

@@ -1,4 +1,5 @@
 #include "game/BoardLayout.h"
+
 #include "game/Deal.h"
 #include "game/GameState.h"
 #include "game/MersenneRandom.h"

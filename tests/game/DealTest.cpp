@@ -1,11 +1,11 @@
+#include "game/Deal.h"
+
 #include "FakePorts.h"
 #include "game/Alphabet.h"
-#include "game/Deal.h"
 #include "game/GameState.h"
 #include "game/MersenneRandom.h"
 
 #include <gtest/gtest.h>
-
 #include <map>
 
 namespace lexabit {
@@ -15,7 +15,9 @@ using testing::LetterDraw;
 using testing::QuarterDraw;
 using testing::ScriptedRandom;
 
-LetterCountValues NoLetters() { return LetterCountValues{}; }
+LetterCountValues NoLetters() {
+    return LetterCountValues{};
+}
 
 void DealWith(GameState& state, const LetterCountValues& counts, RandomSource& random) {
     state.CardsTotal = static_cast<std::int16_t>(SumOfCounts(counts));
@@ -83,8 +85,8 @@ TEST(Deal, ExtraVowelFollowsItsConsonantWithTheNextIndex) {
     counts[2] = 1; // C
     GameState state;
     // B is dealt; X = 1 divides every count, Y = 1 brings an E; then C with X = 2 (2 of 3 no).
-    ScriptedRandom random({LetterDraw(2), QuarterDraw(1), QuarterDraw(1), LetterDraw(3),
-                           QuarterDraw(2)});
+    ScriptedRandom random(
+        {LetterDraw(2), QuarterDraw(1), QuarterDraw(1), LetterDraw(3), QuarterDraw(2)});
     DealWith(state, counts, random);
     ASSERT_EQ(state.CardsTotal, 3);
     EXPECT_EQ(state.Card(1).DataField, "B");
@@ -110,8 +112,8 @@ TEST(Deal, ExtraVowelIsSkippedWhenItsCountIsUsedUp) {
     LetterCountValues counts = NoLetters();
     counts[1] = 2; // B B
     GameState state;
-    ScriptedRandom random({LetterDraw(2), QuarterDraw(1), QuarterDraw(2), LetterDraw(2),
-                           QuarterDraw(3)});
+    ScriptedRandom random(
+        {LetterDraw(2), QuarterDraw(1), QuarterDraw(2), LetterDraw(2), QuarterDraw(3)});
     DealWith(state, counts, random);
     EXPECT_EQ(state.Card(1).DataField, "B");
     EXPECT_EQ(state.Card(2).DataField, "B");
@@ -121,8 +123,8 @@ TEST(Deal, OnlyOneLetterLeftRepeatsEveryOtherDraw) {
     LetterCountValues counts = NoLetters();
     counts[25] = 1; // Z
     GameState state;
-    ScriptedRandom random({LetterDraw(1), LetterDraw(5), LetterDraw(13), LetterDraw(26),
-                           QuarterDraw(3)});
+    ScriptedRandom random(
+        {LetterDraw(1), LetterDraw(5), LetterDraw(13), LetterDraw(26), QuarterDraw(3)});
     DealWith(state, counts, random);
     ASSERT_EQ(state.CardsTotal, 1);
     EXPECT_EQ(state.Card(1).DataField, "Z");

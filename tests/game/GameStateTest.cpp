@@ -1,5 +1,6 @@
-#include "FakePorts.h"
 #include "game/GameState.h"
+
+#include "FakePorts.h"
 #include "game/NewGameReset.h"
 
 #include <gtest/gtest.h>

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "board/GameServices.h"
+
+#include <QApplication>
+#include <QString>
+#include <QTest>
+#include <cstdint>
+
+namespace lexabit::uitest {
+
+// Window tests run on a machine without a display: fall back to the offscreen
+// platform when neither a platform nor a display is given.
+void UseOffscreenWithoutDisplay();
+
+// A clock that stands still until a test winds it on.
+class SettableClock final : public Clock {
+public:
+    GameTime Now() const override { return now; }
+    GameTime now{std::chrono::seconds(1'800'000'000)};
+};
+
+// A seeded random source, a clock standing still and the given program folder
+// (the build's own program folder when empty).
+GameServices TestServices(std::uint64_t seed, const QString& programFolder = {});
+
+// The folder that holds the built program and its data folders.
+QString BuiltProgramFolder();
+
+} // namespace lexabit::uitest
+
+#define LEXABIT_UI_TEST_MAIN(TestClass)                                                            \
+    int main(int argc, char* argv[]) {                                                             \
+        lexabit::uitest::UseOffscreenWithoutDisplay();                                             \
+        QApplication app(argc, argv);                                                              \
+        TestClass test;                                                                            \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    }

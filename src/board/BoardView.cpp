@@ -1,0 +1,179 @@
+#include "board/BoardView.h"
+
+#include "board/Cards.h"
+#include "game/GameState.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace lexabit {
+
+namespace {
+
+QRectF BoxRect(const ElementBox& box) {
+    return {box.Left, box.Top, box.Width, box.Height};
+}
+
+} // namespace
+
+BoardView::BoardView(const GameState& state, const Cards& cardPics, QWidget* parent)
+    : QWidget(parent), state_(state), cardPics_(cardPics) {
+    setObjectName(QStringLiteral("Board"));
+    setFocusPolicy(Qt::StrongFocus);
+    setAutoFillBackground(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void BoardView::SetPackPicture(std::optional<int> style) {
+    packPicture_ = style;
+    update();
+}
+
+void BoardView::SetDiscardPicture(std::optional<int> style) {
+    discardPicture_ = style;
+    update();
+}
+
+void BoardView::SetPackVisible(bool visible) {
+    packVisible_ = visible;
+    update();
+}
+
+void BoardView::SetDiscardVisible(bool visible) {
+    discardVisible_ = visible;
+    update();
+}
+
+void BoardView::SetFigVisible(bool visible) {
+    figVisible_ = visible;
+    update();
+}
+
+void BoardView::SetClickMeVisible(bool visible) {
+    clickMeVisible_ = visible;
+    update();
+}
+
+void BoardView::ClearDrawing() {
+    drawing_.clear();
+    update();
+}
+
+void BoardView::DrawRectangle(const QRectF& corners, QColor colour) {
+    drawing_.push_back({corners, colour, penWidth_});
+    update();
+}
+
+void BoardView::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::Window));
+    PaintFixedPictures(painter);
+    PaintCards(painter);
+    for (const DrawnRectangle& line : drawing_) {
+        painter.setPen(QPen(line.colour, line.width));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(line.corners);
+    }
+}
+
+void BoardView::PaintFixedPictures(QPainter& painter) const {
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    const BoardElements& e = state_.Elements;
+    const auto paintBack = [&](const ElementBox& box, std::optional<int> style) {
+        if (!style) {
+            return;
+        }
+        const QPixmap back = cardPics_.BackOfStyle(
+            *style, QSize(static_cast<int>(box.Width), static_cast<int>(box.Height)), ratio);
+        if (!back.isNull()) {
+            painter.drawPixmap(BoxRect(box).topLeft(), back);
+        }
+    };
+    if (clickMeVisible_) {
+        paintBack(e.ClickME, packPicture_);
+    }
+    if (packVisible_) {
+        paintBack(e.PackBack, packPicture_);
+    }
+    if (discardVisible_) {
+        paintBack(e.DiscardDeck, discardPicture_);
+    }
+    if (figVisible_) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(QColor(0x80, 0x40, 0x00), 2));
+        painter.setBrush(QColor(0xff, 0xd7, 0x40));
+        painter.drawEllipse(BoxRect(e.Fig));
+        painter.setRenderHint(QPainter::Antialiasing, false);
+    }
+}
+
+void BoardView::PaintCards(QPainter& painter) const {
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    const QRectF visibleArea = rect();
+    for (const int index : state_.StackingOrder()) {
+        const CardRecord& card = state_.Card(index);
+        if (!card.Visible || card.Picture < 1) {
+            continue;
+        }
+        const QRectF place(card.Left, card.Top, CardWidth, CardHeight);
+        if (!place.intersects(visibleArea)) {
+            continue;
+        }
+        const QPixmap face = cardPics_.Card(card.Picture, ratio);
+        // The face picture is one pixel larger than the card; the card shows its top-left part.
+        painter.drawPixmap(place.topLeft(), face,
+                           QRectF(0, 0, CardWidth * ratio, CardHeight * ratio));
+    }
+}
+
+QPointF BoardView::InsideCard(int index, QPointF boardPoint) const {
+    const CardRecord& card = state_.Card(index);
+    return {boardPoint.x() - card.Left, boardPoint.y() - card.Top};
+}
+
+void BoardView::mousePressEvent(QMouseEvent* event) {
+    if (captured_) {
+        return; // a second button while dragging changes nothing
+    }
+    const QPointF at = event->position();
+    const std::optional<int> index = state_.CardAt(at.x(), at.y());
+    if (!index) {
+        return;
+    }
+    captured_ = index;
+    const QPointF inside = InsideCard(*index, at);
+    emit CardMouseDown(*index, event->button(), inside.x(), inside.y());
+}
+
+void BoardView::mouseMoveEvent(QMouseEvent* event) {
+    if (!captured_ || !state_.CardExists(*captured_)) {
+        return;
+    }
+    const QPointF inside = InsideCard(*captured_, event->position());
+    emit CardMouseMove(*captured_, event->buttons(), inside.x(), inside.y());
+}
+
+void BoardView::mouseReleaseEvent(QMouseEvent* event) {
+    if (!captured_ || event->buttons() != Qt::NoButton) {
+        return; // the card keeps the mouse until the last button goes up
+    }
+    const int index = *captured_;
+    captured_.reset();
+    if (!state_.CardExists(index)) {
+        return;
+    }
+    const QPointF inside = InsideCard(index, event->position());
+    emit CardMouseUp(index, event->button(), inside.x(), inside.y());
+}
+
+void BoardView::keyPressEvent(QKeyEvent* event) {
+    emit KeyDown(event->key());
+}
+
+void BoardView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    emit Resized();
+}
+
+} // namespace lexabit

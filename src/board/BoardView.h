@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QColor>
+#include <QRectF>
+#include <QWidget>
+#include <optional>
+#include <vector>
+
+namespace lexabit {
+
+class Cards;
+class GameState;
+
+// The board: one custom-painted surface that draws the fixed pictures and every
+// card from the model in stacking order, and turns the mouse into card events on
+// the topmost visible card under the pointer.
+class BoardView : public QWidget {
+    Q_OBJECT
+
+public:
+    BoardView(const GameState& state, const Cards& cardPics, QWidget* parent = nullptr);
+
+    // The card backs shown on the pack and the discard pile, as style numbers;
+    // no value shows no picture.
+    void SetPackPicture(std::optional<int> style);
+    std::optional<int> PackPicture() const { return packPicture_; }
+    void SetDiscardPicture(std::optional<int> style);
+    std::optional<int> DiscardPicture() const { return discardPicture_; }
+
+    void SetPackVisible(bool visible);
+    bool PackVisible() const { return packVisible_; }
+    void SetDiscardVisible(bool visible);
+    bool DiscardVisible() const { return discardVisible_; }
+    void SetFigVisible(bool visible);
+    bool FigVisible() const { return figVisible_; }
+    void SetClickMeVisible(bool visible);
+    bool ClickMeVisible() const { return clickMeVisible_; }
+
+    // Lines drawn on the surface itself (the border around a gathering target).
+    void ClearDrawing();
+    void SetPenWidth(int width) { penWidth_ = width; }
+    void DrawRectangle(const QRectF& corners, QColor colour);
+
+    // The card whose mouse press is being followed, if any.
+    std::optional<int> CapturedCard() const { return captured_; }
+
+signals:
+    void CardMouseDown(int index, Qt::MouseButton button, double x, double y);
+    void CardMouseMove(int index, Qt::MouseButtons buttons, double x, double y);
+    void CardMouseUp(int index, Qt::MouseButton button, double x, double y);
+    void KeyDown(int key);
+    void Resized();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    struct DrawnRectangle {
+        QRectF corners;
+        QColor colour;
+        int width = 1;
+    };
+
+    QPointF InsideCard(int index, QPointF boardPoint) const;
+    void PaintFixedPictures(QPainter& painter) const;
+    void PaintCards(QPainter& painter) const;
+
+    const GameState& state_;
+    const Cards& cardPics_;
+    std::optional<int> packPicture_;
+    std::optional<int> discardPicture_;
+    bool packVisible_ = true;
+    bool discardVisible_ = false;
+    bool figVisible_ = false;
+    bool clickMeVisible_ = false;
+    int penWidth_ = 1;
+    std::vector<DrawnRectangle> drawing_;
+    std::optional<int> captured_;
+};
+
+} // namespace lexabit

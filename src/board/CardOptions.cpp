@@ -1,0 +1,99 @@
+#include "board/CardOptions.h"
+
+#include "board/BoardView.h"
+#include "board/Cards.h"
+#include "game/GameState.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace lexabit {
+
+CardOptions::CardOptions(Cards& cardPics, GameState& state, BoardView& board, int& pickedStyle,
+                         QWidget* parent)
+    : QWidget(parent, Qt::Window), cardPics_(cardPics), state_(state), board_(board),
+      PickedStyle(pickedStyle) {
+    setObjectName(QStringLiteral("CardOptions"));
+    setWindowTitle(QStringLiteral("Lexabit Solitaire Card Options"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    Frame1 = new QGroupBox(QStringLiteral("Select your card style here:"), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    CardList = new QComboBox(Frame1);
+    CardList->setObjectName(QStringLiteral("CardList"));
+    TestCard = new QLabel(Frame1);
+    TestCard->setObjectName(QStringLiteral("TestCard"));
+    TestCard->setFixedSize(130, 168);
+    TestCard->setAlignment(Qt::AlignCenter);
+    auto* frameLayout = new QHBoxLayout(Frame1);
+    frameLayout->addWidget(CardList, 0, Qt::AlignTop);
+    frameLayout->addWidget(TestCard);
+
+    Ok = new QPushButton(QStringLiteral("Ok"), this);
+    Ok->setObjectName(QStringLiteral("Ok"));
+    Apply = new QPushButton(QStringLiteral("Apply"), this);
+    Apply->setObjectName(QStringLiteral("Apply"));
+    Cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    Cancel->setObjectName(QStringLiteral("Cancel"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Ok);
+    buttons->addWidget(Apply);
+    buttons->addWidget(Cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Frame1);
+    layout->addLayout(buttons);
+
+    connect(CardList, &QComboBox::activated, this, &CardOptions::CardList_Click);
+    connect(Ok, &QPushButton::clicked, this, &CardOptions::Ok_Click);
+    connect(Apply, &QPushButton::clicked, this, &CardOptions::Apply_Click);
+    connect(Cancel, &QPushButton::clicked, this, &CardOptions::Cancel_Click);
+    Form_Load();
+}
+
+void CardOptions::Form_Load() {
+    for (int style = 0; style < Cards::StyleCount; ++style) {
+        CardList->addItem(Cards::StyleName(style));
+    }
+    CardList->setCurrentIndex(-1);
+    ShowTestCard(board_.PackPicture());
+}
+
+void CardOptions::ShowTestCard(std::optional<int> style) {
+    testCardPicture_ = style;
+    TestCard->setPixmap(style ? cardPics_.BackOfStyle(*style, devicePixelRatioF()) : QPixmap());
+}
+
+void CardOptions::CardList_Click(int position) {
+    PickedStyle = position;
+    cardPics_.SetCardStyle(PickedStyle);
+    ShowTestCard(cardPics_.Style());
+}
+
+void CardOptions::Ok_Click() {
+    state_.CardStyle = static_cast<std::int16_t>(PickedStyle);
+    board_.SetPackPicture(testCardPicture_);
+    board_.SetDiscardPicture(testCardPicture_);
+    close();
+}
+
+void CardOptions::Apply_Click() {
+    state_.CardStyle = static_cast<std::int16_t>(PickedStyle);
+    Frame1->setTitle(ThankYouCaption(state_.CardStyle));
+}
+
+void CardOptions::Cancel_Click() {
+    close();
+}
+
+QString CardOptions::ThankYouCaption(int style) {
+    return QStringLiteral("Thank You.  You selected the %1 card back style.")
+        .arg(Cards::StyleName(style));
+}
+
+} // namespace lexabit

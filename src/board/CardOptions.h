@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QWidget>
+#include <optional>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+namespace lexabit {
+
+class BoardView;
+class Cards;
+class GameState;
+
+// The card options window: the player picks one of the nine card backs.
+class CardOptions : public QWidget {
+    Q_OBJECT
+
+public:
+    // pickedStyle is the last pick, which outlives the window for the whole run.
+    CardOptions(Cards& cardPics, GameState& state, BoardView& board, int& pickedStyle,
+                QWidget* parent = nullptr);
+
+    void CardList_Click(int position);
+    void Ok_Click();
+    void Apply_Click();
+    void Cancel_Click();
+
+    // The card back the preview shows, as a style number.
+    std::optional<int> TestCardPicture() const { return testCardPicture_; }
+
+    static QString ThankYouCaption(int style);
+
+private:
+    void Form_Load();
+    void ShowTestCard(std::optional<int> style);
+
+    Cards& cardPics_;
+    GameState& state_;
+    BoardView& board_;
+    int& PickedStyle;
+    std::optional<int> testCardPicture_;
+    QComboBox* CardList = nullptr;
+    QLabel* TestCard = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    QPushButton* Ok = nullptr;
+    QPushButton* Apply = nullptr;
+    QPushButton* Cancel = nullptr;
+};
+
+} // namespace lexabit

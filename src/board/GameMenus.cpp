@@ -1,0 +1,70 @@
+#include "board/GameMenus.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace lexabit {
+
+namespace {
+
+QAction* AddCommand(QMenu* menu, const char* name, const QString& caption, QKeySequence key = {}) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    if (!key.isEmpty()) {
+        action->setShortcut(key);
+        action->setShortcutContext(Qt::ApplicationShortcut);
+    }
+    return action;
+}
+
+void AddSeparator(QMenu* menu, const char* name) {
+    menu->addSeparator()->setObjectName(QString::fromLatin1(name));
+}
+
+} // namespace
+
+GameMenus BuildGameMenus(QMainWindow& window) {
+    GameMenus m;
+    QMenuBar* bar = window.menuBar();
+
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("File"));
+    m.NewGame = AddCommand(file, "NewGame", QStringLiteral("New Game"), Qt::Key_F2);
+    AddSeparator(file, "mnuLine1");
+    m.sh = AddCommand(file, "sh", QStringLiteral("Shuffle surface"), Qt::Key_F3);
+    m.Undo = AddCommand(file, "Undo", QStringLiteral("Undo"), Qt::Key_F4);
+    m.Print = AddCommand(file, "Print", QStringLiteral("Print "), Qt::Key_F5);
+    m.Highscore = AddCommand(file, "Highscore", QStringLiteral("View Highscore"), Qt::Key_F6);
+    AddSeparator(file, "mnuLine2");
+    m.EndGame = AddCommand(file, "EndGame", QStringLiteral("End Game"), Qt::Key_F7);
+    m.Exit = AddCommand(file, "Exit", QStringLiteral("Exit"), Qt::Key_F8);
+
+    QMenu* options = bar->addMenu(QStringLiteral("&Options"));
+    options->setObjectName(QStringLiteral("Options"));
+    m.BgOptions = AddCommand(options, "BgOptions", QStringLiteral("Set Background Color"));
+    m.CardsOptions = AddCommand(options, "CardsOptions", QStringLiteral("Cards Options"));
+    m.Level = AddCommand(options, "Level", QStringLiteral("Difficulty level"));
+    m.LF = AddCommand(options, "LF", QStringLiteral("Letters Form"));
+    m.LF->setVisible(false);
+    m.SoundOnOff = AddCommand(options, "SoundOnOff", QStringLiteral("Sound On"));
+    m.SoundOnOff->setCheckable(true);
+    m.SoundOnOff->setChecked(true);
+
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("Help"));
+    m.Contents = AddCommand(help, "Contents", QStringLiteral("Contents"), Qt::Key_F1);
+    m.Website = AddCommand(help, "Website", QStringLiteral("Website"), Qt::Key_F9);
+    AddSeparator(help, "mnuLine3");
+    m.Ab = AddCommand(help, "Ab", QStringLiteral("About"));
+
+    m.mnuPrint = new QMenu(&window);
+    m.mnuPrint->setObjectName(QStringLiteral("mnuPrint"));
+    m.PrintList = AddCommand(m.mnuPrint, "PrintList", QStringLiteral("Print List"));
+    m.TextColor = AddCommand(m.mnuPrint, "TextColor", QStringLiteral("Printer text color"));
+    m.popExit = AddCommand(m.mnuPrint, "popExit", QStringLiteral("Exit"));
+    return m;
+}
+
+} // namespace lexabit

@@ -1,0 +1,36 @@
+#pragma once
+
+class QAction;
+class QMainWindow;
+class QMenu;
+
+namespace lexabit {
+
+// The commands of the board's menu bar and of the word list's pop-up menu,
+// each action named after its command.
+struct GameMenus {
+    QAction* NewGame = nullptr;
+    QAction* sh = nullptr;
+    QAction* Undo = nullptr;
+    QAction* Print = nullptr;
+    QAction* Highscore = nullptr;
+    QAction* EndGame = nullptr;
+    QAction* Exit = nullptr;
+    QAction* BgOptions = nullptr;
+    QAction* CardsOptions = nullptr;
+    QAction* Level = nullptr;
+    QAction* LF = nullptr;
+    QAction* SoundOnOff = nullptr;
+    QAction* Contents = nullptr;
+    QAction* Website = nullptr;
+    QAction* Ab = nullptr;
+    QMenu* mnuPrint = nullptr;
+    QAction* PrintList = nullptr;
+    QAction* TextColor = nullptr;
+    QAction* popExit = nullptr;
+};
+
+// Creates the menu bar of the window and the pop-up menu of the word list.
+GameMenus BuildGameMenus(QMainWindow& window);
+
+} // namespace lexabit

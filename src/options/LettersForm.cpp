@@ -1,0 +1,73 @@
+#include "options/LettersForm.h"
+
+#include "game/Alphabet.h"
+#include "game/NumberText.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+
+namespace lexabit {
+
+LettersForm::LettersForm(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("LettersForm"));
+    setWindowTitle(QStringLiteral("Letters"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    auto* grid = new QGridLayout(this);
+    const LetterCountTexts counts = StandardLetterCountTexts();
+    constexpr int rowsPerColumn = 13; // A to M on the left, N to Z on the right
+    for (int i = 0; i < LetterCount; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        Label1[at] = new QLabel(QString::fromStdString(LetterOf(i + 1)), this);
+        Label1[at]->setObjectName(QStringLiteral("Label1(%1)").arg(i));
+        Text1[at] = new QLineEdit(QString::fromStdString(counts[at]), this);
+        Text1[at]->setObjectName(QStringLiteral("Text1(%1)").arg(i));
+        Text1[at]->setMaximumWidth(60);
+        const int row = i % rowsPerColumn;
+        const int column = (i / rowsPerColumn) * 2;
+        grid->addWidget(Label1[at], row, column);
+        grid->addWidget(Text1[at], row, column + 1);
+    }
+
+    auto* save = new QPushButton(QStringLiteral("Save Changes"), this);
+    save->setObjectName(QStringLiteral("Command2"));
+    Text2 = new QLineEdit(this);
+    Text2->setObjectName(QStringLiteral("Text2"));
+    Text2->setReadOnly(true);
+    auto* exit = new QPushButton(QStringLiteral("Exit"), this);
+    exit->setObjectName(QStringLiteral("Command1"));
+    grid->addWidget(save, rowsPerColumn, 0, 1, 2);
+    grid->addWidget(Text2, rowsPerColumn, 2, 1, 2);
+    grid->addWidget(exit, rowsPerColumn + 1, 0, 1, 4);
+
+    connect(save, &QPushButton::clicked, this, &LettersForm::Command2_Click);
+    connect(exit, &QPushButton::clicked, this, &LettersForm::Command1_Click);
+}
+
+LetterCountTexts LettersForm::CountTexts() const {
+    LetterCountTexts texts;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        texts[i] = Text1[i]->text().toStdString();
+    }
+    return texts;
+}
+
+void LettersForm::Command2_Click() {
+    double total = 0;
+    for (const QLineEdit* field : Text1) {
+        // Each count is kept within what a deal accepts, so the total stays a 16-bit number.
+        total += std::clamp(LeadingNumber(field->text().toStdString()), -1.0 * MaxLetterCount,
+                            1.0 * MaxLetterCount);
+    }
+    Text2->setText(QString::fromStdString(NumberText(RoundHalfEven(total))) +
+                   QStringLiteral(" Letters"));
+}
+
+void LettersForm::Command1_Click() {
+    close();
+}
+
+} // namespace lexabit

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "game/LetterCounts.h"
+
+#include <QWidget>
+#include <array>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace lexabit {
+
+// The letters window: holds how many cards of each letter every deal uses.
+// It keeps the counts only while it exists; closing it discards any edit.
+class LettersForm : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit LettersForm(QWidget* parent = nullptr);
+
+    // The 26 count fields, A to Z, as the player left them.
+    LetterCountTexts CountTexts() const;
+
+    void Command2_Click(); // "Save Changes": shows the total
+    void Command1_Click(); // "Exit": closes the window and its counts
+
+private:
+    std::array<QLabel*, LetterCount> Label1{};
+    std::array<QLineEdit*, LetterCount> Text1{};
+    QLineEdit* Text2 = nullptr;
+};
+
+} // namespace lexabit

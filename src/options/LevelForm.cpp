@@ -1,0 +1,71 @@
+#include "options/LevelForm.h"
+
+#include "game/GameState.h"
+#include "options/OptionsHost.h"
+
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace lexabit {
+
+LevelForm::LevelForm(GameState& state, OptionsHost& host, QWidget* parent)
+    : QWidget(parent, Qt::Window), state_(state), host_(host) {
+    setObjectName(QStringLiteral("LevelForm"));
+    setWindowTitle(QStringLiteral("Lexabit Solitaire Difficulty Level"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setAutoFillBackground(true);
+
+    Option1 = new QRadioButton(QStringLiteral("Easy -- 3 Minutes/Word"), this);
+    Option1->setObjectName(QStringLiteral("Option1"));
+    Option2 = new QRadioButton(QStringLiteral("Hard --  1 Minute/Word"), this);
+    Option2->setObjectName(QStringLiteral("Option2"));
+    Option3 = new QRadioButton(QStringLiteral("Very Easy --Timer Off"), this);
+    Option3->setObjectName(QStringLiteral("Option3"));
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(14.25);
+    font.setBold(true);
+    font.setStyleHint(QFont::SansSerif);
+    auto* layout = new QVBoxLayout(this);
+    for (QRadioButton* option : Options()) {
+        option->setFont(font);
+        option->setAutoFillBackground(true);
+        layout->addWidget(option);
+    }
+    // The options exclude each other by hand, so that none is selected for a level
+    // outside 1..3, which an exclusive group would not allow.
+    for (QRadioButton* option : Options()) {
+        option->setAutoExclusive(false);
+        connect(option, &QRadioButton::clicked, this, [this, option] {
+            for (QRadioButton* other : Options()) {
+                other->setChecked(other == option);
+            }
+        });
+    }
+    Command1 = new QPushButton(QStringLiteral("Ok"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    layout->addWidget(Command1, 0, Qt::AlignHCenter);
+    connect(Command1, &QPushButton::clicked, this, &LevelForm::Command1_Click);
+}
+
+void LevelForm::Form_Load() {
+    host_.LoadSettings();
+    Option1->setChecked(state_.Level == 2);
+    Option2->setChecked(state_.Level == 1);
+    Option3->setChecked(state_.Level == 3);
+}
+
+void LevelForm::Command1_Click() {
+    if (Option1->isChecked()) {
+        state_.Level = 2;
+    } else if (Option2->isChecked()) {
+        state_.Level = 1;
+    } else if (Option3->isChecked()) {
+        state_.Level = 3;
+    }
+    host_.SetPanelText(5, QStringLiteral("Timer off"));
+    host_.NewGame_Click();
+    close();
+}
+
+} // namespace lexabit
