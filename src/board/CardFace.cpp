@@ -1,0 +1,104 @@
+#include "board/CardFace.h"
+
+#include "game/Alphabet.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace lexabit {
+
+namespace {
+
+// The board clips the picture to the card's own 93 by 121, so everything is laid out in that
+// rectangle and the corners outside the rounded outline stay transparent.
+constexpr QSizeF VisibleCard{93, 121};
+constexpr qreal CornerRadius = 5;
+constexpr QRectF CornerLetterBox{3, 3, 20, 20};
+constexpr QRectF CornerValueBox{VisibleCard.width() - 3 - 20, 3, 20, 20};
+constexpr QRectF CentreFrame{16.5, 26.5, 60, 68};
+constexpr QRgb ValueOrange = 0xfff07800;
+
+QFont SerifFont(int pixelSize) {
+    QFont font(QStringLiteral("DejaVu Serif"));
+    font.setStyleHint(QFont::Serif, QFont::PreferAntialias);
+    font.setBold(true);
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+// Centres the ink of the text, not its line box, so capitals sit in the middle of the box.
+void DrawCentredText(QPainter& painter, const QRectF& box, const QString& text, const QFont& font) {
+    const QRectF ink = QFontMetricsF(font).tightBoundingRect(text);
+    const QPointF baseline = box.center() - ink.center();
+    painter.setFont(font);
+    painter.drawText(baseline, text);
+}
+
+void DrawCardBody(QPainter& painter) {
+    painter.setPen(QPen(Qt::black, 1.0));
+    painter.setBrush(Qt::white);
+    painter.drawRoundedRect(QRectF(0.5, 0.5, VisibleCard.width() - 1, VisibleCard.height() - 1),
+                            CornerRadius, CornerRadius);
+}
+
+void DrawCornerMarks(QPainter& painter, const QString& letter, const QString& value) {
+    painter.setPen(Qt::black);
+    DrawCentredText(painter, CornerLetterBox, letter, SerifFont(16));
+    painter.setPen(QColor::fromRgb(ValueOrange));
+    DrawCentredText(painter, CornerValueBox, value, SerifFont(value.size() > 1 ? 12 : 14));
+}
+
+// The card reads the same way up from either end, like a playing card.
+void DrawBothCorners(QPainter& painter, const QString& letter, const QString& value) {
+    DrawCornerMarks(painter, letter, value);
+    painter.save();
+    painter.translate(VisibleCard.width(), VisibleCard.height());
+    painter.rotate(180);
+    DrawCornerMarks(painter, letter, value);
+    painter.restore();
+}
+
+// Wide capitals such as W get a smaller size so they keep clear of the frame.
+QFont CentreLetterFont(const QString& letter) {
+    constexpr int LargestSize = 50;
+    constexpr qreal ClearWidth = CentreFrame.width() - 8;
+    QFont font = SerifFont(LargestSize);
+    while (font.pixelSize() > 1 &&
+           QFontMetricsF(font).tightBoundingRect(letter).width() > ClearWidth) {
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    return font;
+}
+
+void DrawCentrePanel(QPainter& painter, const QString& letter) {
+    painter.setPen(QPen(Qt::black, 1.0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(CentreFrame);
+    painter.setPen(Qt::black);
+    DrawCentredText(painter, CentreFrame, letter, CentreLetterFont(letter));
+}
+
+} // namespace
+
+QPixmap DrawCardFace(int letterNumber, qreal dpr) {
+    const std::string letterText = LetterOf(letterNumber);
+    if (letterText.empty() || !(dpr > 0)) {
+        return {};
+    }
+    const QString letter = QString::fromStdString(letterText);
+    const QString value = QString::number(LetterValue(letterText));
+
+    QPixmap face(CardFaceSize * dpr);
+    face.setDevicePixelRatio(dpr);
+    face.fill(Qt::transparent);
+    QPainter painter(&face);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    DrawCardBody(painter);
+    DrawBothCorners(painter, letter, value);
+    DrawCentrePanel(painter, letter);
+    return face;
+}
+
+} // namespace lexabit
