@@ -80,14 +80,21 @@ QString Cards::StyleName(int style) {
 }
 
 QPixmap Cards::CardBack(qreal dpr) const {
-    return CardBack(CardBackNativeSize(style_), dpr);
+    return BackOfStyle(style_, dpr);
 }
 
 QPixmap Cards::CardBack(QSize logicalSize, qreal dpr) const {
-    if (!IsCardBackStyle(style_)) {
+    return BackOfStyle(style_, logicalSize, dpr);
+}
+
+QPixmap Cards::BackOfStyle(int style, qreal dpr) const {
+    return BackOfStyle(style, CardBackNativeSize(style), dpr);
+}
+
+QPixmap Cards::BackOfStyle(int style, QSize logicalSize, qreal dpr) const {
+    if (!IsCardBackStyle(style)) {
         return {};
     }
-    const int style = style_;
     return pictures_.Get(PictureKey(PictureKind::Back, style, logicalSize, dpr),
                          [&] { return RenderCardBack(style, logicalSize, dpr); });
 }

@@ -26,6 +26,9 @@ public:
     QPixmap CardBack(qreal dpr = 1.0) const;
     // The same back stretched to logicalSize (the pack shows it at 93 by 121).
     QPixmap CardBack(QSize logicalSize, qreal dpr) const;
+    // The back of any style, at its own size or stretched; the current style stays as it is.
+    QPixmap BackOfStyle(int style, qreal dpr) const;
+    QPixmap BackOfStyle(int style, QSize logicalSize, qreal dpr) const;
     // The 94 by 122 face of letter number index (1 = A ... 26 = Z); null for any other number.
     QPixmap Card(int index, qreal dpr = 1.0) const;
 
