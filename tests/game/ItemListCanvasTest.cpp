@@ -107,17 +107,6 @@ TEST(ItemListCanvas, ColumnStopExactlyAtThePositionStaysOnTheLine) {
     EXPECT_EQ(device.drawn.back(), (FixedPitchDevice::Drawn{19 * Column, 0, "p"}));
 }
 
-TEST(ItemListCanvas, FontColourAndEndOfDocumentReachTheDevice) {
-    FixedPitchDevice device;
-    ItemListCanvas canvas(device);
-    canvas.SetTextColor(0x00FF00);
-    canvas.SetFontSize(20);
-    canvas.EndDocument();
-    EXPECT_EQ(device.colour, 0x00FF00);
-    EXPECT_EQ(device.AverageCharWidth(), 200);
-    EXPECT_EQ(device.ended, 1);
-}
-
 TEST(ItemListCanvas, PageRowWithEmptyPointsDrawsNothingAfterTheColumnStop) {
     FixedPitchDevice device;
     ItemListCanvas canvas(device);

@@ -34,10 +34,6 @@ std::vector<std::string> EntriesOf(const fs::path& folder) {
     return names;
 }
 
-TEST(SettingsFile, LivesInTheSettingsFolderOfTheBaseFolder) {
-    EXPECT_EQ(SettingsFile::PathIn("/opt/lexabit"), fs::path("/opt/lexabit/Settings/Settings.txt"));
-}
-
 TEST(SettingsFile, WorkedExampleRoundTripsByteForByte) {
     ScratchFolder folder;
     const SettingsFile file(SettingsFile::PathIn(folder.Path()));
