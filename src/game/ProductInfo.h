@@ -1,0 +1,37 @@
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+// Names, addresses and notices of the product, kept in one place.
+namespace lexabit::product {
+
+// Title of the message boxes and of the printed page.
+inline constexpr std::string_view Title = "Lexabit Solitaire";
+// The short title of two messages (game over, empty name after Enter).
+inline constexpr std::string_view ShortTitle = "Lexabit";
+inline constexpr std::string_view NameAndVersion = "Lexabit Solitaire 1.0";
+inline constexpr std::string_view Publisher = "Corvane Press";
+
+inline constexpr std::string_view ContactEmail = "lexabit@corvanepress.example";
+inline constexpr std::string_view PublisherNotice =
+    "Lexabit Solitaire is written and published by Corvane Press.";
+inline constexpr std::string_view LegalNotice =
+    "Copyright (C) Corvane Press. All rights reserved. This program is provided as is, "
+    "without warranty of any kind.";
+
+// The help file and the product's web page, both in the HelpFiles folder beside
+// the program; the web page is opened as a file address.
+inline constexpr std::string_view HelpFolder = "HelpFiles";
+inline constexpr std::string_view HelpFile = "Lexabit Solitaire.hlp";
+inline constexpr std::string_view WebPageFile = "website.html";
+
+inline std::filesystem::path HelpFilePath(const std::filesystem::path& programFolder) {
+    return programFolder / HelpFolder / HelpFile;
+}
+
+inline std::filesystem::path WebPagePath(const std::filesystem::path& programFolder) {
+    return programFolder / HelpFolder / WebPageFile;
+}
+
+} // namespace lexabit::product
