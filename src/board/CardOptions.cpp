@@ -3,6 +3,7 @@
 #include "board/BoardView.h"
 #include "board/Cards.h"
 #include "game/GameState.h"
+#include "options/OptionsHost.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -15,9 +16,9 @@
 namespace lexabit {
 
 CardOptions::CardOptions(Cards& cardPics, GameState& state, BoardView& board, int& pickedStyle,
-                         QWidget* parent)
+                         OptionsHost& host, QWidget* parent)
     : QWidget(parent, Qt::Window), cardPics_(cardPics), state_(state), board_(board),
-      PickedStyle(pickedStyle) {
+      PickedStyle(pickedStyle), host_(host) {
     setObjectName(QStringLiteral("CardOptions"));
     setWindowTitle(QStringLiteral("Lexabit Solitaire Card Options"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -53,10 +54,10 @@ CardOptions::CardOptions(Cards& cardPics, GameState& state, BoardView& board, in
     connect(Ok, &QPushButton::clicked, this, &CardOptions::Ok_Click);
     connect(Apply, &QPushButton::clicked, this, &CardOptions::Apply_Click);
     connect(Cancel, &QPushButton::clicked, this, &CardOptions::Cancel_Click);
-    Form_Load();
 }
 
 void CardOptions::Form_Load() {
+    host_.LoadSettings();
     for (int style = 0; style < Cards::StyleCount; ++style) {
         CardList->addItem(Cards::StyleName(style));
     }

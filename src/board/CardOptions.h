@@ -13,6 +13,7 @@ namespace lexabit {
 class BoardView;
 class Cards;
 class GameState;
+class OptionsHost;
 
 // The card options window: the player picks one of the nine card backs.
 class CardOptions : public QWidget {
@@ -21,7 +22,10 @@ class CardOptions : public QWidget {
 public:
     // pickedStyle is the last pick, which outlives the window for the whole run.
     CardOptions(Cards& cardPics, GameState& state, BoardView& board, int& pickedStyle,
-                QWidget* parent = nullptr);
+                OptionsHost& host, QWidget* parent = nullptr);
+
+    // Re-applies the saved settings, fills the list and previews the pack's back.
+    void Form_Load();
 
     void CardList_Click(int position);
     void Ok_Click();
@@ -34,13 +38,13 @@ public:
     static QString ThankYouCaption(int style);
 
 private:
-    void Form_Load();
     void ShowTestCard(std::optional<int> style);
 
     Cards& cardPics_;
     GameState& state_;
     BoardView& board_;
     int& PickedStyle;
+    OptionsHost& host_;
     std::optional<int> testCardPicture_;
     QComboBox* CardList = nullptr;
     QLabel* TestCard = nullptr;

@@ -3,19 +3,29 @@
 #include "board/BoardView.h"
 #include "board/CardOptions.h"
 #include "board/ClickableLabel.h"
+#include "board/GameWindows.h"
 #include "game/Deal.h"
 #include "game/NewGameReset.h"
 #include "game/NumberText.h"
+#include "game/ProductInfo.h"
+#include "options/ColourValue.h"
+#include "options/DataFileLocation.h"
+#include "options/HelpViewer.h"
 #include "options/LettersForm.h"
+#include "options/LevelForm.h"
+#include "options/WebPage.h"
+#include "options/frmAboutLexabit.h"
 #include "records/StatusPanels.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QColorDialog>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -27,6 +37,16 @@ namespace {
 
 QString Text(const std::string& text) {
     return QString::fromStdString(text);
+}
+
+QString FolderOf(const GameServices& services) {
+    return QString::fromStdString(services.Folder->Path().string());
+}
+
+std::filesystem::path SettingsPath(const GameServices& services) {
+    const auto relative = SettingsFile::PathIn({}).relative_path();
+    return WritableDataFile(FolderOf(services), QString::fromStdString(relative.string()))
+        .toStdString();
 }
 
 void PlaceWidget(QWidget* widget, const ElementBox& box) {
@@ -44,11 +64,13 @@ QFont LabelFont(int points) {
 } // namespace
 
 GameBoard::GameBoard(GameServices services, QWidget* parent)
-    : QMainWindow(parent), services_(std::move(services)) {
+    : QMainWindow(parent), services_(std::move(services)), settingsFile_(SettingsPath(services_)) {
     setObjectName(QStringLiteral("GameBoard"));
     setWindowTitle(QStringLiteral("Lexabit Solitaire"));
     menus_ = BuildGameMenus(*this);
     CreateBoardControls();
+    windows_ = std::make_unique<GameWindows>(*this, *this, state_, cardPics_, *board_,
+                                             FolderOf(services_));
     ConnectCommands();
     DisableCommandsStillToCome();
     Form_Load();
@@ -112,20 +134,27 @@ void GameBoard::ConnectCommands() {
     connect(menus_.NewGame, &QAction::triggered, this, &GameBoard::NewGame_Click);
     connect(menus_.CardsOptions, &QAction::triggered, this, &GameBoard::CardsOptions_Click);
     connect(menus_.LF, &QAction::triggered, this, &GameBoard::LF_Click);
+    connect(menus_.Level, &QAction::triggered, this, &GameBoard::Level_Click);
+    connect(menus_.BgOptions, &QAction::triggered, this, &GameBoard::BgOptions_Click);
+    connect(menus_.Contents, &QAction::triggered, this, &GameBoard::Contents_Click);
+    connect(menus_.Website, &QAction::triggered, this, &GameBoard::Website_Click);
+    connect(menus_.Ab, &QAction::triggered, this, &GameBoard::Ab_Click);
+    connect(menus_.Exit, &QAction::triggered, this, &GameBoard::Exit_Click);
     connect(board_, &BoardView::Resized, this, &GameBoard::Form_Resize);
 }
 
 void GameBoard::DisableCommandsStillToCome() {
     for (QAction* action :
-         {menus_.sh, menus_.Undo, menus_.Print, menus_.Highscore, menus_.EndGame, menus_.Exit,
-          menus_.BgOptions, menus_.Level, menus_.SoundOnOff, menus_.Contents, menus_.Website,
-          menus_.Ab, menus_.PrintList, menus_.TextColor, menus_.popExit}) {
+         {menus_.sh, menus_.Undo, menus_.Print, menus_.Highscore, menus_.EndGame, menus_.SoundOnOff,
+          menus_.PrintList, menus_.TextColor, menus_.popExit}) {
         action->setEnabled(false);
     }
     CheckWordButton->setEnabled(false);
 }
 
 void GameBoard::Form_Load() {
+    LoadSettings();
+    board_->SetDiscardPicture(state_.CardStyle);
     NewGameSetup();
     newGamePending_ = true;
 }
@@ -153,7 +182,7 @@ void GameBoard::NewGameSetup() {
     ResetGameVariables(state_, counts, services_.Time->Now());
     Timer2->start();
     cardPics_.SetCardStyle(state_.CardStyle);
-    board_->SetPackPicture(state_.CardStyle);
+    ShowPackBack();
     board_->SetDiscardVisible(false);
     WordList->clear();
     DealCards(state_, counts, *services_.Random);
@@ -208,24 +237,95 @@ void GameBoard::PlaceOnScreen() {
     move(available.center() - QPoint(width() / 2, height() / 2));
 }
 
-LettersForm& GameBoard::Letters() {
-    if (lettersForm_.isNull()) {
-        lettersForm_ = new LettersForm(this);
-    }
-    return *lettersForm_;
+void GameBoard::ShowPackBack() {
+    // A style outside the nine shows no picture on the pack.
+    board_->SetPackPicture(state_.CardStyle);
 }
 
+void GameBoard::SetPanelText(int panel, const QString& text) {
+    StatusBar->SetPanelText(panel, text);
+}
+
+LettersForm& GameBoard::Letters() {
+    return windows_->Letters();
+}
+
+namespace {
+
+void ShowWindow(QWidget& window) {
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+} // namespace
+
 void GameBoard::LF_Click() {
-    Letters().show();
+    ShowWindow(Letters());
 }
 
 void GameBoard::CardsOptions_Click() {
-    if (cardOptions_.isNull()) {
-        cardOptions_ = new CardOptions(cardPics_, state_, *board_, pickedStyle_, this);
+    ShowWindow(windows_->CardOptionsWindow());
+}
+
+void GameBoard::Level_Click() {
+    ShowWindow(windows_->Level());
+}
+
+void GameBoard::Ab_Click() {
+    ShowWindow(windows_->About());
+}
+
+void GameBoard::Contents_Click() {
+    HelpViewer& help = windows_->Help();
+    const auto file = product::HelpFilePath(services_.Folder->Path());
+    if (help.Open(QString::fromStdString(file.string()))) {
+        ShowWindow(help);
     }
-    cardOptions_->show();
-    cardOptions_->raise();
-    cardOptions_->activateWindow();
+}
+
+void GameBoard::Website_Click() {
+    OpenWebPage(FolderOf(services_));
+}
+
+void GameBoard::Exit_Click() {
+    close();
+}
+
+void GameBoard::LoadSettings() {
+    const SettingsValues values = settingsFile_.Load().Values;
+    state_.CardStyle = values.CardStyle;
+    state_.Level = values.Level;
+    PaintBoardBackground(values.BackgroundColor);
+    windows_->PaintBackgrounds(values.BackgroundColor);
+    cardPics_.SetCardStyle(state_.CardStyle);
+    ShowPackBack();
+}
+
+void GameBoard::PaintBoardBackground(std::int32_t colour) {
+    // The board keeps the stored value itself, so a system colour is written back unchanged.
+    backgroundColor_ = colour;
+    PaintBackground(*board_, colour);
+}
+
+void GameBoard::SaveSettings() {
+    const FileWriteResult written =
+        settingsFile_.Save({backgroundColor_, state_.CardStyle, state_.Level});
+    if (!written.Succeeded()) {
+        QMessageBox::warning(this, Text(std::string(product::Title)), Text(written.Message()));
+    }
+}
+
+void GameBoard::BgOptions_Click() {
+    LoadSettings();
+    const QColor start = board_->palette().color(QPalette::Window);
+    const QColor chosen = QColorDialog::getColor(start, this);
+    // Cancelling repaints everything in the colour the dialog started from.
+    const std::int32_t colour = chosen.isValid() ? ToColourValue(chosen) : backgroundColor_;
+    PaintBackground(*this, colour);
+    PaintBoardBackground(colour);
+    windows_->PaintBackgrounds(colour);
+    SaveSettings();
 }
 
 bool GameBoard::event(QEvent* event) {
@@ -241,6 +341,7 @@ void GameBoard::closeEvent(QCloseEvent* event) {
 }
 
 void GameBoard::Form_Unload() {
+    SaveSettings();
     // No window of the game stays open, or hidden, after the board closes.
     const QList<QWidget*> windows = findChildren<QWidget*>();
     for (QWidget* window : windows) {

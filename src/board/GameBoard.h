@@ -5,9 +5,11 @@
 #include "board/GameServices.h"
 #include "game/BoardLayout.h"
 #include "game/GameState.h"
+#include "game/SettingsFile.h"
+#include "options/OptionsHost.h"
 
 #include <QMainWindow>
-#include <QPointer>
+#include <memory>
 
 class QLabel;
 class QPushButton;
@@ -17,14 +19,14 @@ class QTreeWidget;
 namespace lexabit {
 
 class BoardView;
-class CardOptions;
 class ClickableLabel;
+class GameWindows;
 class LettersForm;
 class StatusPanels;
 
 // The main window: the board, the cards, the word display, the list of words
 // found and the status bar, and the game they show.
-class GameBoard : public QMainWindow {
+class GameBoard : public QMainWindow, public OptionsHost {
     Q_OBJECT
 
 public:
@@ -43,14 +45,27 @@ public:
     static constexpr QSize SmallestBoardSize{LayoutMinWidth + 1, LayoutMinHeight + 1};
 
     void Form_Activate();
-    void NewGame_Click();
+    void NewGame_Click() override;
     void NewGameSetup();
     void Form_Resize();
     void CardsOptions_Click();
     void LF_Click();
+    void Level_Click();
+    void BgOptions_Click();
+    void Contents_Click();
+    void Website_Click();
+    void Ab_Click();
+    void Exit_Click();
 
+    // Reads the settings file and applies it; writes it, telling the player when that fails.
+    void LoadSettings() override;
+    void SaveSettings();
+    void SetPanelText(int panel, const QString& text) override;
+
+    GameWindows& Windows() { return *windows_; }
     // The letters window, created hidden when it does not exist.
     LettersForm& Letters();
+    std::int32_t BackgroundColor() const { return backgroundColor_; }
 
 protected:
     bool event(QEvent* event) override;
@@ -65,6 +80,8 @@ private:
     void ApplyElementPositions();
     void PlaceOnScreen();
     void WriteCountPanels();
+    void ShowPackBack();
+    void PaintBoardBackground(std::int32_t colour);
 
     GameServices services_;
     GameState state_;
@@ -78,10 +95,10 @@ private:
     QPushButton* CheckWordButton = nullptr;
     StatusPanels* StatusBar = nullptr;
     QTimer* Timer2 = nullptr;
-    QPointer<LettersForm> lettersForm_;
-    QPointer<CardOptions> cardOptions_;
+    std::unique_ptr<GameWindows> windows_;
+    SettingsFile settingsFile_;
+    std::int32_t backgroundColor_ = SettingsValues::DefaultBackgroundColor;
     bool newGamePending_ = false;
-    int pickedStyle_ = 0; // the card options' last pick, kept while the program runs
 };
 
 } // namespace lexabit

@@ -12,10 +12,8 @@ namespace {
 class WallClock final : public Clock {
 public:
     GameTime Now() const override {
-        // Local date and time to the second, as the player reads it.
-        const QDateTime now = QDateTime::currentDateTime();
-        const qint64 local = now.toSecsSinceEpoch() + now.offsetFromUtc();
-        return GameTime(std::chrono::seconds(local));
+        // Seconds since the epoch; shown to the player in local time.
+        return GameTime(std::chrono::seconds(QDateTime::currentSecsSinceEpoch()));
     }
 };
 

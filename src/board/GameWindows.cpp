@@ -1,0 +1,70 @@
+#include "board/GameWindows.h"
+
+#include "board/CardOptions.h"
+#include "options/ColourValue.h"
+#include "options/HelpViewer.h"
+#include "options/LettersForm.h"
+#include "options/LevelForm.h"
+#include "options/frmAboutLexabit.h"
+
+#include <QLabel>
+#include <QRadioButton>
+
+namespace lexabit {
+
+GameWindows::GameWindows(QWidget& owner, OptionsHost& host, GameState& state, Cards& cardPics,
+                         BoardView& board, QString programFolder)
+    : owner_(owner), host_(host), state_(state), cardPics_(cardPics), board_(board),
+      programFolder_(std::move(programFolder)) {}
+
+LettersForm& GameWindows::Letters() {
+    if (letters_.isNull()) {
+        letters_ = new LettersForm(&owner_);
+    }
+    return *letters_;
+}
+
+CardOptions& GameWindows::CardOptionsWindow() {
+    if (cardOptions_.isNull()) {
+        cardOptions_ = new CardOptions(cardPics_, state_, board_, pickedStyle_, host_, &owner_);
+        cardOptions_->Form_Load();
+    }
+    return *cardOptions_;
+}
+
+LevelForm& GameWindows::Level() {
+    if (level_.isNull()) {
+        level_ = new LevelForm(state_, host_, &owner_);
+        level_->Form_Load();
+    }
+    return *level_;
+}
+
+frmAboutLexabit& GameWindows::About() {
+    if (about_.isNull()) {
+        about_ = new frmAboutLexabit(host_, programFolder_, &owner_);
+        about_->Form_Load();
+    }
+    return *about_;
+}
+
+HelpViewer& GameWindows::Help() {
+    if (help_.isNull()) {
+        help_ = new HelpViewer(&owner_);
+    }
+    return *help_;
+}
+
+void GameWindows::PaintBackgrounds(std::int32_t colour) {
+    PaintBackground(About(), colour);
+    for (QLabel* label : About().Labels()) {
+        PaintBackground(*label, colour);
+    }
+    PaintBackground(CardOptionsWindow(), colour);
+    PaintBackground(Level(), colour);
+    for (QRadioButton* option : Level().Options()) {
+        PaintBackground(*option, colour);
+    }
+}
+
+} // namespace lexabit

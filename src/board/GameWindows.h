@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <cstdint>
+
+class QWidget;
+
+namespace lexabit {
+
+class BoardView;
+class CardOptions;
+class Cards;
+class GameState;
+class HelpViewer;
+class LettersForm;
+class LevelForm;
+class OptionsHost;
+class frmAboutLexabit;
+
+// The board's secondary windows. Each is created the first time anything touches it
+// and is never modal; a window that is being created already counts as existing, so
+// the settings it re-reads while it loads do not create it twice.
+class GameWindows {
+public:
+    GameWindows(QWidget& owner, OptionsHost& host, GameState& state, Cards& cardPics,
+                BoardView& board, QString programFolder);
+
+    LettersForm& Letters();
+    CardOptions& CardOptionsWindow();
+    LevelForm& Level();
+    frmAboutLexabit& About();
+    HelpViewer& Help();
+
+    // Colours the windows the settings name, in their order, creating any that is missing.
+    void PaintBackgrounds(std::int32_t colour);
+
+private:
+    QWidget& owner_;
+    OptionsHost& host_;
+    GameState& state_;
+    Cards& cardPics_;
+    BoardView& board_;
+    QString programFolder_;
+    int pickedStyle_ = 0; // the card options' last pick, kept while the program runs
+    QPointer<LettersForm> letters_;
+    QPointer<CardOptions> cardOptions_;
+    QPointer<LevelForm> level_;
+    QPointer<frmAboutLexabit> about_;
+    QPointer<HelpViewer> help_;
+};
+
+} // namespace lexabit

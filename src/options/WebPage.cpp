@@ -1,0 +1,15 @@
+#include "options/WebPage.h"
+
+#include "game/ProductInfo.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+namespace lexabit {
+
+void OpenWebPage(const QString& programFolder) {
+    const auto page = product::WebPagePath(programFolder.toStdString());
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(page.string())));
+}
+
+} // namespace lexabit
