@@ -31,13 +31,6 @@ TEST(FileReplace, ReplacesTheWholeContentAndLeavesNoTemporaryFile) {
     EXPECT_EQ(FolderListing(folder.Path()), std::vector<std::string>{"scores.dat"});
 }
 
-TEST(FileReplace, CreatesMissingFolders) {
-    TempFolder folder;
-    const auto file = folder / "a" / "b" / "scores.dat";
-    ASSERT_TRUE(ReplaceFileContents(file, "x").Ok);
-    EXPECT_EQ(ReadBytes(file), "x");
-}
-
 TEST(FileReplace, AFolderInPlaceOfTheFileIsReportedAndNothingIsLeftBehind) {
     TempFolder folder;
     const auto file = folder / "scores.dat";

@@ -17,16 +17,6 @@ TEST(ScoreEntryText, PointsArePaddedWithBlanksToThreeCharacters) {
     EXPECT_EQ(PadPoints(""), "   ");
 }
 
-TEST(ScoreEntryText, PointsValueReadsOnlyWholeNumbers) {
-    EXPECT_EQ(PointsValue("  7"), 7);
-    EXPECT_EQ(PointsValue(" -5"), -5);
-    EXPECT_EQ(PointsValue("1234"), 1234);
-    EXPECT_FALSE(PointsValue("   ").has_value());
-    EXPECT_FALSE(PointsValue("12a").has_value());
-    EXPECT_FALSE(PointsValue("-").has_value());
-    EXPECT_FALSE(PointsValue(std::string(40, '9')).has_value());
-}
-
 TEST(ScoreEntryText, DifficultyNamesTheLevel) {
     EXPECT_EQ(DifficultyText(1), "Hard");
     EXPECT_EQ(DifficultyText(2), "Easy");
