@@ -1,0 +1,188 @@
+#include "game/GameOverAnimation.h"
+
+#include "game/GameState.h"
+
+#include <gtest/gtest.h>
+
+namespace lexabit {
+namespace {
+
+// A board of the default size with letter cards 1..letters and the seven markers.
+GameState BoardWithCards(int letters) {
+    GameState state;
+    state.CardsTotal = static_cast<std::int16_t>(letters);
+    for (int i = 1; i <= state.LastCardIndex(); ++i) {
+        state.CreateCard(i);
+    }
+    return state;
+}
+
+struct Place {
+    float Left;
+    float Top;
+    friend bool operator==(const Place&, const Place&) = default;
+};
+
+Place PlaceOf(const GameState& state, int index) {
+    return {state.Card(index).Left, state.Card(index).Top};
+}
+
+constexpr int FrameLimit = 100'000;
+
+TEST(GameOverAnimation, TwentyLetterCardsGatherVisibleInTheMiddle) {
+    GameState state = BoardWithCards(30);
+    const GameOverAnimation show(state);
+    ASSERT_EQ(show.Snake().size(), 20u);
+    for (int i = 1; i <= 20; ++i) {
+        EXPECT_EQ(PlaceOf(state, i), (Place{516, 356.5f})) << "card " << i;
+        EXPECT_TRUE(state.Card(i).Visible);
+    }
+    EXPECT_FALSE(state.Card(21).Visible);
+    EXPECT_EQ(PlaceOf(state, 21), (Place{0, 0}));
+}
+
+TEST(GameOverAnimation, TheSnakeUnfoldsOneCardAFrame) {
+    GameState state = BoardWithCards(98);
+    GameOverAnimation show(state);
+    const Place middle{516, 356.5f};
+
+    show.NextFrame();
+    EXPECT_EQ(PlaceOf(state, 1), (Place{521, 396.5f}));
+    EXPECT_EQ(PlaceOf(state, 2), middle);
+
+    show.NextFrame();
+    EXPECT_EQ(PlaceOf(state, 1), (Place{526, 436.5f}));
+    EXPECT_EQ(PlaceOf(state, 2), (Place{521, 396})); // the leader's place, rounded
+    EXPECT_EQ(PlaceOf(state, 3), middle);
+
+    show.NextFrame();
+    EXPECT_EQ(PlaceOf(state, 1), (Place{531, 476.5f}));
+    EXPECT_EQ(PlaceOf(state, 2), (Place{526, 436}));
+    EXPECT_EQ(PlaceOf(state, 3), (Place{521, 396}));
+    EXPECT_EQ(PlaceOf(state, 4), middle);
+}
+
+TEST(GameOverAnimation, CardKFirstLeavesTheMiddleInFrameK) {
+    GameState state = BoardWithCards(98);
+    GameOverAnimation show(state);
+    const Place middle{516, 356.5f};
+    for (int frame = 1; frame <= 20; ++frame) {
+        show.NextFrame();
+        for (int k = 2; k <= 20; ++k) {
+            EXPECT_EQ(PlaceOf(state, k) == middle, k > frame) << "card " << k << " frame " << frame;
+        }
+    }
+}
+
+TEST(GameOverAnimation, TheLeaderTurnsAtTheSideEdges) {
+    GameState state = BoardWithCards(98);
+    GameOverAnimation show(state);
+    state.Card(1).Left = 1032 - 93 - 3;
+    show.NextFrame();
+    EXPECT_EQ(state.Card(1).Left, 1032 - 93 + 2);
+    EXPECT_EQ(show.SpeedX(), -5);
+    show.NextFrame();
+    EXPECT_EQ(state.Card(1).Left, 1032 - 93 - 3);
+
+    state.Card(1).Left = 7;
+    show.NextFrame();
+    EXPECT_EQ(state.Card(1).Left, 2);
+    EXPECT_EQ(show.SpeedX(), 5);
+    show.NextFrame();
+    EXPECT_EQ(state.Card(1).Left, 7);
+}
+
+TEST(GameOverAnimation, AfterSixteenTopBouncesTheSnakeRunsOutThroughTheBottom) {
+    GameState state = BoardWithCards(98);
+    GameOverAnimation show(state);
+    int bottomBounces = 0;
+    int frames = 0;
+    float lastTop = state.Card(20).Top;
+    while (!show.Done() && frames < FrameLimit) {
+        const int speedBefore = show.SpeedY();
+        const int bouncesBefore = show.TopBounces();
+        const float leaderBefore = state.Card(1).Top;
+        show.NextFrame();
+        ++frames;
+        if (speedBefore > 0 && show.SpeedY() < 0) {
+            ++bottomBounces;
+            EXPECT_LT(bouncesBefore, 16) << "a bottom bounce after the sixteenth top bounce";
+        }
+        if (bouncesBefore == 16) {
+            EXPECT_EQ(state.Card(1).Top, leaderBefore + 40);
+        }
+        if (!show.Done()) {
+            // The show goes on exactly as long as the last card is not yet below the board.
+            EXPECT_LE(state.Card(20).Top, 713 + 10) << "frame " << frames;
+        }
+        lastTop = state.Card(20).Top;
+    }
+    ASSERT_TRUE(show.Done());
+    EXPECT_EQ(show.TopBounces(), 16);
+    EXPECT_GE(bottomBounces, 16);
+    EXPECT_GT(lastTop, 713 + 10);
+}
+
+TEST(GameOverAnimation, AShortPackMakesAShorterSnakeAndMarkersStayOut) {
+    GameState state = BoardWithCards(3);
+    GameOverAnimation show(state);
+    EXPECT_EQ(show.Snake(), (std::vector<int>{1, 2, 3}));
+    int frames = 0;
+    while (!show.Done() && frames < FrameLimit) {
+        show.NextFrame();
+        ++frames;
+    }
+    ASSERT_TRUE(show.Done());
+    EXPECT_GT(state.Card(3).Top, 713 + 10);
+    EXPECT_FALSE(state.Card(state.MarkerIndex(1)).Visible);
+}
+
+TEST(GameOverAnimation, WithoutLetterCardsThereIsNoShow) {
+    GameState state = BoardWithCards(0);
+    int framesShown = 0;
+    PlayGameOverAnimation(state, [&] { ++framesShown; });
+    EXPECT_EQ(framesShown, 0);
+    EXPECT_FALSE(state.Card(1).Visible); // the first marker
+}
+
+TEST(GameOverAnimation, ABoardLowerThanACardStillEndsTheShow) {
+    GameState state = BoardWithCards(98);
+    state.ScaleWidth = 80;
+    state.ScaleHeight = 150;
+    GameOverAnimation show(state);
+    int frames = 0;
+    while (!show.Done() && frames < FrameLimit) {
+        show.NextFrame();
+        ++frames;
+    }
+    EXPECT_TRUE(show.Done());
+    EXPECT_GT(state.Card(20).Top, 150 + 10);
+}
+
+TEST(GameOverAnimation, ANewGameDuringTheShowEndsIt) {
+    GameState state = BoardWithCards(98);
+    GameOverAnimation show(state);
+    show.NextFrame();
+    state.DestroyCard(7);
+    EXPECT_NO_THROW(show.NextFrame());
+    EXPECT_TRUE(show.Done());
+}
+
+TEST(GameOverAnimation, PlayingShowsEveryFrameAndReturnsAtTheEnd) {
+    GameState byFrames = BoardWithCards(98);
+    GameOverAnimation show(byFrames);
+    int frames = 0;
+    while (!show.Done() && frames < FrameLimit) {
+        show.NextFrame();
+        ++frames;
+    }
+
+    GameState played = BoardWithCards(98);
+    int framesShown = 0;
+    PlayGameOverAnimation(played, [&] { ++framesShown; });
+    EXPECT_EQ(framesShown, frames);
+    EXPECT_EQ(PlaceOf(played, 20), PlaceOf(byFrames, 20));
+}
+
+} // namespace
+} // namespace lexabit
