@@ -11,7 +11,7 @@ namespace lexabit {
 namespace {
 
 // Chunks before the sound data are small; a header larger than this is not read further.
-constexpr std::size_t HeaderBytesRead = 64 * 1024;
+constexpr std::size_t HeaderBytesRead = std::size_t{64} * 1024;
 
 std::uint32_t LittleEndian32(std::string_view bytes, std::size_t at) {
     std::uint32_t value = 0;
