@@ -1,0 +1,84 @@
+#include "game/WavDuration.h"
+
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+#include <string>
+#include <system_error>
+
+namespace lexabit {
+
+namespace {
+
+// Chunks before the sound data are small; a header larger than this is not read further.
+constexpr std::size_t HeaderBytesRead = std::size_t{64} * 1024;
+
+std::uint32_t LittleEndian32(std::string_view bytes, std::size_t at) {
+    std::uint32_t value = 0;
+    for (std::size_t k = 0; k < 4; ++k) {
+        value |= static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + k])) << (8 * k);
+    }
+    return value;
+}
+
+struct Chunk {
+    std::string_view Id;
+    std::uint64_t Size = 0;
+    std::size_t Body = 0; // where its contents start in the file
+};
+
+std::optional<Chunk> ChunkAt(std::string_view header, std::size_t at) {
+    if (at + 8 > header.size()) {
+        return std::nullopt;
+    }
+    return Chunk{header.substr(at, 4), LittleEndian32(header, at + 4), at + 8};
+}
+
+} // namespace
+
+std::optional<std::chrono::milliseconds> WavDurationFromHeader(std::string_view header,
+                                                               std::uintmax_t fileSize) {
+    if (header.size() < 12 || header.substr(0, 4) != "RIFF" || header.substr(8, 4) != "WAVE") {
+        return std::nullopt;
+    }
+    std::optional<std::uint32_t> bytesPerSecond;
+    std::size_t at = 12;
+    while (const std::optional<Chunk> chunk = ChunkAt(header, at)) {
+        if (chunk->Id == "fmt ") {
+            // The byte rate sits 8 bytes into the format chunk.
+            if (chunk->Size < 16 || chunk->Body + 12 > header.size()) {
+                return std::nullopt;
+            }
+            bytesPerSecond = LittleEndian32(header, chunk->Body + 8);
+        } else if (chunk->Id == "data") {
+            if (!bytesPerSecond || *bytesPerSecond == 0 || fileSize < chunk->Body) {
+                return std::nullopt;
+            }
+            const std::uint64_t present =
+                std::min<std::uint64_t>(chunk->Size, fileSize - chunk->Body);
+            const double seconds = static_cast<double>(present) / *bytesPerSecond;
+            return std::chrono::milliseconds(static_cast<long long>(std::ceil(seconds * 1000)));
+        }
+        // Chunks are padded to an even length.
+        at = chunk->Body + static_cast<std::size_t>(chunk->Size + (chunk->Size & 1U));
+    }
+    return std::nullopt;
+}
+
+std::optional<std::chrono::milliseconds> WavFileDuration(const std::filesystem::path& file) {
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(file, error);
+    if (error) {
+        return std::nullopt;
+    }
+    std::ifstream in(file, std::ios::binary);
+    if (!in) {
+        return std::nullopt;
+    }
+    std::string header(std::min<std::uintmax_t>(size, HeaderBytesRead), '\0');
+    in.read(header.data(), static_cast<std::streamsize>(header.size()));
+    header.resize(static_cast<std::size_t>(in.gcount()));
+    return WavDurationFromHeader(header, size);
+}
+
+} // namespace lexabit

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+namespace lexabit {
+
+class GameState;
+
+// The texts of the two labels above the table: the word and its provisional points.
+struct WordDisplay {
+    std::string Word;   // for WordLabel
+    std::string Points; // for PointsLabel, such as " 8 Points"
+
+    friend bool operator==(const WordDisplay&, const WordDisplay&) = default;
+};
+
+// Letter values of the word plus its length bonus: 3 for five cards, 4 for six,
+// 10 for seven and more.
+long long WordPoints(const GameState& state);
+
+// The labels' texts for the word as it stands.
+WordDisplay ShowWord(const GameState& state);
+
+} // namespace lexabit

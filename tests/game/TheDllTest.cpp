@@ -1,0 +1,211 @@
+#include "game/TheDll.h"
+
+#include "MotionFakes.h"
+#include "game/CardGlide.h"
+#include "game/CardPicture.h"
+#include "game/GameState.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <utility>
+#include <vector>
+
+namespace lexabit {
+namespace {
+
+using testing::CountingSurface;
+using testing::TestPicture;
+
+// Where the picture stood at every repaint of a move.
+std::vector<std::pair<double, double>> TraceMove(TestPicture& picture, int newLeft, int newTop,
+                                                 int steps) {
+    TheDll sprites;
+    CountingSurface board;
+    std::vector<std::pair<double, double>> trace;
+    board.onRepaint = [&] { trace.emplace_back(picture.Left(), picture.Top()); };
+    sprites.MoveToLocation(picture, board, newLeft, newTop, steps);
+    return trace;
+}
+
+TEST(MoveToLocation, TargetLeftAndAboveGivesNegativeEqualSteps) {
+    TestPicture picture(100, 100);
+    const auto trace = TraceMove(picture, 40, 70, 30);
+    ASSERT_EQ(trace.size(), 30U);
+    EXPECT_DOUBLE_EQ(trace[0].first, 98);
+    EXPECT_DOUBLE_EQ(trace[0].second, 99);
+    EXPECT_DOUBLE_EQ(trace[1].first, 96);
+    EXPECT_DOUBLE_EQ(trace[1].second, 98);
+}
+
+TEST(MoveToLocation, TargetRightAndBelowGivesPositiveSteps) {
+    TestPicture picture(10, 20);
+    const auto trace = TraceMove(picture, 70, 35, 3);
+    ASSERT_EQ(trace.size(), 3U);
+    EXPECT_DOUBLE_EQ(trace[0].first, 30);
+    EXPECT_DOUBLE_EQ(trace[0].second, 25);
+    EXPECT_DOUBLE_EQ(trace[2].first, 70);
+    EXPECT_DOUBLE_EQ(trace[2].second, 35);
+}
+
+TEST(MoveToLocation, EqualCoordinateGivesZeroStep) {
+    TestPicture picture(50, 20);
+    const auto trace = TraceMove(picture, 50, 80, 4);
+    for (const auto& [left, top] : trace) {
+        EXPECT_DOUBLE_EQ(left, 50);
+    }
+    EXPECT_DOUBLE_EQ(trace.back().second, 80);
+}
+
+TEST(MoveToLocation, PictureOnTargetStaysButEveryStepIsClearedAndRepainted) {
+    TheDll sprites;
+    CountingSurface board;
+    TestPicture picture(12, 34);
+    sprites.MoveToLocation(picture, board, 12, 34, 30);
+    EXPECT_EQ(picture.Left(), 12);
+    EXPECT_EQ(picture.Top(), 34);
+    EXPECT_EQ(board.clears, 30);
+    EXPECT_EQ(board.repaints, 30);
+}
+
+TEST(MoveToLocation, EndsOnTheTargetUpToRounding) {
+    TestPicture picture(0.25, 7);
+    TraceMove(picture, 301, -113, 30);
+    EXPECT_NEAR(picture.Left(), 301, 1e-9);
+    EXPECT_NEAR(picture.Top(), -113, 1e-9);
+}
+
+TEST(MoveToLocation, FewerThanOneStepMovesNothing) {
+    TheDll sprites;
+    CountingSurface board;
+    TestPicture picture(5, 5);
+    sprites.MoveToLocation(picture, board, 100, 100, 0);
+    EXPECT_EQ(picture.Left(), 5);
+    EXPECT_EQ(board.repaints, 0);
+}
+
+TEST(TheDllList, ResetJumpsEveryPictureBackHome) {
+    TheDll sprites;
+    CountingSurface board;
+    TestPicture first(10, 20);
+    TestPicture second(300, 400);
+    sprites.AddPicture(first);
+    sprites.AddPicture(second);
+    sprites.MoveToLocation(first, board, 90, 90, 5);
+    second.SetLeft(1);
+    second.SetTop(2);
+    const int repaintsBefore = board.repaints;
+
+    sprites.Reset();
+    EXPECT_EQ(first.Left(), 10);
+    EXPECT_EQ(first.Top(), 20);
+    EXPECT_EQ(second.Left(), 300);
+    EXPECT_EQ(second.Top(), 400);
+    EXPECT_EQ(board.repaints, repaintsBefore);
+}
+
+TEST(TheDllList, ClearCollectionKeepsHomesUntilTheNextPictureOverwritesThem) {
+    TheDll sprites;
+    sprites.ClearCollection();
+    EXPECT_EQ(sprites.PictureCount(), 0);
+
+    TestPicture first(10, 20);
+    TestPicture second(30, 40);
+    sprites.AddPicture(first);
+    sprites.AddPicture(second);
+    sprites.ClearCollection();
+    EXPECT_EQ(sprites.PictureCount(), 0);
+    EXPECT_EQ(sprites.HomePositions().size(), 2U);
+
+    TestPicture third(50, 60);
+    sprites.AddPicture(third);
+    ASSERT_EQ(sprites.HomePositions().size(), 1U);
+    EXPECT_EQ(sprites.HomePositions()[0].Left, 50);
+    EXPECT_EQ(sprites.HomePositions()[0].Top, 60);
+}
+
+TEST(PutBorder, FramesThePictureWithTheExtraUnitOnTheFarCorner) {
+    TheDll sprites;
+    CountingSurface board;
+    const TestPicture picture(10, 20, 93, 121);
+    sprites.PutBorder(picture, board, 0x0000FFU, 3);
+    ASSERT_EQ(board.rectangles.size(), 1U);
+    const auto& frame = board.rectangles[0];
+    EXPECT_EQ(frame.left, 7);
+    EXPECT_EQ(frame.top, 17);
+    EXPECT_EQ(frame.right, 107);
+    EXPECT_EQ(frame.bottom, 145);
+    EXPECT_EQ(frame.colour, 0x0000FFU);
+    EXPECT_EQ(frame.penWidth, 3);
+}
+
+TEST(MoveTo, GathersEveryListedPictureOnTheTargetAndFramesIt) {
+    TheDll sprites;
+    CountingSurface board;
+    TestPicture target(200, 100);
+    TestPicture left(100, 160);
+    TestPicture right(260, 40);
+    sprites.AddPicture(left);
+    sprites.AddPicture(target);
+    sprites.AddPicture(right);
+
+    sprites.MoveTo(target, board, 20, 0x00FF00U, 2);
+
+    EXPECT_EQ(target.Left(), 200);
+    EXPECT_EQ(target.Top(), 100);
+    EXPECT_NEAR(left.Left(), 200, 1e-9);
+    EXPECT_NEAR(left.Top(), 100, 1e-9);
+    EXPECT_NEAR(right.Left(), 200, 1e-9);
+    EXPECT_NEAR(right.Top(), 100, 1e-9);
+    EXPECT_EQ(board.repaints, 20);
+    EXPECT_EQ(board.clears, 21); // the borders first, then once per step
+    ASSERT_EQ(board.rectangles.size(), 1U);
+    EXPECT_EQ(board.rectangles[0].left, 198);
+    EXPECT_EQ(board.rectangles[0].colour, 0x00FF00U);
+}
+
+TEST(MoveTo, StepTableHoldsSignedStepsAndDistances) {
+    TheDll sprites;
+    CountingSurface board;
+    TestPicture target(200, 100);
+    TestPicture far(100, 160);
+    sprites.AddPicture(far);
+    sprites.AddPicture(target);
+
+    sprites.MoveTo(target, board, 10, 0, 1);
+
+    ASSERT_EQ(sprites.StepTable().size(), 2U);
+    const MoveStep& step = sprites.StepTable()[0];
+    EXPECT_DOUBLE_EQ(step.StepX, 10);
+    EXPECT_DOUBLE_EQ(step.StepY, -6);
+    EXPECT_DOUBLE_EQ(step.DistanceX, 100);
+    EXPECT_DOUBLE_EQ(step.DistanceY, 60);
+    EXPECT_DOUBLE_EQ(step.Distance, std::sqrt(100.0 * 100.0 + 60.0 * 60.0));
+    EXPECT_EQ(sprites.StepTable()[1].StepX, 0);
+    EXPECT_EQ(sprites.StepTable()[1].StepY, 0);
+}
+
+TEST(CardPicture, MovesTheCardAndKeepsFractionsAsSinglePrecision) {
+    GameState state;
+    state.CreateCard(1);
+    CardPicture card(state, 1);
+    card.SetLeft(10.25);
+    card.SetTop(1.0 / 3.0);
+    EXPECT_EQ(state.Card(1).Left, 10.25F);
+    EXPECT_EQ(state.Card(1).Top, static_cast<float>(1.0 / 3.0));
+    EXPECT_EQ(card.ScaleWidth(), CardWidth);
+    EXPECT_EQ(card.ScaleHeight(), CardHeight);
+}
+
+TEST(CardGlide, GlidesTheCardToTheTargetRoundedToWholePixels) {
+    GameState state;
+    state.CreateCard(1);
+    TheDll sprites;
+    CountingSurface board;
+    GlideCardOnBoard(sprites, board, state, 1, 10.5, 11.5, 30);
+    EXPECT_NEAR(state.Card(1).Left, 10, 1e-4);
+    EXPECT_NEAR(state.Card(1).Top, 12, 1e-4);
+    EXPECT_EQ(board.repaints, 30);
+}
+
+} // namespace
+} // namespace lexabit
