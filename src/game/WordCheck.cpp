@@ -108,8 +108,8 @@ void WordCheck::GatherWord() {
 void WordCheck::SendWordAway() {
     const int count = state_.WordCards.Count();
     const int leaving = state_.Level == HardLevel ? count - 1 : count;
-    const double pileLeft = static_cast<double>(RoundHalfEven(state_.Elements.DiscardDeck.Left));
-    const double pileTop = static_cast<double>(RoundHalfEven(state_.Elements.DiscardDeck.Top));
+    const auto pileLeft = static_cast<double>(RoundHalfEven(state_.Elements.DiscardDeck.Left));
+    const auto pileTop = static_cast<double>(RoundHalfEven(state_.Elements.DiscardDeck.Top));
     for (int sent = 0; sent < leaving; ++sent) {
         RunGuarded([&] {
             const int index = state_.WordCards.First();

@@ -40,15 +40,8 @@ std::vector<std::string> LinesEndedByCrLf(const std::string& bytes) {
 }
 
 bool IsPlainWord(const std::string& line) {
-    if (line.size() < 2 || line.size() > 15) {
-        return false;
-    }
-    for (const char c : line) {
-        if (c < 'a' || c > 'z') {
-            return false;
-        }
-    }
-    return true;
+    return line.size() >= 2 && line.size() <= 15 &&
+           std::ranges::all_of(line, [](char c) { return c >= 'a' && c <= 'z'; });
 }
 
 TEST(ShippedWordList, HoldsSortedDistinctLowerCaseWordsOfTwoToFifteenLetters) {

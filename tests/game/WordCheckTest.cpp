@@ -7,6 +7,7 @@
 #include "game/GameState.h"
 #include "game/NumberText.h"
 
+#include <algorithm>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <stdexcept>
@@ -239,7 +240,7 @@ TEST_P(CardsLeavingTheTable, GatherOnTheFirstCardThenGoToTheDiscardPileOneByOne)
         EXPECT_EQ(gather.left, WordLeft);
         EXPECT_EQ(gather.top, WordTop);
         EXPECT_EQ(gather.steps, 30);
-        const auto& away = effects.glides[static_cast<std::size_t>(k + 3)];
+        const auto& away = effects.glides[static_cast<std::size_t>(k) + 3];
         EXPECT_EQ(away.index, FirstWordCard + k);
         EXPECT_EQ(away.left, 900);
         EXPECT_EQ(away.top, 51);
