@@ -1,6 +1,7 @@
 #include "game/Dictionary.h"
 #include "game/Ports.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
