@@ -9,7 +9,7 @@
 namespace lexabit {
 
 // How much of the word list is read at a time.
-inline constexpr std::size_t WordListBlockSize = std::size_t{1} << 18;
+inline constexpr std::size_t WordListBlockSize = std::size_t{1} << 16;
 
 // Reads the word list file from its first entry and tells whether one of its entries,
 // in upper case, is exactly the word. Line ends are CR, LF or CR LF; each line holds
