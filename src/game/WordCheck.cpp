@@ -5,6 +5,7 @@
 #include "game/GameState.h"
 #include "game/GuardedStep.h"
 #include "game/NumberText.h"
+#include "game/Ports.h"
 #include "game/ScoreAddition.h"
 #include "game/ScorePanelTexts.h"
 #include "game/SkillRating.h"
