@@ -1,0 +1,42 @@
+#include "game/WordListFields.h"
+
+namespace lexabit {
+
+namespace {
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+} // namespace
+
+bool LineHoldsEntry(std::string_view line, std::string_view word) {
+    std::size_t at = 0;
+    while (true) {
+        while (at < line.size() && IsBlank(line[at])) {
+            ++at;
+        }
+        std::string_view field;
+        if (at < line.size() && line[at] == '"') {
+            const std::size_t closing = line.find('"', at + 1);
+            field = line.substr(at + 1, closing == std::string_view::npos ? std::string_view::npos
+                                                                          : closing - at - 1);
+            at = closing == std::string_view::npos ? line.size() : closing + 1;
+        } else {
+            const std::size_t comma = line.find(',', at);
+            field = line.substr(at, comma == std::string_view::npos ? std::string_view::npos
+                                                                    : comma - at);
+            at = comma == std::string_view::npos ? line.size() : comma;
+        }
+        if (field == word) {
+            return true;
+        }
+        const std::size_t comma = line.find(',', at);
+        if (comma == std::string_view::npos) {
+            return false;
+        }
+        at = comma + 1;
+    }
+}
+
+} // namespace lexabit

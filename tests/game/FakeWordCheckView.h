@@ -1,0 +1,107 @@
+#pragma once
+
+#include "game/WordCheckView.h"
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace lexabit::testing {
+
+inline std::string ControlName(BoardControl control) {
+    switch (control) {
+    case BoardControl::PackBack:
+        return "PackBack";
+    case BoardControl::DiscardDeck:
+        return "DiscardDeck";
+    case BoardControl::CheckWordButton:
+        return "CheckWordButton";
+    case BoardControl::WordList:
+        return "WordList";
+    case BoardControl::Fig:
+        return "Fig";
+    case BoardControl::ShuffleCards:
+        return "ShuffleCards";
+    }
+    return "?";
+}
+
+// The main window as the word check sees it: labels, word list, status bar and the
+// board's controls kept as plain values, and every call written to a log in order.
+class FakeWordCheckView final : public WordCheckView {
+public:
+    struct Row {
+        std::string word;
+        std::string points;
+    };
+    struct Message {
+        std::string text;
+        std::string title;
+    };
+
+    std::string WordLabelText() const override { return wordLabel; }
+    std::string PointsLabelText() const override { return pointsLabel; }
+    void ClearWordLabels() override {
+        wordLabel.clear();
+        pointsLabel.clear();
+        log.push_back("clear labels");
+    }
+    void ShowMessage(const std::string& text, const std::string& title) override {
+        messages.push_back({text, title});
+        log.push_back("message " + text);
+    }
+    void InsertWordRowAtTop(const std::string& word) override {
+        rows.insert(rows.begin(), Row{word, ""});
+        log.push_back("row " + word);
+    }
+    void SetTopRowPoints(const std::string& points) override {
+        rows.at(0).points = points;
+        log.push_back("row points" + points);
+    }
+    int WordRowCount() const override { return static_cast<int>(rows.size()); }
+    void SetStatusPanel(int panel, const std::string& text) override {
+        panels[panel] = text;
+        log.push_back("panel " + std::to_string(panel) + " " + text);
+    }
+    void ShowCardBackOnDiscardDeck() override {
+        visible[BoardControl::DiscardDeck] = true;
+        log.push_back("card back on DiscardDeck");
+    }
+    void SetControlVisible(BoardControl control, bool show) override {
+        visible[control] = show;
+        log.push_back((show ? "show " : "hide ") + ControlName(control));
+    }
+    void PlayGameOverAnimation() override {
+        log.push_back("animation");
+        if (onAnimation) {
+            onAnimation();
+        }
+    }
+    void ShowNameDialog() override { log.push_back("name dialog"); }
+    bool WaitForEvents() override {
+        ++waits;
+        log.push_back("wait");
+        return onWait ? onWait() : false;
+    }
+
+    bool IsVisible(BoardControl control) const {
+        const auto found = visible.find(control);
+        return found == visible.end() || found->second;
+    }
+
+    std::string wordLabel;
+    std::string pointsLabel;
+    std::vector<Row> rows;
+    std::vector<Message> messages;
+    std::map<int, std::string> panels;
+    std::map<BoardControl, bool> visible;
+    std::vector<std::string> log;
+    int waits = 0;
+    // What happens on the window's side while the game-over show runs or the word check
+    // waits for a name; a wait answers false once the program is closing.
+    std::function<void()> onAnimation;
+    std::function<bool()> onWait;
+};
+
+} // namespace lexabit::testing

@@ -1,0 +1,434 @@
+#include "game/WordCheck.h"
+
+#include "FakePorts.h"
+#include "FakeWordCheckView.h"
+#include "TempProgramFolder.h"
+#include "game/Dictionary.h"
+#include "game/GameState.h"
+#include "game/NumberText.h"
+
+#include <algorithm>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace lexabit {
+namespace {
+
+using ::testing::ElementsAre;
+using testing::FakeClock;
+using testing::FakeWordCheckView;
+using testing::RecordingEffects;
+using testing::TempProgramFolder;
+
+constexpr int FirstWordCard = 11;
+constexpr float WordLeft = 120;
+constexpr float WordTop = 200;
+
+class WordCheckTest : public ::testing::Test {
+protected:
+    WordCheckTest() {
+        folder.WriteWordList("cat\r\nquiz\r\nbread\r\nsquash\r\nanagram\r\njo\r\nzoo\r\n");
+        state.Elements.DiscardDeck.Left = 900.4;
+        state.Elements.DiscardDeck.Top = 50.6;
+        state.Level = 2;
+        state.WordTimerMinutes = 1;
+        DealPack(20);
+    }
+
+    void DealPack(int cards) {
+        state.CardsTotal = static_cast<std::int16_t>(cards);
+        for (int i = 1; i <= cards; ++i) {
+            state.CreateCard(i);
+            state.Card(i).DataField = "E";
+        }
+    }
+
+    // Lays the word on cards 11, 12, ...: the first at the word's place, each next one
+    // 30 pixels below, with the labels as the laying shows them.
+    void LayWord(const std::string& word, int points) {
+        for (std::size_t k = 0; k < word.size(); ++k) {
+            const int index = FirstWordCard + static_cast<int>(k);
+            CardRecord& card = state.Card(index);
+            card.DataField = std::string(1, word[k]);
+            card.Tag = CardTag::Word;
+            card.Visible = true;
+            card.Left = WordLeft;
+            card.Top = WordTop + 30 * static_cast<float>(k);
+            state.WordCards.Add(index);
+        }
+        view.wordLabel = word;
+        view.pointsLabel = NumberText(points) + " Points";
+    }
+
+    // Every letter card but those of the word laid has been used.
+    void UseAllButTheWord() {
+        for (int i = 1; i <= state.CardsTotal; ++i) {
+            if (!state.WordCards.Contains(i)) {
+                state.Card(i).Tag = CardTag::Used;
+            }
+        }
+    }
+
+    void Check() {
+        WordCheck check(state, dictionary, view, effects, clock, filler);
+        check.CheckWordButton_Click();
+    }
+
+    std::vector<std::string> LogFrom(const std::string& first) const {
+        auto at = std::find(view.log.begin(), view.log.end(), first);
+        return {at, view.log.end()};
+    }
+
+    TempProgramFolder folder;
+    Dictionary dictionary{folder};
+    GameState state;
+    FakeWordCheckView view;
+    RecordingEffects effects;
+    FakeClock clock;
+    std::vector<std::vector<CardTag>> tagsSeenByFill;
+    ColumnFiller filler = [this](GameState& filled, Effects&) {
+        std::vector<CardTag> tags;
+        for (int i = 1; i <= filled.CardsTotal; ++i) {
+            tags.push_back(filled.Card(i).Tag);
+        }
+        tagsSeenByFill.push_back(tags);
+        view.log.emplace_back("fill");
+    };
+};
+
+// --- Refusal
+
+TEST_F(WordCheckTest, AWordNotInTheListIsRefusedAndChangesNothing) {
+    LayWord("TAC", 5);
+    state.TotalScore = 40;
+    const GameState before = state;
+    Check();
+
+    ASSERT_EQ(view.messages.size(), 1U);
+    EXPECT_EQ(view.messages[0].text, "That word is not in our dictionary.  Please try again.");
+    EXPECT_EQ(view.messages[0].title, "Lexabit Solitaire");
+    EXPECT_EQ(view.log.size(), 1U); // the message and nothing else
+    EXPECT_EQ(view.wordLabel, "TAC");
+    EXPECT_EQ(view.pointsLabel, " 5 Points");
+    EXPECT_TRUE(effects.glides.empty());
+    EXPECT_EQ(state.TotalScore, 40);
+    EXPECT_EQ(state.WordTimerStart, before.WordTimerStart);
+    EXPECT_EQ(state.WordTimerMinutes, before.WordTimerMinutes);
+    EXPECT_EQ(state.WordCards, before.WordCards);
+    for (int i = 1; i <= state.CardsTotal; ++i) {
+        EXPECT_EQ(state.Card(i).Tag, before.Card(i).Tag) << i;
+        EXPECT_EQ(state.Card(i).Top, before.Card(i).Top) << i;
+    }
+}
+
+TEST_F(WordCheckTest, AnEmptyWordIsRefused) {
+    folder.WriteWordList("\r\ncat\r\n");
+    Check();
+    ASSERT_EQ(view.messages.size(), 1U);
+    EXPECT_EQ(view.messages[0].text, "That word is not in our dictionary.  Please try again.");
+    EXPECT_TRUE(view.rows.empty());
+}
+
+TEST_F(WordCheckTest, AnUnreadableWordListRefusesTheWordAndNamesTheFile) {
+    std::filesystem::remove(folder.WordListFile());
+    LayWord("CAT", 5);
+    Check();
+
+    ASSERT_EQ(view.messages.size(), 1U);
+    EXPECT_NE(view.messages[0].text.find(folder.WordListFile().string()), std::string::npos);
+    EXPECT_EQ(view.messages[0].title, "Lexabit Solitaire");
+    EXPECT_TRUE(view.rows.empty());
+    EXPECT_EQ(state.TotalScore, 0);
+    EXPECT_EQ(state.WordCards.Count(), 3);
+    EXPECT_TRUE(effects.glides.empty());
+}
+
+// --- Scoring: one row per word length
+
+struct ScoringRow {
+    const char* word;
+    int laidPoints;
+    const char* rowPoints;
+    int gain;
+};
+
+class WordScoring : public WordCheckTest, public ::testing::WithParamInterface<ScoringRow> {};
+
+TEST_P(WordScoring, EarnsTheLaidPointsPlusTheLengthBonus) {
+    const ScoringRow row = GetParam();
+    state.TotalScore = 7;
+    LayWord(row.word, row.laidPoints);
+    Check();
+
+    ASSERT_EQ(view.rows.size(), 1U);
+    EXPECT_EQ(view.rows[0].word, row.word);
+    EXPECT_EQ(view.rows[0].points, row.rowPoints);
+    EXPECT_EQ(state.TotalScore, 7 + row.gain);
+    EXPECT_EQ(view.wordLabel, "");
+    EXPECT_EQ(view.pointsLabel, "");
+    EXPECT_TRUE(view.messages.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(ByLength, WordScoring,
+                         ::testing::Values(ScoringRow{"JO", 9, " 9", 9},
+                                           ScoringRow{"CAT", 5, " 5", 5},
+                                           ScoringRow{"QUIZ", 22, " 22 + 2", 24},
+                                           ScoringRow{"BREAD", 11, " 11 + 3", 14},
+                                           ScoringRow{"SQUASH", 22, " 22 + 5", 27},
+                                           ScoringRow{"ANAGRAM", 20, " 20 + 10", 30}));
+
+TEST_F(WordCheckTest, TheNewestWordIsTheTopRowAndTheStatusBarCountsAllRows) {
+    LayWord("CAT", 5);
+    Check();
+    state.WordCards.Clear();
+    for (int i = FirstWordCard; i < FirstWordCard + 4; ++i) {
+        state.Card(i).Tag = CardTag::Pack;
+    }
+    LayWord("QUIZ", 22);
+    Check();
+
+    ASSERT_EQ(view.rows.size(), 2U);
+    EXPECT_EQ(view.rows[0].word, "QUIZ");
+    EXPECT_EQ(view.rows[1].word, "CAT");
+    EXPECT_EQ(view.rows[1].points, " 5");
+    EXPECT_EQ(view.panels[2], "Total Number of Words:  2");
+    EXPECT_EQ(view.panels[1], "Total Score:  29");
+    EXPECT_EQ(view.panels[4], " Number of Cards Left:  16"); // 20 cards, QUIZ used 4
+}
+
+TEST_F(WordCheckTest, AnAcceptedWordRunsItsStepsInOrder) {
+    LayWord("CAT", 5);
+    Check();
+    EXPECT_THAT(view.log,
+                ElementsAre("row CAT", "row points 5", "clear labels", "card back on DiscardDeck",
+                            "fill", "panel 4  Number of Cards Left:  17",
+                            "panel 2 Total Number of Words:  1", "panel 1 Total Score:  5"));
+}
+
+TEST_F(WordCheckTest, AnAcceptedWordRestartsTheWordTimer) {
+    clock.Advance(90);
+    LayWord("CAT", 5);
+    Check();
+    EXPECT_EQ(state.WordTimerStart, clock.now);
+    EXPECT_EQ(state.WordTimerMinutes, 2);
+}
+
+TEST_F(WordCheckTest, TheVeryEasyLevelKeepsItsWordTimerOff) {
+    state.Level = 3;
+    state.WordTimerMinutes = -1;
+    LayWord("CAT", 5);
+    Check();
+    EXPECT_EQ(state.WordTimerMinutes, -1);
+}
+
+// --- Where the cards go
+
+class CardsLeavingTheTable : public WordCheckTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(CardsLeavingTheTable, GatherOnTheFirstCardThenGoToTheDiscardPileOneByOne) {
+    state.Level = static_cast<std::int16_t>(GetParam());
+    LayWord("CAT", 5);
+    Check();
+
+    ASSERT_EQ(effects.glides.size(), 6U);
+    for (int k = 0; k < 3; ++k) {
+        const auto& gather = effects.glides[static_cast<std::size_t>(k)];
+        EXPECT_EQ(gather.index, FirstWordCard + k);
+        EXPECT_EQ(gather.left, WordLeft);
+        EXPECT_EQ(gather.top, WordTop);
+        EXPECT_EQ(gather.steps, 30);
+        const auto& away = effects.glides[static_cast<std::size_t>(k) + 3];
+        EXPECT_EQ(away.index, FirstWordCard + k);
+        EXPECT_EQ(away.left, 900);
+        EXPECT_EQ(away.top, 51);
+        EXPECT_EQ(away.steps, 30);
+    }
+    for (int i = FirstWordCard; i < FirstWordCard + 3; ++i) {
+        const CardRecord& card = state.Card(i);
+        EXPECT_EQ(card.Tag, CardTag::Used) << i;
+        EXPECT_FALSE(card.Visible) << i;
+        EXPECT_EQ(card.Left, -100) << i;
+        EXPECT_EQ(card.Top, -100) << i;
+    }
+    EXPECT_TRUE(state.WordCards.empty());
+    EXPECT_TRUE(view.IsVisible(BoardControl::DiscardDeck));
+}
+
+INSTANTIATE_TEST_SUITE_P(EasyAndVeryEasy, CardsLeavingTheTable, ::testing::Values(2, 3));
+
+TEST_F(WordCheckTest, TheHardLevelKeepsTheLastCardOnTheFirstCardsPlace) {
+    state.Level = 1;
+    LayWord("BREAD", 11);
+    Check();
+
+    EXPECT_EQ(effects.glides.size(), 5U + 4U);
+    for (int i = FirstWordCard; i < FirstWordCard + 4; ++i) {
+        EXPECT_EQ(state.Card(i).Tag, CardTag::Used) << i;
+    }
+    const CardRecord& kept = state.Card(FirstWordCard + 4);
+    EXPECT_EQ(kept.Tag, CardTag::Table);
+    EXPECT_TRUE(kept.Visible);
+    EXPECT_EQ(kept.Left, WordLeft);
+    EXPECT_EQ(kept.Top, WordTop);
+    EXPECT_TRUE(state.WordCards.empty());
+    EXPECT_EQ(state.WordTimerMinutes, 0);
+    EXPECT_EQ(view.panels[4], " Number of Cards Left:  16");
+}
+
+TEST_F(WordCheckTest, ColumnsAreRefilledOnceTheWordsCardsAreGone) {
+    LayWord("CAT", 5);
+    Check();
+    ASSERT_EQ(tagsSeenByFill.size(), 1U);
+    for (int i = FirstWordCard; i < FirstWordCard + 3; ++i) {
+        EXPECT_EQ(tagsSeenByFill[0][static_cast<std::size_t>(i - 1)], CardTag::Used) << i;
+    }
+}
+
+TEST_F(WordCheckTest, ThePackIsHiddenWhenTheRefillTookItsLastCard) {
+    LayWord("CAT", 5);
+    Check();
+    EXPECT_TRUE(view.IsVisible(BoardControl::PackBack)); // cards were left in the pack
+
+    filler = [](GameState& filled, Effects&) {
+        for (int i = 1; i <= filled.CardsTotal; ++i) {
+            if (filled.Card(i).Tag == CardTag::Pack) {
+                filled.Card(i).Tag = CardTag::Table;
+            }
+        }
+    };
+    LayWord("JO", 9);
+    Check();
+    EXPECT_FALSE(view.IsVisible(BoardControl::PackBack));
+}
+
+// --- Steps that fail
+
+TEST_F(WordCheckTest, AScoreThatWouldOverflowIsLeftAsItWasAndTheCheckGoesOn) {
+    state.TotalScore = 32760;
+    LayWord("BREAD", 11); // 32771 is too much; the length bonus of 3 still fits
+    Check();
+    EXPECT_EQ(state.TotalScore, 32763);
+    EXPECT_EQ(view.rows.at(0).points, " 11 + 3");
+    EXPECT_EQ(view.panels[1], "Total Score:  32763");
+    EXPECT_TRUE(state.WordCards.empty());
+}
+
+TEST_F(WordCheckTest, NeitherAdditionIsMadeWhenBothWouldOverflow) {
+    state.TotalScore = 32766;
+    LayWord("QUIZ", 22);
+    Check();
+    EXPECT_EQ(state.TotalScore, 32766);
+    EXPECT_EQ(view.panels[1], "Total Score:  32766");
+}
+
+TEST_F(WordCheckTest, AFailingRefillIsSkippedAndTheStatusBarIsStillWritten) {
+    filler = [](GameState&, Effects&) { throw std::runtime_error("no columns"); };
+    LayWord("CAT", 5);
+    Check();
+    EXPECT_EQ(view.panels[1], "Total Score:  5");
+    EXPECT_EQ(view.panels[4], " Number of Cards Left:  17");
+    EXPECT_TRUE(state.WordCards.empty());
+    EXPECT_EQ(state.WordTimerMinutes, 2);
+}
+
+TEST_F(WordCheckTest, AMissingWordCardIsSkippedAndTheOthersStillGo) {
+    LayWord("CAT", 5);
+    state.WordCards.Clear();
+    state.WordCards.Add(FirstWordCard);
+    state.WordCards.Add(99); // no such card
+    state.WordCards.Add(FirstWordCard + 1);
+    state.WordCards.Add(FirstWordCard + 2);
+    Check();
+    for (int i = FirstWordCard; i < FirstWordCard + 3; ++i) {
+        EXPECT_EQ(state.Card(i).Tag, CardTag::Used) << i;
+    }
+    EXPECT_TRUE(state.WordCards.empty());
+    EXPECT_EQ(view.panels[4], " Number of Cards Left:  17");
+}
+
+// --- The last card used
+
+class LastCardUsed : public WordCheckTest {
+protected:
+    LastCardUsed() {
+        LayWord("CAT", 5);
+        UseAllButTheWord();
+        state.TotalScore = 100;
+        state.PlayerName = "Previous";
+        view.onAnimation = [this] {
+            for (const BoardControl control :
+                 {BoardControl::DiscardDeck, BoardControl::PackBack, BoardControl::CheckWordButton,
+                  BoardControl::WordList, BoardControl::Fig, BoardControl::ShuffleCards}) {
+                hiddenDuringShow += view.IsVisible(control) ? 0 : 1;
+            }
+            nameDuringShow = state.PlayerName;
+        };
+        // The second pass of the event loop brings the name dialog's OK: it sets the
+        // name and starts the next game.
+        view.onWait = [this] {
+            if (view.waits == 2) {
+                state.PlayerName = "Ann";
+                view.log.emplace_back("new game");
+            }
+            return true;
+        };
+    }
+
+    int hiddenDuringShow = 0;
+    std::string nameDuringShow = "unset";
+};
+
+TEST_F(LastCardUsed, OnTheEasyLevelEndsTheGameWithTheBonusAfterTheStatusBar) {
+    Check();
+
+    EXPECT_THAT(LogFrom("panel 4  Number of Cards Left:  0"),
+                ElementsAre("panel 4  Number of Cards Left:  0",
+                            "panel 2 Total Number of Words:  1", "panel 1 Total Score:  105",
+                            "message Game Over, you are a real Master of the game",
+                            "hide DiscardDeck", "hide PackBack", "hide CheckWordButton",
+                            "hide WordList", "hide Fig", "hide ShuffleCards", "animation",
+                            "show DiscardDeck", "show PackBack", "show CheckWordButton",
+                            "show WordList", "show Fig", "show ShuffleCards", "name dialog", "wait",
+                            "wait", "new game"));
+    EXPECT_EQ(view.messages.back().title, "Lexabit");
+    EXPECT_EQ(state.TotalScore, 115);
+    EXPECT_EQ(hiddenDuringShow, 6);
+    EXPECT_EQ(nameDuringShow, "");
+    EXPECT_EQ(state.PlayerName, "Ann");
+    EXPECT_TRUE(state.WordCards.empty());
+}
+
+TEST_F(LastCardUsed, OnTheVeryEasyLevelEndsTheGameWithoutBonus) {
+    state.Level = 3;
+    Check();
+    EXPECT_EQ(state.TotalScore, 105);
+    EXPECT_EQ(view.messages.back().text, "Game Over, you are a real Master of the game");
+    EXPECT_EQ(state.PlayerName, "Ann");
+}
+
+TEST_F(LastCardUsed, NeverHappensOnTheHardLevelWhichKeepsACard) {
+    state.Level = 1;
+    Check();
+    EXPECT_TRUE(view.messages.empty());
+    EXPECT_EQ(view.panels[4], " Number of Cards Left:  1");
+    EXPECT_EQ(view.waits, 0);
+}
+
+TEST_F(LastCardUsed, TheBonusIsLeftOutWhenItWouldOverflow) {
+    state.TotalScore = 32760;
+    Check();
+    EXPECT_EQ(state.TotalScore, 32765);
+}
+
+TEST_F(LastCardUsed, TheWaitForANameEndsWhenTheProgramCloses) {
+    view.onWait = [] { return false; };
+    Check();
+    EXPECT_EQ(view.waits, 1);
+    EXPECT_EQ(state.PlayerName, "");
+}
+
+} // namespace
+} // namespace lexabit
