@@ -1,0 +1,39 @@
+#pragma once
+
+#include "game/Ports.h"
+#include "game/TheDll.h"
+
+#include <functional>
+
+namespace lexabit {
+
+class BoardSurface;
+class BoardView;
+class GameState;
+class SoundFunctions;
+
+// The rules' effects on the real board: paced glides, the game's sounds (when the
+// "Sound On" check mark says so) and repaints.
+class BoardEffects final : public Effects {
+public:
+    BoardEffects(GameState& state, BoardView& board, BoardSurface& surface,
+                 SoundFunctions& sounds, std::function<bool()> soundOn)
+        : state_(state), board_(board), surface_(surface), sounds_(sounds),
+          soundOn_(std::move(soundOn)) {}
+
+    void GlideCard(int index, double left, double top, int steps) override;
+    void PlaySound(const std::string& name) override;
+    void Repaint() override;
+
+    TheDll& Sprites() { return sprites_; }
+
+private:
+    GameState& state_;
+    BoardView& board_;
+    BoardSurface& surface_;
+    SoundFunctions& sounds_;
+    std::function<bool()> soundOn_;
+    TheDll sprites_;
+};
+
+} // namespace lexabit
