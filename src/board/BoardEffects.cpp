@@ -16,6 +16,8 @@ void BoardEffects::PlaySound(const std::string& name) {
     sounds_.PlayGameSound(name, soundOn_());
 }
 
-void BoardEffects::Repaint() { board_.update(); }
+void BoardEffects::Repaint() {
+    board_.update();
+}
 
 } // namespace lexabit

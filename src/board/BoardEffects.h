@@ -16,8 +16,8 @@ class SoundFunctions;
 // "Sound On" check mark says so) and repaints.
 class BoardEffects final : public Effects {
 public:
-    BoardEffects(GameState& state, BoardView& board, BoardSurface& surface,
-                 SoundFunctions& sounds, std::function<bool()> soundOn)
+    BoardEffects(GameState& state, BoardView& board, BoardSurface& surface, SoundFunctions& sounds,
+                 std::function<bool()> soundOn)
         : state_(state), board_(board), surface_(surface), sounds_(sounds),
           soundOn_(std::move(soundOn)) {}
 

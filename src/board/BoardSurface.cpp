@@ -3,7 +3,6 @@
 #include "board/BoardView.h"
 
 #include <QColor>
-
 #include <algorithm>
 
 namespace lexabit {
@@ -17,10 +16,10 @@ std::chrono::microseconds BoardSurface::GlideDuration(int steps) {
     constexpr double shortMicros = 200'000;
     constexpr double longMicros = 600'000;
     const double s = std::max(1, steps);
-    const double micros =
-        s <= shortSteps ? shortMicros * s / shortSteps
-                        : shortMicros + (s - shortSteps) * (longMicros - shortMicros) /
-                                            (longSteps - shortSteps);
+    const double micros = s <= shortSteps
+                              ? shortMicros * s / shortSteps
+                              : shortMicros + (s - shortSteps) * (longMicros - shortMicros) /
+                                                  (longSteps - shortSteps);
     return microseconds(static_cast<long long>(std::min(micros, longMicros)));
 }
 
@@ -30,9 +29,13 @@ void BoardSurface::BeginGlide(int steps) {
     clock_.start();
 }
 
-void BoardSurface::ClearDrawings() { board_.ClearDrawing(); }
+void BoardSurface::ClearDrawings() {
+    board_.ClearDrawing();
+}
 
-void BoardSurface::SetPenWidth(int width) { board_.SetPenWidth(width); }
+void BoardSurface::SetPenWidth(int width) {
+    board_.SetPenWidth(width);
+}
 
 void BoardSurface::DrawRectangle(double left, double top, double right, double bottom,
                                  RgbColour colour) {

@@ -3,7 +3,6 @@
 #include "game/DrawingSurface.h"
 
 #include <QElapsedTimer>
-
 #include <chrono>
 #include <functional>
 

@@ -1,29 +1,33 @@
 #include "board/GameBoard.h"
 
+#include "board/BoardEffects.h"
+#include "board/BoardSurface.h"
 #include "board/BoardView.h"
-#include "board/CardOptions.h"
 #include "board/ClickableLabel.h"
 #include "board/GameWindows.h"
+#include "board/SoundFunctions.h"
+#include "board/SpeakerOutput.h"
+#include "board/WordCheckWindow.h"
+#include "game/CardDrop.h"
+#include "game/CardPickup.h"
 #include "game/Deal.h"
+#include "game/FillEmptyColumns.h"
+#include "game/GameOverAnimation.h"
 #include "game/NewGameReset.h"
-#include "game/NumberText.h"
 #include "game/ProductInfo.h"
-#include "options/ColourValue.h"
+#include "game/ScorePanelTexts.h"
+#include "game/ShuffleSurface.h"
+#include "game/SkillRating.h"
+#include "game/UndoLastMove.h"
+#include "game/WordCheck.h"
 #include "options/DataFileLocation.h"
-#include "options/HelpViewer.h"
 #include "options/LettersForm.h"
-#include "options/LevelForm.h"
-#include "options/WebPage.h"
-#include "options/frmAboutLexabit.h"
 #include "records/StatusPanels.h"
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QColorDialog>
 #include <QGuiApplication>
-#include <QHeaderView>
 #include <QLabel>
-#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -39,38 +43,40 @@ QString Text(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 QString FolderOf(const GameServices& services) {
     return QString::fromStdString(services.Folder->Path().string());
 }
 
-std::filesystem::path SettingsPath(const GameServices& services) {
-    const auto relative = SettingsFile::PathIn({}).relative_path();
-    return WritableDataFile(FolderOf(services), QString::fromStdString(relative.string()))
-        .toStdString();
-}
-
-void PlaceWidget(QWidget* widget, const ElementBox& box) {
-    widget->setGeometry(static_cast<int>(RoundHalfEven(box.Left)),
-                        static_cast<int>(RoundHalfEven(box.Top)), static_cast<int>(box.Width),
-                        static_cast<int>(box.Height));
-}
-
-QFont LabelFont(int points) {
-    QFont font(QStringLiteral("Arial"), points, QFont::Bold);
-    font.setStyleHint(QFont::SansSerif);
-    return font;
+// A file the game writes, beside the program or in the player's own data folder.
+std::filesystem::path WritablePath(const GameServices& services, const QString& relative) {
+    return WritableDataFile(FolderOf(services), relative).toStdString();
 }
 
 } // namespace
 
 GameBoard::GameBoard(GameServices services, QWidget* parent)
-    : QMainWindow(parent), services_(std::move(services)), settingsFile_(SettingsPath(services_)) {
+    : QMainWindow(parent), services_(std::move(services)),
+      settingsFile_(WritablePath(services_, QStringLiteral("Settings/Settings.txt"))),
+      dict_(*services_.Folder),
+      scores_(WritablePath(services_, QStringLiteral("highscore/highscore.dat"))),
+      clocks_(*services_.Time) {
     setObjectName(QStringLiteral("GameBoard"));
-    setWindowTitle(QStringLiteral("Lexabit Solitaire"));
+    setWindowTitle(Text(product::Title));
     menus_ = BuildGameMenus(*this);
-    CreateBoardControls();
+    board_ = new BoardView(state_, cardPics_, this);
+    board_->setMinimumSize(SmallestBoardSize);
+    setCentralWidget(board_);
+    controls_ = CreateBoardControls(*board_, state_.Elements);
+    Timer2 = new QTimer(this);
+    Timer2->setObjectName(QStringLiteral("Timer2"));
+    Timer2->setInterval(ClockTickInterval);
     windows_ = std::make_unique<GameWindows>(*this, *this, state_, cardPics_, *board_,
                                              FolderOf(services_));
+    CreateMotion();
     ConnectCommands();
     DisableCommandsStillToCome();
     Form_Load();
@@ -79,77 +85,68 @@ GameBoard::GameBoard(GameServices services, QWidget* parent)
 
 GameBoard::~GameBoard() = default;
 
-void GameBoard::CreateBoardControls() {
-    board_ = new BoardView(state_, cardPics_, this);
-    board_->setMinimumSize(SmallestBoardSize);
-    setCentralWidget(board_);
+void GameBoard::CreateMotion() {
+    const auto wait = [this](std::chrono::microseconds duration) { WaitWithoutTicks(duration); };
+    speakers_ = services_.Sound ? std::move(services_.Sound)
+                                : std::make_unique<SpeakerOutput>(
+                                      FolderOf(services_) + QStringLiteral("/sounds"), wait);
+    sounds_ = std::make_unique<SoundFunctions>(FolderOf(services_), *speakers_);
+    surface_ = std::make_unique<BoardSurface>(*board_, wait);
+    effects_ = std::make_unique<BoardEffects>(state_, *board_, *surface_, *sounds_,
+                                              [this] { return menus_.SoundOnOff->isChecked(); });
+    wordCheckView_ = std::make_unique<WordCheckWindow>(
+        *this, *board_, controls_,
+        WordCheckWindow::EndOfGame{[this] { PlayGameOverAnimation(); },
+                                   [this] { ShowNameDialog(); }, [this] { return !closing_; }});
+}
 
-    WordLabel = new QLabel(board_);
-    WordLabel->setObjectName(QStringLiteral("WordLabel"));
-    WordLabel->setFont(LabelFont(36));
-    PointsLabel = new QLabel(board_);
-    PointsLabel->setObjectName(QStringLiteral("PointsLabel"));
-    PointsLabel->setFont(LabelFont(24));
-    for (QLabel* label : {WordLabel, PointsLabel}) {
-        label->setAlignment(Qt::AlignCenter);
-        label->setTextFormat(Qt::PlainText);
-        // Cards glide and are dropped under the word display.
-        label->setAttribute(Qt::WA_TransparentForMouseEvents);
+void GameBoard::WaitWithoutTicks(std::chrono::microseconds duration) {
+    if (!services_.Wait) {
+        return;
     }
-
-    ShuffleCards = new ClickableLabel(QStringLiteral("Shuffle Surface"), board_);
-    ShuffleCards->setObjectName(QStringLiteral("ShuffleCards"));
-    ShuffleCards->setAlignment(Qt::AlignCenter);
-    ShuffleCards->setCursor(Qt::PointingHandCursor);
-
-    WordList = new QTreeWidget(board_);
-    WordList->setObjectName(QStringLiteral("WordList"));
-    WordList->setColumnCount(2);
-    WordList->setHeaderLabels({QStringLiteral("Words"), QStringLiteral("Points")});
-    WordList->setRootIsDecorated(false);
-    WordList->setSortingEnabled(false);
-    WordList->setContextMenuPolicy(Qt::CustomContextMenu);
-    WordList->header()->setStretchLastSection(true);
-    WordList->setColumnWidth(0, 90);
-    WordList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-
-    CheckWordButton = new QPushButton(QStringLiteral("CheckWord"), board_);
-    CheckWordButton->setObjectName(QStringLiteral("CheckWordButton"));
-
-    StatusBar = new StatusPanels(board_);
-
-    Timer2 = new QTimer(this);
-    Timer2->setObjectName(QStringLiteral("Timer2"));
-    Timer2->setInterval(150);
-
-    // The design sizes of the controls the layout places.
-    BoardElements& e = state_.Elements;
-    e.WordList = {0, 0, 155, 300};
-    e.CheckWordButton = {0, 0, 155, 32};
-    e.ShuffleCards = {0, 0, CardWidth, 20};
-    e.StatusBar.Height = StatusBar->sizeHint().height();
+    ++waitsUnderway_;
+    services_.Wait(duration);
+    --waitsUnderway_;
 }
 
 void GameBoard::ConnectCommands() {
-    connect(menus_.NewGame, &QAction::triggered, this, &GameBoard::NewGame_Click);
-    connect(menus_.CardsOptions, &QAction::triggered, this, &GameBoard::CardsOptions_Click);
-    connect(menus_.LF, &QAction::triggered, this, &GameBoard::LF_Click);
-    connect(menus_.Level, &QAction::triggered, this, &GameBoard::Level_Click);
-    connect(menus_.BgOptions, &QAction::triggered, this, &GameBoard::BgOptions_Click);
-    connect(menus_.Contents, &QAction::triggered, this, &GameBoard::Contents_Click);
-    connect(menus_.Website, &QAction::triggered, this, &GameBoard::Website_Click);
-    connect(menus_.Ab, &QAction::triggered, this, &GameBoard::Ab_Click);
-    connect(menus_.Exit, &QAction::triggered, this, &GameBoard::Exit_Click);
+    const auto on = [this](QAction* action, void (GameBoard::*handler)()) {
+        connect(action, &QAction::triggered, this, handler);
+    };
+    on(menus_.NewGame, &GameBoard::NewGame_Click);
+    on(menus_.sh, &GameBoard::ShuffleSurface);
+    on(menus_.Undo, &GameBoard::Undo_Click);
+    on(menus_.EndGame, &GameBoard::EndGame_Click);
+    on(menus_.Exit, &GameBoard::Exit_Click);
+    on(menus_.Highscore, &GameBoard::Highscore_Click);
+    on(menus_.CardsOptions, &GameBoard::CardsOptions_Click);
+    on(menus_.LF, &GameBoard::LF_Click);
+    on(menus_.Level, &GameBoard::Level_Click);
+    on(menus_.BgOptions, &GameBoard::BgOptions_Click);
+    on(menus_.Contents, &GameBoard::Contents_Click);
+    on(menus_.Website, &GameBoard::Website_Click);
+    on(menus_.Ab, &GameBoard::Ab_Click);
+    connect(controls_.ShuffleCards, &ClickableLabel::Clicked, this, &GameBoard::ShuffleSurface);
+    connect(controls_.CheckWordButton, &QPushButton::clicked, this,
+            &GameBoard::CheckWordButton_Click);
     connect(board_, &BoardView::Resized, this, &GameBoard::Form_Resize);
+    connect(
+        board_, &BoardView::CardMouseDown, this,
+        [this](int index, Qt::MouseButton, double x, double y) { Card_MouseDown(index, x, y); });
+    connect(
+        board_, &BoardView::CardMouseMove, this,
+        [this](int index, Qt::MouseButtons, double x, double y) { Card_MouseMove(index, x, y); });
+    connect(board_, &BoardView::CardMouseUp, this,
+            [this](int index, Qt::MouseButton, double, double) { Card_MouseUp(index); });
+    // Any key on the board or a card checks the word.
+    connect(board_, &BoardView::KeyDown, this, [this](int) { CheckWordButton_Click(); });
+    connect(Timer2, &QTimer::timeout, this, &GameBoard::Timer2_Timer);
 }
 
 void GameBoard::DisableCommandsStillToCome() {
-    for (QAction* action :
-         {menus_.sh, menus_.Undo, menus_.Print, menus_.Highscore, menus_.EndGame, menus_.SoundOnOff,
-          menus_.PrintList, menus_.TextColor, menus_.popExit}) {
+    for (QAction* action : {menus_.Print, menus_.PrintList, menus_.TextColor, menus_.popExit}) {
         action->setEnabled(false);
     }
-    CheckWordButton->setEnabled(false);
 }
 
 void GameBoard::Form_Load() {
@@ -163,7 +160,10 @@ void GameBoard::Form_Activate() {
     if (!newGamePending_) {
         return;
     }
+    // Cleared first: the glides below let the window see its activation again.
     newGamePending_ = false;
+    FillEmptyColumns(state_, *effects_);
+    board_->update();
 }
 
 void GameBoard::NewGame_Click() {
@@ -175,16 +175,18 @@ void GameBoard::NewGame_Click() {
 }
 
 void GameBoard::NewGameSetup() {
-    PointsLabel->clear();
-    WordLabel->clear();
+    controls_.PointsLabel->clear();
+    controls_.WordLabel->clear();
     board_->SetPackVisible(true);
     const LetterCountValues counts = ReadLetterCounts(Letters().CountTexts());
     ResetGameVariables(state_, counts, services_.Time->Now());
+    clocks_.Start();
     Timer2->start();
     cardPics_.SetCardStyle(state_.CardStyle);
+    ReportFileProblem(scores_.GetScores().Problem);
     ShowPackBack();
     board_->SetDiscardVisible(false);
-    WordList->clear();
+    controls_.WordList->clear();
     DealCards(state_, counts, *services_.Random);
     board_->SetFigVisible(false);
     raise();
@@ -193,12 +195,9 @@ void GameBoard::NewGameSetup() {
 }
 
 void GameBoard::WriteCountPanels() {
-    StatusBar->SetPanelText(4, QStringLiteral(" Number of Cards Left: ") +
-                                   Text(NumberText(state_.CardsTotal)));
-    StatusBar->SetPanelText(1,
-                            QStringLiteral("Total Score: ") + Text(NumberText(state_.TotalScore)));
-    StatusBar->SetPanelText(2, QStringLiteral("Total Number of Words: ") +
-                                   Text(NumberText(WordList->topLevelItemCount())));
+    SetPanelText(4, Text(CardsLeftPanelText(state_.CardsTotal)));
+    SetPanelText(1, Text(ScorePanelText(state_.TotalScore)));
+    SetPanelText(2, Text(WordCountPanelText(controls_.WordList->topLevelItemCount())));
 }
 
 void GameBoard::Form_Resize() {
@@ -209,18 +208,8 @@ void GameBoard::Form_Resize() {
         return;
     }
     LayoutBoard(state_);
-    ApplyElementPositions();
+    PlaceBoardControls(controls_, state_.Elements);
     board_->update();
-}
-
-void GameBoard::ApplyElementPositions() {
-    const BoardElements& e = state_.Elements;
-    PlaceWidget(ShuffleCards, e.ShuffleCards);
-    PlaceWidget(WordList, e.WordList);
-    PlaceWidget(CheckWordButton, e.CheckWordButton);
-    PlaceWidget(WordLabel, e.WordLabel);
-    PlaceWidget(PointsLabel, e.PointsLabel);
-    PlaceWidget(StatusBar, e.StatusBar);
 }
 
 void GameBoard::PlaceOnScreen() {
@@ -229,103 +218,89 @@ void GameBoard::PlaceOnScreen() {
     const int menuHeight = menuBar()->sizeHint().height();
     // Allow for the window frame the window manager adds around the client area.
     constexpr int frameAllowance = 40;
-    const QSize board = OpeningBoardSize
-                            .boundedTo(QSize(available.width() - frameAllowance,
-                                             available.height() - menuHeight - frameAllowance))
-                            .expandedTo(SmallestBoardSize);
+    const QSize room(available.width() - frameAllowance,
+                     available.height() - menuHeight - frameAllowance);
+    const QSize board = OpeningBoardSize.boundedTo(room).expandedTo(SmallestBoardSize);
     resize(board.width(), board.height() + menuHeight);
     move(available.center() - QPoint(width() / 2, height() / 2));
 }
 
-void GameBoard::ShowPackBack() {
-    // A style outside the nine shows no picture on the pack.
-    board_->SetPackPicture(state_.CardStyle);
+void GameBoard::Card_MouseDown(int index, double x, double y) {
+    lexabit::Card_MouseDown(state_, *effects_, index, x, y);
 }
 
-void GameBoard::SetPanelText(int panel, const QString& text) {
-    StatusBar->SetPanelText(panel, text);
+void GameBoard::Card_MouseMove(int index, double x, double y) {
+    lexabit::Card_MouseMove(state_, *effects_, index, x, y);
 }
 
-LettersForm& GameBoard::Letters() {
-    return windows_->Letters();
+void GameBoard::Card_MouseUp(int index) {
+    const WordDisplay shown = lexabit::Card_MouseUp(state_, *effects_, index);
+    ShowWord(shown.Word, shown.Points);
 }
 
-namespace {
-
-void ShowWindow(QWidget& window) {
-    window.show();
-    window.raise();
-    window.activateWindow();
+void GameBoard::ShowWord(const std::string& word, const std::string& points) {
+    controls_.WordLabel->setText(Text(word));
+    controls_.PointsLabel->setText(Text(points));
 }
 
-} // namespace
-
-void GameBoard::LF_Click() {
-    ShowWindow(Letters());
+void GameBoard::Undo_Click() {
+    UndoLastMove(state_, *effects_);
 }
 
-void GameBoard::CardsOptions_Click() {
-    ShowWindow(windows_->CardOptionsWindow());
+void GameBoard::ShuffleSurface() {
+    lexabit::ShuffleSurface(state_, *effects_, *services_.Random);
 }
 
-void GameBoard::Level_Click() {
-    ShowWindow(windows_->Level());
+void GameBoard::CheckWordButton_Click() {
+    WordCheck check(state_, dict_, *wordCheckView_, *effects_, *services_.Time,
+                    [](GameState& state, Effects& effects) { FillEmptyColumns(state, effects); });
+    check.CheckWordButton_Click();
 }
 
-void GameBoard::Ab_Click() {
-    ShowWindow(windows_->About());
+void GameBoard::EndGame_Click() {
+    QMessageBox::information(this, Text(product::Title), Text(RatingMessage(state_)));
+    ShowNameDialog();
 }
 
-void GameBoard::Contents_Click() {
-    HelpViewer& help = windows_->Help();
-    const auto file = product::HelpFilePath(services_.Folder->Path());
-    if (help.Open(QString::fromStdString(file.string()))) {
-        ShowWindow(help);
+void GameBoard::Timer2_Timer() {
+    if (waitsUnderway_ > 0) {
+        return; // the tick waits until the glide or sound in hand has finished
+    }
+    const std::optional<ClockReading> reading = clocks_.Tick(state_);
+    if (!reading) {
+        return;
+    }
+    SetPanelText(3, Text(reading->PlayingTimePanel));
+    if (reading->WordTimerPanel) {
+        SetPanelText(5, Text(*reading->WordTimerPanel));
+    }
+    if (reading->TimedOut) {
+        Timer2->stop();
+        QMessageBox::information(this, Text(product::Title), Text(RatingMessage(state_)));
+        ShowNameDialog();
     }
 }
 
-void GameBoard::Website_Click() {
-    OpenWebPage(FolderOf(services_));
+void GameBoard::PlayGameOverAnimation() {
+    lexabit::PlayGameOverAnimation(state_, [this] {
+        board_->repaint();
+        // One frame for each refresh of the display, the window handling events between.
+        if (services_.Wait) {
+            QEventLoop frame;
+            QTimer::singleShot(16, Qt::PreciseTimer, &frame, &QEventLoop::quit);
+            frame.exec();
+        }
+    });
 }
 
-void GameBoard::Exit_Click() {
-    close();
-}
+void GameBoard::ShowNameDialog() {}
 
-void GameBoard::LoadSettings() {
-    const SettingsValues values = settingsFile_.Load().Values;
-    state_.CardStyle = values.CardStyle;
-    state_.Level = values.Level;
-    PaintBoardBackground(values.BackgroundColor);
-    windows_->PaintBackgrounds(values.BackgroundColor);
-    cardPics_.SetCardStyle(state_.CardStyle);
-    ShowPackBack();
-}
+void GameBoard::Highscore_Click() {}
 
-void GameBoard::PaintBoardBackground(std::int32_t colour) {
-    // The board keeps the stored value itself, so a system colour is written back unchanged.
-    backgroundColor_ = colour;
-    PaintBackground(*board_, colour);
-}
-
-void GameBoard::SaveSettings() {
-    const FileWriteResult written =
-        settingsFile_.Save({backgroundColor_, state_.CardStyle, state_.Level});
-    if (!written.Succeeded()) {
-        QMessageBox::warning(this, Text(std::string(product::Title)), Text(written.Message()));
+void GameBoard::ReportFileProblem(const std::string& problem) {
+    if (!problem.empty()) {
+        QMessageBox::warning(this, Text(product::Title), Text(problem));
     }
-}
-
-void GameBoard::BgOptions_Click() {
-    LoadSettings();
-    const QColor start = board_->palette().color(QPalette::Window);
-    const QColor chosen = QColorDialog::getColor(start, this);
-    // Cancelling repaints everything in the colour the dialog started from.
-    const std::int32_t colour = chosen.isValid() ? ToColourValue(chosen) : backgroundColor_;
-    PaintBackground(*this, colour);
-    PaintBoardBackground(colour);
-    windows_->PaintBackgrounds(colour);
-    SaveSettings();
 }
 
 bool GameBoard::event(QEvent* event) {
@@ -341,6 +316,7 @@ void GameBoard::closeEvent(QCloseEvent* event) {
 }
 
 void GameBoard::Form_Unload() {
+    closing_ = true;
     SaveSettings();
     // No window of the game stays open, or hidden, after the board closes.
     const QList<QWidget*> windows = findChildren<QWidget*>();

@@ -1,28 +1,31 @@
 #pragma once
 
+#include "board/BoardControls.h"
 #include "board/Cards.h"
 #include "board/GameMenus.h"
 #include "board/GameServices.h"
 #include "game/BoardLayout.h"
+#include "game/Dictionary.h"
+#include "game/GameClocks.h"
 #include "game/GameState.h"
+#include "game/Highscore.h"
 #include "game/SettingsFile.h"
 #include "options/OptionsHost.h"
 
 #include <QMainWindow>
 #include <memory>
 
-class QLabel;
-class QPushButton;
 class QTimer;
-class QTreeWidget;
 
 namespace lexabit {
 
+class BoardEffects;
+class BoardSurface;
 class BoardView;
-class ClickableLabel;
 class GameWindows;
 class LettersForm;
-class StatusPanels;
+class SoundFunctions;
+class WordCheckWindow;
 
 // The main window: the board, the cards, the word display, the list of words
 // found and the status bar, and the game they show.
@@ -36,18 +39,35 @@ public:
     GameState& State() { return state_; }
     const GameState& State() const { return state_; }
     BoardView& Board() { return *board_; }
+    const BoardControls& Controls() const { return controls_; }
     Cards& CardPics() { return cardPics_; }
     const GameMenus& Menus() const { return menus_; }
+    GameWindows& Windows() { return *windows_; }
+    Highscore& Scores() { return scores_; }
     bool NewGamePending() const { return newGamePending_; }
+    std::int32_t BackgroundColor() const { return backgroundColor_; }
 
     // The board's size when the window opens, and the smallest it may become.
     static constexpr QSize OpeningBoardSize{1032, 713};
     static constexpr QSize SmallestBoardSize{LayoutMinWidth + 1, LayoutMinHeight + 1};
 
+    // Start-up, new game and layout.
     void Form_Activate();
     void NewGame_Click() override;
     void NewGameSetup();
     void Form_Resize();
+
+    // Play.
+    void Card_MouseDown(int index, double x, double y);
+    void Card_MouseMove(int index, double x, double y);
+    void Card_MouseUp(int index);
+    void CheckWordButton_Click();
+    void Undo_Click();
+    void ShuffleSurface();
+    void EndGame_Click();
+    void Timer2_Timer();
+
+    // Options and help.
     void CardsOptions_Click();
     void LF_Click();
     void Level_Click();
@@ -56,16 +76,15 @@ public:
     void Website_Click();
     void Ab_Click();
     void Exit_Click();
+    void Highscore_Click();
 
     // Reads the settings file and applies it; writes it, telling the player when that fails.
     void LoadSettings() override;
     void SaveSettings();
     void SetPanelText(int panel, const QString& text) override;
 
-    GameWindows& Windows() { return *windows_; }
     // The letters window, created hidden when it does not exist.
     LettersForm& Letters();
-    std::int32_t BackgroundColor() const { return backgroundColor_; }
 
 protected:
     bool event(QEvent* event) override;
@@ -74,31 +93,41 @@ protected:
 private:
     void Form_Load();
     void Form_Unload();
-    void CreateBoardControls();
+    void CreateMotion();
     void ConnectCommands();
     void DisableCommandsStillToCome();
-    void ApplyElementPositions();
     void PlaceOnScreen();
     void WriteCountPanels();
     void ShowPackBack();
     void PaintBoardBackground(std::int32_t colour);
+    void ShowWord(const std::string& word, const std::string& points);
+    void ShowNameDialog();
+    void PlayGameOverAnimation();
+    void ReportFileProblem(const std::string& problem);
+    // Waits while holding off the clock's tick: a glide or a sound runs to its end first.
+    void WaitWithoutTicks(std::chrono::microseconds duration);
 
     GameServices services_;
     GameState state_;
     Cards cardPics_;
     GameMenus menus_;
     BoardView* board_ = nullptr;
-    QLabel* WordLabel = nullptr;
-    QLabel* PointsLabel = nullptr;
-    ClickableLabel* ShuffleCards = nullptr;
-    QTreeWidget* WordList = nullptr;
-    QPushButton* CheckWordButton = nullptr;
-    StatusPanels* StatusBar = nullptr;
+    BoardControls controls_;
     QTimer* Timer2 = nullptr;
     std::unique_ptr<GameWindows> windows_;
+    std::unique_ptr<SoundOutput> speakers_;
+    std::unique_ptr<SoundFunctions> sounds_;
+    std::unique_ptr<BoardSurface> surface_;
+    std::unique_ptr<BoardEffects> effects_;
+    std::unique_ptr<WordCheckWindow> wordCheckView_;
     SettingsFile settingsFile_;
+    Dictionary dict_;
+    Highscore scores_;
+    GameClocks clocks_;
     std::int32_t backgroundColor_ = SettingsValues::DefaultBackgroundColor;
+    int waitsUnderway_ = 0;
     bool newGamePending_ = false;
+    bool closing_ = false;
 };
 
 } // namespace lexabit

@@ -1,5 +1,6 @@
 #include "board/GameServices.h"
 
+#include "board/PacedWait.h"
 #include "game/MersenneRandom.h"
 
 #include <QCoreApplication>
@@ -32,6 +33,7 @@ GameServices GameServices::ForThisProgram() {
     services.Random = std::make_unique<MersenneRandom>();
     services.Time = std::make_unique<WallClock>();
     services.Folder = std::make_unique<ExecutableFolder>();
+    services.Wait = PacedWait;
     return services;
 }
 

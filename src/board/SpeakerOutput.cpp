@@ -1,6 +1,5 @@
 #include "board/SpeakerOutput.h"
 
-#include "board/PacedWait.h"
 #include "game/WavDuration.h"
 
 #include <QDir>
@@ -10,7 +9,8 @@
 
 namespace lexabit {
 
-SpeakerOutput::SpeakerOutput(const QString& soundFolder, QObject* parent) : QObject(parent) {
+SpeakerOutput::SpeakerOutput(const QString& soundFolder, Wait wait, QObject* parent)
+    : QObject(parent), wait_(std::move(wait)) {
     const QFileInfoList files =
         QDir(soundFolder).entryInfoList({QStringLiteral("*.wav")}, QDir::Files);
     for (const QFileInfo& file : files) {
@@ -38,7 +38,7 @@ void SpeakerOutput::Play(const QString& path, bool synchronous) {
     if (synchronous) {
         // The player's own playing state never ends on a machine without an audio
         // device, so the wait lasts as long as the file says.
-        PacedWait(found->Length);
+        wait_(found->Length);
     }
 }
 

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QObject>
 #include <chrono>
+#include <functional>
 #include <memory>
 
 class QSoundEffect;
@@ -17,7 +18,10 @@ class SpeakerOutput final : public QObject, public SoundOutput {
     Q_OBJECT
 
 public:
-    explicit SpeakerOutput(const QString& soundFolder, QObject* parent = nullptr);
+    using Wait = std::function<void(std::chrono::microseconds)>;
+
+    // wait holds the game for the length of a synchronous sound.
+    SpeakerOutput(const QString& soundFolder, Wait wait, QObject* parent = nullptr);
     ~SpeakerOutput() override;
 
     void Play(const QString& path, bool synchronous) override;
@@ -29,6 +33,7 @@ private:
     };
 
     QHash<QString, LoadedSound> sounds_;
+    Wait wait_;
     QSoundEffect* playing_ = nullptr;
 };
 

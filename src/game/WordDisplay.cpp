@@ -19,7 +19,7 @@ int LengthBonus(int cards) {
 
 } // namespace
 
-long long WordPoints(const GameState& state) {
+long long LaidWordPoints(const GameState& state) {
     double letters = 0;
     for (const int index : state.WordCards.items()) {
         letters += LeadingNumber(state.Card(index).DataMember);
@@ -32,7 +32,7 @@ WordDisplay ShowWord(const GameState& state) {
     for (const int index : state.WordCards.items()) {
         display.Word += state.Card(index).DataField;
     }
-    display.Points = NumberText(WordPoints(state)) + " Points";
+    display.Points = NumberText(LaidWordPoints(state)) + " Points";
     return display;
 }
 

@@ -16,7 +16,7 @@ struct WordDisplay {
 
 // Letter values of the word plus its length bonus: 3 for five cards, 4 for six,
 // 10 for seven and more.
-long long WordPoints(const GameState& state);
+long long LaidWordPoints(const GameState& state);
 
 // The labels' texts for the word as it stands.
 WordDisplay ShowWord(const GameState& state);

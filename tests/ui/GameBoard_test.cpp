@@ -80,13 +80,33 @@ private slots:
         board.show();
         QVERIFY(QTest::qWaitForWindowExposed(&board));
         board.Board().resize(1400, 900);
-        QCOMPARE(board.State().Elements.PackBack.Left, 70.0);
+        const GameState& state = board.State();
+        QCOMPARE(state.Elements.PackBack.Left, 70.0);
+        int onTable = 0;
         for (int i = 1; i <= 98; ++i) {
-            QCOMPARE(board.State().Card(i).Left, 70.0F);
-            QCOMPARE(board.State().Card(i).Top, 45.0F);
+            const CardRecord& card = state.Card(i);
+            if (card.Tag == CardTag::Pack) {
+                QCOMPARE(card.Left, 70.0F);
+                QCOMPARE(card.Top, 45.0F);
+            } else {
+                // A card laid at the opening lies on its column's marker.
+                ++onTable;
+                const int column = [&] {
+                    for (int k = 1; k <= 7; ++k) {
+                        if (state.Card(98 + k).Left == card.Left) {
+                            return k;
+                        }
+                    }
+                    return 0;
+                }();
+                QVERIFY(column > 0);
+                QCOMPARE(card.Left, static_cast<float>(ColumnPosition(state, column).Left));
+                QCOMPARE(card.Top, static_cast<float>(ColumnPosition(state, column).Top));
+            }
         }
-        const ColumnTop seventh = ColumnPosition(board.State(), 7);
-        QCOMPARE(board.State().Card(105).Left, static_cast<float>(seventh.Left));
+        QCOMPARE(onTable, 7);
+        const ColumnTop seventh = ColumnPosition(state, 7);
+        QCOMPARE(state.Card(105).Left, static_cast<float>(seventh.Left));
     }
 
     void newGameDestroysTheOldCardsAndResetsTheState() {
@@ -102,7 +122,12 @@ private slots:
         QCOMPARE(state.CardsTotal, 106);
         QCOMPARE(state.TotalScore, 0);
         QVERIFY(state.WordCards.empty());
-        QCOMPARE(state.Card(3).Tag, CardTag::Pack);
+        int onTable = 0;
+        for (int i = 1; i <= 106; ++i) {
+            QVERIFY(state.Card(i).Tag == CardTag::Pack || state.Card(i).Tag == CardTag::Table);
+            onTable += state.Card(i).Tag == CardTag::Table ? 1 : 0;
+        }
+        QCOMPARE(onTable, 7); // the new game lays its opening cards at once
         QCOMPARE(state.Card(107).Tag, CardTag::Marker);
         QCOMPARE(Panel(board, 4), QStringLiteral(" Number of Cards Left:  106"));
         int stacked = 0;
@@ -171,11 +196,20 @@ private slots:
 
     void activatingTheWindowLaysTheTableOutOnce() {
         GameBoard board(uitest::TestServices(7));
+        const auto tableCards = [&board] {
+            int count = 0;
+            for (int i = 1; i <= board.State().CardsTotal; ++i) {
+                count += board.State().Card(i).Tag == CardTag::Table ? 1 : 0;
+            }
+            return count;
+        };
         QVERIFY(board.NewGamePending());
+        QCOMPARE(tableCards(), 0);
         board.Form_Activate();
         QVERIFY(!board.NewGamePending());
+        QCOMPARE(tableCards(), 7);
         board.Form_Activate();
-        QVERIFY(!board.NewGamePending());
+        QCOMPARE(tableCards(), 7);
     }
 };
 

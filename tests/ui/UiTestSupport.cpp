@@ -45,6 +45,7 @@ GameServices TestServices(std::uint64_t seed, const QString& programFolder) {
     services.Time = std::make_unique<SettableClock>();
     const QString folder = programFolder.isEmpty() ? BuiltProgramFolder() : programFolder;
     services.Folder = std::make_unique<FixedFolder>(folder.toStdString());
+    services.Sound = std::make_unique<RecordingSound>();
     return services;
 }
 

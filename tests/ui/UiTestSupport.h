@@ -20,8 +20,19 @@ public:
     GameTime now{std::chrono::seconds(1'800'000'000)};
 };
 
-// A seeded random source, a clock standing still and the given program folder
-// (the build's own program folder when empty).
+// Keeps the names of the files the game asked to play, and plays nothing.
+class RecordingSound final : public SoundOutput {
+public:
+    void Play(const QString& path, bool synchronous) override {
+        played.append(path);
+        synchronousFlags.append(synchronous);
+    }
+    QStringList played;
+    QList<bool> synchronousFlags;
+};
+
+// A seeded random source, a clock standing still, the given program folder (the
+// build's own program folder when empty), no sound and glides without pauses.
 GameServices TestServices(std::uint64_t seed, const QString& programFolder = {});
 
 // The folder that holds the built program and its data folders.

@@ -1,0 +1,115 @@
+// The main window's settings and its Options and Help commands.
+#include "board/BoardView.h"
+#include "board/CardOptions.h"
+#include "board/GameBoard.h"
+#include "board/GameWindows.h"
+#include "game/ProductInfo.h"
+#include "options/ColourValue.h"
+#include "options/HelpViewer.h"
+#include "options/LettersForm.h"
+#include "options/LevelForm.h"
+#include "options/WebPage.h"
+#include "options/frmAboutLexabit.h"
+#include "records/StatusPanels.h"
+
+#include <QColorDialog>
+#include <QMessageBox>
+
+namespace lexabit {
+
+namespace {
+
+void ShowWindow(QWidget& window) {
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+void GameBoard::ShowPackBack() {
+    // A style outside the nine shows no picture on the pack.
+    board_->SetPackPicture(state_.CardStyle);
+}
+
+void GameBoard::SetPanelText(int panel, const QString& text) {
+    controls_.StatusBar->SetPanelText(panel, text);
+}
+
+LettersForm& GameBoard::Letters() {
+    return windows_->Letters();
+}
+
+void GameBoard::LF_Click() {
+    ShowWindow(Letters());
+}
+
+void GameBoard::CardsOptions_Click() {
+    ShowWindow(windows_->CardOptionsWindow());
+}
+
+void GameBoard::Level_Click() {
+    ShowWindow(windows_->Level());
+}
+
+void GameBoard::Ab_Click() {
+    ShowWindow(windows_->About());
+}
+
+void GameBoard::Contents_Click() {
+    HelpViewer& help = windows_->Help();
+    const auto file = product::HelpFilePath(services_.Folder->Path());
+    if (help.Open(QString::fromStdString(file.string()))) {
+        ShowWindow(help);
+    }
+}
+
+void GameBoard::Website_Click() {
+    OpenWebPage(QString::fromStdString(services_.Folder->Path().string()));
+}
+
+void GameBoard::Exit_Click() {
+    close();
+}
+
+void GameBoard::LoadSettings() {
+    const SettingsValues values = settingsFile_.Load().Values;
+    state_.CardStyle = values.CardStyle;
+    state_.Level = values.Level;
+    PaintBoardBackground(values.BackgroundColor);
+    windows_->PaintBackgrounds(values.BackgroundColor);
+    cardPics_.SetCardStyle(state_.CardStyle);
+    ShowPackBack();
+}
+
+void GameBoard::PaintBoardBackground(std::int32_t colour) {
+    // The stored value is kept as it is, so a system colour is written back unchanged.
+    backgroundColor_ = colour;
+    PaintBackground(*board_, colour);
+}
+
+void GameBoard::SaveSettings() {
+    const FileWriteResult written =
+        settingsFile_.Save({backgroundColor_, state_.CardStyle, state_.Level});
+    if (!written.Succeeded()) {
+        QMessageBox::warning(this, Text(product::Title), QString::fromStdString(written.Message()));
+    }
+}
+
+void GameBoard::BgOptions_Click() {
+    LoadSettings();
+    const QColor start = board_->palette().color(QPalette::Window);
+    const QColor chosen = QColorDialog::getColor(start, this);
+    // Cancelling repaints everything in the colour the dialog started from.
+    const std::int32_t colour = chosen.isValid() ? ToColourValue(chosen) : backgroundColor_;
+    PaintBackground(*this, colour);
+    PaintBoardBackground(colour);
+    windows_->PaintBackgrounds(colour);
+    SaveSettings();
+}
+
+} // namespace lexabit
