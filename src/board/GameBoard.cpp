@@ -310,6 +310,12 @@ bool GameBoard::event(QEvent* event) {
     return QMainWindow::event(event);
 }
 
+void GameBoard::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The board opens as the active window, also where no window manager hands out focus.
+    activateWindow();
+}
+
 void GameBoard::closeEvent(QCloseEvent* event) {
     Form_Unload();
     event->accept();
