@@ -8,13 +8,14 @@
 namespace lexabit {
 
 std::chrono::microseconds BoardSurface::GlideDuration(int steps) {
-    // A 30-step move takes a fifth of a second; the long 200-step moves of the
-    // shuffle take three fifths, so a shuffle of seven cards stays brisk.
+    // A 30-step move takes a fifth of a second. The shuffle makes two 200-step moves
+    // for every table card; at three tenths of a second each, a shuffle of seven
+    // cards still reads as one brisk gesture.
     using std::chrono::microseconds;
     constexpr double shortSteps = 30;
     constexpr double longSteps = 200;
     constexpr double shortMicros = 200'000;
-    constexpr double longMicros = 600'000;
+    constexpr double longMicros = 300'000;
     const double s = std::max(1, steps);
     const double micros = s <= shortSteps
                               ? shortMicros * s / shortSteps
