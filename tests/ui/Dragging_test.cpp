@@ -14,36 +14,6 @@ class DraggingTest : public QObject {
     Q_OBJECT
 
 private:
-    // The table card lying on column k.
-    static int CardOnColumn(const GameState& state, int column) {
-        const ColumnTop top = ColumnPosition(state, column);
-        for (int i = 1; i <= state.CardsTotal; ++i) {
-            const CardRecord& card = state.Card(i);
-            if (card.Tag == CardTag::Table && card.Left == top.Left && card.Top == top.Top) {
-                return i;
-            }
-        }
-        return 0;
-    }
-
-    static QPoint Middle(const CardRecord& card) {
-        return {static_cast<int>(card.Left) + 40, static_cast<int>(card.Top) + 60};
-    }
-
-    // Drags the card by its middle until its corner lies on the given point.
-    static void Drag(GameBoard& board, int index, QPoint corner) {
-        const CardRecord& card = board.State().Card(index);
-        const QPoint from = Middle(card);
-        const QPoint to = corner + QPoint(40, 60);
-        QWidget* surface = &board.Board();
-        QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier, from);
-        constexpr int steps = 6;
-        for (int step = 1; step <= steps; ++step) {
-            QTest::mouseMove(surface, from + (to - from) * step / steps);
-        }
-        QTest::mouseRelease(surface, Qt::LeftButton, Qt::NoModifier, to);
-    }
-
     static QString Letter(const GameState& state, int index) {
         return QString::fromStdString(state.Card(index).DataField);
     }
@@ -62,15 +32,15 @@ private slots:
         auto* word = board.findChild<QLabel*>(QStringLiteral("WordLabel"));
         auto* points = board.findChild<QLabel*>(QStringLiteral("PointsLabel"));
 
-        const int first = CardOnColumn(state, 1);
-        const int second = CardOnColumn(state, 2);
-        const int third = CardOnColumn(state, 3);
+        const int first = uitest::CardOnColumn(state, 1);
+        const int second = uitest::CardOnColumn(state, 2);
+        const int third = uitest::CardOnColumn(state, 3);
         QVERIFY(first > 0 && second > 0 && third > 0);
         const QPoint firstPlace(static_cast<int>(state.Card(first).Left),
                                 static_cast<int>(state.Card(first).Top));
 
         // A table card dropped onto another starts a word below it.
-        Drag(board, second, firstPlace + QPoint(8, 5));
+        uitest::DragCard(board, second, firstPlace + QPoint(8, 5));
         QCOMPARE(state.WordCards.Count(), 2);
         QCOMPARE(state.Card(second).Left, state.Card(first).Left);
         QCOMPARE(state.Card(second).Top, state.Card(first).Top + 30);
@@ -79,7 +49,7 @@ private slots:
         QCOMPARE(points->text(), QStringLiteral(" %1 Points").arg(twoPoints));
 
         // One dropped onto the word joins its end.
-        Drag(board, third, firstPlace + QPoint(-6, 12));
+        uitest::DragCard(board, third, firstPlace + QPoint(-6, 12));
         QCOMPARE(state.WordCards.Count(), 3);
         QCOMPARE(state.Card(third).Top, state.Card(first).Top + 60);
         const QString threeLetters =
@@ -89,7 +59,7 @@ private slots:
 
         // The last card taken off onto the empty third column leaves the word.
         const ColumnTop column3 = ColumnPosition(state, 3);
-        Drag(board, third, QPoint(column3.Left + 3, column3.Top + 2));
+        uitest::DragCard(board, third, QPoint(column3.Left + 3, column3.Top + 2));
         QCOMPARE(state.Card(third).Tag, CardTag::Table);
         QCOMPARE(state.Card(third).Left, static_cast<float>(column3.Left));
         QCOMPARE(state.Card(third).Top, static_cast<float>(column3.Top));
@@ -103,10 +73,10 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&board));
         board.Form_Activate();
         const GameState& state = board.State();
-        const int card = CardOnColumn(state, 4);
+        const int card = uitest::CardOnColumn(state, 4);
         const float left = state.Card(card).Left;
         const float top = state.Card(card).Top;
-        Drag(board, card, QPoint(static_cast<int>(left), static_cast<int>(top) + 250));
+        uitest::DragCard(board, card, QPoint(static_cast<int>(left), static_cast<int>(top) + 250));
         QCOMPARE(state.Card(card).Left, left);
         QCOMPARE(state.Card(card).Top, top);
         QVERIFY(state.WordCards.empty());
@@ -120,12 +90,12 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&board));
         board.Form_Activate();
         const GameState& state = board.State();
-        const int first = CardOnColumn(state, 5);
-        const int second = CardOnColumn(state, 6);
+        const int first = uitest::CardOnColumn(state, 5);
+        const int second = uitest::CardOnColumn(state, 6);
         const float secondLeft = state.Card(second).Left;
-        Drag(board, second,
-             QPoint(static_cast<int>(state.Card(first).Left),
-                    static_cast<int>(state.Card(first).Top)));
+        uitest::DragCard(board, second,
+                         QPoint(static_cast<int>(state.Card(first).Left),
+                                static_cast<int>(state.Card(first).Top)));
         QCOMPARE(state.WordCards.Count(), 2);
         QTest::keyClick(&board, Qt::Key_F4);
         QVERIFY(state.WordCards.empty());

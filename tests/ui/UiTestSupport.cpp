@@ -1,6 +1,12 @@
 #include "UiTestSupport.h"
 
+#include "board/BoardView.h"
+#include "board/GameBoard.h"
+#include "game/BoardLayout.h"
 #include "game/MersenneRandom.h"
+
+#include <QDir>
+#include <QFile>
 
 namespace lexabit::uitest {
 
@@ -37,6 +43,58 @@ void UseOffscreenWithoutDisplay() {
 
 QString BuiltProgramFolder() {
     return QStringLiteral(LEXABIT_PROGRAM_DIR);
+}
+
+QString MakeProgramFolder(const QTemporaryDir& folder, const QStringList& words) {
+    const QDir root(folder.path());
+    for (const char* name : {"dictionary", "highscore", "Settings", "sounds", "HelpFiles"}) {
+        root.mkpath(QString::fromLatin1(name));
+    }
+    QFile::copy(QDir(BuiltProgramFolder()).filePath(QStringLiteral("Settings/Settings.txt")),
+                root.filePath(QStringLiteral("Settings/Settings.txt")));
+    QFile list(root.filePath(QStringLiteral("dictionary/dictionary.txt")));
+    if (list.open(QIODevice::WriteOnly)) {
+        for (const QString& word : words) {
+            list.write(word.toLatin1() + "\r\n");
+        }
+    }
+    return folder.path();
+}
+
+QStringList AllTwoLetterWords() {
+    QStringList words;
+    for (char first = 'a'; first <= 'z'; ++first) {
+        for (char second = 'a'; second <= 'z'; ++second) {
+            words << QString::fromLatin1(std::string{first, second});
+        }
+    }
+    return words;
+}
+
+int CardOnColumn(const GameState& state, int column) {
+    const ColumnTop top = ColumnPosition(state, column);
+    for (int i = 1; i <= state.CardsTotal; ++i) {
+        const CardRecord& card = state.Card(i);
+        if (card.Tag == CardTag::Table && card.Left == static_cast<float>(top.Left) &&
+            card.Top == static_cast<float>(top.Top)) {
+            return i;
+        }
+    }
+    return 0;
+}
+
+void DragCard(GameBoard& board, int index, QPoint corner) {
+    const CardRecord& card = board.State().Card(index);
+    const QPoint grip(40, 60);
+    const QPoint from = QPoint(static_cast<int>(card.Left), static_cast<int>(card.Top)) + grip;
+    const QPoint to = corner + grip;
+    QWidget* surface = &board.Board();
+    QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier, from);
+    constexpr int steps = 6;
+    for (int step = 1; step <= steps; ++step) {
+        QTest::mouseMove(surface, from + (to - from) * step / steps);
+    }
+    QTest::mouseRelease(surface, Qt::LeftButton, Qt::NoModifier, to);
 }
 
 GameServices TestServices(std::uint64_t seed, const QString& programFolder) {

@@ -3,9 +3,17 @@
 #include "board/GameServices.h"
 
 #include <QApplication>
+#include <QPoint>
 #include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
 #include <QTest>
 #include <cstdint>
+
+namespace lexabit {
+class GameBoard;
+class GameState;
+} // namespace lexabit
 
 namespace lexabit::uitest {
 
@@ -37,6 +45,20 @@ GameServices TestServices(std::uint64_t seed, const QString& programFolder = {})
 
 // The folder that holds the built program and its data folders.
 QString BuiltProgramFolder();
+
+// A program folder of the test's own: the settings and high-score folders copied from
+// the built program, and a word list holding just the given words (one per line, CR LF).
+QString MakeProgramFolder(const QTemporaryDir& folder, const QStringList& words);
+
+// Every two-letter word from AA to ZZ.
+QStringList AllTwoLetterWords();
+
+// The table card lying on column k, or 0.
+int CardOnColumn(const GameState& state, int column);
+
+// Presses on the middle of a card, moves it in several steps until its corner lies on
+// the given point, and lets go, as a player does.
+void DragCard(GameBoard& board, int index, QPoint corner);
 
 } // namespace lexabit::uitest
 
