@@ -1,0 +1,124 @@
+#include "records/HighScoreForm.h"
+
+#include "game/Highscore.h"
+#include "game/ProductInfo.h"
+#include "options/OptionsHost.h"
+#include "records/PlayerMessage.h"
+#include "records/RecordsFont.h"
+
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <array>
+
+namespace lexabit {
+
+namespace {
+
+struct ScoreColumn {
+    int Width; // pixels
+    Qt::Alignment Alignment;
+};
+
+// Name, Points, Time, Words, Difficulty, Rating.
+constexpr std::array<ScoreColumn, 6> ScoreColumns{{
+    {100, Qt::AlignLeft | Qt::AlignVCenter},
+    {75, Qt::AlignHCenter | Qt::AlignVCenter},
+    {100, Qt::AlignLeft | Qt::AlignVCenter},
+    {80, Qt::AlignHCenter | Qt::AlignVCenter},
+    {130, Qt::AlignHCenter | Qt::AlignVCenter},
+    {110, Qt::AlignLeft | Qt::AlignVCenter},
+}};
+
+constexpr QRect ListPlace{8, 8, 600, 425};
+constexpr QSize ButtonSize{100, 30};
+
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QStringList RowTexts(const ScoreEntry& entry) {
+    QStringList texts;
+    for (const std::string* field : {&entry.Name, &entry.Points, &entry.Time, &entry.Words,
+                                     &entry.Difficulty, &entry.Rating}) {
+        texts << QString::fromStdString(*field);
+    }
+    return texts;
+}
+
+} // namespace
+
+HighScoreForm::HighScoreForm(Highscore& scores, OptionsHost& host, QWidget* parent)
+    : QWidget(parent, Qt::Window), scores_(scores), host_(host) {
+    setObjectName(QStringLiteral("HighScoreForm"));
+    setWindowTitle(QStringLiteral("Lexabit Solitaire High Score"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    BuildList();
+
+    Command1 = new QPushButton(QStringLiteral("Ok"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    const int gap = ListPlace.top();
+    Command1->setGeometry(
+        QRect(QPoint(ListPlace.center().x() - ButtonSize.width() / 2, ListPlace.bottom() + 1 + gap),
+              ButtonSize));
+    connect(Command1, &QPushButton::clicked, this, &HighScoreForm::Command1_Click);
+    setFixedSize(ListPlace.right() + 1 + gap, Command1->geometry().bottom() + 1 + gap);
+}
+
+void HighScoreForm::BuildList() {
+    HighScoreList = new QTreeWidget(this);
+    HighScoreList->setObjectName(QStringLiteral("HighScoreList"));
+    HighScoreList->setGeometry(ListPlace);
+    HighScoreList->setRootIsDecorated(false);
+    HighScoreList->setFont(RecordsFont());
+    // The table comes best first from the game; sorting the texts here would put
+    // 1234 points below 999.
+    HighScoreList->setSortingEnabled(false);
+    HighScoreList->header()->setSectionsClickable(false);
+    HighScoreList->header()->setStretchLastSection(false);
+    HighScoreList->setColumnCount(static_cast<int>(ScoreColumns.size()));
+    QPalette palette = HighScoreList->palette();
+    palette.setColor(QPalette::Base, QColor(255, 255, 192)); // light yellow
+    palette.setColor(QPalette::Text, Qt::black);
+    HighScoreList->setPalette(palette);
+
+    auto* header = new QTreeWidgetItem;
+    for (int column = 0; column < static_cast<int>(ScoreColumns.size()); ++column) {
+        header->setText(column, QString::fromLatin1(ScoreColumnCaptions[column]));
+        header->setTextAlignment(column, ScoreColumns[column].Alignment);
+        HighScoreList->setColumnWidth(column, ScoreColumns[column].Width);
+    }
+    HighScoreList->setHeaderItem(header);
+}
+
+void HighScoreForm::Form_Load() {
+    host_.LoadSettings();
+    FillList();
+}
+
+void HighScoreForm::ShowScores() {
+    const FileOutcome loaded = scores_.GetScores();
+    FillList();
+    show();
+    raise();
+    activateWindow();
+    if (!loaded.Ok) {
+        ShowPlayerMessage(this, Text(product::Title), QString::fromStdString(loaded.Problem));
+    }
+}
+
+void HighScoreForm::FillList() {
+    HighScoreList->clear();
+    for (const ScoreEntry& entry : scores_.Table()) {
+        auto* row = new QTreeWidgetItem(HighScoreList, RowTexts(entry));
+        for (int column = 0; column < static_cast<int>(ScoreColumns.size()); ++column) {
+            row->setTextAlignment(column, ScoreColumns[column].Alignment);
+        }
+    }
+}
+
+void HighScoreForm::Command1_Click() {
+    hide();
+}
+
+} // namespace lexabit

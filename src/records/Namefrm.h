@@ -1,0 +1,54 @@
+#pragma once
+
+#include "records/EndOfGameFacts.h"
+
+#include <QWidget>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace lexabit {
+
+class GameState;
+class Highscore;
+class OptionsHost;
+
+// The name dialog shown when a game ends: it takes the player's name, records the
+// result in the high-score table and starts a new game. After a confirmed name it is
+// hidden, not destroyed, so it offers the same name next time; closing it through its
+// frame destroys it and records nothing.
+class Namefrm : public QWidget {
+    Q_OBJECT
+
+public:
+    Namefrm(GameState& state, Highscore& scores, OptionsHost& host, EndOfGameFactsSource facts,
+            QWidget* parent = nullptr);
+
+    // Call once the window's pointer is stored: reading the settings colours this window.
+    void Form_Load();
+
+    void Command1_Click();
+    // The Enter key confirms the name; the answer says whether the key was taken.
+    bool NameText_KeyDown(int key);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void ConfirmName(const QString& emptyNameTitle);
+    void RecordResult();
+    void KeepNameOnOneLine();
+
+    GameState& state_;
+    Highscore& scores_;
+    OptionsHost& host_;
+    EndOfGameFactsSource facts_;
+    QFrame* Shape1 = nullptr;
+    QLabel* NameLabel = nullptr;
+    QLineEdit* NameText = nullptr;
+    QPushButton* Command1 = nullptr;
+};
+
+} // namespace lexabit

@@ -1,0 +1,189 @@
+#include "RecordsTestSupport.h"
+#include "UiTestSupport.h"
+#include "game/Highscore.h"
+#include "options/ColourValue.h"
+#include "records/HighScoreForm.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QHeaderView>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+
+using namespace lexabit;
+
+namespace {
+
+QByteArray Entry(const char* name, const char* points, const char* difficulty) {
+    return QByteArray(name) + "\r\n" + points + "\r\n0:15\r\n4\r\n" + difficulty + "\r\nGood\r\n";
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+QStringList Column(const QTreeWidget& list, int column) {
+    QStringList texts;
+    for (int row = 0; row < list.topLevelItemCount(); ++row) {
+        texts << list.topLevelItem(row)->text(column);
+    }
+    return texts;
+}
+
+// A high-score window over a file of its own.
+struct ScoreWindow {
+    explicit ScoreWindow(const QString& scoreFile)
+        : scores(scoreFile.toStdString()), form(scores, host) {
+        form.Form_Load();
+    }
+
+    QTreeWidget& List() { return *form.findChild<QTreeWidget*>(QStringLiteral("HighScoreList")); }
+
+    Highscore scores;
+    uitest::FakeOptionsHost host;
+    HighScoreForm form;
+};
+
+} // namespace
+
+class HighScoreFormTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir folder_;
+    QString ScoreFile() const { return folder_.filePath(QStringLiteral("highscore.dat")); }
+
+private slots:
+    void init() { QFile::remove(ScoreFile()); }
+
+    void showsItsCaptionsAndColumns() {
+        ScoreWindow window(ScoreFile());
+        QCOMPARE(window.form.windowTitle(), QStringLiteral("Lexabit Solitaire High Score"));
+        QCOMPARE(window.host.settingsLoads, 1);
+        QCOMPARE(window.form.findChild<QPushButton*>(QStringLiteral("Command1"))->text(),
+                 QStringLiteral("Ok"));
+        QTreeWidget& list = window.List();
+        QCOMPARE(list.geometry(), QRect(8, 8, 600, 425));
+        const QStringList captions{"Name", "Points", "Time", "Words", "Difficulty", "Rating"};
+        const QList<int> widths{100, 75, 100, 80, 130, 110};
+        QCOMPARE(list.columnCount(), 6);
+        for (int column = 0; column < 6; ++column) {
+            QCOMPARE(list.headerItem()->text(column), captions[column]);
+            QCOMPARE(list.columnWidth(column), widths[column]);
+        }
+        QCOMPARE(list.font().family(), QStringLiteral("Arial"));
+        QCOMPARE(list.font().pointSizeF(), 14.25);
+        QVERIFY(list.font().bold());
+        QVERIFY(!window.form.isModal());
+    }
+
+    void viewHighscoreShowsTheFileBestFirst() {
+        ScoreWindow window(ScoreFile());
+        QCOMPARE(window.List().topLevelItemCount(), 0);
+        WriteFile(ScoreFile(), Entry("Bo", "999", "Hard") + Entry("Cy", "7", "Very Easy") +
+                                   Entry("Al", "1234", "Easy"));
+        window.form.ShowScores();
+        QVERIFY(window.form.isVisible());
+        QTreeWidget& list = window.List();
+        QCOMPARE(Column(list, 0), QStringList({"Al", "Bo", "Cy"}));
+        QCOMPARE(Column(list, 1), QStringList({"1234", "999", "  7"}));
+        const QTreeWidgetItem* best = list.topLevelItem(0);
+        QCOMPARE(best->text(2), QStringLiteral("0:15"));
+        QCOMPARE(best->text(3), QStringLiteral("4"));
+        QCOMPARE(best->text(4), QStringLiteral("Easy"));
+        QCOMPARE(best->text(5), QStringLiteral("Good"));
+    }
+
+    void clickingThePointsHeaderKeepsTheOrder() {
+        WriteFile(ScoreFile(), Entry("Bo", "999", "Hard") + Entry("Al", "1234", "Easy"));
+        ScoreWindow window(ScoreFile());
+        window.form.ShowScores();
+        QVERIFY(QTest::qWaitForWindowExposed(&window.form));
+        QHeaderView* header = window.List().header();
+        const QPoint points(header->sectionViewportPosition(1) + 10, header->height() / 2);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, points);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, points);
+        QCOMPARE(Column(window.List(), 1), QStringList({"1234", "999"}));
+    }
+
+    void columnsAreAligned_data() {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("alignment");
+        QTest::newRow("Name") << 0 << int(Qt::AlignLeft);
+        QTest::newRow("Points") << 1 << int(Qt::AlignHCenter);
+        QTest::newRow("Time") << 2 << int(Qt::AlignLeft);
+        QTest::newRow("Words") << 3 << int(Qt::AlignHCenter);
+        QTest::newRow("Difficulty") << 4 << int(Qt::AlignHCenter);
+        QTest::newRow("Rating") << 5 << int(Qt::AlignLeft);
+    }
+
+    void columnsAreAligned() {
+        QFETCH(int, column);
+        QFETCH(int, alignment);
+        WriteFile(ScoreFile(), Entry("Al", "12", "Easy"));
+        ScoreWindow window(ScoreFile());
+        window.form.ShowScores();
+        QTreeWidget& list = window.List();
+        QCOMPARE(list.headerItem()->textAlignment(column) & Qt::AlignHorizontal_Mask, alignment);
+        QCOMPARE(list.topLevelItem(0)->textAlignment(column) & Qt::AlignHorizontal_Mask, alignment);
+    }
+
+    void listStaysBlackOnLightYellowInAnyWindowColour() {
+        ScoreWindow window(ScoreFile());
+        const std::int32_t green = 0x008000;
+        PaintBackground(window.form, green);
+        QCOMPARE(window.form.palette().color(QPalette::Window), QColor(0, 128, 0));
+        const QPalette list = window.List().palette();
+        QCOMPARE(list.color(QPalette::Base), QColor(255, 255, 192));
+        QCOMPARE(list.color(QPalette::Text), QColor(Qt::black));
+    }
+
+    void formLoadShowsTheTableAsLastLoaded() {
+        WriteFile(ScoreFile(), Entry("Al", "12", "Easy"));
+        Highscore scores(ScoreFile().toStdString());
+        QVERIFY(scores.GetScores().Ok);
+        uitest::FakeOptionsHost host;
+        HighScoreForm form(scores, host);
+        form.Form_Load();
+        auto* list = form.findChild<QTreeWidget*>(QStringLiteral("HighScoreList"));
+        QCOMPARE(Column(*list, 0), QStringList({"Al"}));
+    }
+
+    void unreadableFileIsReportedOverAnEmptyList() {
+        const QString folderInstead = folder_.filePath(QStringLiteral("folder.dat"));
+        QVERIFY(QDir().mkpath(folderInstead));
+        ScoreWindow window(folderInstead);
+        uitest::MessageBoxReader reader;
+        window.form.ShowScores();
+        reader.Finish();
+        QVERIFY(reader.seen);
+        QCOMPARE(reader.title, QStringLiteral("Lexabit Solitaire"));
+        QVERIFY2(reader.text.contains(QStringLiteral("folder.dat")), qPrintable(reader.text));
+        QVERIFY(window.form.isVisible());
+        QCOMPARE(window.List().topLevelItemCount(), 0);
+    }
+
+    void okHidesTheWindowAndTheFrameDestroysIt() {
+        Highscore scores(ScoreFile().toStdString());
+        uitest::FakeOptionsHost host;
+        QPointer<HighScoreForm> form = new HighScoreForm(scores, host);
+        form->Form_Load();
+        form->ShowScores();
+        QTest::mouseClick(form->findChild<QPushButton*>(QStringLiteral("Command1")),
+                          Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!form.isNull());
+        QVERIFY(!form->isVisible());
+        form->show();
+        form->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(form.isNull());
+    }
+};
+
+LEXABIT_UI_TEST_MAIN(HighScoreFormTest)
+#include "HighScoreForm_test.moc"

@@ -1,0 +1,221 @@
+#include "RecordsTestSupport.h"
+#include "UiTestSupport.h"
+#include "game/GameState.h"
+#include "game/Highscore.h"
+#include "records/Namefrm.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+using namespace lexabit;
+
+namespace {
+
+// A name dialog at the end of a game worth 7 points, with a high-score file of its own.
+struct FinishedGameDialog {
+    explicit FinishedGameDialog(const QString& scoreFile)
+        : scores(scoreFile.toStdString()),
+          dialog(state, scores, host, [this] { return FactsNow(); }) {
+        state.TotalScore = 7;
+        state.PlayingTime = "0:12";
+        state.Level = 2;
+        dialog.Form_Load();
+        dialog.show();
+    }
+
+    EndOfGameFacts FactsNow() {
+        visibleWhileRecording = dialog.isVisible();
+        return {3, "Good"};
+    }
+
+    QLineEdit& NameText() { return *dialog.findChild<QLineEdit*>(QStringLiteral("NameText")); }
+    QPushButton& Command1() { return *dialog.findChild<QPushButton*>(QStringLiteral("Command1")); }
+
+    GameState state;
+    Highscore scores;
+    uitest::FakeOptionsHost host;
+    bool visibleWhileRecording = true;
+    Namefrm dialog;
+};
+
+enum class Confirmation { EnterKey, KeypadEnter, Button };
+
+} // namespace
+
+Q_DECLARE_METATYPE(Confirmation)
+
+namespace {
+
+void Confirm(FinishedGameDialog& game, Confirmation how) {
+    switch (how) {
+    case Confirmation::EnterKey:
+        QTest::keyClick(&game.NameText(), Qt::Key_Return);
+        break;
+    case Confirmation::KeypadEnter:
+        QTest::keyClick(&game.NameText(), Qt::Key_Enter, Qt::KeypadModifier);
+        break;
+    case Confirmation::Button:
+        QTest::mouseClick(&game.Command1(), Qt::LeftButton);
+        break;
+    }
+}
+
+const QByteArray AnnsEntry = "Ann Lee \r\n  7\r\n0:12\r\n3\r\nEasy\r\nGood\r\n";
+
+} // namespace
+
+class NamefrmTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir folder_;
+    QString ScoreFile() const { return folder_.filePath(QStringLiteral("highscore.dat")); }
+
+private slots:
+    void init() { QFile::remove(ScoreFile()); }
+
+    void showsItsControlsAndReadsTheSettingsOnLoad() {
+        FinishedGameDialog game(ScoreFile());
+        QCOMPARE(game.dialog.windowTitle(), QStringLiteral("Lexabit Solitaire"));
+        QCOMPARE(game.host.settingsLoads, 1);
+        QCOMPARE(game.dialog.findChild<QLabel*>(QStringLiteral("NameLabel"))->text(),
+                 QStringLiteral("Please Enter Your Name:"));
+        QVERIFY(game.dialog.findChild<QWidget*>(QStringLiteral("Shape1")) != nullptr);
+        QCOMPARE(game.Command1().text(), QStringLiteral("Ok"));
+        const QFont font = game.NameText().font();
+        QCOMPARE(font.family(), QStringLiteral("Arial"));
+        QCOMPARE(font.pointSizeF(), 14.25);
+        QVERIFY(font.bold());
+        QVERIFY(!game.dialog.isModal());
+    }
+
+    void emptyNameIsRefusedWithAMessage_data() {
+        QTest::addColumn<Confirmation>("how");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("Enter key") << Confirmation::EnterKey << QStringLiteral("Lexabit");
+        QTest::newRow("Ok button") << Confirmation::Button << QStringLiteral("Lexabit Solitaire");
+    }
+
+    void emptyNameIsRefusedWithAMessage() {
+        QFETCH(Confirmation, how);
+        QFETCH(QString, title);
+        FinishedGameDialog game(ScoreFile());
+        uitest::MessageBoxReader reader;
+        Confirm(game, how);
+        reader.Finish();
+        QVERIFY(reader.seen);
+        QCOMPARE(reader.title, title);
+        QCOMPARE(reader.text, QStringLiteral("Please enter your name."));
+        QCOMPARE(reader.buttonCount, 1);
+        QVERIFY(game.dialog.isVisible());
+        QVERIFY(game.state.PlayerName.empty());
+        QCOMPARE(game.host.newGames, 0);
+        QVERIFY(!QFile::exists(ScoreFile()));
+    }
+
+    void confirmedNameIsRecordedAndANewGameStarts_data() {
+        QTest::addColumn<Confirmation>("how");
+        QTest::newRow("Enter key") << Confirmation::EnterKey;
+        QTest::newRow("keypad Enter") << Confirmation::KeypadEnter;
+        QTest::newRow("Ok button") << Confirmation::Button;
+    }
+
+    void confirmedNameIsRecordedAndANewGameStarts() {
+        QFETCH(Confirmation, how);
+        FinishedGameDialog game(ScoreFile());
+        QByteArray fileAtNewGame;
+        game.host.onNewGame = [&] { fileAtNewGame = uitest::FileBytes(ScoreFile()); };
+        QTest::keyClicks(&game.NameText(), QStringLiteral("Ann Lee "));
+        uitest::MessageBoxReader reader;
+        Confirm(game, how);
+        reader.Finish();
+        QVERIFY(!reader.seen);
+        QCOMPARE(game.state.PlayerName, std::string("Ann Lee "));
+        QVERIFY(!game.dialog.isVisible());
+        QCOMPARE(game.host.newGames, 1);
+        QCOMPARE(fileAtNewGame, AnnsEntry);
+        QCOMPARE(game.scores.Table().size(), std::size_t{1});
+    }
+
+    void dialogIsHiddenBeforeTheResultIsRecorded() {
+        FinishedGameDialog game(ScoreFile());
+        game.NameText().setText(QStringLiteral("Ann"));
+        QTest::mouseClick(&game.Command1(), Qt::LeftButton);
+        QVERIFY(!game.visibleWhileRecording);
+    }
+
+    void nameOfBlanksIsAccepted() {
+        FinishedGameDialog game(ScoreFile());
+        game.NameText().setText(QStringLiteral("  "));
+        QTest::mouseClick(&game.Command1(), Qt::LeftButton);
+        QCOMPARE(game.state.PlayerName, std::string("  "));
+        QCOMPARE(game.host.newGames, 1);
+    }
+
+    void nextGameOffersTheLastNameAndRecordsASecondEntry() {
+        FinishedGameDialog game(ScoreFile());
+        game.NameText().setText(QStringLiteral("Ann Lee "));
+        QTest::mouseClick(&game.Command1(), Qt::LeftButton);
+        game.state.PlayerName.clear();
+        game.state.TotalScore = 12;
+        game.dialog.show();
+        QCOMPARE(game.NameText().text(), QStringLiteral("Ann Lee "));
+        QTest::keyClick(&game.NameText(), Qt::Key_Return);
+        QCOMPARE(game.host.newGames, 2);
+        QCOMPARE(uitest::FileBytes(ScoreFile()),
+                 "Ann Lee \r\n 12\r\n0:12\r\n3\r\nEasy\r\nGood\r\n" + AnnsEntry);
+    }
+
+    void nameStaysOnOneLine() {
+        FinishedGameDialog game(ScoreFile());
+        game.NameText().setText(QStringLiteral("Ann\r\nLee\t"));
+        QCOMPARE(game.NameText().text(), QStringLiteral("AnnLee"));
+        QTest::keyClick(&game.NameText(), Qt::Key_Return);
+        QCOMPARE(uitest::FileBytes(ScoreFile()).count("\r\n"), 6);
+        QCOMPARE(game.state.PlayerName, std::string("AnnLee"));
+    }
+
+    void failedWriteIsReportedAndTheNewGameStillStarts() {
+        // The high-score folder is a plain file, so the file in it cannot be written.
+        const QString notAFolder = folder_.filePath(QStringLiteral("plain"));
+        QFile plain(notAFolder);
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        plain.close();
+        FinishedGameDialog game(notAFolder + QStringLiteral("/highscore.dat"));
+        game.NameText().setText(QStringLiteral("Ann"));
+        bool visibleDuringMessage = true;
+        uitest::MessageBoxReader reader([&] { visibleDuringMessage = game.dialog.isVisible(); });
+        QTest::mouseClick(&game.Command1(), Qt::LeftButton);
+        reader.Finish();
+        QVERIFY(reader.seen);
+        QCOMPARE(reader.title, QStringLiteral("Lexabit Solitaire"));
+        QVERIFY2(reader.text.startsWith(QStringLiteral("The high score could not be saved.")),
+                 qPrintable(reader.text));
+        QVERIFY(!visibleDuringMessage);
+        QCOMPARE(game.host.newGames, 1);
+    }
+
+    void closingThroughTheFrameRecordsNothing() {
+        GameState state;
+        Highscore scores(ScoreFile().toStdString());
+        uitest::FakeOptionsHost host;
+        QPointer<Namefrm> dialog =
+            new Namefrm(state, scores, host, [] { return EndOfGameFacts{}; });
+        dialog->Form_Load();
+        dialog->show();
+        dialog->findChild<QLineEdit*>(QStringLiteral("NameText"))->setText(QStringLiteral("Ann"));
+        dialog->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(dialog.isNull());
+        QVERIFY(state.PlayerName.empty());
+        QCOMPARE(host.newGames, 0);
+        QVERIFY(!QFile::exists(ScoreFile()));
+    }
+};
+
+LEXABIT_UI_TEST_MAIN(NamefrmTest)
+#include "Namefrm_test.moc"
