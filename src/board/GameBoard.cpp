@@ -22,6 +22,8 @@
 #include "game/WordCheck.h"
 #include "options/DataFileLocation.h"
 #include "options/LettersForm.h"
+#include "records/HighScoreForm.h"
+#include "records/Namefrm.h"
 #include "records/StatusPanels.h"
 
 #include <QAction>
@@ -74,8 +76,12 @@ GameBoard::GameBoard(GameServices services, QWidget* parent)
     Timer2 = new QTimer(this);
     Timer2->setObjectName(QStringLiteral("Timer2"));
     Timer2->setInterval(ClockTickInterval);
-    windows_ = std::make_unique<GameWindows>(*this, *this, state_, cardPics_, *board_,
-                                             FolderOf(services_));
+    windows_ = std::make_unique<GameWindows>(
+        *this, *this, state_, cardPics_, *board_, scores_,
+        [this] {
+            return EndOfGameFacts{controls_.WordList->topLevelItemCount(), SkillLevel(state_)};
+        },
+        FolderOf(services_));
     CreateMotion();
     ConnectCommands();
     DisableCommandsStillToCome();
@@ -184,6 +190,9 @@ void GameBoard::NewGameSetup() {
     Timer2->start();
     cardPics_.SetCardStyle(state_.CardStyle);
     ReportFileProblem(scores_.GetScores().Problem);
+    if (HighScoreForm* open = windows_->OpenHighScores()) {
+        open->FillList(); // an open table shows the result just recorded
+    }
     ShowPackBack();
     board_->SetDiscardVisible(false);
     controls_.WordList->clear();
@@ -293,9 +302,16 @@ void GameBoard::PlayGameOverAnimation() {
     });
 }
 
-void GameBoard::ShowNameDialog() {}
+void GameBoard::ShowNameDialog() {
+    Namefrm& dialog = windows_->NameDialog();
+    dialog.show();
+    dialog.raise();
+    dialog.activateWindow();
+}
 
-void GameBoard::Highscore_Click() {}
+void GameBoard::Highscore_Click() {
+    windows_->HighScores().ShowScores();
+}
 
 void GameBoard::ReportFileProblem(const std::string& problem) {
     if (!problem.empty()) {

@@ -6,6 +6,8 @@
 #include "options/LettersForm.h"
 #include "options/LevelForm.h"
 #include "options/frmAboutLexabit.h"
+#include "records/HighScoreForm.h"
+#include "records/Namefrm.h"
 
 #include <QLabel>
 #include <QRadioButton>
@@ -13,8 +15,10 @@
 namespace lexabit {
 
 GameWindows::GameWindows(QWidget& owner, OptionsHost& host, GameState& state, Cards& cardPics,
-                         BoardView& board, QString programFolder)
+                         BoardView& board, Highscore& scores, EndOfGameFactsSource endOfGameFacts,
+                         QString programFolder)
     : owner_(owner), host_(host), state_(state), cardPics_(cardPics), board_(board),
+      scores_(scores), endOfGameFacts_(std::move(endOfGameFacts)),
       programFolder_(std::move(programFolder)) {}
 
 LettersForm& GameWindows::Letters() {
@@ -55,6 +59,26 @@ HelpViewer& GameWindows::Help() {
     return *help_;
 }
 
+Namefrm& GameWindows::NameDialog() {
+    if (name_.isNull()) {
+        name_ = new Namefrm(state_, scores_, host_, endOfGameFacts_, &owner_);
+        name_->Form_Load();
+    }
+    return *name_;
+}
+
+HighScoreForm& GameWindows::HighScores() {
+    if (highScores_.isNull()) {
+        highScores_ = new HighScoreForm(scores_, host_, &owner_);
+        highScores_->Form_Load();
+    }
+    return *highScores_;
+}
+
+HighScoreForm* GameWindows::OpenHighScores() const {
+    return highScores_.data();
+}
+
 void GameWindows::PaintBackgrounds(std::int32_t colour) {
     PaintBackground(About(), colour);
     for (QLabel* label : About().Labels()) {
@@ -65,6 +89,8 @@ void GameWindows::PaintBackgrounds(std::int32_t colour) {
     for (QRadioButton* option : Level().Options()) {
         PaintBackground(*option, colour);
     }
+    PaintBackground(NameDialog(), colour);
+    PaintBackground(HighScores(), colour);
 }
 
 } // namespace lexabit

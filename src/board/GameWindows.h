@@ -1,5 +1,7 @@
 #pragma once
 
+#include "records/EndOfGameFacts.h"
+
 #include <QPointer>
 #include <QString>
 #include <cstdint>
@@ -17,6 +19,9 @@ class LettersForm;
 class LevelForm;
 class OptionsHost;
 class frmAboutLexabit;
+class Highscore;
+class HighScoreForm;
+class Namefrm;
 
 // The board's secondary windows. Each is created the first time anything touches it
 // and is never modal; a window that is being created already counts as existing, so
@@ -24,13 +29,18 @@ class frmAboutLexabit;
 class GameWindows {
 public:
     GameWindows(QWidget& owner, OptionsHost& host, GameState& state, Cards& cardPics,
-                BoardView& board, QString programFolder);
+                BoardView& board, Highscore& scores, EndOfGameFactsSource endOfGameFacts,
+                QString programFolder);
 
     LettersForm& Letters();
     CardOptions& CardOptionsWindow();
     LevelForm& Level();
     frmAboutLexabit& About();
     HelpViewer& Help();
+    Namefrm& NameDialog();
+    HighScoreForm& HighScores();
+    // The high-score window when it is open, so that it can show a new result.
+    HighScoreForm* OpenHighScores() const;
 
     // Colours the windows the settings name, in their order, creating any that is missing.
     void PaintBackgrounds(std::int32_t colour);
@@ -41,6 +51,8 @@ private:
     GameState& state_;
     Cards& cardPics_;
     BoardView& board_;
+    Highscore& scores_;
+    EndOfGameFactsSource endOfGameFacts_;
     QString programFolder_;
     int pickedStyle_ = 0; // the card options' last pick, kept while the program runs
     QPointer<LettersForm> letters_;
@@ -48,6 +60,8 @@ private:
     QPointer<LevelForm> level_;
     QPointer<frmAboutLexabit> about_;
     QPointer<HelpViewer> help_;
+    QPointer<Namefrm> name_;
+    QPointer<HighScoreForm> highScores_;
 };
 
 } // namespace lexabit
