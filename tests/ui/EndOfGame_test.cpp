@@ -1,0 +1,145 @@
+#include "UiTestSupport.h"
+#include "board/BoardView.h"
+#include "board/GameBoard.h"
+#include "game/Highscore.h"
+#include "options/LettersForm.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QTreeWidget>
+
+using namespace lexabit;
+
+// The three roads to the high-score table: every card used, End Game, and the word timer.
+class EndOfGameTest : public QObject {
+    Q_OBJECT
+
+private:
+    struct Seen {
+        QStringList titles;
+        QStringList texts;
+    };
+
+    // Answers every message box that opens and types the name into the name dialog
+    // when it shows, pressing Enter; keeps what the messages said.
+    static void AnswerMessagesThenName(Seen* seen, const QString& name, int rounds = 40) {
+        QTimer::singleShot(5, [seen, name, rounds] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                seen->titles << box->windowTitle();
+                seen->texts << box->text();
+                box->accept();
+            } else if (auto* field = QApplication::activeWindow() != nullptr
+                                         ? QApplication::activeWindow()->findChild<QLineEdit*>(
+                                               QStringLiteral("NameText"))
+                                         : nullptr;
+                       field != nullptr && field->isVisible()) {
+                field->setText(name);
+                QTest::keyClick(field, Qt::Key_Return);
+                return;
+            }
+            if (rounds > 0) {
+                AnswerMessagesThenName(seen, name, rounds - 1);
+            }
+        });
+    }
+
+    static void UseOnlyLetters(GameBoard& board, const std::map<int, QString>& counts) {
+        LettersForm& letters = board.Letters();
+        for (int i = 0; i < 26; ++i) {
+            const auto found = counts.find(i);
+            letters.findChild<QLineEdit*>(QStringLiteral("Text1(%1)").arg(i))
+                ->setText(found == counts.end() ? QStringLiteral("0") : found->second);
+        }
+    }
+
+private slots:
+    void usingEveryCardEndsTheGameWithTheShowAndTheNameDialog() {
+        QTemporaryDir folder;
+        GameBoard board(uitest::TestServices(
+            41, uitest::MakeProgramFolder(folder, uitest::AllTwoLetterWords())));
+        board.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        board.Form_Activate();
+        UseOnlyLetters(board, {{0, QStringLiteral("1")}, {19, QStringLiteral("1")}}); // A and T
+        board.State().Level = 2;
+        board.NewGame_Click();
+        GameState& state = board.State();
+        QCOMPARE(state.CardsTotal, 2);
+        QVERIFY(uitest::CardOnColumn(state, 1) > 0 && uitest::CardOnColumn(state, 2) > 0);
+        uitest::DragCard(board, uitest::CardOnColumn(state, 2),
+                         QPoint(static_cast<int>(state.Card(uitest::CardOnColumn(state, 1)).Left),
+                                static_cast<int>(state.Card(uitest::CardOnColumn(state, 1)).Top)));
+        QCOMPARE(state.WordCards.Count(), 2);
+
+        Seen seen;
+        AnswerMessagesThenName(&seen, QStringLiteral("Ada"));
+        board.CheckWordButton_Click();
+
+        QCOMPARE(seen.titles, QStringList{QStringLiteral("Lexabit")});
+        QCOMPARE(seen.texts,
+                 QStringList{QStringLiteral("Game Over, you are a real Master of the game")});
+        QCOMPARE(state.PlayerName, std::string("Ada"));
+        // The result is in the table: 2 points for AT and the bonus of 10 for using every card.
+        Highscore scores(board.Scores().FilePath());
+        QVERIFY(scores.GetScores().Ok);
+        QCOMPARE(scores.Table().size(), std::size_t{1});
+        QCOMPARE(scores.Table()[0].Name, std::string("Ada"));
+        QCOMPARE(scores.Table()[0].Points, std::string(" 12"));
+        QCOMPARE(scores.Table()[0].Rating, std::string("Master"));
+        QCOMPARE(scores.Table()[0].Difficulty, std::string("Easy"));
+        // A new game followed, with the controls shown again.
+        QCOMPARE(state.TotalScore, 0);
+        QVERIFY(board.Board().FigVisible() == false);
+        QVERIFY(board.findChild<QTreeWidget*>(QStringLiteral("WordList"))->isVisible());
+        QVERIFY(board.findChild<QPushButton*>(QStringLiteral("CheckWordButton"))->isVisible());
+    }
+
+    void endGameRatesThePlayerAndRecordsTheName() {
+        QTemporaryDir folder;
+        GameBoard board(uitest::TestServices(42, uitest::MakeProgramFolder(folder, {})));
+        board.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        board.Form_Activate();
+        Seen seen;
+        AnswerMessagesThenName(&seen, QStringLiteral("Bo"));
+        QTest::keyClick(&board, Qt::Key_F7);
+        QTRY_COMPARE(board.State().PlayerName, std::string("Bo"));
+        QCOMPARE(seen.titles, QStringList{QStringLiteral("Lexabit Solitaire")});
+        QCOMPARE(seen.texts,
+                 QStringList{QStringLiteral("Your skill level is: Fair, You had 98 cards left")});
+        Highscore scores(board.Scores().FilePath());
+        QVERIFY(scores.GetScores().Ok);
+        QCOMPARE(scores.Table().size(), std::size_t{1});
+        QCOMPARE(scores.Table()[0].Rating, std::string("Fair"));
+        QCOMPARE(scores.Table()[0].Words, std::string("0"));
+    }
+
+    void theWordTimerRunningOutEndsTheGame() {
+        QTemporaryDir folder;
+        uitest::SettableClock* clock = nullptr;
+        GameServices services = uitest::TestServices(43, uitest::MakeProgramFolder(folder, {}));
+        clock = static_cast<uitest::SettableClock*>(services.Time.get());
+        GameBoard board(std::move(services));
+        board.State().Level = 1;
+        board.NewGame_Click();
+        board.Timer2_Timer();
+        QCOMPARE(board.findChild<QLabel*>(QStringLiteral("Panel5"))->text(),
+                 QStringLiteral("Word Timer:  0: 60"));
+        clock->now += std::chrono::seconds(60);
+        Seen seen;
+        AnswerMessagesThenName(&seen, QStringLiteral("Cy"));
+        board.Timer2_Timer();
+        // The clocks stand still until the name starts a new game.
+        QVERIFY(!board.findChild<QTimer*>(QStringLiteral("Timer2"))->isActive());
+        QCOMPARE(seen.texts,
+                 QStringList{QStringLiteral("Your skill level is: Fair, You had 98 cards left")});
+        QTRY_COMPARE(board.State().PlayerName, std::string("Cy"));
+        QVERIFY(board.findChild<QTimer*>(QStringLiteral("Timer2"))->isActive());
+    }
+};
+
+LEXABIT_UI_TEST_MAIN(EndOfGameTest)
+#include "EndOfGame_test.moc"
