@@ -2,25 +2,15 @@
 
 #include "options/ColourValue.h"
 
-#include <QFontMetricsF>
-#include <QGuiApplication>
 #include <QPagedPaintDevice>
 
 namespace lexabit {
 
-namespace {
-
-QString Utf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
-
-PainterTextDevice::PainterTextDevice(QPagedPaintDevice& device)
-    : device_(device), font_(QGuiApplication::font()) {
-    began_ = painter_.begin(&device_);
+PainterTextDevice::PainterTextDevice(QPagedPaintDevice& device, double scale) : font_(device) {
+    began_ = painter_.begin(&device);
     if (began_) {
-        painter_.setFont(font_);
+        painter_.scale(scale, scale);
+        painter_.setFont(font_.Font());
         painter_.setPen(Qt::black);
     }
 }
@@ -32,10 +22,10 @@ PainterTextDevice::~PainterTextDevice() {
 }
 
 void PainterTextDevice::SetFontSize(double points) {
-    font_.setPointSizeF(points);
+    font_.SetPointSize(points);
     if (began_) {
-        // The painter scales the point size to the device's resolution.
-        painter_.setFont(font_);
+        // The painter sizes the points for the device's resolution, as the metrics do.
+        painter_.setFont(font_.Font());
     }
 }
 
@@ -50,20 +40,8 @@ void PainterTextDevice::DrawText(double x, double y, std::string_view text) {
         return;
     }
     // The page places a line by its top edge; the painter writes on the baseline.
-    const double baseline = y + QFontMetricsF(font_, &device_).ascent();
-    painter_.drawText(QPointF(x, baseline), Utf8(text));
-}
-
-double PainterTextDevice::TextWidth(std::string_view text) const {
-    return QFontMetricsF(font_, &device_).horizontalAdvance(Utf8(text));
-}
-
-double PainterTextDevice::AverageCharWidth() const {
-    return QFontMetricsF(font_, &device_).averageCharWidth();
-}
-
-double PainterTextDevice::LineHeight() const {
-    return QFontMetricsF(font_, &device_).lineSpacing();
+    painter_.drawText(QPointF(x, y + font_.Ascent()),
+                      QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 void PainterTextDevice::EndDocument() {

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "game/TextDevice.h"
+#include "records/DeviceFont.h"
 
-#include <QFont>
 #include <QPainter>
 
 class QPagedPaintDevice;
@@ -10,11 +10,12 @@ class QPagedPaintDevice;
 namespace lexabit {
 
 // The printed page's text device on a printer or a PDF writer: positions in the
-// device's pixels, fonts in points for the device's resolution.
+// device's pixels, fonts in points for the device's resolution, the whole drawn at
+// the given scale.
 class PainterTextDevice final : public TextDevice {
 public:
     // Starts painting on the device; Began() tells whether the device accepted it.
-    explicit PainterTextDevice(QPagedPaintDevice& device);
+    PainterTextDevice(QPagedPaintDevice& device, double scale);
     ~PainterTextDevice() override;
     PainterTextDevice(const PainterTextDevice&) = delete;
     PainterTextDevice& operator=(const PainterTextDevice&) = delete;
@@ -26,15 +27,14 @@ public:
     void SetFontSize(double points) override;
     void SetTextColor(std::int32_t colour) override;
     void DrawText(double x, double y, std::string_view text) override;
-    double TextWidth(std::string_view text) const override;
-    double AverageCharWidth() const override;
-    double LineHeight() const override;
+    double TextWidth(std::string_view text) const override { return font_.Width(text); }
+    double AverageCharWidth() const override { return font_.AverageCharWidth(); }
+    double LineHeight() const override { return font_.LineHeight(); }
     void EndDocument() override;
 
 private:
-    QPagedPaintDevice& device_;
     QPainter painter_;
-    QFont font_;
+    DeviceFont font_;
     bool began_ = false;
     bool ended_ = false;
 };

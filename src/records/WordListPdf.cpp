@@ -13,6 +13,7 @@ namespace lexabit {
 namespace {
 
 constexpr int DotsPerInch = 600;
+constexpr double PrinterMargin = 0.25;
 
 FileOutcome Failure(const QString& path, const QString& reason) {
     return FileOutcome::Failure(QStringLiteral("Could not save %1: %2.")
@@ -37,6 +38,9 @@ FileOutcome SaveWordListPdf(const QString& path, const WordListSummary& summary)
         QPdfWriter writer(&file);
         writer.setResolution(DotsPerInch);
         writer.setPageSize(QPageSize(QPageSize::Letter));
+        // The margins of a usual printer, so that the file prints as the sheet would.
+        writer.setPageMargins(QMarginsF(PrinterMargin, PrinterMargin, PrinterMargin, PrinterMargin),
+                              QPageLayout::Inch);
         writer.setCreator(QStringLiteral("Lexabit Solitaire"));
         writer.setTitle(QStringLiteral("Lexabit Solitaire"));
         painted = PaintWordListPage(writer, summary);
