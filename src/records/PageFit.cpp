@@ -1,0 +1,18 @@
+#include "records/PageFit.h"
+
+#include <algorithm>
+
+namespace lexabit {
+
+double PageFitScale(const QSizeF& textExtent, const QSizeF& printableArea) {
+    double scale = 1.0;
+    if (textExtent.width() > printableArea.width() && textExtent.width() > 0) {
+        scale = std::min(scale, printableArea.width() / textExtent.width());
+    }
+    if (textExtent.height() > printableArea.height() && textExtent.height() > 0) {
+        scale = std::min(scale, printableArea.height() / textExtent.height());
+    }
+    return scale;
+}
+
+} // namespace lexabit

@@ -1,0 +1,34 @@
+#include "records/WordListPagePainting.h"
+
+#include "game/ItemListCanvas.h"
+#include "records/PageFit.h"
+#include "records/PainterTextDevice.h"
+#include "records/TextExtentDevice.h"
+
+#include <QPagedPaintDevice>
+
+namespace lexabit {
+
+namespace {
+
+QSizeF TextExtent(const QPagedPaintDevice& device, const WordListSummary& summary) {
+    TextExtentDevice extent(device);
+    ItemListCanvas canvas(extent);
+    PrintWordListPage(canvas, summary);
+    return extent.Extent();
+}
+
+} // namespace
+
+bool PaintWordListPage(QPagedPaintDevice& device, const WordListSummary& summary) {
+    const QSizeF printable(device.width(), device.height());
+    PainterTextDevice text(device, PageFitScale(TextExtent(device, summary), printable));
+    if (!text.Began()) {
+        return false;
+    }
+    ItemListCanvas canvas(text);
+    PrintWordListPage(canvas, summary);
+    return text.Ended();
+}
+
+} // namespace lexabit

@@ -1,0 +1,448 @@
+#include "UiTestSupport.h"
+#include "board/GameMenus.h"
+#include "game/Alphabet.h"
+#include "game/GameState.h"
+#include "game/NumberText.h"
+#include "records/PageFit.h"
+#include "records/PrintCommands.h"
+#include "records/WordListPrinter.h"
+
+#include <QAction>
+#include <QColorDialog>
+#include <QDateTime>
+#include <QDir>
+#include <QImage>
+#include <QMainWindow>
+#include <QMenu>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTreeWidget>
+#include <functional>
+#include <memory>
+#include <vector>
+
+using namespace lexabit;
+
+namespace {
+
+// The moment the tests print at, in local time, as the page's file name shows it.
+const QDateTime PrintMoment(QDate(2026, 12, 6), QTime(14, 3, 22));
+const QString PageName = QStringLiteral("Lexabit Solitaire 2026-12-06 14-03-22.pdf");
+
+bool PopplerInstalled() {
+    return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty() &&
+           !QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty();
+}
+
+#define SKIP_WITHOUT_POPPLER()                                                                     \
+    if (!PopplerInstalled()) {                                                                     \
+        QSKIP("pdftotext and pdftoppm are needed to read the saved page: "                         \
+              "apt-get install -y --no-install-recommends poppler-utils");                         \
+    }
+
+QByteArray Run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(30000) || process.exitCode() != 0) {
+        return {};
+    }
+    return process.readAllStandardOutput();
+}
+
+// The page's text line by line as laid out, each run of blanks made one blank. The blank a
+// number is printed with before its row's dot comes through only now and then, so it goes.
+QStringList PageLines(const QString& pdf) {
+    static const QRegularExpression blankBeforeDot(QStringLiteral("(\\d) \\."));
+    const QString text = QString::fromUtf8(
+        Run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")}));
+    QStringList lines;
+    for (QString line : text.split(QLatin1Char('\n'))) {
+        line = line.simplified().replace(blankBeforeDot, QStringLiteral("\\1."));
+        if (!line.isEmpty()) {
+            lines << line;
+        }
+    }
+    return lines;
+}
+
+QStringList ThirtyWordsNewestFirst() {
+    return QStringLiteral("QUARTZ JOKER WIZARD FABLE GLYPH HONEY MAPLE CRISP VIXEN BLUNT DWARF "
+                          "OXIDE PLUMB KNACK ZEST JUMBO FROST QUEST YODEL BRAVE CHAMP GUSTO "
+                          "LEMON RIVET SNOWY TULIP WHEAT AMBER EPOCH NIGHT")
+        .split(QLatin1Char(' '));
+}
+
+int LaidPoints(const QString& word) {
+    int points = 0;
+    for (const QChar letter : word) {
+        points += LetterValue(QString(letter).toStdString());
+    }
+    return points;
+}
+
+QString PointsText(const QString& word) {
+    return QString::fromStdString(NumberText(LaidPoints(word)));
+}
+
+QImage PageImage(const QString& pdf, const QString& folder) {
+    const QString stem = QDir(folder).filePath(QStringLiteral("page"));
+    Run(QStringLiteral("pdftoppm"),
+        {QStringLiteral("-r"), QStringLiteral("30"), QStringLiteral("-png"),
+         QStringLiteral("-singlefile"), pdf, stem});
+    return QImage(stem + QStringLiteral(".png"));
+}
+
+// A board's worth of printing: a window with the word list and the menus, a game state,
+// a clock standing at the print moment, and outlets that record instead of showing.
+class PrintingScene {
+public:
+    PrintingScene() {
+        clock.now = GameTime(std::chrono::seconds(PrintMoment.toSecsSinceEpoch()));
+        documents = home.filePath(QStringLiteral("Documents"));
+        wordList = new QTreeWidget(&window);
+        wordList->setObjectName(QStringLiteral("WordList"));
+        wordList->setColumnCount(2);
+        window.setCentralWidget(wordList);
+        menus = BuildGameMenus(window);
+
+        PrintOutlets outlets;
+        outlets.DefaultPrinter = [this] { return printerToGive ? printerToGive() : nullptr; };
+        outlets.DocumentsFolder = [this] { return documents; };
+        outlets.ShowMessage = [this](const PrintMessage& message) { messages.push_back(message); };
+        printer = new WordListPrinter(state, *wordList, clock, window, std::move(outlets));
+        ConnectPrintCommands(menus, *printer, *wordList);
+
+        // Twelve cards, nine of them used in words: three left, "Great".
+        state.CardsTotal = 12;
+        for (int i = 1; i <= 12; ++i) {
+            state.CreateCard(i);
+            state.Card(i).Tag = i <= 9 ? CardTag::Used : CardTag::Table;
+        }
+        state.TotalScore = 57;
+        state.PlayingTime = " 0: 12: 5";
+    }
+
+    // As the word check does: the word found last goes to the top.
+    void FindWord(const QString& word, const QString& points) {
+        wordList->insertTopLevelItem(0, new QTreeWidgetItem({word, points}));
+    }
+
+    QStringList SavedPages() const {
+        return QDir(documents).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name);
+    }
+
+    QString SavedPage(const QString& name = PageName) const {
+        return QDir(documents).filePath(name);
+    }
+
+    QTemporaryDir home;
+    QString documents;
+    QMainWindow window;
+    QTreeWidget* wordList = nullptr;
+    GameMenus menus;
+    GameState state;
+    uitest::SettableClock clock;
+    std::function<std::unique_ptr<QPrinter>()> printerToGive;
+    std::vector<PrintMessage> messages;
+    WordListPrinter* printer = nullptr;
+};
+
+// Answers the colour dialog "PC" as soon as it is open; remembers the colour it opened with.
+void AnswerColourDialog(QWidget& window, const QColor& choice, bool accept, QColor* openedWith) {
+    QTimer::singleShot(0, &window, [&window, choice, accept, openedWith] {
+        auto* dialog = window.findChild<QColorDialog*>(QStringLiteral("PC"));
+        if (dialog == nullptr) {
+            return;
+        }
+        *openedWith = dialog->currentColor();
+        dialog->setCurrentColor(choice);
+        if (accept) {
+            dialog->accept();
+        } else {
+            dialog->reject();
+        }
+    });
+}
+
+QPoint InViewport(const QTreeWidget& list) {
+    return list.viewport()->mapTo(list.window(), list.viewport()->rect().center());
+}
+
+} // namespace
+
+class WordListPrinterTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void withoutAPrinterThePageIsSavedAsPdfAndThePlayerIsTold() {
+        SKIP_WITHOUT_POPPLER();
+        PrintingScene scene;
+        scene.FindWord(QStringLiteral("ZEBRA"), QStringLiteral(" 19"));
+        scene.FindWord(QStringLiteral("QUIZ"), QStringLiteral(" 22"));
+        scene.FindWord(QStringLiteral("JAM"), QStringLiteral(" 13"));
+
+        scene.printer->PrintList_Click();
+
+        QCOMPARE(scene.SavedPages(), QStringList{PageName});
+        QCOMPARE(scene.messages.size(), std::size_t{1});
+        QCOMPARE(scene.messages[0].Title, QStringLiteral("Lexabit Solitaire"));
+        QVERIFY(!scene.messages[0].IsProblem);
+        QVERIFY(scene.messages[0].Text.contains(QDir::toNativeSeparators(scene.SavedPage())));
+
+        const QStringList lines = PageLines(scene.SavedPage());
+        const QStringList expected = {
+            QStringLiteral("Lexabit Solitaire"),
+            QStringLiteral("Points: 57 Words: 3 Time: 0: 12: 5 Cards Left: 3 Rating: Great"),
+            QStringLiteral("1. JAM 13"),
+            QStringLiteral("2. QUIZ 22"),
+            QStringLiteral("3. ZEBRA 19"),
+            QStringLiteral("Corvane Press")};
+        QCOMPARE(lines, expected);
+
+        const QString info = QString::fromUtf8(Run(QStringLiteral("pdfinfo"), {scene.SavedPage()}));
+        QVERIFY2(info.contains(QStringLiteral("612 x 792 pts (letter)")), qPrintable(info));
+    }
+
+    void thirtyWordsFillTheSecondColumnFromTheTop() {
+        SKIP_WITHOUT_POPPLER();
+        PrintingScene scene;
+        const QStringList words = ThirtyWordsNewestFirst();
+        int total = 0;
+        for (auto word = words.crbegin(); word != words.crend(); ++word) {
+            total += LaidPoints(*word);
+            scene.FindWord(*word, PointsText(*word));
+        }
+        scene.state.TotalScore = static_cast<std::int16_t>(total);
+        QColor openedWith;
+        AnswerColourDialog(scene.window, QColor(25, 60, 150), true, &openedWith);
+        scene.printer->TextColor_Click();
+
+        scene.printer->Print_Click();
+        // The picture of this page in the game's documentation is made from here.
+        const QString keep = qEnvironmentVariable("LEXABIT_KEEP_PRINTED_PAGE");
+        if (!keep.isEmpty()) {
+            QFile::remove(keep);
+            QVERIFY(QFile::copy(scene.SavedPage(), keep));
+        }
+
+        const auto row = [&words](int number) {
+            const QString& word = words[number - 1];
+            return QStringLiteral("%1. %2 %3").arg(number).arg(word).arg(LaidPoints(word));
+        };
+        const QStringList lines = PageLines(scene.SavedPage());
+        QCOMPARE(lines.size(), 2 + 28 + 1);
+        QCOMPARE(lines[1], QStringLiteral("Points: %1 Words: 30 Time: 0: 12: 5 Cards Left: 3 "
+                                          "Rating: Great")
+                               .arg(total));
+        QCOMPARE(lines[2], row(1) + QLatin1Char(' ') + row(29));
+        QCOMPARE(lines[3], row(2) + QLatin1Char(' ') + row(30));
+        QCOMPARE(lines[4], row(3));
+        QCOMPARE(lines[29], row(28));
+        QCOMPARE(lines[30], QStringLiteral("Corvane Press"));
+    }
+
+    void thePrinterGetsThePageWithoutAMessageAndACoarseOneAllOfItSmaller() {
+        SKIP_WITHOUT_POPPLER();
+        PrintingScene scene;
+        for (const QString& word : ThirtyWordsNewestFirst()) {
+            scene.wordList->addTopLevelItem(new QTreeWidgetItem({word, PointsText(word)}));
+        }
+        // At 300 dots per inch the page's positions reach twice as far down as the sheet.
+        const QString printed = scene.home.filePath(QStringLiteral("printer-output.pdf"));
+        scene.printerToGive = [&printed] {
+            auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+            printer->setOutputFormat(QPrinter::PdfFormat);
+            printer->setOutputFileName(printed);
+            printer->setResolution(300);
+            return printer;
+        };
+
+        scene.printer->Print_Click();
+
+        QVERIFY(scene.messages.empty());
+        QVERIFY(scene.SavedPages().isEmpty());
+        const QStringList lines = PageLines(printed);
+        QCOMPARE(lines.size(), 2 + 28 + 1);
+        QVERIFY(lines[1].endsWith(QStringLiteral("Rating: Great")));
+        QVERIFY(lines[29].startsWith(QStringLiteral("28. AMBER")));
+        QCOMPARE(lines[30], QStringLiteral("Corvane Press"));
+    }
+
+    void pageFitScale_data() {
+        QTest::addColumn<QSizeF>("extent");
+        QTest::addColumn<double>("expected");
+        // The printable area is 4800 by 6300.
+        QTest::newRow("fits") << QSizeF(4000, 6200) << 1.0;
+        QTest::newRow("just fits") << QSizeF(4800, 6300) << 1.0;
+        QTest::newRow("too wide") << QSizeF(6000, 6200) << 0.8;
+        QTest::newRow("too tall") << QSizeF(4000, 12600) << 0.5;
+        QTest::newRow("both, height decides") << QSizeF(6000, 12600) << 0.5;
+        QTest::newRow("nothing printed") << QSizeF(0, 0) << 1.0;
+    }
+
+    void pageFitScale() {
+        QFETCH(QSizeF, extent);
+        QFETCH(double, expected);
+        QCOMPARE(PageFitScale(extent, QSizeF(4800, 6300)), expected);
+    }
+
+    void aSecondPageInTheSameSecondKeepsTheFirstFile() {
+        PrintingScene scene;
+        scene.FindWord(QStringLiteral("JAM"), QStringLiteral(" 13"));
+        scene.printer->PrintList_Click();
+        scene.FindWord(QStringLiteral("QUIZ"), QStringLiteral(" 22"));
+        scene.printer->PrintList_Click();
+
+        QCOMPARE(scene.SavedPages(),
+                 (QStringList{QStringLiteral("Lexabit Solitaire 2026-12-06 14-03-22 (2).pdf"),
+                              PageName}));
+        QCOMPARE(scene.messages.size(), std::size_t{2});
+        QVERIFY(scene.messages[1].Text.contains(QStringLiteral("14-03-22 (2).pdf")));
+    }
+
+    void aPageThatCannotBeSavedIsReported() {
+        PrintingScene scene;
+        // A folder cannot be made below a file.
+        QFile blocker(scene.home.filePath(QStringLiteral("not-a-folder")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        scene.documents = QDir(blocker.fileName()).filePath(QStringLiteral("Documents"));
+
+        scene.printer->PrintList_Click();
+
+        QCOMPARE(scene.messages.size(), std::size_t{1});
+        QCOMPARE(scene.messages[0].Title, QStringLiteral("Lexabit Solitaire"));
+        QVERIFY(scene.messages[0].IsProblem);
+        QVERIFY2(scene.messages[0].Text.contains(QStringLiteral("could not be saved")),
+                 qPrintable(scene.messages[0].Text));
+        QVERIFY(!QFileInfo::exists(scene.documents));
+    }
+
+    void aPrinterThatFailsIsReported() {
+        PrintingScene scene;
+        const QString unreachable = scene.home.filePath(QStringLiteral("missing/folder/page.pdf"));
+        scene.printerToGive = [&unreachable] {
+            auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+            printer->setOutputFormat(QPrinter::PdfFormat);
+            printer->setOutputFileName(unreachable);
+            return printer;
+        };
+        QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
+
+        scene.printer->PrintList_Click();
+
+        QCOMPARE(scene.messages.size(), std::size_t{1});
+        QCOMPARE(scene.messages[0].Title, QStringLiteral("Lexabit Solitaire"));
+        QVERIFY(scene.messages[0].IsProblem);
+        QVERIFY2(scene.messages[0].Text.contains(QStringLiteral("could not be printed")),
+                 qPrintable(scene.messages[0].Text));
+        QVERIFY(scene.SavedPages().isEmpty());
+    }
+
+    void printerTextColourLastsForTheRunAndCancelKeepsIt() {
+        PrintingScene scene;
+        QCOMPARE(scene.printer->TextColor(), 0);
+
+        QColor openedWith;
+        AnswerColourDialog(scene.window, QColor(200, 30, 10), true, &openedWith);
+        scene.menus.TextColor->trigger();
+        QCOMPARE(openedWith, QColor(Qt::black));
+        QCOMPARE(scene.printer->TextColor(), 200 | (30 << 8) | (10 << 16));
+
+        AnswerColourDialog(scene.window, QColor(Qt::green), false, &openedWith);
+        scene.menus.TextColor->trigger();
+        QCOMPARE(openedWith, QColor(200, 30, 10));
+        QCOMPARE(scene.printer->TextColor(), 200 | (30 << 8) | (10 << 16));
+
+        // The dialog is made once and kept, as the window's own.
+        QCOMPARE(scene.window.findChildren<QColorDialog*>().size(), 1);
+        QCOMPARE(scene.printer->Summary().TextColor, scene.printer->TextColor());
+    }
+
+    void thePageIsPrintedInTheChosenColour() {
+        SKIP_WITHOUT_POPPLER();
+        PrintingScene scene;
+        scene.FindWord(QStringLiteral("JAM"), QStringLiteral(" 13"));
+        QColor openedWith;
+        AnswerColourDialog(scene.window, QColor(Qt::red), true, &openedWith);
+        scene.printer->TextColor_Click();
+
+        scene.printer->PrintList_Click();
+
+        const QImage page = PageImage(scene.SavedPage(), scene.home.path());
+        QVERIFY(!page.isNull());
+        int red = 0;
+        int other = 0;
+        for (int y = 0; y < page.height(); ++y) {
+            for (int x = 0; x < page.width(); ++x) {
+                const QColor pixel = page.pixelColor(x, y);
+                if (pixel == Qt::white) {
+                    continue;
+                }
+                // Letter edges blend red into the white paper: red stays full, green equals blue.
+                const bool reddish = pixel.red() > 240 && qAbs(pixel.green() - pixel.blue()) < 8;
+                ++(reddish ? red : other);
+            }
+        }
+        QVERIFY2(red > 100, qPrintable(QString::number(red)));
+        QCOMPARE(other, 0);
+    }
+
+    void printCommandsOfTheMenusPrintThePage() {
+        PrintingScene scene;
+        scene.menus.Print->trigger();
+        QCOMPARE(scene.SavedPages().size(), 1);
+        scene.menus.PrintList->trigger();
+        QCOMPARE(scene.SavedPages().size(), 2);
+    }
+
+    void thePopupOpensOnTheRightButtonOnly() {
+        PrintingScene scene;
+        scene.window.resize(300, 300);
+        scene.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&scene.window));
+        QMenu& popup = *scene.menus.mnuPrint;
+        QWindow* window = scene.window.windowHandle();
+        const QPoint at = InViewport(*scene.wordList);
+
+        QTest::mouseClick(window, Qt::LeftButton, {}, at);
+        QTest::mouseClick(window, Qt::MiddleButton, {}, at);
+        QVERIFY(!popup.isVisible());
+
+        QTest::mouseClick(window, Qt::RightButton, {}, at);
+        QTRY_VERIFY(popup.isVisible());
+        const QPoint clicked = scene.window.mapToGlobal(at);
+        QVERIFY2((popup.geometry().topLeft() - clicked).manhattanLength() <= 2,
+                 qPrintable(QStringLiteral("menu at %1,%2, click at %3,%4")
+                                .arg(popup.x())
+                                .arg(popup.y())
+                                .arg(clicked.x())
+                                .arg(clicked.y())));
+        popup.close();
+    }
+
+    void popupExitClosesTheMenuAndDoesNothing() {
+        PrintingScene scene;
+        scene.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&scene.window));
+        QMenu& popup = *scene.menus.mnuPrint;
+        QTest::mouseClick(scene.window.windowHandle(), Qt::RightButton, {},
+                          InViewport(*scene.wordList));
+        QTRY_VERIFY(popup.isVisible());
+
+        popup.setActiveAction(scene.menus.popExit);
+        QTest::keyClick(&popup, Qt::Key_Return);
+
+        QTRY_VERIFY(!popup.isVisible());
+        QVERIFY(scene.messages.empty());
+        QVERIFY(scene.SavedPages().isEmpty());
+        QVERIFY(scene.window.findChild<QColorDialog*>() == nullptr);
+    }
+};
+
+LEXABIT_UI_TEST_MAIN(WordListPrinterTest)
+#include "WordListPrinter_test.moc"
