@@ -24,7 +24,9 @@
 #include "options/LettersForm.h"
 #include "records/HighScoreForm.h"
 #include "records/Namefrm.h"
+#include "records/PrintCommands.h"
 #include "records/StatusPanels.h"
+#include "records/WordListPrinter.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -84,7 +86,9 @@ GameBoard::GameBoard(GameServices services, QWidget* parent)
         FolderOf(services_));
     CreateMotion();
     ConnectCommands();
-    DisableCommandsStillToCome();
+    auto* printer = new WordListPrinter(state_, *controls_.WordList, *services_.Time, *this,
+                                        PrintOutlets::OfThisSystem(*this));
+    ConnectPrintCommands(menus_, *printer, *controls_.WordList);
     Form_Load();
     PlaceOnScreen();
 }
@@ -147,12 +151,6 @@ void GameBoard::ConnectCommands() {
     // Any key on the board or a card checks the word.
     connect(board_, &BoardView::KeyDown, this, [this](int) { CheckWordButton_Click(); });
     connect(Timer2, &QTimer::timeout, this, &GameBoard::Timer2_Timer);
-}
-
-void GameBoard::DisableCommandsStillToCome() {
-    for (QAction* action : {menus_.Print, menus_.PrintList, menus_.TextColor, menus_.popExit}) {
-        action->setEnabled(false);
-    }
 }
 
 void GameBoard::Form_Load() {

@@ -96,7 +96,6 @@ private:
     void Form_Unload();
     void CreateMotion();
     void ConnectCommands();
-    void DisableCommandsStillToCome();
     void PlaceOnScreen();
     void WriteCountPanels();
     void ShowPackBack();
