@@ -15,7 +15,7 @@
 #include "game/GameOverAnimation.h"
 #include "game/NewGameReset.h"
 #include "game/ProductInfo.h"
-#include "game/ScorePanelTexts.h"
+#include "game/StatusPanelTexts.h"
 #include "game/ShuffleSurface.h"
 #include "game/SkillRating.h"
 #include "game/UndoLastMove.h"
@@ -202,9 +202,9 @@ void GameBoard::NewGameSetup() {
 }
 
 void GameBoard::WriteCountPanels() {
-    SetPanelText(4, Text(CardsLeftPanelText(state_.CardsTotal)));
-    SetPanelText(1, Text(ScorePanelText(state_.TotalScore)));
-    SetPanelText(2, Text(WordCountPanelText(controls_.WordList->topLevelItemCount())));
+    SetPanelText(4, Text(CardsLeftPanel(state_.CardsTotal)));
+    SetPanelText(1, Text(TotalScorePanel(state_.TotalScore)));
+    SetPanelText(2, Text(WordCountPanel(controls_.WordList->topLevelItemCount())));
 }
 
 void GameBoard::Form_Resize() {

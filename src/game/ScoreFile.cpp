@@ -1,6 +1,6 @@
 #include "game/ScoreFile.h"
 
-#include "game/FileReplace.h"
+#include "game/AtomicFileWrite.h"
 #include "game/OneLineText.h"
 #include "game/ScoreEntryText.h"
 #include "game/ScoreTableOrder.h"
@@ -95,7 +95,8 @@ std::string ScoreFileText(const ScoreTable& table) {
 }
 
 FileOutcome WriteScoreFile(const std::filesystem::path& file, const ScoreTable& table) {
-    return ReplaceFileContents(file, ScoreFileText(table));
+    const FileWriteResult written = WriteFileAtomically(file, ScoreFileText(table));
+    return written.Succeeded() ? FileOutcome::Success() : FileOutcome::Failure(written.Message());
 }
 
 } // namespace lexabit

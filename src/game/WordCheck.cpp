@@ -7,7 +7,7 @@
 #include "game/NumberText.h"
 #include "game/Ports.h"
 #include "game/ScoreAddition.h"
-#include "game/ScorePanelTexts.h"
+#include "game/StatusPanelTexts.h"
 #include "game/SkillRating.h"
 #include "game/WordCheckTexts.h"
 #include "game/WordCheckView.h"
@@ -137,9 +137,9 @@ void WordCheck::RefillTable() {
 }
 
 void WordCheck::WriteStatusPanels() {
-    RunGuarded([&] { view_.SetStatusPanel(4, CardsLeftPanelText(CardsLeft(state_))); });
-    RunGuarded([&] { view_.SetStatusPanel(2, WordCountPanelText(view_.WordRowCount())); });
-    RunGuarded([&] { view_.SetStatusPanel(1, ScorePanelText(state_.TotalScore)); });
+    RunGuarded([&] { view_.SetStatusPanel(4, CardsLeftPanel(CardsLeft(state_))); });
+    RunGuarded([&] { view_.SetStatusPanel(2, WordCountPanel(view_.WordRowCount())); });
+    RunGuarded([&] { view_.SetStatusPanel(1, TotalScorePanel(state_.TotalScore)); });
 }
 
 // The next word gets the level's full time; Very Easy has no word timer.

@@ -1,4 +1,4 @@
-#include "ScratchFolder.h"
+#include "TempFolder.h"
 #include "game/ProductInfo.h"
 
 #include <filesystem>
@@ -26,7 +26,7 @@ std::vector<std::string> Captures(const std::string& text, const std::regex& pat
 TEST(HelpFiles, HelpOpensAtItsContentsAndEveryTopicLinkHasItsAnchor) {
     const auto help = product::HelpFilePath(ShippedProgramFolder);
     ASSERT_TRUE(std::filesystem::is_regular_file(help)) << help;
-    const std::string text = testing::ScratchFolder::ReadBytes(help);
+    const std::string text = testing::ReadBytes(help);
 
     const auto anchors = Captures(text, std::regex(R"re(<a name="([^"]+)")re"));
     ASSERT_FALSE(anchors.empty());
@@ -44,7 +44,7 @@ TEST(HelpFiles, HelpOpensAtItsContentsAndEveryTopicLinkHasItsAnchor) {
 TEST(HelpFiles, WebPageBesideTheHelpGivesTheContactAddress) {
     const auto page = product::WebPagePath(ShippedProgramFolder);
     ASSERT_TRUE(std::filesystem::is_regular_file(page)) << page;
-    const std::string text = testing::ScratchFolder::ReadBytes(page);
+    const std::string text = testing::ReadBytes(page);
     EXPECT_NE(text.find("mailto:" + std::string(product::ContactEmail)), std::string::npos);
     EXPECT_NE(text.find(product::NameAndVersion), std::string::npos);
     EXPECT_NE(text.find(product::Publisher), std::string::npos);

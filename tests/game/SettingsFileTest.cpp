@@ -1,6 +1,6 @@
 #include "game/SettingsFile.h"
 
-#include "ScratchFolder.h"
+#include "TempFolder.h"
 #include "game/SettingsText.h"
 
 #include <csignal>
@@ -14,7 +14,9 @@ namespace lexabit {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::ScratchFolder;
+using testing::ReadBytes;
+using testing::TempFolder;
+using testing::WriteBytes;
 
 constexpr const char* WorkedExample = " 16744576 \r\n 8 \r\n 2 \r\n";
 
@@ -35,29 +37,29 @@ std::vector<std::string> EntriesOf(const fs::path& folder) {
 }
 
 TEST(SettingsFile, WorkedExampleRoundTripsByteForByte) {
-    ScratchFolder folder;
+    TempFolder folder;
     const SettingsFile file(SettingsFile::PathIn(folder.Path()));
-    ScratchFolder::WriteBytes(file.Path(), WorkedExample);
+    WriteBytes(file.Path(), WorkedExample);
 
     const SettingsReadResult read = file.Load();
     ASSERT_EQ(read.State, SettingsFileState::Complete);
     EXPECT_EQ(read.Values, Values(16744576, 8, 2));
 
     ASSERT_TRUE(file.Save(read.Values).Succeeded());
-    EXPECT_EQ(ScratchFolder::ReadBytes(file.Path()), WorkedExample);
+    EXPECT_EQ(ReadBytes(file.Path()), WorkedExample);
 }
 
 TEST(SettingsFile, SystemColourSurvivesSaveAndLoad) {
-    ScratchFolder folder;
+    TempFolder folder;
     const SettingsFile file(SettingsFile::PathIn(folder.Path()));
     const SettingsValues saved = Values(static_cast<std::int32_t>(0x80000005U), 0, 3);
     ASSERT_TRUE(file.Save(saved).Succeeded());
-    EXPECT_EQ(ScratchFolder::ReadBytes(file.Path()), "-2147483643 \r\n 0 \r\n 3 \r\n");
+    EXPECT_EQ(ReadBytes(file.Path()), "-2147483643 \r\n 0 \r\n 3 \r\n");
     EXPECT_EQ(file.Load().Values, saved);
 }
 
 TEST(SettingsFile, MissingFileOrFolderGivesDefaultsAndSaveCreatesThem) {
-    ScratchFolder folder;
+    TempFolder folder;
     const SettingsFile file(folder.Path() / "not-yet" / "Settings" / "Settings.txt");
 
     const SettingsReadResult read = file.Load();
@@ -66,29 +68,29 @@ TEST(SettingsFile, MissingFileOrFolderGivesDefaultsAndSaveCreatesThem) {
 
     const FileWriteResult written = file.Save(read.Values);
     ASSERT_TRUE(written.Succeeded()) << written.Message();
-    EXPECT_EQ(ScratchFolder::ReadBytes(file.Path()), WorkedExample);
+    EXPECT_EQ(ReadBytes(file.Path()), WorkedExample);
 }
 
 TEST(SettingsFile, IncompleteFileIsRepairedOnReadAndWrittenWholeOnSave) {
-    ScratchFolder folder;
+    TempFolder folder;
     const SettingsFile file(SettingsFile::PathIn(folder.Path()));
-    ScratchFolder::WriteBytes(file.Path(), " 255 \n");
+    WriteBytes(file.Path(), " 255 \n");
 
     const SettingsReadResult read = file.Load();
     EXPECT_EQ(read.State, SettingsFileState::Repaired);
     EXPECT_EQ(read.Values, Values(255, 8, 2));
 
     ASSERT_TRUE(file.Save(read.Values).Succeeded());
-    EXPECT_EQ(ScratchFolder::ReadBytes(file.Path()), " 255 \r\n 8 \r\n 2 \r\n");
+    EXPECT_EQ(ReadBytes(file.Path()), " 255 \r\n 8 \r\n 2 \r\n");
 }
 
 TEST(SettingsFile, EmptyOrTextFileGivesDefaults) {
-    ScratchFolder folder;
+    TempFolder folder;
     const SettingsFile file(SettingsFile::PathIn(folder.Path()));
     const std::string zeroBytes{"\0\0\0\n\0", 5};
     for (const std::string& content :
          {std::string(), std::string("light blue\r\nchess\r\neasy\r\n"), zeroBytes}) {
-        ScratchFolder::WriteBytes(file.Path(), content);
+        WriteBytes(file.Path(), content);
         const SettingsReadResult read = file.Load();
         EXPECT_EQ(read.State, SettingsFileState::Repaired) << content;
         EXPECT_EQ(read.Values, SettingsValues{}) << content;
@@ -96,10 +98,10 @@ TEST(SettingsFile, EmptyOrTextFileGivesDefaults) {
 }
 
 TEST(SettingsFile, VeryLongFirstLineIsNotReadAsAShorterNumber) {
-    ScratchFolder folder;
+    TempFolder folder;
     const SettingsFile file(SettingsFile::PathIn(folder.Path()));
     // The first line continues far beyond what is read; its start alone looks like a number.
-    ScratchFolder::WriteBytes(file.Path(),
+    WriteBytes(file.Path(),
                               " 255" + std::string(100000, ' ') + "x\r\n 1 \r\n 1 \r\n");
     const SettingsReadResult read = file.Load();
     EXPECT_EQ(read.State, SettingsFileState::Repaired);
@@ -107,7 +109,7 @@ TEST(SettingsFile, VeryLongFirstLineIsNotReadAsAShorterNumber) {
 }
 
 TEST(SettingsFile, FolderInPlaceOfTheFileReadsAsDefaultsAndCannotBeSaved) {
-    ScratchFolder folder;
+    TempFolder folder;
     const SettingsFile file(SettingsFile::PathIn(folder.Path()));
     fs::create_directories(file.Path());
 
@@ -124,21 +126,21 @@ TEST(SettingsFile, FolderInPlaceOfTheFileReadsAsDefaultsAndCannotBeSaved) {
 }
 
 TEST(SettingsFile, FileInPlaceOfTheFolderCannotBeSaved) {
-    ScratchFolder folder;
-    ScratchFolder::WriteBytes(folder.Path() / "Settings", "not a folder");
+    TempFolder folder;
+    WriteBytes(folder.Path() / "Settings", "not a folder");
     const SettingsFile file(SettingsFile::PathIn(folder.Path()));
 
     EXPECT_EQ(file.Load().Values, SettingsValues{});
     const FileWriteResult written = file.Save(Values(1, 2, 3));
     EXPECT_FALSE(written.Succeeded());
     EXPECT_FALSE(written.Message().empty());
-    EXPECT_EQ(ScratchFolder::ReadBytes(folder.Path() / "Settings"), "not a folder");
+    EXPECT_EQ(ReadBytes(folder.Path() / "Settings"), "not a folder");
 }
 
 TEST(SettingsFile, ReadOnlyFolderReportsTheFailureAndKeepsTheOldFile) {
-    ScratchFolder folder;
+    TempFolder folder;
     const SettingsFile file(SettingsFile::PathIn(folder.Path()));
-    ScratchFolder::WriteBytes(file.Path(), WorkedExample);
+    WriteBytes(file.Path(), WorkedExample);
     fs::permissions(file.Path().parent_path(), fs::perms::owner_read | fs::perms::owner_exec);
     if (::access(file.Path().parent_path().c_str(), W_OK) == 0) {
         GTEST_SKIP() << "running with rights that ignore folder permissions (root); the failed "
@@ -146,7 +148,7 @@ TEST(SettingsFile, ReadOnlyFolderReportsTheFailureAndKeepsTheOldFile) {
     }
     const FileWriteResult written = file.Save(Values(1, 2, 3));
     EXPECT_FALSE(written.Succeeded());
-    EXPECT_EQ(ScratchFolder::ReadBytes(file.Path()), WorkedExample);
+    EXPECT_EQ(ReadBytes(file.Path()), WorkedExample);
 }
 
 // Lowers the largest file size this process may write, so that any write fails even
@@ -173,9 +175,9 @@ private:
 };
 
 TEST(SettingsFile, FailedWriteLeavesTheOldFileWholeAndNoTemporaryFile) {
-    ScratchFolder folder;
+    TempFolder folder;
     const SettingsFile file(SettingsFile::PathIn(folder.Path()));
-    ScratchFolder::WriteBytes(file.Path(), WorkedExample);
+    WriteBytes(file.Path(), WorkedExample);
 
     FileWriteResult written;
     {
@@ -184,22 +186,22 @@ TEST(SettingsFile, FailedWriteLeavesTheOldFileWholeAndNoTemporaryFile) {
     }
     EXPECT_FALSE(written.Succeeded());
     EXPECT_EQ(written.Error, std::errc::file_too_large);
-    EXPECT_EQ(ScratchFolder::ReadBytes(file.Path()), WorkedExample);
+    EXPECT_EQ(ReadBytes(file.Path()), WorkedExample);
     EXPECT_EQ(EntriesOf(file.Path().parent_path()), std::vector<std::string>{"Settings.txt"});
 }
 
 TEST(SettingsFile, SaveReplacesTheOldContentWhole) {
-    ScratchFolder folder;
+    TempFolder folder;
     const SettingsFile file(SettingsFile::PathIn(folder.Path()));
-    ScratchFolder::WriteBytes(file.Path(), " 1 \r\n 2 \r\n 3 \r\n and a long tail of old text\r\n");
+    WriteBytes(file.Path(), " 1 \r\n 2 \r\n 3 \r\n and a long tail of old text\r\n");
     ASSERT_TRUE(file.Save(Values(32768, 5, 1)).Succeeded());
-    EXPECT_EQ(ScratchFolder::ReadBytes(file.Path()), " 32768 \r\n 5 \r\n 1 \r\n");
+    EXPECT_EQ(ReadBytes(file.Path()), " 32768 \r\n 5 \r\n 1 \r\n");
     EXPECT_EQ(EntriesOf(file.Path().parent_path()), std::vector<std::string>{"Settings.txt"});
 }
 
 TEST(SettingsFile, ShippedDefaultFileHoldsTheDefaultsInTheExactFormat) {
     const SettingsFile shipped(SettingsFile::PathIn(fs::path(LEXABIT_SOURCE_DIR) / "data"));
-    EXPECT_EQ(ScratchFolder::ReadBytes(shipped.Path()), FormatSettings(SettingsValues{}));
+    EXPECT_EQ(ReadBytes(shipped.Path()), FormatSettings(SettingsValues{}));
     EXPECT_EQ(shipped.Load().State, SettingsFileState::Complete);
 }
 

@@ -1,6 +1,5 @@
 #include "game/StatusPanelTexts.h"
 
-#include "game/SkillLevelMessage.h"
 
 #include <gtest/gtest.h>
 
@@ -21,13 +20,6 @@ TEST(StatusPanelTexts, TheWordTimerShowsMinutesAndSecondsLeft) {
     EXPECT_EQ(WordTimerPanel(0, 1), "Word Timer:  0: 1");
     EXPECT_STREQ(TimerOffPanel, "Timer Off");
     EXPECT_EQ(PlayingTimeText(1, 0, 5), " 1: 0: 5");
-}
-
-TEST(SkillLevelMessage, StatesTheRatingAndTheCardsLeft) {
-    EXPECT_EQ(SkillLevelMessage("Good", 5), "Your skill level is: Good, You had 5 cards left");
-    EXPECT_EQ(SkillLevelMessage("Fantastic", 1),
-              "Your skill level is: Fantastic, You had 1 card left");
-    EXPECT_EQ(SkillLevelMessage("Master", 0), "Your skill level is: Master, You had 0 cards left");
 }
 
 } // namespace

@@ -36,7 +36,9 @@ private:
     std::filesystem::path path_;
 };
 
+// Writes the bytes exactly as given, creating folders on the way.
 inline void WriteBytes(const std::filesystem::path& file, std::string_view bytes) {
+    std::filesystem::create_directories(file.parent_path());
     std::ofstream out(file, std::ios::binary);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (!out) {

@@ -1,4 +1,4 @@
-#include "game/FileReplace.h"
+#include "game/AtomicFileWrite.h"
 
 #include "TempFolder.h"
 
@@ -21,23 +21,23 @@ std::vector<std::string> FolderListing(const std::filesystem::path& folder) {
     return names;
 }
 
-TEST(FileReplace, ReplacesTheWholeContentAndLeavesNoTemporaryFile) {
+TEST(AtomicFileWrite, ReplacesTheWholeContentAndLeavesNoTemporaryFile) {
     TempFolder folder;
     const auto file = folder / "scores.dat";
     WriteBytes(file, "an older and much longer content");
-    const FileOutcome outcome = ReplaceFileContents(file, "new\r\n");
-    ASSERT_TRUE(outcome.Ok) << outcome.Problem;
+    const FileWriteResult outcome = WriteFileAtomically(file, "new\r\n");
+    ASSERT_TRUE(outcome.Succeeded()) << outcome.Message();
     EXPECT_EQ(ReadBytes(file), "new\r\n");
     EXPECT_EQ(FolderListing(folder.Path()), std::vector<std::string>{"scores.dat"});
 }
 
-TEST(FileReplace, AFolderInPlaceOfTheFileIsReportedAndNothingIsLeftBehind) {
+TEST(AtomicFileWrite, AFolderInPlaceOfTheFileIsReportedAndNothingIsLeftBehind) {
     TempFolder folder;
     const auto file = folder / "scores.dat";
     std::filesystem::create_directory(file);
-    const FileOutcome outcome = ReplaceFileContents(file, "x");
-    EXPECT_FALSE(outcome.Ok);
-    EXPECT_NE(outcome.Problem.find(file.string()), std::string::npos) << outcome.Problem;
+    const FileWriteResult outcome = WriteFileAtomically(file, "x");
+    EXPECT_FALSE(outcome.Succeeded());
+    EXPECT_NE(outcome.Message().find(file.string()), std::string::npos) << outcome.Message();
     EXPECT_TRUE(std::filesystem::is_directory(file));
     EXPECT_EQ(FolderListing(folder.Path()), std::vector<std::string>{"scores.dat"});
 }
