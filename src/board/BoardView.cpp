@@ -168,7 +168,21 @@ void BoardView::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void BoardView::keyPressEvent(QKeyEvent* event) {
-    emit KeyDown(event->key());
+    // A modifier pressed on its own (on the way to a menu's Alt key, say) is no key yet.
+    switch (event->key()) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_Super_L:
+    case Qt::Key_Super_R:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+        return;
+    default:
+        emit KeyDown(event->key());
+    }
 }
 
 void BoardView::resizeEvent(QResizeEvent* event) {

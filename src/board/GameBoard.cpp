@@ -7,6 +7,7 @@
 #include "board/GameWindows.h"
 #include "board/SoundFunctions.h"
 #include "board/SpeakerOutput.h"
+#include "board/WindowPlacement.h"
 #include "board/WordCheckWindow.h"
 #include "game/CardDrop.h"
 #include "game/CardPickup.h"
@@ -301,14 +302,13 @@ void GameBoard::PlayGameOverAnimation() {
 }
 
 void GameBoard::ShowNameDialog() {
-    Namefrm& dialog = windows_->NameDialog();
-    dialog.show();
-    dialog.raise();
-    dialog.activateWindow();
+    ShowOverBoard(windows_->NameDialog(), *this);
 }
 
 void GameBoard::Highscore_Click() {
-    windows_->HighScores().ShowScores();
+    HighScoreForm& table = windows_->HighScores();
+    ShowOverBoard(table, *this);
+    table.ShowScores();
 }
 
 void GameBoard::ReportFileProblem(const std::string& problem) {

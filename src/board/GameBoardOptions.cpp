@@ -3,6 +3,7 @@
 #include "board/CardOptions.h"
 #include "board/GameBoard.h"
 #include "board/GameWindows.h"
+#include "board/WindowPlacement.h"
 #include "game/ProductInfo.h"
 #include "options/ColourValue.h"
 #include "options/HelpViewer.h"
@@ -18,12 +19,6 @@
 namespace lexabit {
 
 namespace {
-
-void ShowWindow(QWidget& window) {
-    window.show();
-    window.raise();
-    window.activateWindow();
-}
 
 QString Text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -45,26 +40,26 @@ LettersForm& GameBoard::Letters() {
 }
 
 void GameBoard::LF_Click() {
-    ShowWindow(Letters());
+    ShowOverBoard(Letters(), *this);
 }
 
 void GameBoard::CardsOptions_Click() {
-    ShowWindow(windows_->CardOptionsWindow());
+    ShowOverBoard(windows_->CardOptionsWindow(), *this);
 }
 
 void GameBoard::Level_Click() {
-    ShowWindow(windows_->Level());
+    ShowOverBoard(windows_->Level(), *this);
 }
 
 void GameBoard::Ab_Click() {
-    ShowWindow(windows_->About());
+    ShowOverBoard(windows_->About(), *this);
 }
 
 void GameBoard::Contents_Click() {
     HelpViewer& help = windows_->Help();
     const auto file = product::HelpFilePath(services_.Folder->Path());
     if (help.Open(QString::fromStdString(file.string()))) {
-        ShowWindow(help);
+        ShowOverBoard(help, *this);
     }
 }
 

@@ -46,6 +46,8 @@ std::int32_t ToColourValue(const QColor& colour) {
 void PaintBackground(QWidget& widget, std::int32_t value) {
     QPalette palette = widget.palette();
     palette.setColor(QPalette::Window, ToQColor(value));
+    // Buttons fill their background from their own role, not the window's.
+    palette.setColor(widget.backgroundRole(), ToQColor(value));
     widget.setPalette(palette);
     widget.setAutoFillBackground(true);
     widget.update();
