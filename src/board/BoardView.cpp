@@ -133,6 +133,11 @@ QPointF BoardView::InsideCard(int index, QPointF boardPoint) const {
 }
 
 void BoardView::mousePressEvent(QMouseEvent* event) {
+    // A click on the board makes its window the active one, so the menu keys reach it
+    // also where no window manager hands out the focus.
+    if (!window()->isActiveWindow()) {
+        window()->activateWindow();
+    }
     if (captured_) {
         return; // a second button while dragging changes nothing
     }

@@ -1,0 +1,196 @@
+#include "UiTestSupport.h"
+#include "board/BoardView.h"
+#include "board/CardOptions.h"
+#include "board/GameBoard.h"
+#include "board/GameWindows.h"
+#include "options/ColourValue.h"
+#include "options/LevelForm.h"
+#include "options/frmAboutLexabit.h"
+#include "records/HighScoreForm.h"
+#include "records/Namefrm.h"
+
+#include <QColorDialog>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextBrowser>
+#include <QTimer>
+
+using namespace lexabit;
+
+// The Options and Help menus and the settings file that outlasts the program.
+class OptionsTest : public QObject {
+    Q_OBJECT
+
+private:
+    static QByteArray SettingsBytes(const QString& program) {
+        QFile file(program + QStringLiteral("/Settings/Settings.txt"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    static void WriteSettings(const QString& program, const QByteArray& bytes) {
+        QFile file(program + QStringLiteral("/Settings/Settings.txt"));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+    }
+
+    static QColor WindowColour(const QWidget& widget) {
+        return widget.palette().color(widget.backgroundRole());
+    }
+
+private slots:
+    void helpOpensTheHelpFileAtItsFirstTopic() {
+        GameBoard board(uitest::TestServices(51));
+        board.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        QTest::keyClick(&board, Qt::Key_F1);
+        auto* help = board.findChild<QWidget*>(QStringLiteral("TheHelp"));
+        QVERIFY(help != nullptr);
+        QVERIFY(help->isVisible());
+        const QString text = help->findChild<QTextBrowser*>()->toPlainText();
+        QVERIFY2(text.contains(QStringLiteral("CheckWord")), qPrintable(text.left(200)));
+        QVERIFY(text.contains(QStringLiteral("Hard")));
+    }
+
+    void choosingHardStartsANewGameWithAOneMinuteTimer() {
+        QTemporaryDir folder;
+        const QString program = uitest::MakeProgramFolder(folder, {});
+        GameBoard board(uitest::TestServices(52, program));
+        board.Level_Click();
+        LevelForm& level = board.Windows().Level();
+        level.findChild<QRadioButton*>(QStringLiteral("Option2"))->click();
+        QCOMPARE(level.findChild<QRadioButton*>(QStringLiteral("Option1"))->isChecked(), false);
+        board.State().TotalScore = 9;
+        QPointer<LevelForm> closed(&level);
+        QTest::mouseClick(level.findChild<QPushButton*>(QStringLiteral("Command1")),
+                          Qt::LeftButton);
+        QCOMPARE(board.State().Level, 1);
+        QCOMPARE(board.State().WordTimerMinutes, 0);
+        QCOMPARE(board.State().TotalScore, 0); // a new game
+        QCOMPARE(board.findChild<QLabel*>(QStringLiteral("Panel5"))->text(),
+                 QStringLiteral("Timer off"));
+        board.Timer2_Timer();
+        QCOMPARE(board.findChild<QLabel*>(QStringLiteral("Panel5"))->text(),
+                 QStringLiteral("Word Timer:  0: 60"));
+        QTRY_VERIFY(closed.isNull()); // the window is destroyed on Ok
+        // The level reaches the file only when the settings are written.
+        QCOMPARE(SettingsBytes(program), QByteArray(" 16744576 \r\n 8 \r\n 2 \r\n"));
+    }
+
+    void openingTheAboutWindowAgainRestoresTheStoredLevel() {
+        QTemporaryDir folder;
+        const QString program = uitest::MakeProgramFolder(folder, {});
+        WriteSettings(program, " 255 \r\n 5 \r\n 3 \r\n");
+        GameBoard board(uitest::TestServices(53, program));
+        QCOMPARE(board.State().Level, 3);
+        QCOMPARE(board.State().CardStyle, 5);
+        QCOMPARE(board.Board().PackPicture(), std::optional<int>(5));
+        QCOMPARE(WindowColour(board.Board()), QColor(255, 0, 0));
+        board.State().Level = 1;
+        board.Ab_Click();
+        board.Windows().About().close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        board.Ab_Click();
+        QCOMPARE(board.State().Level, 3);
+    }
+
+    void theColourCommandPaintsEveryWindowAndSavesTheStoredLevel() {
+        QTemporaryDir folder;
+        const QString program = uitest::MakeProgramFolder(folder, {});
+        GameBoard board(uitest::TestServices(54, program));
+        board.State().Level = 1; // changed but never stored: the command reads the file first
+        QTimer::singleShot(0, [] {
+            auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+            if (dialog != nullptr) {
+                dialog->setCurrentColor(QColor(10, 120, 30));
+                dialog->accept();
+            }
+        });
+        board.BgOptions_Click();
+        const QColor chosen(10, 120, 30);
+        QCOMPARE(WindowColour(board), chosen);
+        QCOMPARE(WindowColour(board.Board()), chosen);
+        GameWindows& windows = board.Windows();
+        QCOMPARE(WindowColour(windows.About()), chosen);
+        for (QLabel* label : windows.About().Labels()) {
+            QCOMPARE(WindowColour(*label), chosen);
+        }
+        QCOMPARE(WindowColour(windows.CardOptionsWindow()), chosen);
+        QCOMPARE(WindowColour(windows.Level()), chosen);
+        for (QRadioButton* option : windows.Level().Options()) {
+            QCOMPARE(WindowColour(*option), chosen);
+        }
+        QCOMPARE(WindowColour(windows.NameDialog()), chosen);
+        QCOMPARE(WindowColour(windows.HighScores()), chosen);
+        // Red in the low byte: 10 + 120 * 256 + 30 * 65536.
+        QCOMPARE(SettingsBytes(program), QByteArray(" 1996810 \r\n 8 \r\n 2 \r\n"));
+        QCOMPARE(board.State().Level, 2);
+    }
+
+    void aCancelledColourDialogKeepsTheColourAndStillSaves() {
+        QTemporaryDir folder;
+        const QString program = uitest::MakeProgramFolder(folder, {});
+        WriteSettings(program, "-2147483633 \r\n 8 \r\n 2 \r\n"); // a system colour
+        GameBoard board(uitest::TestServices(55, program));
+        QTimer::singleShot(0, [] {
+            if (auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget())) {
+                dialog->reject();
+            }
+        });
+        board.BgOptions_Click();
+        QCOMPARE(SettingsBytes(program), QByteArray("-2147483633 \r\n 8 \r\n 2 \r\n"));
+    }
+
+    void exitWritesTheSettingsAndClosesEveryWindow() {
+        QTemporaryDir folder;
+        const QString program = uitest::MakeProgramFolder(folder, {});
+        QFile::remove(program + QStringLiteral("/Settings/Settings.txt"));
+        GameBoard board(uitest::TestServices(56, program));
+        board.show();
+        board.Ab_Click();
+        board.State().CardStyle = 4;
+        board.State().Level = 3;
+        board.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&board));
+        QTest::keyClick(&board, Qt::Key_F8);
+        QVERIFY(!board.isVisible());
+        QVERIFY(!board.Windows().About().isVisible());
+        QCOMPARE(SettingsBytes(program), QByteArray(" 16744576 \r\n 4 \r\n 3 \r\n"));
+    }
+
+    void cardOptionsApplyOkAndCancel() {
+        QTemporaryDir folder;
+        GameBoard board(uitest::TestServices(57, uitest::MakeProgramFolder(folder, {})));
+        board.CardsOptions_Click();
+        CardOptions* options = &board.Windows().CardOptionsWindow();
+        options->CardList_Click(5);
+        options->Apply_Click();
+        QCOMPARE(options->findChild<QGroupBox*>(QStringLiteral("Frame1"))->title(),
+                 QStringLiteral("Thank You.  You selected the Robot card back style."));
+        QCOMPARE(board.Board().PackPicture(), std::optional<int>(8)); // Apply changes no picture
+        QCOMPARE(board.State().CardStyle, 5);
+        options->Ok_Click();
+        QCOMPARE(board.Board().PackPicture(), std::optional<int>(5));
+        QCOMPARE(board.Board().DiscardPicture(), std::optional<int>(5));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+        // Opening it again re-reads the stored settings: the Chess back returns.
+        board.CardsOptions_Click();
+        options = &board.Windows().CardOptionsWindow();
+        QCOMPARE(board.Board().PackPicture(), std::optional<int>(8));
+        QCOMPARE(options->TestCardPicture(), std::optional<int>(8));
+        options->CardList_Click(1);
+        QCOMPARE(options->findChild<QLabel*>(QStringLiteral("TestCard"))
+                     ->pixmap()
+                     .deviceIndependentSize(),
+                 QSizeF(71, 96));
+        options->Cancel_Click();
+        QCOMPARE(board.State().CardStyle, 8);
+        QCOMPARE(board.Board().PackPicture(), std::optional<int>(8));
+    }
+};
+
+LEXABIT_UI_TEST_MAIN(OptionsTest)
+#include "Options_test.moc"
