@@ -4,6 +4,7 @@
 #include "game/Alphabet.h"
 #include "game/BoardLayout.h"
 
+#include <QAction>
 #include <QLabel>
 
 using namespace lexabit;
@@ -82,6 +83,39 @@ private slots:
         QVERIFY(state.WordCards.empty());
         QCOMPARE(board.findChild<QLabel*>(QStringLiteral("PointsLabel"))->text(),
                  QStringLiteral(" 0 Points"));
+    }
+
+    void dropsPlayTheirSoundOnlyWhileSoundIsOn() {
+        GameServices services = uitest::TestServices(24);
+        auto* sound = static_cast<uitest::RecordingSound*>(services.Sound.get());
+        GameBoard board(std::move(services));
+        board.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        board.Form_Activate();
+        // The opening deal plays one synchronous sound for each of the seven cards.
+        QCOMPARE(sound->played.size(), 7);
+        QVERIFY(sound->played.first().endsWith(QStringLiteral("/sounds/Draw.wav")));
+        QVERIFY(sound->synchronousFlags.first());
+        sound->played.clear();
+        const GameState& state = board.State();
+        const int first = uitest::CardOnColumn(state, 1);
+        const auto placeOf = [&state](int index) {
+            return QPoint(static_cast<int>(state.Card(index).Left),
+                          static_cast<int>(state.Card(index).Top));
+        };
+        uitest::DragCard(board, uitest::CardOnColumn(state, 2), placeOf(first));
+        QCOMPARE(sound->played.size(), 1);
+        QVERIFY(sound->played.value(0).endsWith(QStringLiteral("/sounds/turn.wav")));
+        QVERIFY(!sound->synchronousFlags.last());
+
+        board.Menus().SoundOnOff->trigger(); // "Sound On" unchecked
+        QVERIFY(!board.Menus().SoundOnOff->isChecked());
+        sound->played.clear();
+        uitest::DragCard(board, uitest::CardOnColumn(state, 3), placeOf(first));
+        QCOMPARE(state.WordCards.Count(), 3);
+        QVERIFY(sound->played.isEmpty());
+        board.Menus().SoundOnOff->trigger();
+        QVERIFY(board.Menus().SoundOnOff->isChecked());
     }
 
     void undoPutsADraggedCardBack() {

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTextBrowser>
@@ -158,6 +159,30 @@ private slots:
         QVERIFY(!board.isVisible());
         QVERIFY(!board.Windows().About().isVisible());
         QCOMPARE(SettingsBytes(program), QByteArray(" 16744576 \r\n 4 \r\n 3 \r\n"));
+    }
+
+    void theLettersWindowTotalsAndItsExitDiscardsTheEdits() {
+        GameBoard board(uitest::TestServices(58));
+        board.LF_Click();
+        QWidget* letters = board.findChild<QWidget*>(QStringLiteral("LettersForm"));
+        QVERIFY(letters != nullptr && letters->isVisible());
+        QTest::mouseClick(letters->findChild<QPushButton*>(QStringLiteral("Command2")),
+                          Qt::LeftButton);
+        QCOMPARE(letters->findChild<QLineEdit*>(QStringLiteral("Text2"))->text(),
+                 QStringLiteral(" 98 Letters"));
+        letters->findChild<QLineEdit*>(QStringLiteral("Text1(4)"))->setText(QStringLiteral("20"));
+        letters->findChild<QLineEdit*>(QStringLiteral("Text1(25)"))->setText(QStringLiteral("z"));
+        QTest::mouseClick(letters->findChild<QPushButton*>(QStringLiteral("Command2")),
+                          Qt::LeftButton);
+        QCOMPARE(letters->findChild<QLineEdit*>(QStringLiteral("Text2"))->text(),
+                 QStringLiteral(" 105 Letters"));
+        board.NewGame_Click();
+        QCOMPARE(board.State().CardsTotal, 105);
+        QTest::mouseClick(letters->findChild<QPushButton*>(QStringLiteral("Command1")),
+                          Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        board.NewGame_Click();
+        QCOMPARE(board.State().CardsTotal, 98);
     }
 
     void cardOptionsApplyOkAndCancel() {
