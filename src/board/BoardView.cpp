@@ -121,9 +121,9 @@ void BoardView::PaintCards(QPainter& painter) const {
             continue;
         }
         const QPixmap face = cardPics_.Card(card.Picture, ratio);
-        // The face picture is one pixel larger than the card; the card shows its top-left part.
-        painter.drawPixmap(place.topLeft(), face,
-                           QRectF(0, 0, CardWidth * ratio, CardHeight * ratio));
+        // The face is one pixel larger than the card, and that last row and column are
+        // transparent, so the whole picture is drawn: a plain copy even on HiDPI screens.
+        painter.drawPixmap(place.topLeft(), face);
     }
 }
 
