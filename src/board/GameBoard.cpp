@@ -292,8 +292,9 @@ void GameBoard::Timer2_Timer() {
 void GameBoard::PlayGameOverAnimation() {
     lexabit::PlayGameOverAnimation(state_, [this] {
         board_->repaint();
-        // One frame for each refresh of the display, the window handling events between.
-        if (services_.Wait) {
+        // One frame for each refresh of the display, the window handling events between;
+        // once the window is closing the rest of the show runs out unseen.
+        if (services_.Wait && !closing_) {
             QEventLoop frame;
             QTimer::singleShot(16, Qt::PreciseTimer, &frame, &QEventLoop::quit);
             frame.exec();
@@ -302,6 +303,9 @@ void GameBoard::PlayGameOverAnimation() {
 }
 
 void GameBoard::ShowNameDialog() {
+    if (closing_) {
+        return; // no window outlives the board
+    }
     ShowOverBoard(windows_->NameDialog(), *this);
 }
 
