@@ -222,7 +222,8 @@ void GameBoard::Form_Resize() {
 
 void GameBoard::PlaceOnScreen() {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1600, 1200);
+    const QRect available =
+        screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1600, 1200);
     const int menuHeight = menuBar()->sizeHint().height();
     // Allow for the window frame the window manager adds around the client area.
     constexpr int frameAllowance = 40;

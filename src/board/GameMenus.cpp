@@ -9,7 +9,8 @@ namespace lexabit {
 
 namespace {
 
-QAction* AddCommand(QMenu* menu, const char* name, const QString& caption, QKeySequence key = {}) {
+QAction* AddCommand(QMenu* menu, const char* name, const QString& caption,
+                    const QKeySequence& key = {}) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(QString::fromLatin1(name));
     if (!key.isEmpty()) {

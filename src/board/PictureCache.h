@@ -21,7 +21,7 @@ struct PictureKey {
     PictureKey(PictureKind kind, int index, QSize logicalSize, qreal dpr)
         : kind(kind), index(index), width(logicalSize.width()), height(logicalSize.height()),
           dpr(dpr) {}
-    auto operator<=>(const PictureKey&) const = default;
+    auto operator<=>(const PictureKey&) const = default; // NOLINT(modernize-use-nullptr)
 };
 
 // Keeps every picture once it has been drawn, so the board repaints without redrawing cards.

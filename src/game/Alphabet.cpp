@@ -11,7 +11,7 @@ std::string LetterOf(int n) {
     if (n < 1 || n > LetterCount) {
         return {};
     }
-    return std::string(1, static_cast<char>('A' + n - 1));
+    return {static_cast<char>('A' + n - 1)};
 }
 
 int LetterValue(std::string_view letter) {

@@ -3,6 +3,7 @@
 #include "game/GameState.h"
 #include "game/NumberText.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace lexabit {
@@ -39,12 +40,7 @@ void GameOverAnimation::NextFrame() {
 }
 
 bool GameOverAnimation::SnakeStillExists() const {
-    for (const int index : snake_) {
-        if (!state_.CardExists(index)) {
-            return false;
-        }
-    }
-    return true;
+    return std::ranges::all_of(snake_, [this](int index) { return state_.CardExists(index); });
 }
 
 void GameOverAnimation::StepCard(std::size_t k) {

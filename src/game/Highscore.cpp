@@ -25,7 +25,7 @@ FileOutcome Highscore::AddScore(std::int16_t score, const FinishedGame& game) {
                                     read.Problem);
     }
     InsertScoreEntry(table_, std::move(entry));
-    const FileOutcome written = WriteScoreFile(file_, table_);
+    FileOutcome written = WriteScoreFile(file_, table_);
     if (table_.size() > MaxScoreEntries) {
         table_.resize(MaxScoreEntries);
     }

@@ -25,13 +25,14 @@ double LeadingNumber(std::string_view text) {
     }
     double value = 0;
     bool anyDigit = false;
-    for (; at < text.size() && std::isdigit(static_cast<unsigned char>(text[at])); ++at) {
+    for (; at < text.size() && std::isdigit(static_cast<unsigned char>(text[at])) != 0; ++at) {
         value = value * 10 + (text[at] - '0');
         anyDigit = true;
     }
     if (at < text.size() && text[at] == '.') {
         double scale = 0.1;
-        for (++at; at < text.size() && std::isdigit(static_cast<unsigned char>(text[at])); ++at) {
+        for (++at; at < text.size() && std::isdigit(static_cast<unsigned char>(text[at])) != 0;
+             ++at) {
             value += (text[at] - '0') * scale;
             scale /= 10;
             anyDigit = true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -26,8 +27,8 @@ using ScoreTable = std::vector<ScoreEntry>;
 inline constexpr std::size_t MaxScoreEntries = 25;
 
 // The captions of the table's six columns, in order.
-inline constexpr const char* ScoreColumnCaptions[] = {"Name",  "Points",     "Time",
-                                                      "Words", "Difficulty", "Rating"};
+inline constexpr std::array<const char*, 6> ScoreColumnCaptions = {"Name",  "Points",     "Time",
+                                                                   "Words", "Difficulty", "Rating"};
 
 // What the game knows about itself when a result is recorded.
 struct FinishedGame {

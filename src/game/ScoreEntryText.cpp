@@ -32,7 +32,7 @@ std::optional<long long> PointsValue(std::string_view points) {
     }
     long long value = 0;
     for (const char c : points) {
-        if (!std::isdigit(static_cast<unsigned char>(c))) {
+        if (std::isdigit(static_cast<unsigned char>(c)) == 0) {
             return std::nullopt;
         }
         value = value * 10 + (c - '0');

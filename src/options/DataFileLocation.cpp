@@ -21,12 +21,12 @@ bool CanWriteBeside(const QString& path) {
 } // namespace
 
 QString WritableDataFile(const QString& programFolder, const QString& relativePath) {
-    const QString shipped = QDir(programFolder).filePath(relativePath);
+    QString shipped = QDir(programFolder).filePath(relativePath);
     if (CanWriteBeside(shipped)) {
         return shipped;
     }
     const QString own = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    const QString mine = QDir(own).filePath(relativePath);
+    QString mine = QDir(own).filePath(relativePath);
     if (!QFileInfo::exists(mine) && QFileInfo::exists(shipped)) {
         QDir().mkpath(QFileInfo(mine).absolutePath());
         QFile::copy(shipped, mine);

@@ -20,7 +20,7 @@ std::unique_ptr<QPrinter> SystemDefaultPrinter() {
 }
 
 QString DocumentsOrHome() {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (!documents.isEmpty() && QDir().mkpath(documents)) {
         return documents;
     }

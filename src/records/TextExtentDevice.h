@@ -17,7 +17,7 @@ public:
     QSizeF Extent() const { return {right_, bottom_}; }
 
     void SetFontSize(double points) override { font_.SetPointSize(points); }
-    void SetTextColor(std::int32_t) override {}
+    void SetTextColor(std::int32_t /*colour*/) override {}
     void DrawText(double x, double y, std::string_view text) override;
     double TextWidth(std::string_view text) const override { return font_.Width(text); }
     double AverageCharWidth() const override { return font_.AverageCharWidth(); }
