@@ -130,6 +130,9 @@ fail() {
     for shot in "$shots"/*.ppm; do
         [ -e "$shot" ] && screen png "$shot" "${shot%.ppm}.png" && rm -f "$shot"
     done
+    if [ -n "${game_pid:-}" ] && game_ended; then
+        echo "whole_game: the game is no longer running" >&2
+    fi
     if [ -s "$work/game.log" ]; then
         echo "whole_game: the game's output:" >&2
         tail -n 20 "$work/game.log" >&2
@@ -204,9 +207,15 @@ focus_window() {
 cups_running() { lpstat -r 2>/dev/null | grep -q -x 'scheduler is running'; }
 
 start_cups() {
-    [ "$(id -u)" -eq 0 ] || return 1
-    command -v cupsd >/dev/null && command -v lpadmin >/dev/null || return 1
-    [ -x /usr/lib/cups/backend/cups-pdf ] || return 1
+    if [ "$(id -u)" -ne 0 ]; then
+        log "not root: cups-pdf writes its files as root and reads its settings from /etc/cups"
+        return 1
+    fi
+    if ! command -v cupsd >/dev/null || ! command -v lpadmin >/dev/null ||
+        [ ! -x /usr/lib/cups/backend/cups-pdf ]; then
+        log "no CUPS with cups-pdf here (Debian packages cups, printer-driver-cups-pdf)"
+        return 1
+    fi
     local cups="$work/cups"
     mkdir -p "$cups/etc/ppd" "$cups/spool/tmp" "$cups/cache" "$cups/state" "$cups/log"
     chmod -R 755 "$cups"
@@ -329,6 +338,7 @@ game_ended() {
 }
 
 find_main_window() {
+    game_ended && fail "the game ended before its window appeared"
     main_window=$(game_windows | head -n 1)
     [ -n "$main_window" ]
 }
@@ -411,9 +421,8 @@ if start_cups; then
 else
     print_mode=documents
     unset CUPS_SERVER
-    log "printing falls back to the PDF the game saves in its documents folder when there" \
-        "is no printer (CUPS with cups-pdf needs root and the packages cups and" \
-        "printer-driver-cups-pdf)"
+    log "so printing is checked through the PDF the game saves in its documents folder" \
+        "when there is no printer"
 fi
 
 prepare_game_folder
