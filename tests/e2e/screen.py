@@ -185,59 +185,82 @@ def command_board(args):
     return 0
 
 
-def command_columns(args):
-    """Prints each column's state; answers yes when all seven hold a card."""
-    picture = Picture(args[0])
-    board_x, board_y, board_width, board_height = map(int, args[1:5])
-    states = []
-    for k, (left, top) in enumerate(column_tops(board_width, board_height), start=1):
-        state, box = card_at(picture, board_x + left, board_y + top)
-        states.append(state)
-        print(f"column {k} at {board_x + left} {board_y + top}: {state}"
-              + ("" if state == "card" else f" (white seen: {box})"))
-    return 0 if all(state == "card" for state in states) else 1
+def column_tops_on_screen(board_x, board_y, board_width, board_height):
+    return [(board_x + left, board_y + top)
+            for left, top in column_tops(board_width, board_height)]
 
 
-def command_card(args):
-    """Answers yes when a card stands at the screen position given."""
-    picture = Picture(args[0])
-    state, box = card_at(picture, int(args[1]), int(args[2]))
-    print(state if state == "card" else f"{state} (white seen: {box})")
-    return 0 if state == "card" else 1
+def command_column_tops(args):
+    """Prints the screen position of each column's top-left corner, one column a line."""
+    for left, top in column_tops_on_screen(*map(int, args[0:4])):
+        print(left, top)
+    return 0
 
 
-def command_lower_card(args):
-    """Answers yes when the lower half of a card stands at the screen position given."""
-    found = lower_part_at(Picture(args[0]), int(args[1]), int(args[2]))
-    print("card" if found else "no card")
-    return 0 if found else 1
+class Board:
+    """The conditions the test waits for, read from one screenshot of the board."""
+
+    def __init__(self, picture, board_x, board_y, board_width, board_height):
+        self.picture = picture
+        self.x, self.y, self.width = board_x, board_y, board_width
+        self.columns = column_tops_on_screen(board_x, board_y, board_width, board_height)
+
+    def dealt(self):
+        """Each of the seven columns holds one face-up card at its top."""
+        states = [card_at(self.picture, left, top) for left, top in self.columns]
+        held = all(state == "card" for state, _ in states)
+        details = [f"column {k}: {state}" + ("" if state == "card" else f" (white: {box})")
+                   for k, (state, box) in enumerate(states, start=1)]
+        return held, "; ".join(details)
+
+    def word_of_two(self, column):
+        """The column holds a word of two cards: the second 30 pixels below the first."""
+        left, top = self.columns[int(column) - 1]
+        held = lower_part_at(self.picture, left, top + 30)
+        return held, f"second card of a word {'seen' if held else 'not seen'} in column {column}"
+
+    def empty_column(self, column):
+        left, top = self.columns[int(column) - 1]
+        state, box = card_at(self.picture, left, top)
+        return state == "empty", f"column {column}: {state} (white: {box})"
+
+    def labels_empty(self):
+        plain = is_plain(self.picture, *word_labels_area(self.x, self.y, self.width))
+        return plain, "word labels " + ("empty" if plain else "show something")
+
+    def labels_show_word(self):
+        plain, _ = self.labels_empty()
+        return not plain, "word labels " + ("empty" if plain else "show something")
+
+    def word_list_changed_rows(self, other_shot):
+        other = Picture(other_shot)
+        x, y, width, height = word_list_area(self.x, self.y, self.width)
+        return sum(self.picture.row(row, x, x + width) != other.row(row, x, x + width)
+                   for row in range(y, y + height))
+
+    def word_list_changed_from(self, other_shot):
+        changed = self.word_list_changed_rows(other_shot)
+        return changed > 0, f"word list: {changed} rows differ from {other_shot}"
+
+    def word_list_as(self, other_shot):
+        changed = self.word_list_changed_rows(other_shot)
+        return changed == 0, f"word list: {changed} rows differ from {other_shot}"
 
 
-def command_empty(args):
-    """Answers yes when no card stands at the screen position given, only board."""
-    picture = Picture(args[0])
-    state, box = card_at(picture, int(args[1]), int(args[2]))
-    print(state if state == "empty" else f"{state} (white seen: {box})")
-    return 0 if state == "empty" else 1
-
-
-def command_labels_empty(args):
-    """Answers yes when the word and points labels show nothing."""
-    picture = Picture(args[0])
-    x, y, width, height = word_labels_area(*map(int, args[1:4]))
-    plain = is_plain(picture, x, y, width, height)
-    print("word labels empty" if plain else "word labels show something")
-    return 0 if plain else 1
-
-
-def command_word_list_changed(args):
-    """Answers yes when the list of words found differs between the two shots."""
-    first, second = Picture(args[0]), Picture(args[1])
-    x, y, width, height = word_list_area(*map(int, args[2:5]))
-    changed = sum(first.row(row, x, x + width) != second.row(row, x, x + width)
-                  for row in range(y, y + height))
-    print(f"word list: {changed} of {height} rows changed")
-    return 0 if changed > 0 else 1
+def command_expect(args):
+    """Answers yes when every condition holds on the screenshot; prints what it saw."""
+    board = Board(Picture(args[0]), *map(int, args[1:5]))
+    all_hold = True
+    for condition in args[5:]:
+        name, _, argument = condition.partition(":")
+        check = getattr(board, name.replace("-", "_"), None)
+        if check is None or name.startswith("_"):
+            print(f"unknown condition {condition}", file=sys.stderr)
+            return 2
+        holds, detail = check(argument) if argument else check()
+        all_hold = all_hold and holds
+        print(("yes: " if holds else "no:  ") + detail)
+    return 0 if all_hold else 1
 
 
 def command_shapes(args):
@@ -262,12 +285,10 @@ def command_ink(args):
 
 COMMANDS = {
     "board": (command_board, "SHOT WINDOW_X WINDOW_Y WINDOW_WIDTH WINDOW_HEIGHT"),
-    "columns": (command_columns, "SHOT BOARD_X BOARD_Y BOARD_WIDTH BOARD_HEIGHT"),
-    "card": (command_card, "SHOT LEFT TOP"),
-    "lower-card": (command_lower_card, "SHOT LEFT TOP"),
-    "empty": (command_empty, "SHOT LEFT TOP"),
-    "labels-empty": (command_labels_empty, "SHOT BOARD_X BOARD_Y BOARD_WIDTH"),
-    "word-list-changed": (command_word_list_changed, "SHOT_A SHOT_B BOARD_X BOARD_Y BOARD_WIDTH"),
+    "column-tops": (command_column_tops, "BOARD_X BOARD_Y BOARD_WIDTH BOARD_HEIGHT"),
+    "expect": (command_expect, "SHOT BOARD_X BOARD_Y BOARD_WIDTH BOARD_HEIGHT CONDITION... "
+               "(dealt, word-of-two:K, empty-column:K, labels-empty, labels-show-word, "
+               "word-list-changed-from:SHOT, word-list-as:SHOT)"),
     "shapes": (command_shapes, "SHOT"),
     "png": (command_png, "SHOT OUT.png"),
     "ink": (command_ink, "PAGE.ppm MINIMUM_DARK_PIXELS"),

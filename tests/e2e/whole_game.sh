@@ -53,7 +53,8 @@ install_missing_packages() {
     apt-get update -qq >/dev/null 2>&1
     # policy-rc.d keeps the packages' own services from starting; this test starts its own.
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
-        "${missing[@]}" >/dev/null 2>&1 || echo "whole_game: could not install ${missing[*]}"
+        -o DPkg::Lock::Timeout=120 "${missing[@]}" >/dev/null 2>&1 ||
+        echo "whole_game: could not install ${missing[*]}"
 }
 
 check_can_run() {
@@ -79,9 +80,9 @@ check_can_run() {
 }
 
 check_can_run
-# The test's own sub-commands, in Python with the standard library only.
-screen() { python3 "$E2E_DIR/screen.py" "$@"; }
-records() { python3 "$E2E_DIR/records.py" "$@"; }
+# The test's own helpers, in Python with the standard library only.
+picture_tool() { python3 "$E2E_DIR/screen.py" "$@"; }
+records_tool() { python3 "$E2E_DIR/records.py" "$@"; }
 
 # ---------------------------------------------------------------- processes and clean-up
 
@@ -128,7 +129,7 @@ fail() {
     take_shot "failure" >/dev/null
     local shot
     for shot in "$shots"/*.ppm; do
-        [ -e "$shot" ] && screen png "$shot" "${shot%.ppm}.png" && rm -f "$shot"
+        [ -e "$shot" ] && picture_tool png "$shot" "${shot%.ppm}.png" && rm -f "$shot"
     done
     if [ -n "${game_pid:-}" ] && game_ended; then
         echo "whole_game: the game is no longer running" >&2
@@ -276,6 +277,9 @@ EOF
     log "CUPS running with the cups-pdf queue $QUEUE ($model) as the default printer"
 }
 
+# A PDF from cups-pdf is finished once its job has left the queue.
+cups_job_done() { [ -z "$(lpstat -o "$QUEUE" 2>/dev/null)" ] && finished_pdf "$printed"; }
+
 # The first finished PDF in the folder given: one that pdfinfo can read whole.
 finished_pdf() {
     local pdf
@@ -290,13 +294,14 @@ check_printed_page() {
     pages=$(pdfinfo "$pdf" | awk '/^Pages:/ {print $2}')
     [ "$pages" = 1 ] || fail "the printed PDF $pdf has ${pages:-no} pages, expected 1"
     pdftoppm -r 72 -singlefile "$pdf" "$work/page" 2>/dev/null || fail "pdftoppm cannot read $pdf"
-    screen png "$work/page.ppm" "$shots/printed-page.png"
+    picture_tool png "$work/page.ppm" "$shots/printed-page.png"
     local ink
-    ink=$(screen ink "$work/page.ppm" 500) || fail "the printed page is blank: $ink"
+    ink=$(picture_tool ink "$work/page.ppm" 500) || fail "the printed page is blank: $ink"
     log "printed page: 1 page, $ink"
     # The game's own PDF keeps its text; the one from cups-pdf has lost it on the way
     # through PostScript, so there the picture alone tells.
-    if pdftotext -layout "$pdf" "$work/page.txt" 2>/dev/null && grep -q "$MAIN_TITLE" "$work/page.txt"; then
+    if pdftotext -layout "$pdf" "$work/page.txt" 2>/dev/null &&
+        grep -q "$MAIN_TITLE" "$work/page.txt"; then
         printed_points=$(grep -o 'Points: *-\?[0-9]*' "$work/page.txt" | grep -o -- '-\?[0-9]*$')
         log "printed text: $(tr -s ' \n' ' ' <"$work/page.txt")"
     fi
@@ -311,10 +316,10 @@ prepare_game_folder() {
     for item in "$program_name" dictionary sounds highscore Settings HelpFiles; do
         cp -R "$program_folder/$item" "$game/" || fail "cannot copy $item from $program_folder"
     done
-    records write-dictionary "$game/dictionary/dictionary.txt"
-    records write-scores "$game/highscore/highscore.dat"
-    records write-settings "$game/Settings/Settings.txt"
-    records snapshot "$game" "$work/game-before.json"
+    records_tool write-dictionary "$game/dictionary/dictionary.txt"
+    records_tool write-scores "$game/highscore/highscore.dat"
+    records_tool write-settings "$game/Settings/Settings.txt"
+    records_tool snapshot "$game" "$work/game-before.json"
     cp "$game/highscore/highscore.dat" "$work/highscore-before.dat"
 }
 
@@ -334,7 +339,9 @@ start_game() {
 
 # True once the game's process has ended (a zombie until the test collects its status).
 game_ended() {
-    [ ! -e "/proc/$game_pid/stat" ] || [ "$(sed 's/.*) //' "/proc/$game_pid/stat" | cut -d ' ' -f 1)" = Z ]
+    local state
+    state=$(sed 's/.*) //' "/proc/$game_pid/stat" 2>/dev/null | cut -d ' ' -f 1)
+    [ -z "$state" ] || [ "$state" = Z ]
 }
 
 find_main_window() {
@@ -349,49 +356,24 @@ find_board() {
     window=$(window_geometry "$main_window")
     shot=$(take_shot "window") || fail "cannot take a screenshot"
     # shellcheck disable=SC2086 # the four numbers of the geometry
-    rect=$(screen board "$shot" $window) || fail "no board in the window at $window: $rect"
+    rect=$(picture_tool board "$shot" $window) || fail "no board in the window at $window: $rect"
     read -r board_x board_y board_width board_height <<<"$rect"
     log "window at $window; board at $board_x $board_y, $board_width x $board_height"
     [ "$board_width x $board_height" = "1032 x 713" ] ||
         log "note: the board did not open at 1032 x 713"
 }
 
-seven_cards_dealt() {
+# Takes a screenshot under the name given and answers whether every condition holds on it
+# (see screen.py expect); what it saw is kept for the failure report.
+board_shows() {
     local shot
     shot=$(take_shot "$1") || return 1
-    screen columns "$shot" "$board_x" "$board_y" "$board_width" "$board_height" >"$work/columns.txt"
+    shift
+    picture_tool expect "$shot" "$board_x" "$board_y" "$board_width" "$board_height" "$@" \
+        >"$work/last-check.txt" 2>&1
 }
 
-# A new game: seven cards dealt and the list of words found empty again, as at the start.
-new_game_dealt() {
-    seven_cards_dealt "new-game" &&
-        ! screen word-list-changed "$shots/dealt.ppm" "$shots/new-game.ppm" "$board_x" "$board_y" \
-            "$board_width" >/dev/null
-}
-
-# The screen position of column k's top-left corner.
-column_corner() {
-    sed -n "${1}p" "$work/columns.txt" | awk '{print $4, $5}' | tr -d ':'
-}
-
-# The word of two cards: the labels show it, its second card lies 30 pixels below the
-# first in column 2, and column 1 is empty.
-word_made() {
-    local shot
-    shot=$(take_shot "dropped") || return 1
-    ! screen labels-empty "$shot" "$board_x" "$board_y" "$board_width" >/dev/null &&
-        screen lower-card "$shot" "$target_x" $((target_y + 30)) >/dev/null &&
-        screen empty "$shot" "$source_x" "$source_y" >/dev/null
-}
-
-word_accepted() {
-    local shot
-    shot=$(take_shot "checked") || return 1
-    screen labels-empty "$shot" "$board_x" "$board_y" "$board_width" >/dev/null &&
-        screen word-list-changed "$before_check" "$shot" "$board_x" "$board_y" \
-            "$board_width" >/dev/null &&
-        screen columns "$shot" "$board_x" "$board_y" "$board_width" "$board_height" >/dev/null
-}
+last_check() { tr '\n' ' ' <"$work/last-check.txt"; }
 
 drag_card() {
     local from_x=$1 from_y=$2 to_x=$3 to_y=$4 step moves=()
@@ -430,27 +412,30 @@ start_game
 poll 20 find_main_window || fail "the window \"$MAIN_TITLE\" did not appear"
 log "game window $main_window is up"
 find_board
-poll 20 seven_cards_dealt "dealt" || fail "the opening deal did not lay seven cards where" \
-    "the columns stand: $(cat "$work/columns.txt"; screen shapes "$(take_shot shapes)")"
+poll 20 board_shows dealt dealt || fail "the opening deal did not lay seven cards where the" \
+    "columns stand: $(last_check); $(picture_tool shapes "$shots/dealt.ppm" | tr '\n' ' ')"
 log "seven cards dealt to the columns"
 
-read -r source_x source_y < <(column_corner 1)
-read -r target_x target_y < <(column_corner 2)
+read -r source_x source_y < <(picture_tool column-tops "$board_x" "$board_y" "$board_width" \
+    "$board_height" | sed -n 1p)
+read -r target_x target_y < <(picture_tool column-tops "$board_x" "$board_y" "$board_width" \
+    "$board_height" | sed -n 2p)
 drag_card "$source_x" "$source_y" "$target_x" "$target_y"
-poll 10 word_made || fail "dropping column 1's card on column 2's did not make a word"
+poll 10 board_shows dropped labels-show-word word-of-two:2 empty-column:1 ||
+    fail "dropping column 1's card on column 2's did not make a word: $(last_check)"
 before_check="$shots/before-check.ppm"
 cp "$shots/dropped.ppm" "$before_check"
 log "column 1's card now lies below column 2's: a word of two cards"
 
 xdotool key space
-poll 20 word_accepted || fail "the word was not accepted: word list unchanged, labels not" \
-    "emptied or the columns not refilled"
+poll 20 board_shows checked labels-empty "word-list-changed-from:$before_check" dealt ||
+    fail "the word was not accepted, or the columns not refilled: $(last_check)"
 log "the word was accepted: listed, labels empty, columns refilled"
 
 printed_points=""
 xdotool key F5
 if [ "$print_mode" = cups ]; then
-    poll 40 finished_pdf "$printed" >/dev/null || fail "no PDF arrived from CUPS in $printed:" \
+    poll 40 cups_job_done >/dev/null || fail "no PDF arrived from CUPS in $printed:" \
         "$(tail -n 5 "$work/cups/log/error_log" 2>/dev/null)"
     no_other_window || fail "printing showed a message: $(take_shot print-message)"
     check_printed_page "$(finished_pdf "$printed")"
@@ -484,7 +469,8 @@ xdotool key Return
 scores_written() { ! cmp -s "$game/highscore/highscore.dat" "$work/highscore-before.dat"; }
 poll 10 scores_written || fail "highscore.dat was not written after the name was confirmed"
 poll 10 no_other_window || fail "the name dialog stayed open"
-poll 20 new_game_dealt || fail "no new game was dealt after the name"
+poll 20 board_shows new-game dealt labels-empty "word-list-as:$shots/dealt.ppm" ||
+    fail "no new game was dealt after the name: $(last_check)"
 log "the game ended, the name was recorded and a new game dealt"
 
 focus_window "$main_window"
@@ -495,10 +481,10 @@ exit_status=$?
 [ "$exit_status" -eq 0 ] || fail "the game ended with status $exit_status"
 log "the game closed with F8"
 
-records scores "$game/highscore/highscore.dat" "$PLAYER_NAME" "$printed_points" ||
+records_tool scores "$game/highscore/highscore.dat" "$PLAYER_NAME" "$printed_points" ||
     fail "highscore.dat is not as expected"
-records settings "$game/Settings/Settings.txt" || fail "Settings.txt is not as expected"
-records unchanged "$game" "$work/game-before.json" highscore/highscore.dat ||
+records_tool settings "$game/Settings/Settings.txt" || fail "Settings.txt is not as expected"
+records_tool unchanged "$game" "$work/game-before.json" highscore/highscore.dat ||
     fail "the game changed files it should have left alone"
 passed=true
 log "PASSED (printing through $print_mode)"
