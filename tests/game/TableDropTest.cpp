@@ -1,4 +1,5 @@
 #include "DragSteps.h"
+#include "DropFixture.h"
 #include "MotionFakes.h"
 #include "TestTable.h"
 
@@ -14,25 +15,14 @@ using testing::GlidingEffects;
 using testing::TestTable;
 
 // Table cards R (1) in column 2, A (2) in column 5 and T (3) in column 7; card 4 (E) used.
-class TableDrop : public ::testing::Test {
+class TableDrop : public testing::DropFixture {
 protected:
-    TableDrop() : table("RATEDS"), effects(table.state) {
+    TableDrop() : DropFixture("RATEDS") {
         table.PutInColumn(1, 2);
         table.PutInColumn(2, 5);
         table.PutInColumn(3, 7);
         table.MarkUsed(4);
     }
-    GameState& state() { return table.state; }
-    std::vector<int> Word() { return state().WordCards.items(); }
-    void ExpectAt(int index, float left, float top) {
-        EXPECT_EQ(state().Card(index).Left, left) << "card " << index;
-        EXPECT_EQ(state().Card(index).Top, top) << "card " << index;
-    }
-    static float Column(int column) { return TestTable::ColumnLeft(column); }
-    static constexpr float Top = TestTable::ColumnTop;
-
-    TestTable table;
-    GlidingEffects effects;
 };
 
 TEST_F(TableDrop, OnATableCardWithNoWordStartsAWordBelowIt) {

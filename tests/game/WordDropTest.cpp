@@ -1,4 +1,5 @@
 #include "DragSteps.h"
+#include "DropFixture.h"
 #include "MotionFakes.h"
 #include "TestTable.h"
 
@@ -14,23 +15,12 @@ using testing::GlidingEffects;
 using testing::TestTable;
 
 // A word of three cards, 1 2 3 (C A T), in column 1, and a table card 4 (S) in column 5.
-class WordDrop : public ::testing::Test {
+class WordDrop : public testing::DropFixture {
 protected:
-    WordDrop() : table("CATSO"), effects(table.state) {
+    WordDrop() : DropFixture("CATSO") {
         table.MakeWord({1, 2, 3}, 1);
         table.PutInColumn(4, 5);
     }
-    GameState& state() { return table.state; }
-    std::vector<int> Word() { return state().WordCards.items(); }
-    void ExpectAt(int index, float left, float top) {
-        EXPECT_EQ(state().Card(index).Left, left) << "card " << index;
-        EXPECT_EQ(state().Card(index).Top, top) << "card " << index;
-    }
-    static float Column(int column) { return TestTable::ColumnLeft(column); }
-    static constexpr float Top = TestTable::ColumnTop;
-
-    TestTable table;
-    GlidingEffects effects;
 };
 
 TEST_F(WordDrop, FirstCardOnAMarkerMovesTheWordIntoThatColumn) {
