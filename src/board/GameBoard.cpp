@@ -4,6 +4,7 @@
 #include "board/BoardSurface.h"
 #include "board/BoardView.h"
 #include "board/ClickableLabel.h"
+#include "board/GameText.h"
 #include "board/GameWindows.h"
 #include "board/SoundFunctions.h"
 #include "board/SpeakerOutput.h"
@@ -43,14 +44,6 @@
 namespace lexabit {
 
 namespace {
-
-QString Text(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QString FolderOf(const GameServices& services) {
     return QString::fromStdString(services.Folder->Path().string());

@@ -2,6 +2,7 @@
 #include "board/BoardView.h"
 #include "board/CardOptions.h"
 #include "board/GameBoard.h"
+#include "board/GameText.h"
 #include "board/GameWindows.h"
 #include "board/WindowPlacement.h"
 #include "game/ProductInfo.h"
@@ -17,14 +18,6 @@
 #include <QMessageBox>
 
 namespace lexabit {
-
-namespace {
-
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
 
 void GameBoard::ShowPackBack() {
     // A style outside the nine shows no picture on the pack.

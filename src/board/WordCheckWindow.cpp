@@ -2,6 +2,7 @@
 
 #include "board/BoardView.h"
 #include "board/ClickableLabel.h"
+#include "board/GameText.h"
 #include "records/StatusPanels.h"
 
 #include <QCoreApplication>
@@ -11,14 +12,6 @@
 #include <QTreeWidget>
 
 namespace lexabit {
-
-namespace {
-
-QString Text(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-} // namespace
 
 std::string WordCheckWindow::WordLabelText() const {
     return controls_.WordLabel->text().toStdString();

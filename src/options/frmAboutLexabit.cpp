@@ -1,6 +1,7 @@
 #include "options/frmAboutLexabit.h"
 
 #include "board/ClickableLabel.h"
+#include "board/GameText.h"
 #include "game/ProductInfo.h"
 #include "options/OptionsHost.h"
 #include "options/WebPage.h"
@@ -16,10 +17,6 @@
 namespace lexabit {
 
 namespace {
-
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The name in the Elephant typeface where the machine has it, else in a bold serif.
 QFont TitleFont() {

@@ -1,5 +1,6 @@
 #include "records/HighScoreForm.h"
 
+#include "board/GameText.h"
 #include "game/Highscore.h"
 #include "game/ProductInfo.h"
 #include "options/OptionsHost.h"
@@ -32,10 +33,6 @@ constexpr std::array<ScoreColumn, 6> ScoreColumns{{
 
 constexpr QRect ListPlace{8, 8, 600, 425};
 constexpr QSize ButtonSize{100, 30};
-
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QStringList RowTexts(const ScoreEntry& entry) {
     QStringList texts;

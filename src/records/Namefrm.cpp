@@ -1,5 +1,6 @@
 #include "records/Namefrm.h"
 
+#include "board/GameText.h"
 #include "game/GameState.h"
 #include "game/Highscore.h"
 #include "game/OneLineText.h"
@@ -17,14 +18,6 @@
 #include <QVBoxLayout>
 
 namespace lexabit {
-
-namespace {
-
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
 
 Namefrm::Namefrm(GameState& state, Highscore& scores, OptionsHost& host, EndOfGameFactsSource facts,
                  QWidget* parent)
