@@ -33,7 +33,10 @@ lexabit_install_missing() {
 lexabit_build() {
   cd "$LEXABIT_ROOT"
   if [ ! -f build/release/build.ninja ]; then
-    cmake --preset release
+    local launcher=()
+    # A compiler cache, where one is installed, makes rebuilds in fresh clones quick.
+    command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    cmake --preset release "${launcher[@]}"
   fi
   cmake --build --preset release
 }
