@@ -1,5 +1,6 @@
 #include "board/GameBoard.h"
 #include "board/GameServices.h"
+#include "board/ProgramIcon.h"
 
 #include <QApplication>
 
@@ -7,6 +8,9 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lexabit Solitaire"));
     QApplication::setOrganizationName(QStringLiteral("Corvane Press"));
+    // Ties the windows to the installed menu entry, so desktops show its name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(LEXABIT_APP_ID));
+    QApplication::setWindowIcon(lexabit::ProgramIcon());
 
     lexabit::GameBoard board(lexabit::GameServices::ForThisProgram());
     board.show();

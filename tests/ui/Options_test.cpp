@@ -3,7 +3,10 @@
 #include "board/CardOptions.h"
 #include "board/GameBoard.h"
 #include "board/GameWindows.h"
+#include "board/ProgramIcon.h"
 #include "options/ColourValue.h"
+#include "options/HelpViewer.h"
+#include "options/LettersForm.h"
 #include "options/LevelForm.h"
 #include "options/frmAboutLexabit.h"
 #include "records/HighScoreForm.h"
@@ -183,6 +186,32 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         board.NewGame_Click();
         QCOMPARE(board.State().CardsTotal, 98);
+    }
+
+    void everyWindowShowsTheProgramIconAtEverySize() {
+        const QIcon icon = ProgramIcon();
+        for (const int side : {48, 64, 128, 256}) {
+            QVERIFY2(icon.availableSizes().contains(QSize(side, side)),
+                     qPrintable(QString::number(side)));
+        }
+        QApplication::setWindowIcon(icon); // as the program does at start
+        GameBoard board(uitest::TestServices(59));
+        GameWindows& windows = board.Windows();
+        const QList<QWidget*> everyWindow = {&board,
+                                             &windows.About(),
+                                             &windows.CardOptionsWindow(),
+                                             &windows.Level(),
+                                             &windows.Letters(),
+                                             &windows.Help(),
+                                             &windows.NameDialog(),
+                                             &windows.HighScores()};
+        const QImage expected = icon.pixmap(64).toImage();
+        for (QWidget* window : everyWindow) {
+            QVERIFY2(window->isWindow(), qPrintable(window->objectName()));
+            QVERIFY2(window->windowIcon().pixmap(64).toImage() == expected,
+                     qPrintable(window->objectName()));
+        }
+        QApplication::setWindowIcon(QIcon());
     }
 
     void cardOptionsApplyOkAndCancel() {
