@@ -17,10 +17,11 @@ inline constexpr std::string_view ContactEmail = "lexabit@corvanepress.example";
 inline constexpr std::string_view PublisherNotice =
     "Lexabit Solitaire is written and published by Corvane Press.";
 inline constexpr std::string_view LegalNotice =
-    "Copyright (C) Corvane Press. All rights reserved. This program is provided as is, "
-    "without warranty of any kind. The word list is made from SCOWL (Spell Checker Oriented "
-    "Word Lists) by Kevin Atkinson and its contributors, used under its own licence, which "
-    "ships beside the list as dictionary/COPYING-SCOWL.txt.";
+    "Copyright (C) 2026 Corvane Press. This program is free software: you may share and "
+    "change it under the GNU General Public License, version 3 or any later version. It "
+    "comes with no warranty of any kind. The word list is made from SCOWL (Spell Checker "
+    "Oriented Word Lists) by Kevin Atkinson and its contributors, used under its own "
+    "licence, which ships beside the list as dictionary/COPYING-SCOWL.txt.";
 
 // The help file and the product's web page, both in the HelpFiles folder beside
 // the program; the web page is opened as a file address.
