@@ -14,9 +14,8 @@ need_tools desktop-file-utils:desktop-file-validate appstream:appstreamcli
 
 stage=$(mktemp -d "${TMPDIR:-/tmp}/lexabit-install.XXXXXX") || skip "cannot make a temporary folder"
 trap 'rm -rf "$stage"' EXIT
-DESTDIR=$stage cmake --install "$build" --prefix /usr >"$stage.log" 2>&1 ||
-    { cat "$stage.log"; rm -f "$stage.log"; fail "cmake --install failed"; finish; }
-rm -f "$stage.log"
+DESTDIR=$stage cmake --install "$build" --prefix /usr >"$stage/install.log" 2>&1 ||
+    { cat "$stage/install.log"; fail "cmake --install failed"; finish; }
 usr=$stage/usr
 
 while read -r path; do
