@@ -26,11 +26,16 @@ need_tools() {
     then
         echo "$test_name: installing ${missing_packages[*]}"
         local install=(apt-get install -y -qq --no-install-recommends -o DPkg::Lock::Timeout=300)
-        DEBIAN_FRONTEND=noninteractive "${install[@]}" "${missing_packages[@]}" >/dev/null 2>&1 ||
-            { apt-get update -qq -o DPkg::Lock::Timeout=300 >/dev/null 2>&1 &&
+        local attempt
+        # Other tests may be installing at the same time: a held package list is tried again.
+        for attempt in 1 2 3; do
+            DEBIAN_FRONTEND=noninteractive "${install[@]}" "${missing_packages[@]}" \
+                >/dev/null 2>&1 && break
+            apt-get update -qq >/dev/null 2>&1 &&
                 DEBIAN_FRONTEND=noninteractive "${install[@]}" "${missing_packages[@]}" \
-                    >/dev/null 2>&1; } ||
-            echo "$test_name: could not install ${missing_packages[*]}"
+                    >/dev/null 2>&1 && break
+            [ "$attempt" -lt 3 ] && sleep 10
+        done || echo "$test_name: could not install ${missing_packages[*]}"
     fi
     for pair in "$@"; do
         command -v "${pair#*:}" >/dev/null || missing_tools+=("${pair#*:}")
