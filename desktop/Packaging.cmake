@@ -7,11 +7,12 @@ set(CPACK_PACKAGE_NAME lexabit-solitaire)
 set(CPACK_PACKAGE_VENDOR "Corvane Press")
 set(CPACK_PACKAGE_CONTACT "Corvane Press <lexabit@corvanepress.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "word game for one player with letter cards")
+# Lines of at most 79 characters, as Debian's tools show them.
 set(CPACK_PACKAGE_DESCRIPTION
-  "Spell one word at a time by dragging letter cards into a fanned column, check it\n\
-against the word list, and use up the whole pack of 98 cards before the word timer\n\
-runs out. Three levels, a high-score table, undo, shuffle, nine card backs and a\n\
-printed summary of every game.")
+  "Spell one word at a time by dragging letter cards into a fanned column,\n\
+check it against the word list, and use up the whole pack of 98 cards before\n\
+the word timer runs out. Three levels, a high-score table, undo, shuffle,\n\
+nine card backs and a printed summary of every game.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_CHECKSUM SHA256)
