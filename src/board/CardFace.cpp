@@ -18,7 +18,8 @@ constexpr qreal CornerRadius = 5;
 constexpr QRectF CornerLetterBox{3, 3, 20, 20};
 constexpr QRectF CornerValueBox{VisibleCard.width() - 3 - 20, 3, 20, 20};
 constexpr QRectF CentreFrame{16.5, 26.5, 60, 68};
-constexpr QRgb ValueOrange = 0xfff07800;
+// A deep orange: bright enough to read as orange, dark enough for small digits on white.
+constexpr QRgb ValueOrange = 0xffc05200;
 
 QFont SerifFont(int pixelSize) {
     QFont font(QStringLiteral("DejaVu Serif"));

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace lexabit {
 
@@ -34,6 +35,7 @@ CardOptions::CardOptions(Cards& cardPics, GameState& state, BoardView& board, in
     auto* frameLayout = new QHBoxLayout(Frame1);
     frameLayout->addWidget(CardList, 0, Qt::AlignTop);
     frameLayout->addWidget(TestCard);
+    ReserveRoomForCaptions();
 
     Ok = new QPushButton(QStringLiteral("Ok"), this);
     Ok->setObjectName(QStringLiteral("Ok"));
@@ -54,6 +56,19 @@ CardOptions::CardOptions(Cards& cardPics, GameState& state, BoardView& board, in
     connect(Ok, &QPushButton::clicked, this, &CardOptions::Ok_Click);
     connect(Apply, &QPushButton::clicked, this, &CardOptions::Apply_Click);
     connect(Cancel, &QPushButton::clicked, this, &CardOptions::Cancel_Click);
+}
+
+// The frame is wide enough for the longest caption Apply may give it, so the window keeps
+// its width whichever style is applied.
+void CardOptions::ReserveRoomForCaptions() {
+    const QString designCaption = Frame1->title();
+    int widest = Frame1->minimumSizeHint().width();
+    for (int style = 0; style < Cards::StyleCount; ++style) {
+        Frame1->setTitle(ThankYouCaption(style));
+        widest = std::max(widest, Frame1->minimumSizeHint().width());
+    }
+    Frame1->setTitle(designCaption);
+    Frame1->setMinimumWidth(widest);
 }
 
 void CardOptions::Form_Load() {

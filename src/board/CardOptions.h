@@ -39,6 +39,7 @@ public:
 
 private:
     void ShowTestCard(std::optional<int> style);
+    void ReserveRoomForCaptions();
 
     Cards& cardPics_;
     GameState& state_;

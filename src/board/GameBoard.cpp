@@ -22,6 +22,7 @@
 #include "game/StatusPanelTexts.h"
 #include "game/UndoLastMove.h"
 #include "game/WordCheck.h"
+#include "options/ColourValue.h"
 #include "options/DataFileLocation.h"
 #include "options/LettersForm.h"
 #include "records/HighScoreForm.h"
@@ -69,6 +70,9 @@ GameBoard::GameBoard(GameServices services, QWidget* parent)
     board_->setMinimumSize(SmallestBoardSize);
     setCentralWidget(board_);
     controls_ = CreateBoardControls(*board_, state_.Elements);
+    // Whatever colour the player picks for the board, these read as the system's own.
+    KeepSystemColours(*menuBar());
+    KeepSystemColours(*controls_.StatusBar);
     Timer2 = new QTimer(this);
     Timer2->setObjectName(QStringLiteral("Timer2"));
     Timer2->setInterval(ClockTickInterval);

@@ -77,6 +77,8 @@ void GameBoard::LoadSettings() {
 void GameBoard::PaintBoardBackground(std::int32_t colour) {
     // The stored value is kept as it is, so a system colour is written back unchanged.
     backgroundColor_ = colour;
+    // The menu bar and the status bar keep the system's colours (set once at creation).
+    PaintBackground(*this, colour);
     PaintBackground(*board_, colour);
 }
 
@@ -94,7 +96,6 @@ void GameBoard::BgOptions_Click() {
     const QColor chosen = QColorDialog::getColor(start, this);
     // Cancelling repaints everything in the colour the dialog started from.
     const std::int32_t colour = chosen.isValid() ? ToColourValue(chosen) : backgroundColor_;
-    PaintBackground(*this, colour);
     PaintBoardBackground(colour);
     windows_->PaintBackgrounds(colour);
     SaveSettings();

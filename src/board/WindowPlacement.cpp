@@ -1,11 +1,24 @@
 #include "board/WindowPlacement.h"
 
+#include <QApplication>
+#include <QFontMetrics>
 #include <QWidget>
+#include <algorithm>
 
 namespace lexabit {
 
+int TitleBarWidth(const QString& title) {
+    // Title bars commonly show the title in the bold system font.
+    QFont font = QApplication::font();
+    font.setBold(true);
+    return QFontMetrics(font).horizontalAdvance(title) + TitleBarButtonsWidth;
+}
+
 void ShowOverBoard(QWidget& window, const QWidget& mainWindow) {
     if (!window.isVisible()) {
+        const int needed = std::max(window.minimumWidth(), TitleBarWidth(window.windowTitle()));
+        window.setMaximumWidth(std::max(window.maximumWidth(), needed));
+        window.setMinimumWidth(needed);
         if (!window.testAttribute(Qt::WA_Resized)) {
             window.adjustSize(); // a window given a size of its own keeps it
         }

@@ -1,5 +1,7 @@
 #include "options/ColourValue.h"
 
+#include "game/TextContrast.h"
+
 #include <QApplication>
 #include <QPalette>
 #include <QWidget>
@@ -43,14 +45,51 @@ std::int32_t ToColourValue(const QColor& colour) {
                                      (static_cast<std::uint32_t>(rgb.blue()) << 16U));
 }
 
+QColor TextColourOn(const QColor& background) {
+    const QColor rgb = background.toRgb();
+    const Rgb text = TextColourOn(Rgb{static_cast<std::uint8_t>(rgb.red()),
+                                      static_cast<std::uint8_t>(rgb.green()),
+                                      static_cast<std::uint8_t>(rgb.blue())});
+    return {text.Red, text.Green, text.Blue};
+}
+
 void PaintBackground(QWidget& widget, std::int32_t value) {
+    const QColor background = ToQColor(value);
+    const QColor text = TextColourOn(background);
     QPalette palette = widget.palette();
-    palette.setColor(QPalette::Window, ToQColor(value));
+    palette.setColor(QPalette::Window, background);
     // Buttons fill their background from their own role, not the window's.
-    palette.setColor(widget.backgroundRole(), ToQColor(value));
+    palette.setColor(widget.backgroundRole(), background);
+    // Every text drawn on the colour is black or white, whichever reads better on it.
+    // A button of the window keeps its own face and the text that goes with it.
+    const QPalette::ColorRole textRole =
+        widget.backgroundRole() == QPalette::Button ? QPalette::ButtonText : QPalette::WindowText;
+    palette.setColor(QPalette::Active, textRole, text);
+    palette.setColor(QPalette::Inactive, textRole, text);
+    // Greyed-out text stays a step back from the ordinary text, on the same side.
+    palette.setColor(QPalette::Disabled, textRole,
+                     QColor((text.red() + background.red()) / 2,
+                            (text.green() + background.green()) / 2,
+                            (text.blue() + background.blue()) / 2));
     widget.setPalette(palette);
     widget.setAutoFillBackground(true);
     widget.update();
+}
+
+void KeepSystemColours(QWidget& widget) {
+    const QPalette system = QApplication::palette(&widget);
+    QPalette own;
+    // Each role set on its own, so that none is taken from the window around it.
+    for (int group = 0; group < QPalette::NColorGroups; ++group) {
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto g = static_cast<QPalette::ColorGroup>(group);
+            const auto r = static_cast<QPalette::ColorRole>(role);
+            if (r != QPalette::NoRole) {
+                own.setColor(g, r, system.color(g, r));
+            }
+        }
+    }
+    widget.setPalette(own);
 }
 
 } // namespace lexabit

@@ -1,4 +1,5 @@
 #include "board/Cards.h"
+#include "game/TextContrast.h"
 
 #include <QApplication>
 #include <QImage>
@@ -62,8 +63,14 @@ int CountPixels(const QImage& image, const QRect& area, bool (*matches)(QRgb)) {
     return count;
 }
 
-bool IsOrange(QRgb pixel) {
-    return qRed(pixel) > 200 && qGreen(pixel) > 70 && qGreen(pixel) < 170 && qBlue(pixel) < 80;
+// An orange that reads on the white card: the hue of orange, and the contrast text needs.
+bool IsReadableOrange(QRgb pixel) {
+    const QColor colour = QColor::fromRgb(pixel);
+    const lexabit::Rgb rgb{static_cast<std::uint8_t>(colour.red()),
+                           static_cast<std::uint8_t>(colour.green()),
+                           static_cast<std::uint8_t>(colour.blue())};
+    return colour.hsvHue() >= 20 && colour.hsvHue() <= 40 && colour.hsvSaturation() > 200 &&
+           lexabit::ContrastRatio(rgb, lexabit::White) >= lexabit::ReadableContrast;
 }
 
 } // namespace
@@ -75,7 +82,7 @@ private slots:
     void faceOfEachLetterIsItsOwn();
     void faceShowsALetterInTheMiddleOfAWhiteCard();
     void faceShowsTheLetterOfItsNumber();
-    void faceShowsTheValueInOrangeTopRightAndBottomLeft();
+    void faceShowsTheValueInReadableOrangeTopRightAndBottomLeft();
     void faceHasTransparentCornersAndAnOutlineInsideTheBoardCard();
     void faceIsNinetyFourByOneHundredTwentyTwo();
     void faceAtDoubleRatioHasDoubleDevicePixels();
@@ -137,12 +144,12 @@ void CardsTest::faceShowsTheLetterOfItsNumber() {
     }
 }
 
-void CardsTest::faceShowsTheValueInOrangeTopRightAndBottomLeft() {
+void CardsTest::faceShowsTheValueInReadableOrangeTopRightAndBottomLeft() {
     const QImage face = ImageOf(Cards().Card(17));
-    QVERIFY(CountPixels(face, QRect(66, 2, 26, 22), IsOrange) > 10);
-    QVERIFY(CountPixels(face, QRect(1, 97, 26, 22), IsOrange) > 10);
-    QCOMPARE(CountPixels(face, QRect(1, 2, 26, 22), IsOrange), 0);
-    QCOMPARE(CountPixels(face, QRect(16, 26, 62, 70), IsOrange), 0);
+    QVERIFY(CountPixels(face, QRect(66, 2, 26, 22), IsReadableOrange) > 10);
+    QVERIFY(CountPixels(face, QRect(1, 97, 26, 22), IsReadableOrange) > 10);
+    QCOMPARE(CountPixels(face, QRect(1, 2, 26, 22), IsReadableOrange), 0);
+    QCOMPARE(CountPixels(face, QRect(16, 26, 62, 70), IsReadableOrange), 0);
 }
 
 void CardsTest::faceHasTransparentCornersAndAnOutlineInsideTheBoardCard() {

@@ -4,6 +4,8 @@
 #include "board/GameBoard.h"
 #include "board/GameWindows.h"
 #include "board/ProgramIcon.h"
+#include "board/WindowPlacement.h"
+#include "game/TextContrast.h"
 #include "options/ColourValue.h"
 #include "options/HelpViewer.h"
 #include "options/LettersForm.h"
@@ -17,6 +19,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTextBrowser>
@@ -116,6 +119,7 @@ private slots:
         const QColor chosen(10, 120, 30);
         QCOMPARE(WindowColour(board), chosen);
         QCOMPARE(WindowColour(board.Board()), chosen);
+        QCOMPARE(WindowColour(*board.menuBar()), QApplication::palette().color(QPalette::Window));
         GameWindows& windows = board.Windows();
         QCOMPARE(WindowColour(windows.About()), chosen);
         for (QLabel* label : windows.About().Labels()) {
@@ -131,6 +135,67 @@ private slots:
         // Red in the low byte: 10 + 120 * 256 + 30 * 65536.
         QCOMPARE(SettingsBytes(program), QByteArray(" 1996810 \r\n 8 \r\n 2 \r\n"));
         QCOMPARE(board.State().Level, 2);
+    }
+
+    // Whatever colour is stored, the text drawn on it reads black or white at WCAG AA, and
+    // the menu bar and the status bar keep the system's colours, from the first start on.
+    void textOnTheStoredColourIsReadable_data() {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<QColor>("colour");
+        QTest::newRow("black") << QByteArray(" 0 ") << QColor(0, 0, 0);
+        QTest::newRow("dark blue") << QByteArray(" 4194304 ") << QColor(0, 0, 64);
+        QTest::newRow("mid grey") << QByteArray(" 7829367 ") << QColor(119, 119, 119);
+        QTest::newRow("dull red") << QByteArray(" 3158208 ") << QColor(192, 48, 48);
+        QTest::newRow("light yellow") << QByteArray(" 12648447 ") << QColor(255, 255, 192);
+        QTest::newRow("white") << QByteArray(" 16777215 ") << QColor(255, 255, 255);
+    }
+
+    void textOnTheStoredColourIsReadable() {
+        QFETCH(QByteArray, stored);
+        QFETCH(QColor, colour);
+        QTemporaryDir folder;
+        const QString program = uitest::MakeProgramFolder(folder, {});
+        WriteSettings(program, stored + "\r\n 8 \r\n 2 \r\n");
+        GameBoard board(uitest::TestServices(59, program));
+        GameWindows& windows = board.Windows();
+        QList<QWidget*> onTheColour{
+            &board.Board(),
+            board.findChild<QLabel*>(QStringLiteral("WordLabel")),
+            board.findChild<QLabel*>(QStringLiteral("ShuffleCards")),
+            &windows.About(),
+            &windows.CardOptionsWindow(),
+            windows.CardOptionsWindow().findChild<QGroupBox*>(),
+            &windows.Level(),
+            &windows.NameDialog(),
+            windows.NameDialog().findChild<QLabel*>(QStringLiteral("NameLabel")),
+            &windows.HighScores()};
+        for (QLabel* label : windows.About().Labels()) {
+            onTheColour.append(label);
+        }
+        for (QRadioButton* option : windows.Level().Options()) {
+            onTheColour.append(option);
+        }
+        for (QWidget* widget : onTheColour) {
+            const QPalette palette = widget->palette();
+            QCOMPARE(palette.color(QPalette::Window), colour);
+            const QColor text = palette.color(QPalette::WindowText);
+            QVERIFY2(text == Qt::black || text == Qt::white, qPrintable(widget->objectName()));
+            const double contrast = ContrastRatio(Rgb{static_cast<std::uint8_t>(text.red()),
+                                                      static_cast<std::uint8_t>(text.green()),
+                                                      static_cast<std::uint8_t>(text.blue())},
+                                                  Rgb{static_cast<std::uint8_t>(colour.red()),
+                                                      static_cast<std::uint8_t>(colour.green()),
+                                                      static_cast<std::uint8_t>(colour.blue())});
+            QVERIFY2(contrast >= ReadableContrast, qPrintable(widget->objectName()));
+        }
+        const QPalette system = QApplication::palette();
+        for (QWidget* bar : {static_cast<QWidget*>(board.menuBar()),
+                             board.findChild<QWidget*>(QStringLiteral("StatusBar")),
+                             board.findChild<QWidget*>(QStringLiteral("Panel1"))}) {
+            QCOMPARE(bar->palette().color(QPalette::Window), system.color(QPalette::Window));
+            QCOMPARE(bar->palette().color(QPalette::WindowText),
+                     system.color(QPalette::WindowText));
+        }
     }
 
     void aCancelledColourDialogKeepsTheColourAndStillSaves() {
@@ -212,6 +277,35 @@ private slots:
                      qPrintable(window->objectName()));
         }
         QApplication::setWindowIcon(QIcon());
+    }
+
+    void secondaryWindowsShowTheirWholeTitleAndApplyKeepsTheWidth() {
+        QTemporaryDir folder;
+        GameBoard board(uitest::TestServices(60, uitest::MakeProgramFolder(folder, {})));
+        board.show();
+        board.CardsOptions_Click();
+        board.Level_Click();
+        board.Ab_Click();
+        board.Highscore_Click();
+        board.LF_Click();
+        GameWindows& windows = board.Windows();
+        for (QWidget* window :
+             QList<QWidget*>{&windows.CardOptionsWindow(), &windows.Level(), &windows.About(),
+                             &windows.HighScores(), &windows.Letters()}) {
+            QVERIFY2(window->width() >= TitleBarWidth(window->windowTitle()),
+                     qPrintable(window->windowTitle()));
+        }
+        CardOptions& options = windows.CardOptionsWindow();
+        auto* frame = options.findChild<QGroupBox*>(QStringLiteral("Frame1"));
+        const int width = options.width();
+        for (int style = 0; style < 9; ++style) {
+            options.CardList_Click(style);
+            options.Apply_Click();
+            QCoreApplication::processEvents();
+            QCOMPARE(options.width(), width);
+            QVERIFY2(frame->minimumSizeHint().width() <= frame->width(),
+                     qPrintable(frame->title()));
+        }
     }
 
     void cardOptionsApplyOkAndCancel() {
