@@ -186,7 +186,9 @@ void BoardView::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_NumLock:
         return;
     default:
-        emit KeyDown(event->key());
+        // The keypad is no part of a command's key: Enter there is Enter.
+        emit KeyDown(QKeyCombination(event->modifiers() & ~Qt::KeypadModifier,
+                                     static_cast<Qt::Key>(event->key())));
     }
 }
 

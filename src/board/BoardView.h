@@ -48,7 +48,7 @@ signals:
     void CardMouseDown(int index, Qt::MouseButton button, double x, double y);
     void CardMouseMove(int index, Qt::MouseButtons buttons, double x, double y);
     void CardMouseUp(int index, Qt::MouseButton button, double x, double y);
-    void KeyDown(int key);
+    void KeyDown(QKeyCombination key);
     void Resized();
 
 protected:

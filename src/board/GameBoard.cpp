@@ -146,8 +146,13 @@ void GameBoard::ConnectCommands() {
         [this](int index, Qt::MouseButtons, double x, double y) { Card_MouseMove(index, x, y); });
     connect(board_, &BoardView::CardMouseUp, this,
             [this](int index, Qt::MouseButton, double, double) { Card_MouseUp(index); });
-    // Any key on the board or a card checks the word.
-    connect(board_, &BoardView::KeyDown, this, [this](int) { CheckWordButton_Click(); });
+    // Any key on the board or a card checks the word, but for a command's own key, which
+    // reaches the board only while its command is unavailable.
+    connect(board_, &BoardView::KeyDown, this, [this](QKeyCombination key) {
+        if (!IsCommandKey(menus_, QKeySequence(key))) {
+            CheckWordButton_Click();
+        }
+    });
     connect(Timer2, &QTimer::timeout, this, &GameBoard::Timer2_Timer);
 }
 

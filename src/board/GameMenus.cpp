@@ -9,12 +9,13 @@ namespace lexabit {
 
 namespace {
 
+// A command with its function key and, where the desktop has one, its usual shortcut.
 QAction* AddCommand(QMenu* menu, const char* name, const QString& caption,
-                    const QKeySequence& key = {}) {
+                    const QList<QKeySequence>& keys = {}) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(QString::fromLatin1(name));
-    if (!key.isEmpty()) {
-        action->setShortcut(key);
+    if (!keys.isEmpty()) {
+        action->setShortcuts(keys);
         action->setShortcutContext(Qt::ApplicationShortcut);
     }
     return action;
@@ -32,15 +33,17 @@ GameMenus BuildGameMenus(QMainWindow& window) {
 
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("File"));
-    m.NewGame = AddCommand(file, "NewGame", QStringLiteral("New Game"), Qt::Key_F2);
+    m.NewGame =
+        AddCommand(file, "NewGame", QStringLiteral("New Game"), {Qt::Key_F2, Qt::CTRL | Qt::Key_N});
     AddSeparator(file, "mnuLine1");
-    m.sh = AddCommand(file, "sh", QStringLiteral("Shuffle surface"), Qt::Key_F3);
-    m.Undo = AddCommand(file, "Undo", QStringLiteral("Undo"), Qt::Key_F4);
-    m.Print = AddCommand(file, "Print", QStringLiteral("Print "), Qt::Key_F5);
-    m.Highscore = AddCommand(file, "Highscore", QStringLiteral("View Highscore"), Qt::Key_F6);
+    m.sh = AddCommand(file, "sh", QStringLiteral("Shuffle surface"), {Qt::Key_F3});
+    m.Undo = AddCommand(file, "Undo", QStringLiteral("Undo"), {Qt::Key_F4, Qt::CTRL | Qt::Key_Z});
+    m.Print =
+        AddCommand(file, "Print", QStringLiteral("Print "), {Qt::Key_F5, Qt::CTRL | Qt::Key_P});
+    m.Highscore = AddCommand(file, "Highscore", QStringLiteral("View Highscore"), {Qt::Key_F6});
     AddSeparator(file, "mnuLine2");
-    m.EndGame = AddCommand(file, "EndGame", QStringLiteral("End Game"), Qt::Key_F7);
-    m.Exit = AddCommand(file, "Exit", QStringLiteral("Exit"), Qt::Key_F8);
+    m.EndGame = AddCommand(file, "EndGame", QStringLiteral("End Game"), {Qt::Key_F7});
+    m.Exit = AddCommand(file, "Exit", QStringLiteral("Exit"), {Qt::Key_F8, Qt::CTRL | Qt::Key_Q});
 
     QMenu* options = bar->addMenu(QStringLiteral("&Options"));
     options->setObjectName(QStringLiteral("Options"));
@@ -55,8 +58,8 @@ GameMenus BuildGameMenus(QMainWindow& window) {
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help"));
-    m.Contents = AddCommand(help, "Contents", QStringLiteral("Contents"), Qt::Key_F1);
-    m.Website = AddCommand(help, "Website", QStringLiteral("Website"), Qt::Key_F9);
+    m.Contents = AddCommand(help, "Contents", QStringLiteral("Contents"), {Qt::Key_F1});
+    m.Website = AddCommand(help, "Website", QStringLiteral("Website"), {Qt::Key_F9});
     AddSeparator(help, "mnuLine3");
     m.Ab = AddCommand(help, "Ab", QStringLiteral("About"));
 
@@ -66,6 +69,19 @@ GameMenus BuildGameMenus(QMainWindow& window) {
     m.TextColor = AddCommand(m.mnuPrint, "TextColor", QStringLiteral("Printer text color"));
     m.popExit = AddCommand(m.mnuPrint, "popExit", QStringLiteral("Exit"));
     return m;
+}
+
+bool IsCommandKey(const GameMenus& menus, const QKeySequence& key) {
+    for (const QAction* command :
+         {menus.NewGame, menus.sh, menus.Undo, menus.Print, menus.Highscore, menus.EndGame,
+          menus.Exit, menus.BgOptions, menus.CardsOptions, menus.Level, menus.LF, menus.SoundOnOff,
+          menus.Contents, menus.Website, menus.Ab, menus.PrintList, menus.TextColor,
+          menus.popExit}) {
+        if (command != nullptr && command->shortcuts().contains(key)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace lexabit

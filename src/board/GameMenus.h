@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QKeySequence>
+
 class QAction;
 class QMainWindow;
 class QMenu;
@@ -32,5 +34,8 @@ struct GameMenus {
 
 // Creates the menu bar of the window and the pop-up menu of the word list.
 GameMenus BuildGameMenus(QMainWindow& window);
+
+// Whether the key is the shortcut of a menu command, available at the moment or not.
+bool IsCommandKey(const GameMenus& menus, const QKeySequence& key);
 
 } // namespace lexabit

@@ -9,6 +9,7 @@
 
 #include <QHeaderView>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTreeWidget>
 #include <array>
 
@@ -59,6 +60,10 @@ HighScoreForm::HighScoreForm(Highscore& scores, OptionsHost& host, QWidget* pare
         QRect(QPoint(ListPlace.center().x() - ButtonSize.width() / 2, ListPlace.bottom() + 1 + gap),
               ButtonSize));
     connect(Command1, &QPushButton::clicked, this, &HighScoreForm::Command1_Click);
+    // Escape puts the table away as its Ok button does, wherever the focus is in it.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(escape, &QShortcut::activated, this, &HighScoreForm::Command1_Click);
     setFixedSize(ListPlace.right() + 1 + gap, Command1->geometry().bottom() + 1 + gap);
 }
 

@@ -77,6 +77,14 @@ bool Namefrm::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
+// Every time the dialog opens the typing goes into the name box, so Enter confirms, and
+// the name from last time is selected: Enter keeps it, typing replaces it.
+void Namefrm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    NameText->setFocus(Qt::OtherFocusReason);
+    NameText->selectAll();
+}
+
 void Namefrm::ConfirmName(const QString& emptyNameTitle) {
     const QString name = NameText->text();
     if (name.isEmpty()) {

@@ -167,7 +167,7 @@ private slots:
         QCOMPARE(window.List().topLevelItemCount(), 0);
     }
 
-    void okHidesTheWindowAndTheFrameDestroysIt() {
+    void okAndEscapeHideTheWindowAndTheFrameDestroysIt() {
         Highscore scores(ScoreFile().toStdString());
         uitest::FakeOptionsHost host;
         QPointer<HighScoreForm> form = new HighScoreForm(scores, host);
@@ -177,6 +177,11 @@ private slots:
                           Qt::LeftButton);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!form.isNull());
+        QVERIFY(!form->isVisible());
+        form->ShowScores();
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        QTest::keyClick(form->focusWidget() != nullptr ? form->focusWidget() : form.data(),
+                        Qt::Key_Escape);
         QVERIFY(!form->isVisible());
         form->show();
         form->close();

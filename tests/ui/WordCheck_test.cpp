@@ -3,6 +3,7 @@
 #include "board/GameBoard.h"
 #include "game/Alphabet.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -103,6 +104,36 @@ private slots:
         QCOMPARE(board.State().Card(first).Tag, CardTag::Word);
         QCOMPARE(board.State().TotalScore, 0);
         QCOMPARE(board.findChild<QTreeWidget*>(QStringLiteral("WordList"))->topLevelItemCount(), 0);
+    }
+
+    // A command's own key runs the command and checks no word, also while the command is
+    // unavailable; any other key, with or without Ctrl, checks the word.
+    void aCommandKeyChecksNoWordAndAnyOtherKeyDoes() {
+        QTemporaryDir folder;
+        GameBoard board(uitest::TestServices(
+            33, uitest::MakeProgramFolder(folder, uitest::AllTwoLetterWords())));
+        board.show();
+        board.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&board));
+        board.Form_Activate();
+        auto* list = board.findChild<QTreeWidget*>(QStringLiteral("WordList"));
+        GameState& state = board.State();
+
+        LayTwoLetterWord(board);
+        QTest::keyClick(&board.Board(), Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(state.WordCards.empty()); // undone
+        QCOMPARE(list->topLevelItemCount(), 0);
+
+        LayTwoLetterWord(board);
+        board.Menus().Undo->setEnabled(false);
+        for (const QKeyCombination key :
+             {QKeyCombination(Qt::Key_F4), QKeyCombination(Qt::ControlModifier, Qt::Key_Z)}) {
+            QTest::keyClick(&board.Board(), key.key(), key.keyboardModifiers());
+            QCOMPARE(state.WordCards.Count(), 2);
+            QCOMPARE(list->topLevelItemCount(), 0);
+        }
+        QTest::keyClick(&board.Board(), Qt::Key_K, Qt::ControlModifier);
+        QCOMPARE(list->topLevelItemCount(), 1);
     }
 
     void aMissingWordListRefusesTheWordAndNamesTheFile() {
