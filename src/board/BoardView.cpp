@@ -1,6 +1,7 @@
 #include "board/BoardView.h"
 
 #include "board/Cards.h"
+#include "game/DropPreview.h"
 #include "game/GameState.h"
 
 #include <QKeyEvent>
@@ -70,6 +71,7 @@ void BoardView::paintEvent(QPaintEvent* /*event*/) {
     painter.fillRect(rect(), palette().color(QPalette::Window));
     PaintFixedPictures(painter);
     PaintCards(painter);
+    PaintReceivingCard(painter);
     for (const DrawnRectangle& line : drawing_) {
         painter.setPen(QPen(line.colour, line.width));
         painter.setBrush(Qt::NoBrush);
@@ -125,6 +127,32 @@ void BoardView::PaintCards(QPainter& painter) const {
         // transparent, so the whole picture is drawn: a plain copy even on HiDPI screens.
         painter.drawPixmap(place.topLeft(), face);
     }
+}
+
+// While a card is held, the card that would take it if it were let go now stands out with
+// a ring: the board's text colour outside, so that it shows on any background, and the
+// system's highlight inside.
+void BoardView::PaintReceivingCard(QPainter& painter) const {
+    if (!captured_) {
+        return;
+    }
+    const std::optional<int> receiving = ReceivingCard(state_, *captured_);
+    if (!receiving) {
+        return;
+    }
+    const CardRecord& card = state_.Card(*receiving);
+    const QRectF place(card.Left, card.Top, CardWidth, CardHeight);
+    constexpr qreal ringGap = 3;
+    constexpr qreal radius = 7;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(Qt::NoBrush);
+    const QRectF ring = place.adjusted(-ringGap, -ringGap, ringGap, ringGap);
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 6));
+    painter.drawRoundedRect(ring, radius, radius);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 3));
+    painter.drawRoundedRect(ring, radius, radius);
+    painter.restore();
 }
 
 QPointF BoardView::InsideCard(int index, QPointF boardPoint) const {

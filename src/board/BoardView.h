@@ -69,6 +69,7 @@ private:
     QPointF InsideCard(int index, QPointF boardPoint) const;
     void PaintFixedPictures(QPainter& painter) const;
     void PaintCards(QPainter& painter) const;
+    void PaintReceivingCard(QPainter& painter) const;
 
     const GameState& state_;
     const Cards& cardPics_;

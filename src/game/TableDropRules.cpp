@@ -30,29 +30,40 @@ void StartWordOnCard(GameState& state, int index, int target) {
 
 } // namespace
 
-void DropTableCard(GameState& state, Effects& effects, int index, int target) {
-    const CardRecord& card = state.Card(target);
+bool TableDropRefused(const GameState& state, int target) {
     const bool wordExists = !state.WordCards.empty();
-    switch (card.Tag) {
+    switch (state.Card(target).Tag) {
     case CardTag::Word:
     case CardTag::Used:
         // Without a word there is no end to join: the card goes back as if nothing were near.
-        if (wordExists) {
-            JoinEndOfWord(state, index);
-        } else {
-            ReturnToStart(state, effects, index);
-        }
+        return !wordExists;
+    case CardTag::Marker:
+        return false;
+    case CardTag::Table:
+        return wordExists; // one word at a time
+    case CardTag::Pack:
+        break;
+    }
+    return true;
+}
+
+void DropTableCard(GameState& state, Effects& effects, int index, int target) {
+    if (TableDropRefused(state, target)) {
+        ReturnToStart(state, effects, index);
+        return;
+    }
+    const CardRecord& card = state.Card(target);
+    switch (card.Tag) {
+    case CardTag::Word:
+    case CardTag::Used:
+        JoinEndOfWord(state, index);
         break;
     case CardTag::Marker:
         state.Card(index).Left = card.Left;
         state.Card(index).Top = card.Top;
         break;
     case CardTag::Table:
-        if (wordExists) {
-            ReturnToStart(state, effects, index);
-        } else {
-            StartWordOnCard(state, index, target);
-        }
+        StartWordOnCard(state, index, target);
         break;
     case CardTag::Pack:
         break;

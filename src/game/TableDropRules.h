@@ -10,4 +10,7 @@ class GameState;
 // when there is none. Refused drops glide back to where the card was picked up.
 void DropTableCard(GameState& state, Effects& effects, int index, int target);
 
+// Whether a table card let go near card `target` goes back to where it was picked up.
+bool TableDropRefused(const GameState& state, int target);
+
 } // namespace lexabit

@@ -67,7 +67,7 @@ void DropLastCard(GameState& state, Effects& effects, int index, int target) {
         word.Remove(count);
         dragged.Left = card.Left;
         dragged.Top = card.Top;
-    } else if (count >= 3) {
+    } else if (WordDropRefused(state, index, target)) {
         state.StartLeft = static_cast<int>(RoundHalfEven(before.Left));
         state.StartTop = static_cast<int>(RoundHalfEven(before.Top + WordCardStep));
         ReturnToStart(state, effects, index);
@@ -84,6 +84,13 @@ void DropLastCard(GameState& state, Effects& effects, int index, int target) {
 }
 
 } // namespace
+
+bool WordDropRefused(const GameState& state, int index, int target) {
+    const CardList& word = state.WordCards;
+    const int position = word.PositionOf(index);
+    const bool lastOfThreeOrMore = position == word.Count() && position >= 3;
+    return lastOfThreeOrMore && state.Card(target).Tag == CardTag::Table;
+}
 
 void DropWordCard(GameState& state, Effects& effects, int index, int target) {
     const CardList& word = state.WordCards;

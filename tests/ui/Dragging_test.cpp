@@ -137,6 +137,36 @@ private slots:
         QCOMPARE(state.Card(second).Left, secondLeft);
         QCOMPARE(state.Card(first).Tag, CardTag::Table);
     }
+
+    void theCardThatWouldTakeTheDropIsOutlinedWhileTheCardIsHeld() {
+        GameBoard board(uitest::TestServices(24));
+        board.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        board.Form_Activate();
+        const GameState& state = board.State();
+        const int target = uitest::CardOnColumn(state, 1);
+        const int held = uitest::CardOnColumn(state, 2);
+        const QPoint targetCorner(static_cast<int>(state.Card(target).Left),
+                                  static_cast<int>(state.Card(target).Top));
+        const QPoint besideTarget = targetCorner + QPoint(-3, 60); // where the ring runs
+        const QColor ring = board.Board().palette().color(QPalette::Highlight);
+        const auto colourBeside = [&] {
+            return board.Board().grab().toImage().pixelColor(besideTarget);
+        };
+        QVERIFY(colourBeside() != ring);
+
+        const QPoint grip(40, 60);
+        const QPoint from = QPoint(static_cast<int>(state.Card(held).Left),
+                                   static_cast<int>(state.Card(held).Top)) +
+                            grip;
+        QWidget* surface = &board.Board();
+        QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier, from);
+        QTest::mouseMove(surface, targetCorner + QPoint(8, 5) + grip);
+        QCOMPARE(colourBeside(), ring);
+        QTest::mouseRelease(surface, Qt::LeftButton, Qt::NoModifier, targetCorner + grip);
+        QCOMPARE(state.WordCards.Count(), 2);
+        QVERIFY(colourBeside() != ring);
+    }
 };
 
 LEXABIT_UI_TEST_MAIN(DraggingTest)
