@@ -155,14 +155,15 @@ private slots:
             const char* name;
             const char* caption;
             QKeySequence key;
+            QKeySequence usualKey = {};
         } commands[] = {
-            {"NewGame", "New Game", Qt::Key_F2},
+            {"NewGame", "New Game", Qt::Key_F2, Qt::CTRL | Qt::Key_N},
             {"sh", "Shuffle surface", Qt::Key_F3},
-            {"Undo", "Undo", Qt::Key_F4},
-            {"Print", "Print ", Qt::Key_F5},
+            {"Undo", "Undo", Qt::Key_F4, Qt::CTRL | Qt::Key_Z},
+            {"Print", "Print ", Qt::Key_F5, Qt::CTRL | Qt::Key_P},
             {"Highscore", "View Highscore", Qt::Key_F6},
             {"EndGame", "End Game", Qt::Key_F7},
-            {"Exit", "Exit", Qt::Key_F8},
+            {"Exit", "Exit", Qt::Key_F8, Qt::CTRL | Qt::Key_Q},
             {"BgOptions", "Set Background Color", {}},
             {"CardsOptions", "Cards Options", {}},
             {"Level", "Difficulty level", {}},
@@ -180,6 +181,7 @@ private slots:
             QVERIFY2(action, command.name);
             QCOMPARE(action->text(), QString::fromLatin1(command.caption));
             QCOMPARE(action->shortcut(), command.key);
+            QCOMPARE(action->shortcuts().value(1), command.usualKey);
         }
         QVERIFY(!board.Menus().LF->isVisible());
         QVERIFY(board.Menus().SoundOnOff->isChecked());
