@@ -74,14 +74,5 @@ TEST(DropPreview, NamesTheReceivingCardExactlyWhenTheDropWouldPlaceTheCard) {
     }
 }
 
-TEST(DropPreview, NamesNoCardWhileAPressDragsNothing) {
-    TestTable table("CATSO");
-    table.MakeWord({1, 2, 3, 4}, 1);
-    GlidingEffects effects(table.state);
-    // The third card of four is not picked up, so nothing follows the pointer.
-    PickUpAndMove(table.state, effects, 3, TestTable::ColumnLeft(5), TestTable::ColumnTop);
-    EXPECT_EQ(ReceivingCard(table.state, 3), std::nullopt);
-}
-
 } // namespace
 } // namespace lexabit
