@@ -7,8 +7,8 @@ class GameState;
 class TheDll;
 
 // How an Effects port glides a card on a real board: the motion engine moves card
-// `index` towards (left, top), rounded to whole pixels, repainting `board` at every step.
-// Like the engine, it leaves the card where the last step puts it.
+// `index` to (left, top), rounded to whole pixels, repainting `board` at every step. The
+// card ends exactly on that whole-pixel place.
 void GlideCardOnBoard(TheDll& sprites, DrawingSurface& board, GameState& state, int index,
                       double left, double top, int steps);
 

@@ -51,11 +51,18 @@ void TheDll::MoveTo(const MovablePicture& picture, DrawingSurface& gameBoard, in
         return; // a move needs at least one step; fewer would divide by zero
     }
     ComputeSteps(picture, numberOfSteps);
-    for (int k = 0; k < numberOfSteps; ++k) {
+    const double targetLeft = picture.Left();
+    const double targetTop = picture.Top();
+    for (int k = 1; k <= numberOfSteps; ++k) {
         gameBoard.ClearDrawings();
         for (std::size_t j = 0; j < pictures_.size(); ++j) {
-            pictures_[j]->SetLeft(pictures_[j]->Left() + stepTable_[j].StepX);
-            pictures_[j]->SetTop(pictures_[j]->Top() + stepTable_[j].StepY);
+            if (k == numberOfSteps) {
+                pictures_[j]->SetLeft(targetLeft);
+                pictures_[j]->SetTop(targetTop);
+            } else {
+                pictures_[j]->SetLeft(pictures_[j]->Left() + stepTable_[j].StepX);
+                pictures_[j]->SetTop(pictures_[j]->Top() + stepTable_[j].StepY);
+            }
         }
         PutBorder(picture, gameBoard, borderColor, width);
         gameBoard.RepaintNow();
@@ -69,12 +76,18 @@ void TheDll::MoveToLocation(MovablePicture& picture, DrawingSurface& gameBoard, 
     }
     const double stepX = StepTowards(picture.Left(), newLeft, numberOfSteps);
     const double stepY = StepTowards(picture.Top(), newTop, numberOfSteps);
-    for (int k = 0; k < numberOfSteps; ++k) {
+    for (int k = 1; k < numberOfSteps; ++k) {
         gameBoard.ClearDrawings();
         picture.SetLeft(picture.Left() + stepX);
         picture.SetTop(picture.Top() + stepY);
         gameBoard.RepaintNow();
     }
+    // The equal steps add up to the distance only up to rounding, and later rules compare
+    // places exactly: the last step lands on the target itself.
+    gameBoard.ClearDrawings();
+    picture.SetLeft(newLeft);
+    picture.SetTop(newTop);
+    gameBoard.RepaintNow();
 }
 
 void TheDll::ComputeSteps(const MovablePicture& picture, int numberOfSteps) {

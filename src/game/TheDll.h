@@ -24,11 +24,12 @@ public:
     // Frames the picture with a rectangle just outside it.
     void PutBorder(const MovablePicture& picture, DrawingSurface& gameBoard, RgbColour color,
                    int width);
-    // Moves every listed picture onto the target in equal steps, framing the target.
+    // Moves every listed picture onto the target in equal steps, framing the target; the
+    // last step puts each exactly on the target's place.
     void MoveTo(const MovablePicture& picture, DrawingSurface& gameBoard, int numberOfSteps,
                 RgbColour borderColor, int width);
-    // Moves one picture towards (newLeft, newTop) in equal steps. It does not snap the
-    // picture onto the target at the end: callers that need the exact place set it.
+    // Moves one picture to (newLeft, newTop) in equal steps; the last step puts it exactly
+    // there, so no remainder of the division is left behind.
     void MoveToLocation(MovablePicture& picture, DrawingSurface& gameBoard, int newLeft, int newTop,
                         int numberOfSteps);
 

@@ -94,9 +94,9 @@ void WordCheck::GatherWord() {
                                    static_cast<double>(RoundHalfEven(top)), GlideSteps);
             });
             CardRecord& card = state_.Card(index);
-            // A glide may stop a fraction short. The card that stays on the Hard level
-            // must lie exactly on the first card's place, which is a column's place, or
-            // that column would count as empty and be dealt a second card.
+            // The glide ends on the first card's place in whole pixels. The card that
+            // stays on the Hard level must lie exactly on that place, which is a column's
+            // place, or that column would count as empty and be dealt a second card.
             card.Left = left;
             card.Top = top;
             card.Tag = CardTag::Table;

@@ -67,11 +67,32 @@ TEST(MoveToLocation, PictureOnTargetStaysButEveryStepIsClearedAndRepainted) {
     EXPECT_EQ(board.repaints, 30);
 }
 
-TEST(MoveToLocation, EndsOnTheTargetUpToRounding) {
-    TestPicture picture(0.25, 7);
-    TraceMove(picture, 301, -113, 30);
-    EXPECT_NEAR(picture.Left(), 301, 1e-9);
-    EXPECT_NEAR(picture.Top(), -113, 1e-9);
+// Later rules compare places exactly (a column's cards, the card kept on the Hard level),
+// so a card must end every glide on its whole-pixel target, not a rounding error away.
+TEST(GlideCardOnBoard, EveryGlideEndsExactlyOnItsWholePixelTarget) {
+    GameState state;
+    state.CreateCard(1);
+    TheDll sprites;
+    CountingSurface board;
+    int glides = 0;
+    int offTarget = 0;
+    for (const int steps : {30, 200}) {
+        for (float fromLeft = -100.25F; fromLeft < 1200; fromLeft += 61.7F) {
+            for (float fromTop = 13.5F; fromTop < 700; fromTop += 97.3F) {
+                for (int toLeft = 145; toLeft <= 763; toLeft += 103) {
+                    for (const int toTop : {51, 238, 268, 298}) {
+                        state.Card(1).Left = fromLeft;
+                        state.Card(1).Top = fromTop;
+                        GlideCardOnBoard(sprites, board, state, 1, toLeft, toTop, steps);
+                        ++glides;
+                        offTarget += state.Card(1).Left != static_cast<float>(toLeft) ||
+                                     state.Card(1).Top != static_cast<float>(toTop);
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_EQ(offTarget, 0) << "of " << glides << " glides";
 }
 
 TEST(MoveToLocation, FewerThanOneStepMovesNothing) {
@@ -152,10 +173,10 @@ TEST(MoveTo, GathersEveryListedPictureOnTheTargetAndFramesIt) {
 
     EXPECT_EQ(target.Left(), 200);
     EXPECT_EQ(target.Top(), 100);
-    EXPECT_NEAR(left.Left(), 200, 1e-9);
-    EXPECT_NEAR(left.Top(), 100, 1e-9);
-    EXPECT_NEAR(right.Left(), 200, 1e-9);
-    EXPECT_NEAR(right.Top(), 100, 1e-9);
+    EXPECT_EQ(left.Left(), 200);
+    EXPECT_EQ(left.Top(), 100);
+    EXPECT_EQ(right.Left(), 200);
+    EXPECT_EQ(right.Top(), 100);
     EXPECT_EQ(board.repaints, 20);
     EXPECT_EQ(board.clears, 21); // the borders first, then once per step
     ASSERT_EQ(board.rectangles.size(), 1U);
