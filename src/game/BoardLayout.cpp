@@ -2,33 +2,50 @@
 
 #include "game/GameState.h"
 #include "game/NumberText.h"
+#include "game/WordLayout.h"
+
+#include <algorithm>
+#include <array>
 
 namespace lexabit {
 
 namespace {
 
-void MoveColumnWithMarker(GameState& state, int column) {
-    if (!state.CardExists(state.MarkerIndex(column))) {
-        return; // nothing dealt yet
+constexpr int Columns = 7;
+
+// Moves every card that lies in a column, and the column's marker, to the column's new
+// top. Which column a card lies in is judged from the markers' places before anything
+// moves: a card moved onto another column's old place is not moved again with that column.
+void MoveColumnsWithMarkers(GameState& state) {
+    std::array<float, Columns> oldLefts{};
+    for (int column = 1; column <= Columns; ++column) {
+        if (!state.CardExists(state.MarkerIndex(column))) {
+            return; // nothing dealt yet
+        }
+        oldLefts[static_cast<std::size_t>(column - 1)] = state.Card(state.MarkerIndex(column)).Left;
     }
-    CardRecord& marker = state.Card(state.MarkerIndex(column));
-    const ColumnTop top = ColumnPosition(state, column);
-    const float oldLeft = marker.Left;
+    std::array<ColumnTop, Columns> newTops{};
+    for (int column = 1; column <= Columns; ++column) {
+        newTops[static_cast<std::size_t>(column - 1)] = ColumnPosition(state, column);
+    }
     for (int j = 1; j <= state.CardsTotal; ++j) {
         CardRecord& card = state.Card(j);
-        if (card.Left != oldLeft) {
-            continue;
+        const auto lies = std::find(oldLefts.begin(), oldLefts.end(), card.Left);
+        if (lies == oldLefts.end()) {
+            continue; // outside the columns, or used
         }
+        const ColumnTop top = newTops[static_cast<std::size_t>(lies - oldLefts.begin())];
+        const int below =
+            card.Tag == CardTag::Word ? std::max(0, state.WordCards.PositionOf(j) - 1) : 0;
         card.Left = static_cast<float>(top.Left);
-        if (card.Tag == CardTag::Word) {
-            const int k = state.WordCards.PositionOf(j);
-            card.Top = static_cast<float>(top.Top + (k - 1) * 30);
-        } else {
-            card.Top = static_cast<float>(top.Top);
-        }
+        card.Top = static_cast<float>(top.Top + below * WordCardStep);
     }
-    marker.Left = static_cast<float>(top.Left);
-    marker.Top = static_cast<float>(top.Top);
+    for (int column = 1; column <= Columns; ++column) {
+        CardRecord& marker = state.Card(state.MarkerIndex(column));
+        const ColumnTop top = newTops[static_cast<std::size_t>(column - 1)];
+        marker.Left = static_cast<float>(top.Left);
+        marker.Top = static_cast<float>(top.Top);
+    }
 }
 
 } // namespace
@@ -81,9 +98,7 @@ void LayoutBoard(GameState& state) {
             card.Top = static_cast<float>(e.PackBack.Top);
         }
     }
-    for (int column = 1; column <= 7; ++column) {
-        MoveColumnWithMarker(state, column);
-    }
+    MoveColumnsWithMarkers(state);
 }
 
 } // namespace lexabit

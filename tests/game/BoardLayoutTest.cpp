@@ -85,39 +85,59 @@ TEST(LayoutBoard, PackCardsFollowThePack) {
     }
 }
 
-TEST(LayoutBoard, ColumnCardsAndTheWordFollowTheirMarker) {
-    GameState state = DealtState(1000, 600);
-    // Column 2 holds a three-card word, column 5 a table card; card 9 lies elsewhere.
-    for (int q = 1; q <= 3; ++q) {
-        CardRecord& card = state.Card(q);
-        card.Tag = CardTag::Word;
-        card.Left = 248;
-        card.Top = static_cast<float>(200 + (q - 1) * 30);
-        state.WordCards.Add(q);
-    }
-    state.Card(4).Tag = CardTag::Table;
-    state.Card(4).Left = 557;
-    state.Card(4).Top = 200;
-    state.Card(9).Tag = CardTag::Table;
-    state.Card(9).Left = 300;
-    state.Card(9).Top = 400;
+// A resize by any amount, a whole column's width included, moves every card that lies in
+// a column once, to that column's new top: none is carried on into the next column.
+class ColumnsOnResize : public ::testing::TestWithParam<int> {};
 
-    state.ScaleWidth = 1400;
-    state.ScaleHeight = 900;
+// An even and an odd width: columns shift by whole column widths only from an odd one.
+void ExpectColumnsFollowTheirMarkers(double width, int widening) {
+    GameState state = DealtState(width, 713);
+    // Column 2 holds a three-card word, every other column a table card; card 20 lies
+    // elsewhere on the table.
+    int next = 1;
+    for (int column = 1; column <= 7; ++column) {
+        const ColumnTop top = ColumnPosition(state, column);
+        const int cards = column == 2 ? 3 : 1;
+        for (int q = 0; q < cards; ++q, ++next) {
+            CardRecord& card = state.Card(next);
+            card.Tag = column == 2 ? CardTag::Word : CardTag::Table;
+            card.Left = static_cast<float>(top.Left);
+            card.Top = static_cast<float>(top.Top + q * 30);
+            if (column == 2) {
+                state.WordCards.Add(next);
+            }
+        }
+    }
+    state.Card(20).Tag = CardTag::Table;
+    state.Card(20).Left = 300;
+    state.Card(20).Top = 400;
+
+    state.ScaleWidth += widening;
     LayoutBoard(state);
 
-    const ColumnTop two = ColumnPosition(state, 2);
-    const ColumnTop five = ColumnPosition(state, 5);
-    for (int q = 1; q <= 3; ++q) {
-        EXPECT_EQ(state.Card(q).Left, static_cast<float>(two.Left));
-        EXPECT_EQ(state.Card(q).Top, static_cast<float>(two.Top + (q - 1) * 30));
+    next = 1;
+    for (int column = 1; column <= 7; ++column) {
+        const ColumnTop top = ColumnPosition(state, column);
+        const int cards = column == 2 ? 3 : 1;
+        for (int q = 0; q < cards; ++q, ++next) {
+            EXPECT_EQ(state.Card(next).Left, static_cast<float>(top.Left))
+                << "card " << next << " from width " << width;
+            EXPECT_EQ(state.Card(next).Top, static_cast<float>(top.Top + q * 30))
+                << "card " << next << " from width " << width;
+        }
+        EXPECT_EQ(state.Card(98 + column).Left, static_cast<float>(top.Left));
     }
-    EXPECT_EQ(state.Card(4).Left, static_cast<float>(five.Left));
-    EXPECT_EQ(state.Card(4).Top, static_cast<float>(five.Top));
-    EXPECT_EQ(state.Card(9).Left, 300.0F);
-    EXPECT_EQ(state.Card(9).Top, 400.0F);
-    EXPECT_EQ(state.Card(100).Left, static_cast<float>(two.Left));
+    EXPECT_EQ(state.Card(20).Left, 300.0F);
+    EXPECT_EQ(state.Card(20).Top, 400.0F);
 }
+
+TEST_P(ColumnsOnResize, ColumnCardsAndTheWordFollowTheirOwnMarker) {
+    ExpectColumnsFollowTheirMarkers(1032, GetParam());
+    ExpectColumnsFollowTheirMarkers(1237, GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(WideningAndNarrowing, ColumnsOnResize,
+                         ::testing::Values(0, 1, 103, 206, 412, -1, -103, -206, -412));
 
 } // namespace
 } // namespace lexabit
