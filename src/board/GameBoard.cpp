@@ -256,6 +256,9 @@ void GameBoard::ShowWord(const std::string& word, const std::string& points) {
 
 void GameBoard::Undo_Click() {
     UndoLastMove(state_, *effects_);
+    // The labels show the word the cards now spell, as after a drop.
+    const WordDisplay shown = lexabit::ShowWord(state_);
+    ShowWord(shown.Word, shown.Points);
 }
 
 void GameBoard::ShuffleSurface() {

@@ -13,14 +13,6 @@
 
 namespace lexabit {
 
-std::string WordCheckWindow::WordLabelText() const {
-    return controls_.WordLabel->text().toStdString();
-}
-
-std::string WordCheckWindow::PointsLabelText() const {
-    return controls_.PointsLabel->text().toStdString();
-}
-
 void WordCheckWindow::ClearWordLabels() {
     controls_.WordLabel->clear();
     controls_.PointsLabel->clear();

@@ -25,8 +25,6 @@ public:
                     EndOfGame endOfGame)
         : window_(window), board_(board), controls_(controls), endOfGame_(std::move(endOfGame)) {}
 
-    std::string WordLabelText() const override;
-    std::string PointsLabelText() const override;
     void ClearWordLabels() override;
     void ShowMessage(const std::string& text, const std::string& title) override;
     void InsertWordRowAtTop(const std::string& word) override;

@@ -55,6 +55,14 @@ const CardRecord& GameState::Card(int index) const {
     return *cards_[static_cast<std::size_t>(index)];
 }
 
+void GameState::ForgetLastMove() {
+    UndoLeft = 0;
+    UndoTop = 0;
+    UndoTag.clear();
+    UndoWordPos = 0;
+    UndoIndex = 0;
+}
+
 void GameState::RaiseCard(int index) {
     if (!CardExists(index)) {
         return;

@@ -71,6 +71,10 @@ public:
     int UndoWordPos = 0;
     int UndoIndex = 0;
 
+    // Empties the undo record, so that undo does nothing until the next pick-up. A record
+    // must not outlive the cards it names: a new game and an accepted word clear it.
+    void ForgetLastMove();
+
 private:
     std::vector<std::optional<CardRecord>> cards_;
     std::vector<int> stacking_;

@@ -23,6 +23,7 @@ void ResetGameVariables(GameState& state, const LetterCountValues& counts, GameT
     state.PlayHours = 0;
     state.WordTimerStart = now;
     state.Dragging = false;
+    state.ForgetLastMove();
     state.CardsTotal = 0;
     state.WordTimerMinutes =
         static_cast<std::int16_t>(WordTimerMinutesFor(state.Level, state.WordTimerMinutes));

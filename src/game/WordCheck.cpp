@@ -4,6 +4,7 @@
 #include "game/Dictionary.h"
 #include "game/GameState.h"
 #include "game/GuardedStep.h"
+#include "game/LengthBonus.h"
 #include "game/NumberText.h"
 #include "game/Ports.h"
 #include "game/ScoreAddition.h"
@@ -11,6 +12,7 @@
 #include "game/StatusPanelTexts.h"
 #include "game/WordCheckTexts.h"
 #include "game/WordCheckView.h"
+#include "game/WordDisplay.h"
 #include "game/WordPoints.h"
 
 #include <utility>
@@ -43,11 +45,14 @@ WordCheck::WordCheck(GameState& state, const Dictionary& dictionary, WordCheckVi
       fillEmptyColumns_(std::move(fillEmptyColumns)) {}
 
 void WordCheck::CheckWordButton_Click() {
-    const std::string word = view_.WordLabelText();
+    // The word is the one the cards on the table spell, whatever the labels last showed.
+    const std::string word = ShowWord(state_).Word;
     if (!Accepts(word)) {
         return;
     }
-    ScoreWord(word, PointsOfWord(word, view_.PointsLabelText()));
+    state_.ForgetLastMove(); // the word's cards are gone: no move of them can be taken back
+    const WordPoints points{static_cast<double>(LaidWordPoints(state_)), LengthBonus(word)};
+    ScoreWord(word, points);
     RunGuarded([&] { view_.ShowCardBackOnDiscardDeck(); });
     GatherWord();
     SendWordAway();

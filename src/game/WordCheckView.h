@@ -7,16 +7,13 @@ namespace lexabit {
 // The fixed pictures and controls of the board that the word check hides and shows.
 enum class BoardControl { PackBack, DiscardDeck, CheckWordButton, WordList, Fig, ShuffleCards };
 
-// What the word check needs of the main window besides the cards, which it changes in
-// the game state, and the glides and sounds, which go through Effects.
+// What the word check needs of the main window besides the cards, which it reads and
+// changes in the game state, and the glides and sounds, which go through Effects.
 class WordCheckView {
 public:
     virtual ~WordCheckView() = default;
 
-    // The word as the word label shows it, and the points label's text (" 12 Points").
-    virtual std::string WordLabelText() const = 0;
-    virtual std::string PointsLabelText() const = 0;
-    // Empties both labels.
+    // Empties both word labels. They only show the word: the check reads it from the cards.
     virtual void ClearWordLabels() = 0;
 
     // A message box with an OK button only; returns when the player has answered it.

@@ -3,6 +3,8 @@
 #include "game/GameState.h"
 #include "game/NumberText.h"
 
+#include <vector>
+
 namespace lexabit {
 
 namespace {
@@ -17,20 +19,32 @@ int LengthBonus(int cards) {
     return cards == 5 ? 3 : 0;
 }
 
+// The word's cards that exist; a listed card that does not is left out of the word.
+std::vector<const CardRecord*> WordCardRecords(const GameState& state) {
+    std::vector<const CardRecord*> cards;
+    for (const int index : state.WordCards.items()) {
+        if (state.CardExists(index)) {
+            cards.push_back(&state.Card(index));
+        }
+    }
+    return cards;
+}
+
 } // namespace
 
 long long LaidWordPoints(const GameState& state) {
+    const std::vector<const CardRecord*> cards = WordCardRecords(state);
     double letters = 0;
-    for (const int index : state.WordCards.items()) {
-        letters += LeadingNumber(state.Card(index).DataMember);
+    for (const CardRecord* card : cards) {
+        letters += LeadingNumber(card->DataMember);
     }
-    return RoundHalfEven(letters) + LengthBonus(state.WordCards.Count());
+    return RoundHalfEven(letters) + LengthBonus(static_cast<int>(cards.size()));
 }
 
 WordDisplay ShowWord(const GameState& state) {
     WordDisplay display;
-    for (const int index : state.WordCards.items()) {
-        display.Word += state.Card(index).DataField;
+    for (const CardRecord* card : WordCardRecords(state)) {
+        display.Word += card->DataField;
     }
     display.Points = NumberText(LaidWordPoints(state)) + " Points";
     return display;

@@ -40,13 +40,7 @@ public:
         std::string title;
     };
 
-    std::string WordLabelText() const override { return wordLabel; }
-    std::string PointsLabelText() const override { return pointsLabel; }
-    void ClearWordLabels() override {
-        wordLabel.clear();
-        pointsLabel.clear();
-        log.push_back("clear labels");
-    }
+    void ClearWordLabels() override { log.push_back("clear labels"); }
     void ShowMessage(const std::string& text, const std::string& title) override {
         messages.push_back({text, title});
         log.push_back("message " + text);
@@ -90,8 +84,6 @@ public:
         return found == visible.end() || found->second;
     }
 
-    std::string wordLabel;
-    std::string pointsLabel;
     std::vector<Row> rows;
     std::vector<Message> messages;
     std::map<int, std::string> panels;

@@ -1,6 +1,7 @@
 #include "DragSteps.h"
-#include "FakePorts.h"
+#include "MotionFakes.h"
 #include "TestTable.h"
+#include "game/NewGameReset.h"
 #include "game/UndoLastMove.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +11,7 @@ namespace lexabit {
 namespace {
 
 using testing::DragTo;
-using testing::RecordingEffects;
+using testing::GlidingEffects;
 using testing::TestTable;
 
 // Table cards S (1) in column 5 and O (2) in column 6, and nothing else on the table yet.
@@ -35,7 +36,7 @@ protected:
     static constexpr float Top = TestTable::ColumnTop;
 
     TestTable table;
-    RecordingEffects effects;
+    GlidingEffects effects{table.state};
 };
 
 TEST_F(Undo, BeforeAnyPickUpDoesNothing) {
@@ -182,6 +183,15 @@ TEST_F(Undo, UndoingTwiceAppliesTheSameRecordAgain) {
     ExpectTag(2, CardTag::Table);
     ExpectAt(1, Column(5), Top);
     ExpectAt(2, Column(6), Top);
+}
+
+TEST_F(Undo, NothingIsTakenBackOnceANewGameHasBegun) {
+    DragTo(state(), effects, 1, 700, 600); // let go far from every card: it glides back
+    ResetGameVariables(state(), StandardLetterCounts, GameTime{});
+    table.PutInColumn(1, 3); // the new game's deal lays its card 1 on column 3
+    UndoLastMove(state(), effects);
+    ExpectAt(1, Column(3), Top);
+    ExpectTag(1, CardTag::Table);
 }
 
 } // namespace

@@ -1,11 +1,14 @@
 #include "game/WordCheck.h"
 
+#include "DragSteps.h"
 #include "FakePorts.h"
 #include "FakeWordCheckView.h"
+#include "MotionFakes.h"
 #include "TempProgramFolder.h"
+#include "game/Alphabet.h"
 #include "game/Dictionary.h"
 #include "game/GameState.h"
-#include "game/NumberText.h"
+#include "game/UndoLastMove.h"
 
 #include <algorithm>
 #include <gmock/gmock.h>
@@ -20,7 +23,7 @@ namespace {
 using ::testing::ElementsAre;
 using testing::FakeClock;
 using testing::FakeWordCheckView;
-using testing::RecordingEffects;
+using testing::GlidingEffects;
 using testing::TempProgramFolder;
 
 constexpr int FirstWordCard = 11;
@@ -46,21 +49,27 @@ protected:
         }
     }
 
+    // A table card with this letter at (left, top).
+    CardRecord& PutOnTable(int index, char letter, float left, float top) {
+        CardRecord& card = state.Card(index);
+        card.DataField = std::string(1, letter);
+        card.DataMember = std::to_string(LetterValue(card.DataField));
+        card.Tag = CardTag::Table;
+        card.Visible = true;
+        card.Left = left;
+        card.Top = top;
+        return card;
+    }
+
     // Lays the word on cards 11, 12, ...: the first at the word's place, each next one
-    // 30 pixels below, with the labels as the laying shows them.
-    void LayWord(const std::string& word, int points) {
+    // 30 pixels below.
+    void LayWord(const std::string& word) {
         for (std::size_t k = 0; k < word.size(); ++k) {
             const int index = FirstWordCard + static_cast<int>(k);
-            CardRecord& card = state.Card(index);
-            card.DataField = std::string(1, word[k]);
-            card.Tag = CardTag::Word;
-            card.Visible = true;
-            card.Left = WordLeft;
-            card.Top = WordTop + 30 * static_cast<float>(k);
+            PutOnTable(index, word[k], WordLeft, WordTop + 30 * static_cast<float>(k)).Tag =
+                CardTag::Word;
             state.WordCards.Add(index);
         }
-        view.wordLabel = word;
-        view.pointsLabel = NumberText(points) + " Points";
     }
 
     // Every letter card but those of the word laid has been used.
@@ -86,7 +95,7 @@ protected:
     Dictionary dictionary{folder};
     GameState state;
     FakeWordCheckView view;
-    RecordingEffects effects;
+    GlidingEffects effects{state};
     FakeClock clock;
     std::vector<std::vector<CardTag>> tagsSeenByFill;
     ColumnFiller filler = [this](GameState& filled, Effects&) {
@@ -102,7 +111,7 @@ protected:
 // --- Refusal
 
 TEST_F(WordCheckTest, AWordNotInTheListIsRefusedAndChangesNothing) {
-    LayWord("TAC", 5);
+    LayWord("TAC");
     state.TotalScore = 40;
     const GameState before = state;
     Check();
@@ -111,8 +120,6 @@ TEST_F(WordCheckTest, AWordNotInTheListIsRefusedAndChangesNothing) {
     EXPECT_EQ(view.messages[0].text, "That word is not in our dictionary.  Please try again.");
     EXPECT_EQ(view.messages[0].title, "Lexabit Solitaire");
     EXPECT_EQ(view.log.size(), 1U); // the message and nothing else
-    EXPECT_EQ(view.wordLabel, "TAC");
-    EXPECT_EQ(view.pointsLabel, " 5 Points");
     EXPECT_TRUE(effects.glides.empty());
     EXPECT_EQ(state.TotalScore, 40);
     EXPECT_EQ(state.WordTimerStart, before.WordTimerStart);
@@ -134,7 +141,7 @@ TEST_F(WordCheckTest, AnEmptyWordIsRefused) {
 
 TEST_F(WordCheckTest, AnUnreadableWordListRefusesTheWordAndNamesTheFile) {
     std::filesystem::remove(folder.WordListFile());
-    LayWord("CAT", 5);
+    LayWord("CAT");
     Check();
 
     ASSERT_EQ(view.messages.size(), 1U);
@@ -150,7 +157,6 @@ TEST_F(WordCheckTest, AnUnreadableWordListRefusesTheWordAndNamesTheFile) {
 
 struct ScoringRow {
     const char* word;
-    int laidPoints;
     const char* rowPoints;
     int gain;
 };
@@ -160,34 +166,31 @@ class WordScoring : public WordCheckTest, public ::testing::WithParamInterface<S
 TEST_P(WordScoring, EarnsTheLaidPointsPlusTheLengthBonus) {
     const ScoringRow row = GetParam();
     state.TotalScore = 7;
-    LayWord(row.word, row.laidPoints);
+    LayWord(row.word);
     Check();
 
     ASSERT_EQ(view.rows.size(), 1U);
     EXPECT_EQ(view.rows[0].word, row.word);
     EXPECT_EQ(view.rows[0].points, row.rowPoints);
     EXPECT_EQ(state.TotalScore, 7 + row.gain);
-    EXPECT_EQ(view.wordLabel, "");
-    EXPECT_EQ(view.pointsLabel, "");
     EXPECT_TRUE(view.messages.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(ByLength, WordScoring,
-                         ::testing::Values(ScoringRow{"JO", 9, " 9", 9},
-                                           ScoringRow{"CAT", 5, " 5", 5},
-                                           ScoringRow{"QUIZ", 22, " 22 + 2", 24},
-                                           ScoringRow{"BREAD", 11, " 11 + 3", 14},
-                                           ScoringRow{"SQUASH", 22, " 22 + 5", 27},
-                                           ScoringRow{"ANAGRAM", 20, " 20 + 10", 30}));
+                         ::testing::Values(ScoringRow{"JO", " 9", 9}, ScoringRow{"CAT", " 5", 5},
+                                           ScoringRow{"QUIZ", " 22 + 2", 24},
+                                           ScoringRow{"BREAD", " 11 + 3", 14},
+                                           ScoringRow{"SQUASH", " 22 + 5", 27},
+                                           ScoringRow{"ANAGRAM", " 20 + 10", 30}));
 
 TEST_F(WordCheckTest, TheNewestWordIsTheTopRowAndTheStatusBarCountsAllRows) {
-    LayWord("CAT", 5);
+    LayWord("CAT");
     Check();
     state.WordCards.Clear();
     for (int i = FirstWordCard; i < FirstWordCard + 4; ++i) {
         state.Card(i).Tag = CardTag::Pack;
     }
-    LayWord("QUIZ", 22);
+    LayWord("QUIZ");
     Check();
 
     ASSERT_EQ(view.rows.size(), 2U);
@@ -200,7 +203,7 @@ TEST_F(WordCheckTest, TheNewestWordIsTheTopRowAndTheStatusBarCountsAllRows) {
 }
 
 TEST_F(WordCheckTest, AnAcceptedWordRunsItsStepsInOrder) {
-    LayWord("CAT", 5);
+    LayWord("CAT");
     Check();
     EXPECT_THAT(view.log,
                 ElementsAre("row CAT", "row points 5", "clear labels", "card back on DiscardDeck",
@@ -210,7 +213,7 @@ TEST_F(WordCheckTest, AnAcceptedWordRunsItsStepsInOrder) {
 
 TEST_F(WordCheckTest, AnAcceptedWordRestartsTheWordTimer) {
     clock.Advance(90);
-    LayWord("CAT", 5);
+    LayWord("CAT");
     Check();
     EXPECT_EQ(state.WordTimerStart, clock.now);
     EXPECT_EQ(state.WordTimerMinutes, 2);
@@ -219,7 +222,7 @@ TEST_F(WordCheckTest, AnAcceptedWordRestartsTheWordTimer) {
 TEST_F(WordCheckTest, TheVeryEasyLevelKeepsItsWordTimerOff) {
     state.Level = 3;
     state.WordTimerMinutes = -1;
-    LayWord("CAT", 5);
+    LayWord("CAT");
     Check();
     EXPECT_EQ(state.WordTimerMinutes, -1);
 }
@@ -230,7 +233,7 @@ class CardsLeavingTheTable : public WordCheckTest, public ::testing::WithParamIn
 
 TEST_P(CardsLeavingTheTable, GatherOnTheFirstCardThenGoToTheDiscardPileOneByOne) {
     state.Level = static_cast<std::int16_t>(GetParam());
-    LayWord("CAT", 5);
+    LayWord("CAT");
     Check();
 
     ASSERT_EQ(effects.glides.size(), 6U);
@@ -261,7 +264,7 @@ INSTANTIATE_TEST_SUITE_P(EasyAndVeryEasy, CardsLeavingTheTable, ::testing::Value
 
 TEST_F(WordCheckTest, TheHardLevelKeepsTheLastCardOnTheFirstCardsPlace) {
     state.Level = 1;
-    LayWord("BREAD", 11);
+    LayWord("BREAD");
     Check();
 
     EXPECT_EQ(effects.glides.size(), 5U + 4U);
@@ -279,7 +282,7 @@ TEST_F(WordCheckTest, TheHardLevelKeepsTheLastCardOnTheFirstCardsPlace) {
 }
 
 TEST_F(WordCheckTest, ColumnsAreRefilledOnceTheWordsCardsAreGone) {
-    LayWord("CAT", 5);
+    LayWord("CAT");
     Check();
     ASSERT_EQ(tagsSeenByFill.size(), 1U);
     for (int i = FirstWordCard; i < FirstWordCard + 3; ++i) {
@@ -288,7 +291,7 @@ TEST_F(WordCheckTest, ColumnsAreRefilledOnceTheWordsCardsAreGone) {
 }
 
 TEST_F(WordCheckTest, ThePackIsHiddenWhenTheRefillTookItsLastCard) {
-    LayWord("CAT", 5);
+    LayWord("CAT");
     Check();
     EXPECT_TRUE(view.IsVisible(BoardControl::PackBack)); // cards were left in the pack
 
@@ -299,16 +302,60 @@ TEST_F(WordCheckTest, ThePackIsHiddenWhenTheRefillTookItsLastCard) {
             }
         }
     };
-    LayWord("JO", 9);
+    LayWord("JO");
     Check();
     EXPECT_FALSE(view.IsVisible(BoardControl::PackBack));
+}
+
+// --- The word on the table, whatever was shown or picked up before
+
+TEST_F(WordCheckTest, OnlyTheWordLeftOnTheTableAfterAnUndoIsScored) {
+    folder.WriteWordList("ye\r\nto\r\ntoe\r\n");
+    // Y E laid, then taken back entirely: no word card is left, so nothing is scored.
+    PutOnTable(1, 'Y', 100, 250);
+    PutOnTable(2, 'E', 300, 250);
+    testing::DragTo(state, effects, 2, 100, 250);
+    ASSERT_EQ(state.WordCards.Count(), 2);
+    UndoLastMove(state, effects);
+    Check();
+    ASSERT_EQ(view.messages.size(), 1U);
+    EXPECT_EQ(view.messages[0].text, "That word is not in our dictionary.  Please try again.");
+    EXPECT_TRUE(view.rows.empty());
+
+    // T O E laid, then E taken back: T O is what the table holds and what is scored.
+    PutOnTable(3, 'T', 500, 250);
+    PutOnTable(4, 'O', 700, 250);
+    PutOnTable(5, 'E', 900, 250);
+    testing::DragTo(state, effects, 4, 500, 250);
+    testing::DragTo(state, effects, 5, 500, 280);
+    ASSERT_EQ(state.WordCards.Count(), 3);
+    UndoLastMove(state, effects);
+    Check();
+    ASSERT_EQ(view.rows.size(), 1U);
+    EXPECT_EQ(view.rows[0].word, "TO");
+    EXPECT_EQ(view.rows[0].points, " 2");
+    EXPECT_EQ(state.TotalScore, 2);
+    EXPECT_EQ(state.Card(5).Tag, CardTag::Table);
+}
+
+TEST_F(WordCheckTest, AnAcceptedWordLeavesNoMoveToUndo) {
+    folder.WriteWordList("to\r\n");
+    state.Level = 1; // the word's last card stays on the table
+    PutOnTable(1, 'T', 400, 250);
+    PutOnTable(2, 'O', 600, 250);
+    testing::DragTo(state, effects, 2, 400, 250);
+    Check();
+    ASSERT_EQ(state.Card(2).Tag, CardTag::Table);
+    UndoLastMove(state, effects);
+    EXPECT_EQ(state.Card(2).Left, 400);
+    EXPECT_EQ(state.Card(2).Top, 250);
 }
 
 // --- Steps that fail
 
 TEST_F(WordCheckTest, AScoreThatWouldOverflowIsLeftAsItWasAndTheCheckGoesOn) {
     state.TotalScore = 32760;
-    LayWord("BREAD", 11); // 32771 is too much; the length bonus of 3 still fits
+    LayWord("BREAD"); // 32771 is too much; the length bonus of 3 still fits
     Check();
     EXPECT_EQ(state.TotalScore, 32763);
     EXPECT_EQ(view.rows.at(0).points, " 11 + 3");
@@ -318,7 +365,7 @@ TEST_F(WordCheckTest, AScoreThatWouldOverflowIsLeftAsItWasAndTheCheckGoesOn) {
 
 TEST_F(WordCheckTest, NeitherAdditionIsMadeWhenBothWouldOverflow) {
     state.TotalScore = 32766;
-    LayWord("QUIZ", 22);
+    LayWord("QUIZ");
     Check();
     EXPECT_EQ(state.TotalScore, 32766);
     EXPECT_EQ(view.panels[1], "Total Score:  32766");
@@ -326,7 +373,7 @@ TEST_F(WordCheckTest, NeitherAdditionIsMadeWhenBothWouldOverflow) {
 
 TEST_F(WordCheckTest, AFailingRefillIsSkippedAndTheStatusBarIsStillWritten) {
     filler = [](GameState&, Effects&) { throw std::runtime_error("no columns"); };
-    LayWord("CAT", 5);
+    LayWord("CAT");
     Check();
     EXPECT_EQ(view.panels[1], "Total Score:  5");
     EXPECT_EQ(view.panels[4], " Number of Cards Left:  17");
@@ -335,7 +382,7 @@ TEST_F(WordCheckTest, AFailingRefillIsSkippedAndTheStatusBarIsStillWritten) {
 }
 
 TEST_F(WordCheckTest, AMissingWordCardIsSkippedAndTheOthersStillGo) {
-    LayWord("CAT", 5);
+    LayWord("CAT");
     state.WordCards.Clear();
     state.WordCards.Add(FirstWordCard);
     state.WordCards.Add(99); // no such card
@@ -354,7 +401,7 @@ TEST_F(WordCheckTest, AMissingWordCardIsSkippedAndTheOthersStillGo) {
 class LastCardUsed : public WordCheckTest {
 protected:
     LastCardUsed() {
-        LayWord("CAT", 5);
+        LayWord("CAT");
         UseAllButTheWord();
         state.TotalScore = 100;
         state.PlayerName = "Previous";

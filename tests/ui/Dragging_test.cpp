@@ -136,6 +136,10 @@ private slots:
         QCOMPARE(state.Card(second).Tag, CardTag::Table);
         QCOMPARE(state.Card(second).Left, secondLeft);
         QCOMPARE(state.Card(first).Tag, CardTag::Table);
+        // The labels show what the cards now spell: no word.
+        QCOMPARE(board.findChild<QLabel*>(QStringLiteral("WordLabel"))->text(), QString());
+        QCOMPARE(board.findChild<QLabel*>(QStringLiteral("PointsLabel"))->text(),
+                 QStringLiteral(" 0 Points"));
     }
 
     void theCardThatWouldTakeTheDropIsOutlinedWhileTheCardIsHeld() {
