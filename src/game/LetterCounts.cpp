@@ -21,6 +21,10 @@ int SumOfCounts(const LetterCountValues& counts) {
     return std::accumulate(counts.begin(), counts.end(), 0);
 }
 
+int CardsToDeal(const LetterCountValues& counts) {
+    return std::max(0, SumOfCounts(counts));
+}
+
 LetterCountTexts StandardLetterCountTexts() {
     LetterCountTexts texts;
     std::transform(StandardLetterCounts.begin(), StandardLetterCounts.end(), texts.begin(),

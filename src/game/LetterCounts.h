@@ -17,6 +17,9 @@ inline constexpr int MaxLetterCount = 999;
 // halves to even, kept within -999..999.
 LetterCountValues ReadLetterCounts(const LetterCountTexts& texts);
 int SumOfCounts(const LetterCountValues& counts);
+// How many letter cards a deal makes: the sum of the counts, or none when negative
+// counts take the sum below zero, as for counts that are no numbers.
+int CardsToDeal(const LetterCountValues& counts);
 // The count fields of a standard pack.
 LetterCountTexts StandardLetterCountTexts();
 

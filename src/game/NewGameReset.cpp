@@ -27,7 +27,7 @@ void ResetGameVariables(GameState& state, const LetterCountValues& counts, GameT
     state.CardsTotal = 0;
     state.WordTimerMinutes =
         static_cast<std::int16_t>(WordTimerMinutesFor(state.Level, state.WordTimerMinutes));
-    state.CardsTotal = static_cast<std::int16_t>(SumOfCounts(counts));
+    state.CardsTotal = static_cast<std::int16_t>(CardsToDeal(counts));
     if (state.CardStyle == 0) {
         state.CardStyle = 8;
     }

@@ -12,8 +12,9 @@ class GameState;
 int WordTimerMinutesFor(int level, int previous);
 
 // Resets the variables of a game for a new deal: the clocks start now, nothing is
-// dragged, there is no move to undo, the word timer follows the level, CardsTotal is the sum of the
-// counts, a card style of 0 becomes 8, and the score and playing time start from zero.
+// dragged, there is no move to undo, the word timer follows the level, CardsTotal is the
+// number of cards the counts deal, a card style of 0 becomes 8, and the score and playing
+// time start from zero.
 void ResetGameVariables(GameState& state, const LetterCountValues& counts, GameTime now);
 
 } // namespace lexabit

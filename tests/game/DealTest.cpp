@@ -4,6 +4,7 @@
 #include "game/Alphabet.h"
 #include "game/GameState.h"
 #include "game/MersenneRandom.h"
+#include "game/NewGameReset.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -19,8 +20,9 @@ LetterCountValues NoLetters() {
     return LetterCountValues{};
 }
 
+// Deals as a new game does: the total first, then the cards.
 void DealWith(GameState& state, const LetterCountValues& counts, RandomSource& random) {
-    state.CardsTotal = static_cast<std::int16_t>(SumOfCounts(counts));
+    ResetGameVariables(state, counts, GameTime{});
     DealCards(state, counts, random);
 }
 
@@ -66,16 +68,21 @@ TEST(Deal, PackCardsLieHiddenAtThePack) {
     }
 }
 
-TEST(Deal, NoCountsDealsOnlyTheMarkers) {
-    GameState state;
-    ScriptedRandom random({});
-    DealWith(state, NoLetters(), random);
-    EXPECT_EQ(state.CardsTotal, 0);
-    EXPECT_EQ(state.Pack.Count(), 0);
-    for (int k = 1; k <= 7; ++k) {
-        EXPECT_EQ(state.Card(k).Tag, CardTag::Marker);
+TEST(Deal, NoCountsOrANegativeTotalDealOnlyTheMarkers) {
+    LetterCountValues belowZero = NoLetters();
+    belowZero[0] = 2;  // A
+    belowZero[4] = -5; // E
+    for (const LetterCountValues& counts : {NoLetters(), belowZero}) {
+        GameState state;
+        ScriptedRandom random({});
+        DealWith(state, counts, random);
+        EXPECT_EQ(state.CardsTotal, 0);
+        EXPECT_EQ(state.Pack.Count(), 0);
+        for (int k = 1; k <= 7; ++k) {
+            EXPECT_EQ(state.Card(k).Tag, CardTag::Marker);
+        }
+        EXPECT_EQ(random.seeds, 1);
     }
-    EXPECT_EQ(random.seeds, 1);
 }
 
 TEST(Deal, ExtraVowelFollowsItsConsonantWithTheNextIndex) {
