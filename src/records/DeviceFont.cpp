@@ -1,15 +1,22 @@
 #include "records/DeviceFont.h"
 
+#include "records/PageFit.h"
+
 #include <QGuiApplication>
 #include <QPaintDevice>
 
 namespace lexabit {
 
 DeviceFont::DeviceFont(const QPaintDevice& device)
-    : device_(device), font_(QGuiApplication::font()), metrics_(font_, &device) {}
+    : device_(device), pointScale_(PageDotsPerInch / device.logicalDpiY()),
+      font_(QGuiApplication::font()), metrics_(font_, &device) {
+    if (font_.pointSizeF() > 0) {
+        SetPointSize(font_.pointSizeF());
+    }
+}
 
 void DeviceFont::SetPointSize(double points) {
-    font_.setPointSizeF(points);
+    font_.setPointSizeF(points * pointScale_);
     metrics_ = QFontMetricsF(font_, &device_);
 }
 

@@ -8,8 +8,8 @@ class QPaintDevice;
 
 namespace lexabit {
 
-// The page's font as a printer or a PDF writer renders it: sized in points for the
-// device's resolution and measured in the device's pixels.
+// The page's font as a printer or a PDF writer renders it, sized and measured in page
+// pixels (600 to the inch): a point is as many page pixels on every device.
 class DeviceFont {
 public:
     explicit DeviceFont(const QPaintDevice& device);
@@ -25,6 +25,8 @@ public:
 
 private:
     const QPaintDevice& device_;
+    // The device sizes points for its own resolution; this brings them to the page's.
+    double pointScale_;
     QFont font_;
     QFontMetricsF metrics_;
 };

@@ -1,8 +1,18 @@
 #include "records/PageFit.h"
 
+#include <QPaintDevice>
 #include <algorithm>
 
 namespace lexabit {
+
+QPointF DevicePixelsPerPagePixel(const QPaintDevice& device) {
+    return {device.logicalDpiX() / PageDotsPerInch, device.logicalDpiY() / PageDotsPerInch};
+}
+
+QSizeF PrintableArea(const QPaintDevice& device) {
+    const QPointF perPagePixel = DevicePixelsPerPagePixel(device);
+    return {device.width() / perPagePixel.x(), device.height() / perPagePixel.y()};
+}
 
 double PageFitScale(const QSizeF& textExtent, const QSizeF& printableArea) {
     double scale = 1.0;

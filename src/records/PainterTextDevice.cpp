@@ -1,6 +1,7 @@
 #include "records/PainterTextDevice.h"
 
 #include "options/ColourValue.h"
+#include "records/PageFit.h"
 
 #include <QPagedPaintDevice>
 
@@ -9,7 +10,8 @@ namespace lexabit {
 PainterTextDevice::PainterTextDevice(QPagedPaintDevice& device, double scale) : font_(device) {
     began_ = painter_.begin(&device);
     if (began_) {
-        painter_.scale(scale, scale);
+        const QPointF perPagePixel = DevicePixelsPerPagePixel(device);
+        painter_.scale(scale * perPagePixel.x(), scale * perPagePixel.y());
         painter_.setFont(font_.Font());
         painter_.setPen(Qt::black);
     }
@@ -24,7 +26,7 @@ PainterTextDevice::~PainterTextDevice() {
 void PainterTextDevice::SetFontSize(double points) {
     font_.SetPointSize(points);
     if (began_) {
-        // The painter sizes the points for the device's resolution, as the metrics do.
+        // The painter sizes the font as the metrics do, then scales it with the page.
         painter_.setFont(font_.Font());
     }
 }

@@ -9,9 +9,9 @@ class QPagedPaintDevice;
 
 namespace lexabit {
 
-// The printed page's text device on a printer or a PDF writer: positions in the
-// device's pixels, fonts in points for the device's resolution, the whole drawn at
-// the given scale.
+// The printed page's text device on a printer or a PDF writer: positions in page pixels
+// (600 to the inch) and fonts in points, drawn at the device's own resolution and at the
+// given scale.
 class PainterTextDevice final : public TextDevice {
 public:
     // Starts painting on the device; Began() tells whether the device accepted it.

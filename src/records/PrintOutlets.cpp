@@ -15,7 +15,7 @@ std::unique_ptr<QPrinter> SystemDefaultPrinter() {
     if (printer.isNull()) {
         return nullptr;
     }
-    // The page is laid out in device pixels, so it needs the printer's own resolution.
+    // The page is drawn at the printer's own resolution, so it prints sharp.
     return std::make_unique<QPrinter>(printer, QPrinter::HighResolution);
 }
 

@@ -13,7 +13,7 @@ class TextExtentDevice final : public TextDevice {
 public:
     explicit TextExtentDevice(const QPaintDevice& device) : font_(device) {}
 
-    // Right edge of the widest line and bottom edge of the lowest, in device pixels.
+    // Right edge of the widest line and bottom edge of the lowest, in page pixels.
     QSizeF Extent() const { return {right_, bottom_}; }
 
     void SetFontSize(double points) override { font_.SetPointSize(points); }

@@ -21,8 +21,8 @@ QSizeF TextExtent(const QPagedPaintDevice& device, const WordListSummary& summar
 } // namespace
 
 bool PaintWordListPage(QPagedPaintDevice& device, const WordListSummary& summary) {
-    const QSizeF printable(device.width(), device.height());
-    PainterTextDevice text(device, PageFitScale(TextExtent(device, summary), printable));
+    PainterTextDevice text(device,
+                           PageFitScale(TextExtent(device, summary), PrintableArea(device)));
     if (!text.Began()) {
         return false;
     }

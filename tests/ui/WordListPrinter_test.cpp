@@ -245,19 +245,29 @@ private slots:
         QCOMPARE(lines[30], QStringLiteral("Corvane Press"));
     }
 
-    void thePrinterGetsThePageWithoutAMessageAndACoarseOneAllOfItSmaller() {
+    void thePrinterGetsTheSamePageAtAnyResolution_data() {
+        QTest::addColumn<int>("dotsPerInch");
+        QTest::newRow("300 dpi") << 300;
+        QTest::newRow("600 dpi") << 600;
+        QTest::newRow("1200 dpi") << 1200;
+    }
+
+    // The page is laid out for 600 dots per inch and drawn at the printer's resolution: on
+    // a finer printer it neither overprints itself, nor on a coarser one runs off the sheet.
+    void thePrinterGetsTheSamePageAtAnyResolution() {
         SKIP_WITHOUT_POPPLER();
+        QFETCH(int, dotsPerInch);
         PrintingScene scene;
-        for (const QString& word : ThirtyWordsNewestFirst()) {
+        const QStringList words = ThirtyWordsNewestFirst();
+        for (const QString& word : words) {
             scene.wordList->addTopLevelItem(new QTreeWidgetItem({word, PointsText(word)}));
         }
-        // At 300 dots per inch the page's positions reach twice as far down as the sheet.
         const QString printed = scene.home.filePath(QStringLiteral("printer-output.pdf"));
-        scene.printerToGive = [&printed] {
+        scene.printerToGive = [&printed, dotsPerInch] {
             auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
             printer->setOutputFormat(QPrinter::PdfFormat);
             printer->setOutputFileName(printed);
-            printer->setResolution(300);
+            printer->setResolution(dotsPerInch);
             return printer;
         };
 
@@ -265,10 +275,15 @@ private slots:
 
         QVERIFY(scene.messages.empty());
         QVERIFY(scene.SavedPages().isEmpty());
+        const auto row = [&words](int number) {
+            const QString& word = words[number - 1];
+            return QStringLiteral("%1. %2 %3").arg(number).arg(word).arg(LaidPoints(word));
+        };
         const QStringList lines = PageLines(printed);
         QCOMPARE(lines.size(), 2 + 28 + 1);
         QVERIFY(lines[1].endsWith(QStringLiteral("Rating: Great")));
-        QVERIFY(lines[29].startsWith(QStringLiteral("28. AMBER")));
+        QCOMPARE(lines[2], row(1) + QLatin1Char(' ') + row(29));
+        QCOMPARE(lines[29], row(28));
         QCOMPARE(lines[30], QStringLiteral("Corvane Press"));
     }
 
