@@ -8,7 +8,7 @@
 namespace lexabit {
 
 DeviceFont::DeviceFont(const QPaintDevice& device)
-    : device_(device), pointScale_(PageDotsPerInch / device.logicalDpiY()),
+    : device_(device), pointScale_(1 / DevicePixelsPerPagePixel(device).y()),
       font_(QGuiApplication::font()), metrics_(font_, &device) {
     if (font_.pointSizeF() > 0) {
         SetPointSize(font_.pointSizeF());

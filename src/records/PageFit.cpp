@@ -6,7 +6,11 @@
 namespace lexabit {
 
 QPointF DevicePixelsPerPagePixel(const QPaintDevice& device) {
-    return {device.logicalDpiX() / PageDotsPerInch, device.logicalDpiY() / PageDotsPerInch};
+    // A device that reports no resolution is taken as one of the page's own.
+    const auto perPagePixel = [](int dotsPerInch) {
+        return dotsPerInch > 0 ? dotsPerInch / PageDotsPerInch : 1.0;
+    };
+    return {perPagePixel(device.logicalDpiX()), perPagePixel(device.logicalDpiY())};
 }
 
 QSizeF PrintableArea(const QPaintDevice& device) {
