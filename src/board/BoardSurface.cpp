@@ -3,6 +3,7 @@
 #include "board/BoardView.h"
 
 #include <QColor>
+#include <QScreen>
 #include <algorithm>
 
 namespace lexabit {
@@ -26,8 +27,23 @@ std::chrono::microseconds BoardSurface::GlideDuration(int steps) {
 
 void BoardSurface::BeginGlide(int steps) {
     stepPause_ = steps > 0 ? GlideDuration(steps) / steps : std::chrono::microseconds{0};
-    stepsShown_ = 0;
+    steps_ = steps;
+    stepsTaken_ = 0;
+    nextFrame_ = std::chrono::microseconds{0};
     clock_.start();
+}
+
+std::chrono::microseconds BoardSurface::FrameInterval() const {
+    constexpr double fallbackRate = 60;
+    const QScreen* screen = board_.screen();
+    const double rate =
+        screen != nullptr && screen->refreshRate() > 1 ? screen->refreshRate() : fallbackRate;
+    return std::chrono::microseconds(static_cast<long long>(1e6 / rate));
+}
+
+bool BoardSurface::FrameDue(std::chrono::microseconds due,
+                            std::chrono::microseconds elapsed) const {
+    return stepsTaken_ >= steps_ || std::max(due, elapsed) >= nextFrame_;
 }
 
 void BoardSurface::ClearDrawings() {
@@ -46,14 +62,23 @@ void BoardSurface::DrawRectangle(double left, double top, double right, double b
 }
 
 void BoardSurface::RepaintNow() {
-    board_.repaint();
-    ++stepsShown_;
-    if (stepPause_.count() == 0 || !clock_.isValid()) {
+    if (!clock_.isValid()) {
+        board_.repaint(); // a move outside a glide: shown as it is
         return;
     }
-    // Steps fall due at fixed times from the start, so the cost of painting is absorbed.
-    const auto due = stepPause_ * stepsShown_;
+    ++stepsTaken_;
+    // Steps fall due at fixed times from the start, so the cost of painting is absorbed;
+    // a glide that falls behind skips frames rather than running late.
+    const auto due = stepPause_ * stepsTaken_;
     const auto elapsed = std::chrono::microseconds(clock_.nsecsElapsed() / 1000);
+    if (!FrameDue(due, elapsed)) {
+        return;
+    }
+    board_.repaint();
+    nextFrame_ = std::max(due, elapsed) + FrameInterval();
+    if (stepsTaken_ >= steps_) {
+        clock_.invalidate();
+    }
     if (due > elapsed) {
         wait_(due - elapsed);
     }

@@ -10,8 +10,11 @@ namespace lexabit {
 
 class BoardView;
 
-// The board as the motion engine's drawing surface. Every repaint is shown at once and
-// then held for the step's share of the glide, so each step is seen as a frame.
+// The board as the motion engine's drawing surface. A glide's steps fall due at fixed
+// times from its start. A step that falls due when the display can show a new frame is
+// painted at once (synchronously) and then held until its time; the steps between two
+// frames move the card in the game but are not painted, so a move looks smooth at the
+// display's rate whatever its step count. The last step is always shown.
 class BoardSurface final : public DrawingSurface {
 public:
     using Wait = std::function<void(std::chrono::microseconds)>;
@@ -33,9 +36,15 @@ public:
 private:
     BoardView& board_;
     Wait wait_;
+    // Whether this step should be painted: the last one, or one a new frame is due for.
+    bool FrameDue(std::chrono::microseconds due, std::chrono::microseconds elapsed) const;
+    std::chrono::microseconds FrameInterval() const;
+
     QElapsedTimer clock_;
     std::chrono::microseconds stepPause_{0};
-    int stepsShown_ = 0;
+    std::chrono::microseconds nextFrame_{0};
+    int steps_ = 0;
+    int stepsTaken_ = 0;
 };
 
 } // namespace lexabit

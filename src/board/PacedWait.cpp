@@ -1,7 +1,6 @@
 #include "board/PacedWait.h"
 
-#include <QEventLoop>
-#include <QTimer>
+#include <thread>
 
 namespace lexabit {
 
@@ -9,12 +8,7 @@ void PacedWait(std::chrono::microseconds duration) {
     if (duration <= std::chrono::microseconds::zero()) {
         return;
     }
-    // The sound back end is fed by timers on this thread, so a plain sleep would
-    // stall it; an event loop that leaves user input queued keeps it playing.
-    QEventLoop loop;
-    QTimer::singleShot(std::chrono::duration_cast<std::chrono::milliseconds>(duration),
-                       Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    std::this_thread::sleep_for(duration);
 }
 
 } // namespace lexabit

@@ -2,43 +2,103 @@
 
 #include "game/WavDuration.h"
 
+#include <QAudioDevice>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
+#include <QMediaDevices>
 #include <QSoundEffect>
+#include <QThread>
 #include <QUrl>
 
 namespace lexabit {
 
-SpeakerOutput::SpeakerOutput(const QString& soundFolder, Wait wait, QObject* parent)
-    : QObject(parent), wait_(std::move(wait)) {
-    const QFileInfoList files =
+// The sound effects, living on the sound thread; each call runs there.
+class SoundPlayer final : public QObject {
+public:
+    void Load(const QStringList& files) {
+        for (const QString& file : files) {
+            auto* effect = new QSoundEffect(this);
+            effect->setSource(QUrl::fromLocalFile(file));
+            effects_.insert(file, effect);
+        }
+    }
+
+    // A new sound cuts off the one still playing.
+    void Play(const QString& file) {
+        QSoundEffect* effect = effects_.value(file);
+        if (effect == nullptr) {
+            return;
+        }
+        if (playing_ != nullptr) {
+            playing_->stop();
+        }
+        playing_ = effect;
+        playing_->play();
+    }
+
+private:
+    QHash<QString, QSoundEffect*> effects_;
+    QSoundEffect* playing_ = nullptr;
+};
+
+namespace {
+
+QString Key(const QString& path) {
+    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+}
+
+// How long the sound thread may take to let its players go when the game closes.
+constexpr int ShutdownGraceMs = 1000;
+
+} // namespace
+
+SpeakerOutput::SpeakerOutput(const QString& soundFolder, Wait wait) : wait_(std::move(wait)) {
+    QStringList files;
+    const QFileInfoList found =
         QDir(soundFolder).entryInfoList({QStringLiteral("*.wav")}, QDir::Files);
-    for (const QFileInfo& file : files) {
-        LoadedSound sound;
-        sound.Effect = new QSoundEffect(this);
-        sound.Effect->setSource(QUrl::fromLocalFile(file.absoluteFilePath()));
-        sound.Length = WavFileDuration(file.absoluteFilePath().toStdString())
-                           .value_or(std::chrono::milliseconds::zero());
-        sounds_.insert(QDir::cleanPath(file.absoluteFilePath()), sound);
+    for (const QFileInfo& file : found) {
+        const QString key = Key(file.absoluteFilePath());
+        files << key;
+        lengths_.insert(
+            key, WavFileDuration(key.toStdString()).value_or(std::chrono::milliseconds::zero()));
+    }
+    // The audio back end is set up here, on the window's thread, before the sound
+    // thread first asks for it.
+    QMediaDevices::defaultAudioOutput();
+    thread_ = new QThread;
+    thread_->setObjectName(QStringLiteral("Sounds"));
+    player_ = new SoundPlayer;
+    player_->moveToThread(thread_);
+    QObject::connect(thread_, &QThread::finished, player_, &QObject::deleteLater);
+    thread_->start();
+    SoundPlayer* player = player_;
+    QMetaObject::invokeMethod(
+        player_, [player, files] { player->Load(files); }, Qt::QueuedConnection);
+}
+
+SpeakerOutput::~SpeakerOutput() {
+    thread_->quit();
+    // A sound effect may wait on a damaged sample while it is destroyed; the game
+    // never waits on that for long, and leaves the thread to the end of the process.
+    if (thread_->wait(QDeadlineTimer(ShutdownGraceMs))) {
+        delete thread_;
     }
 }
 
-SpeakerOutput::~SpeakerOutput() = default;
-
 void SpeakerOutput::Play(const QString& path, bool synchronous) {
-    const auto found = sounds_.constFind(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
-    if (found == sounds_.constEnd()) {
+    const QString key = Key(path);
+    const auto found = lengths_.constFind(key);
+    if (found == lengths_.constEnd()) {
         return; // a missing file plays nothing and the game goes on
     }
-    if (playing_ != nullptr) {
-        playing_->stop();
-    }
-    playing_ = found->Effect;
-    playing_->play();
+    SoundPlayer* player = player_;
+    QMetaObject::invokeMethod(
+        player_, [player, key] { player->Play(key); }, Qt::QueuedConnection);
     if (synchronous) {
         // The player's own playing state never ends on a machine without an audio
         // device, so the wait lasts as long as the file says.
-        wait_(found->Length);
+        wait_(*found);
     }
 }
 
