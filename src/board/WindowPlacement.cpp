@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QWidget>
+#include <QWindow>
 #include <algorithm>
 
 namespace lexabit {
@@ -23,6 +24,12 @@ void ShowOverBoard(QWidget& window, const QWidget& mainWindow) {
             window.adjustSize(); // a window given a size of its own keeps it
         }
         window.move(mainWindow.geometry().center() - window.rect().center());
+    }
+    // Transient for the board, so that a click on the board never hides it behind.
+    window.winId();
+    QWindow* handle = window.windowHandle();
+    if (handle != nullptr && handle->transientParent() != mainWindow.windowHandle()) {
+        handle->setTransientParent(mainWindow.windowHandle());
     }
     window.show();
     window.raise();

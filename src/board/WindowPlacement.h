@@ -11,9 +11,9 @@ inline constexpr int TitleBarButtonsWidth = 150;
 // The width a window needs so that the system's title bar shows its whole title.
 int TitleBarWidth(const QString& title);
 
-// Shows a secondary window, not modal, in front; the first time it opens it stands
-// centred over the main window rather than wherever the system would put it, wide enough
-// for its whole title.
+// Shows a secondary window, not modal, in front and transient for the main window, so it
+// stays above it; the first time it opens it stands centred over the main window rather
+// than wherever the system would put it, wide enough for its whole title.
 void ShowOverBoard(QWidget& window, const QWidget& mainWindow);
 
 } // namespace lexabit
