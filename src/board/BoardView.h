@@ -43,6 +43,8 @@ public:
 
     // The card whose mouse press is being followed, if any.
     std::optional<int> CapturedCard() const { return captured_; }
+    // Lets go of the card whose press is followed: the release that comes later is no drop.
+    void ForgetCapturedCard() { captured_.reset(); }
 
 signals:
     void CardMouseDown(int index, Qt::MouseButton button, double x, double y);

@@ -2,7 +2,6 @@
 
 #include "board/BoardView.h"
 #include "board/Cards.h"
-#include "game/GameState.h"
 #include "options/OptionsHost.h"
 
 #include <QComboBox>
@@ -16,10 +15,10 @@
 
 namespace lexabit {
 
-CardOptions::CardOptions(Cards& cardPics, GameState& state, BoardView& board, int& pickedStyle,
-                         OptionsHost& host, QWidget* parent)
-    : QWidget(parent, Qt::Window), cardPics_(cardPics), state_(state), board_(board),
-      PickedStyle(pickedStyle), host_(host) {
+CardOptions::CardOptions(Cards& cardPics, BoardView& board, int& pickedStyle, OptionsHost& host,
+                         QWidget* parent)
+    : QWidget(parent, Qt::Window), cardPics_(cardPics), board_(board), PickedStyle(pickedStyle),
+      host_(host) {
     setObjectName(QStringLiteral("CardOptions"));
     setWindowTitle(QStringLiteral("Lexabit Solitaire Card Options"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -92,15 +91,15 @@ void CardOptions::CardList_Click(int position) {
 }
 
 void CardOptions::Ok_Click() {
-    state_.CardStyle = static_cast<std::int16_t>(PickedStyle);
+    host_.ChooseCardStyle(static_cast<std::int16_t>(PickedStyle));
     board_.SetPackPicture(testCardPicture_);
     board_.SetDiscardPicture(testCardPicture_);
     close();
 }
 
 void CardOptions::Apply_Click() {
-    state_.CardStyle = static_cast<std::int16_t>(PickedStyle);
-    Frame1->setTitle(ThankYouCaption(state_.CardStyle));
+    host_.ChooseCardStyle(static_cast<std::int16_t>(PickedStyle));
+    Frame1->setTitle(ThankYouCaption(PickedStyle));
 }
 
 void CardOptions::Cancel_Click() {

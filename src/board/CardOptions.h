@@ -12,7 +12,6 @@ namespace lexabit {
 
 class BoardView;
 class Cards;
-class GameState;
 class OptionsHost;
 
 // The card options window: the player picks one of the nine card backs.
@@ -21,8 +20,8 @@ class CardOptions : public QWidget {
 
 public:
     // pickedStyle is the last pick, which outlives the window for the whole run.
-    CardOptions(Cards& cardPics, GameState& state, BoardView& board, int& pickedStyle,
-                OptionsHost& host, QWidget* parent = nullptr);
+    CardOptions(Cards& cardPics, BoardView& board, int& pickedStyle, OptionsHost& host,
+                QWidget* parent = nullptr);
 
     // Re-applies the saved settings, fills the list and previews the pack's back.
     void Form_Load();
@@ -42,7 +41,6 @@ private:
     void ReserveRoomForCaptions();
 
     Cards& cardPics_;
-    GameState& state_;
     BoardView& board_;
     int& PickedStyle;
     OptionsHost& host_;

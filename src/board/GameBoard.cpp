@@ -25,6 +25,7 @@
 #include "options/ColourValue.h"
 #include "options/DataFileLocation.h"
 #include "options/LettersForm.h"
+#include "options/LevelForm.h"
 #include "records/HighScoreForm.h"
 #include "records/Namefrm.h"
 #include "records/PrintCommands.h"
@@ -77,10 +78,7 @@ GameBoard::GameBoard(GameServices services, QWidget* parent)
     Timer2->setObjectName(QStringLiteral("Timer2"));
     Timer2->setInterval(ClockTickInterval);
     windows_ = std::make_unique<GameWindows>(
-        *this, *this, state_, cardPics_, *board_, scores_,
-        [this] {
-            return EndOfGameFacts{controls_.WordList->topLevelItemCount(), SkillLevel(state_)};
-        },
+        *this, *this, state_, cardPics_, *board_, scores_, [this] { return result_; },
         FolderOf(services_));
     CreateMotion();
     ConnectCommands();
@@ -94,7 +92,7 @@ GameBoard::GameBoard(GameServices services, QWidget* parent)
 GameBoard::~GameBoard() = default;
 
 void GameBoard::CreateMotion() {
-    const auto wait = [this](std::chrono::microseconds duration) { WaitWithoutTicks(duration); };
+    const auto wait = [this](std::chrono::microseconds duration) { PaceMove(duration); };
     speakers_ = services_.Sound ? std::move(services_.Sound)
                                 : std::make_unique<SpeakerOutput>(
                                       FolderOf(services_) + QStringLiteral("/sounds"), wait);
@@ -104,17 +102,15 @@ void GameBoard::CreateMotion() {
                                               [this] { return menus_.SoundOnOff->isChecked(); });
     wordCheckView_ = std::make_unique<WordCheckWindow>(
         *this, *board_, controls_,
-        WordCheckWindow::EndOfGame{[this] { PlayGameOverAnimation(); },
-                                   [this] { ShowNameDialog(); }, [this] { return !closing_; }});
+        WordCheckWindow::EndOfGame{[this] { EndTheGame(); }, [this] { PlayGameOverAnimation(); },
+                                   [this] { ShowNameDialog(); },
+                                   [this] { return endingUnderway_ && !closing_; }});
 }
 
-void GameBoard::WaitWithoutTicks(std::chrono::microseconds duration) {
-    if (!services_.Wait) {
-        return;
+void GameBoard::PaceMove(std::chrono::microseconds duration) {
+    if (services_.Wait) {
+        services_.Wait(duration);
     }
-    ++waitsUnderway_;
-    services_.Wait(duration);
-    --waitsUnderway_;
 }
 
 void GameBoard::ConnectCommands() {
@@ -158,8 +154,8 @@ void GameBoard::ConnectCommands() {
 
 void GameBoard::Form_Load() {
     LoadSettings();
-    board_->SetDiscardPicture(state_.CardStyle);
     NewGameSetup();
+    board_->SetDiscardPicture(state_.CardStyle);
     newGamePending_ = true;
 }
 
@@ -167,13 +163,15 @@ void GameBoard::Form_Activate() {
     if (!newGamePending_) {
         return;
     }
-    // Cleared first: the glides below let the window see its activation again.
     newGamePending_ = false;
     FillEmptyColumns(state_, *effects_);
     board_->update();
 }
 
 void GameBoard::NewGame_Click() {
+    if (!AcceptsGameCommands()) {
+        return; // a finished game waits for its name first; a held card is let go first
+    }
     UnloadCards(state_);
     NewGameSetup();
     newGamePending_ = true;
@@ -185,10 +183,19 @@ void GameBoard::NewGameSetup() {
     controls_.PointsLabel->clear();
     controls_.WordLabel->clear();
     board_->SetPackVisible(true);
+    // The stored level and card back that a settings re-read set aside begin here.
+    state_.Level = storedLevel_.value_or(state_.Level);
+    state_.CardStyle = storedCardStyle_.value_or(state_.CardStyle);
+    storedLevel_.reset();
+    storedCardStyle_.reset();
     const LetterCountValues counts = ReadLetterCounts(Letters().CountTexts());
     ResetGameVariables(state_, counts, services_.Time->Now());
     clocks_.Start();
     Timer2->start();
+    // The clocks of the new game show at once, not the old game's during the deal.
+    if (const std::optional<ClockReading> reading = clocks_.Tick(state_)) {
+        ShowClockReading(*reading);
+    }
     cardPics_.SetCardStyle(state_.CardStyle);
     ReportFileProblem(scores_.GetScores().Problem);
     if (HighScoreForm* open = windows_->OpenHighScores()) {
@@ -237,6 +244,10 @@ void GameBoard::PlaceOnScreen() {
 }
 
 void GameBoard::Card_MouseDown(int index, double x, double y) {
+    UpdateCommandAvailability();
+    if (endingUnderway_) {
+        return; // the game is over: its cards stay as they are until the next game
+    }
     lexabit::Card_MouseDown(state_, *effects_, index, x, y);
 }
 
@@ -245,8 +256,46 @@ void GameBoard::Card_MouseMove(int index, double x, double y) {
 }
 
 void GameBoard::Card_MouseUp(int index) {
+    UpdateCommandAvailability();
+    if (endingUnderway_) {
+        return;
+    }
     const WordDisplay shown = lexabit::Card_MouseUp(state_, *effects_, index);
     ShowWord(shown.Word, shown.Points);
+}
+
+void GameBoard::PutHeldCardBack() {
+    const std::optional<int> held = board_->CapturedCard();
+    board_->ForgetCapturedCard();
+    UpdateCommandAvailability();
+    if (!held || !state_.Dragging || !state_.CardExists(*held)) {
+        return;
+    }
+    // A last move of the pointer that brings the held card, and the part of the word
+    // that came with it, back to where it was picked up.
+    const CardRecord& card = state_.Card(*held);
+    lexabit::Card_MouseMove(state_, *effects_, *held, state_.GrabX + state_.StartLeft - card.Left,
+                            state_.GrabY + state_.StartTop - card.Top);
+    state_.Dragging = false;
+    board_->repaint();
+}
+
+bool GameBoard::AcceptsGameCommands() const {
+    return !endingUnderway_ && !board_->CapturedCard() && !closing_;
+}
+
+void GameBoard::UpdateCommandAvailability() {
+    const bool accepted = AcceptsGameCommands();
+    for (QAction* command : {menus_.NewGame, menus_.Undo, menus_.sh, menus_.EndGame}) {
+        command->setEnabled(accepted);
+    }
+    // The controls on the board are greyed only while a finished game waits for its
+    // name, not at every drag.
+    controls_.CheckWordButton->setEnabled(!endingUnderway_);
+    controls_.ShuffleCards->setEnabled(!endingUnderway_);
+    if (LevelForm* level = windows_->OpenLevel()) {
+        level->SetOkEnabled(!endingUnderway_);
+    }
 }
 
 void GameBoard::ShowWord(const std::string& word, const std::string& points) {
@@ -255,6 +304,9 @@ void GameBoard::ShowWord(const std::string& word, const std::string& points) {
 }
 
 void GameBoard::Undo_Click() {
+    if (!AcceptsGameCommands()) {
+        return;
+    }
     UndoLastMove(state_, *effects_);
     // The labels show the word the cards now spell, as after a drop.
     const WordDisplay shown = lexabit::ShowWord(state_);
@@ -262,37 +314,59 @@ void GameBoard::Undo_Click() {
 }
 
 void GameBoard::ShuffleSurface() {
+    if (!AcceptsGameCommands()) {
+        return;
+    }
     lexabit::ShuffleSurface(state_, *effects_, *services_.Random);
 }
 
 void GameBoard::CheckWordButton_Click() {
+    if (!AcceptsGameCommands()) {
+        return;
+    }
     WordCheck check(state_, dict_, *wordCheckView_, *effects_, *services_.Time,
                     [](GameState& state, Effects& effects) { FillEmptyColumns(state, effects); });
     check.CheckWordButton_Click();
 }
 
 void GameBoard::EndGame_Click() {
+    if (!AcceptsGameCommands()) {
+        return;
+    }
+    EndTheGame();
     QMessageBox::information(this, Text(product::Title), Text(RatingMessage(state_)));
     ShowNameDialog();
 }
 
 void GameBoard::Timer2_Timer() {
-    if (waitsUnderway_ > 0) {
-        return; // the tick waits until the glide or sound in hand has finished
-    }
     const std::optional<ClockReading> reading = clocks_.Tick(state_);
     if (!reading) {
         return;
     }
-    SetPanelText(3, Text(reading->PlayingTimePanel));
-    if (reading->WordTimerPanel) {
-        SetPanelText(5, Text(*reading->WordTimerPanel));
-    }
+    ShowClockReading(*reading);
     if (reading->TimedOut) {
-        Timer2->stop();
+        EndTheGame();
+        PutHeldCardBack();
         QMessageBox::information(this, Text(product::Title), Text(RatingMessage(state_)));
         ShowNameDialog();
     }
+}
+
+void GameBoard::ShowClockReading(const ClockReading& reading) {
+    SetPanelText(3, Text(reading.PlayingTimePanel));
+    if (reading.WordTimerPanel) {
+        SetPanelText(5, Text(*reading.WordTimerPanel));
+    }
+}
+
+void GameBoard::EndTheGame() {
+    Timer2->stop();
+    clocks_.Stop();
+    result_ =
+        EndOfGameFacts{state_.TotalScore, state_.PlayingTime,
+                       controls_.WordList->topLevelItemCount(), state_.Level, SkillLevel(state_)};
+    endingUnderway_ = true;
+    UpdateCommandAvailability();
 }
 
 void GameBoard::PlayGameOverAnimation() {
@@ -312,7 +386,15 @@ void GameBoard::ShowNameDialog() {
     if (closing_) {
         return; // no window outlives the board
     }
-    ShowOverBoard(windows_->NameDialog(), *this);
+    Namefrm& dialog = windows_->NameDialog();
+    connect(&dialog, &Namefrm::Answered, this, &GameBoard::NameDialogAnswered,
+            Qt::UniqueConnection);
+    ShowOverBoard(dialog, *this);
+}
+
+void GameBoard::NameDialogAnswered() {
+    endingUnderway_ = false;
+    UpdateCommandAvailability();
 }
 
 void GameBoard::Highscore_Click() {

@@ -11,9 +11,11 @@
 #include "game/Highscore.h"
 #include "game/SettingsFile.h"
 #include "options/OptionsHost.h"
+#include "records/EndOfGameFacts.h"
 
 #include <QMainWindow>
 #include <memory>
+#include <optional>
 
 class QTimer;
 
@@ -82,6 +84,10 @@ public:
     void LoadSettings() override;
     void SaveSettings();
     void SetPanelText(int panel, const QString& text) override;
+    std::int16_t NextGameLevel() const override;
+    void ChooseLevel(std::int16_t level) override;
+    void ChooseCardStyle(std::int16_t style) override;
+    bool AcceptsGameCommands() const override;
 
     // The letters window, created hidden when it does not exist.
     LettersForm& Letters();
@@ -102,10 +108,20 @@ private:
     void PaintBoardBackground(std::int32_t colour);
     void ShowWord(const std::string& word, const std::string& points);
     void ShowNameDialog();
+    void NameDialogAnswered();
     void PlayGameOverAnimation();
     void ReportFileProblem(const std::string& problem);
-    // Waits while holding off the clock's tick: a glide or a sound runs to its end first.
-    void WaitWithoutTicks(std::chrono::microseconds duration);
+    // Holds the window for a step of a move or a synchronous sound, handling no event.
+    void PaceMove(std::chrono::microseconds duration);
+    // Every road to the end of a game comes through here: the clocks stop, the result is
+    // taken as it stands, and the board takes no command that changes the game until
+    // the name dialog is answered.
+    void EndTheGame();
+    // A card held when a time-out ends the game goes back where it was picked up.
+    void PutHeldCardBack();
+    void ShowClockReading(const ClockReading& reading);
+    // Greys the commands that change the game while the board does not take them.
+    void UpdateCommandAvailability();
 
     GameServices services_;
     GameState state_;
@@ -125,7 +141,11 @@ private:
     Highscore scores_;
     GameClocks clocks_;
     std::int32_t backgroundColor_ = SettingsValues::DefaultBackgroundColor;
-    int waitsUnderway_ = 0;
+    // The stored level and card back a settings re-read set aside for the next game.
+    std::optional<std::int16_t> storedLevel_;
+    std::optional<std::int16_t> storedCardStyle_;
+    EndOfGameFacts result_;
+    bool endingUnderway_ = false;
     bool newGamePending_ = false;
     bool closing_ = false;
 };

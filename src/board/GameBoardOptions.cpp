@@ -42,6 +42,7 @@ void GameBoard::CardsOptions_Click() {
 
 void GameBoard::Level_Click() {
     ShowOverBoard(windows_->Level(), *this);
+    UpdateCommandAvailability();
 }
 
 void GameBoard::Ab_Click() {
@@ -66,12 +67,26 @@ void GameBoard::Exit_Click() {
 
 void GameBoard::LoadSettings() {
     const SettingsValues values = settingsFile_.Load().Values;
-    state_.CardStyle = values.CardStyle;
-    state_.Level = values.Level;
+    // The running game keeps its level, its word timer and its card back; what the file
+    // says begins with the next game.
+    storedLevel_ = values.Level;
+    storedCardStyle_ = values.CardStyle;
     PaintBoardBackground(values.BackgroundColor);
     windows_->PaintBackgrounds(values.BackgroundColor);
-    cardPics_.SetCardStyle(state_.CardStyle);
-    ShowPackBack();
+}
+
+std::int16_t GameBoard::NextGameLevel() const {
+    return storedLevel_.value_or(state_.Level);
+}
+
+void GameBoard::ChooseLevel(std::int16_t level) {
+    storedLevel_.reset();
+    state_.Level = level;
+}
+
+void GameBoard::ChooseCardStyle(std::int16_t style) {
+    storedCardStyle_.reset();
+    state_.CardStyle = style;
 }
 
 void GameBoard::PaintBoardBackground(std::int32_t colour) {
@@ -83,8 +98,10 @@ void GameBoard::PaintBoardBackground(std::int32_t colour) {
 }
 
 void GameBoard::SaveSettings() {
-    const FileWriteResult written =
-        settingsFile_.Save({backgroundColor_, state_.CardStyle, state_.Level});
+    // What the next game would start with: a level or card back set aside by a re-read
+    // is the stored one, so the file keeps it.
+    const FileWriteResult written = settingsFile_.Save(
+        {backgroundColor_, storedCardStyle_.value_or(state_.CardStyle), NextGameLevel()});
     if (!written.Succeeded()) {
         QMessageBox::warning(this, Text(product::Title), QString::fromStdString(written.Message()));
     }

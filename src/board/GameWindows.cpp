@@ -30,7 +30,7 @@ LettersForm& GameWindows::Letters() {
 
 CardOptions& GameWindows::CardOptionsWindow() {
     if (cardOptions_.isNull()) {
-        cardOptions_ = new CardOptions(cardPics_, state_, board_, pickedStyle_, host_, &owner_);
+        cardOptions_ = new CardOptions(cardPics_, board_, pickedStyle_, host_, &owner_);
         cardOptions_->Form_Load();
     }
     return *cardOptions_;
@@ -38,7 +38,7 @@ CardOptions& GameWindows::CardOptionsWindow() {
 
 LevelForm& GameWindows::Level() {
     if (level_.isNull()) {
-        level_ = new LevelForm(state_, host_, &owner_);
+        level_ = new LevelForm(host_, &owner_);
         level_->Form_Load();
     }
     return *level_;
@@ -77,6 +77,10 @@ HighScoreForm& GameWindows::HighScores() {
 
 HighScoreForm* GameWindows::OpenHighScores() const {
     return highScores_.data();
+}
+
+LevelForm* GameWindows::OpenLevel() const {
+    return level_.data();
 }
 
 void GameWindows::PaintBackgrounds(std::int32_t colour) {

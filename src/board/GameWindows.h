@@ -41,6 +41,8 @@ public:
     HighScoreForm& HighScores();
     // The high-score window when it is open, so that it can show a new result.
     HighScoreForm* OpenHighScores() const;
+    // The level window when it exists, so that its Ok can be greyed.
+    LevelForm* OpenLevel() const;
 
     // Colours the windows the settings name, in their order, creating any that is missing.
     void PaintBackgrounds(std::int32_t colour);

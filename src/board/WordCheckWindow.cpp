@@ -70,6 +70,10 @@ void WordCheckWindow::SetControlVisible(BoardControl control, bool visible) {
     }
 }
 
+void WordCheckWindow::GameEnded() {
+    endOfGame_.GameEnded();
+}
+
 void WordCheckWindow::PlayGameOverAnimation() {
     endOfGame_.PlayGameOverAnimation();
 }
@@ -79,12 +83,12 @@ void WordCheckWindow::ShowNameDialog() {
 }
 
 bool WordCheckWindow::WaitForEvents() {
-    if (!endOfGame_.StillOpen()) {
+    if (!endOfGame_.StillWaiting()) {
         return false;
     }
     // Sleeps until the next event arrives, so the wait for a name costs no processor time.
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    return endOfGame_.StillOpen();
+    return endOfGame_.StillWaiting();
 }
 
 } // namespace lexabit

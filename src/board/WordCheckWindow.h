@@ -16,9 +16,11 @@ class BoardView;
 class WordCheckWindow final : public WordCheckView {
 public:
     struct EndOfGame {
+        std::function<void()> GameEnded;
         std::function<void()> PlayGameOverAnimation;
         std::function<void()> ShowNameDialog;
-        std::function<bool()> StillOpen;
+        // Whether the wait for a name goes on: the dialog still waits and the board is open.
+        std::function<bool()> StillWaiting;
     };
 
     WordCheckWindow(QWidget& window, BoardView& board, const BoardControls& controls,
@@ -33,6 +35,7 @@ public:
     void SetStatusPanel(int panel, const std::string& text) override;
     void ShowCardBackOnDiscardDeck() override;
     void SetControlVisible(BoardControl control, bool visible) override;
+    void GameEnded() override;
     void PlayGameOverAnimation() override;
     void ShowNameDialog() override;
     bool WaitForEvents() override;

@@ -30,6 +30,8 @@ public:
 
     // A new game lets the clocks run again (the new game sets their start times).
     void Start() { running_ = true; }
+    // A game that has ended, by any road, stops the clocks: no time-out can follow.
+    void Stop() { running_ = false; }
     bool Running() const { return running_; }
 
     // One tick: rolls the clocks in the game state and gives the panel texts, or

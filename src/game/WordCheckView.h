@@ -32,6 +32,9 @@ public:
     virtual void ShowCardBackOnDiscardDeck() = 0;
     virtual void SetControlVisible(BoardControl control, bool visible) = 0;
 
+    // The game has just ended: from here on no time-out may end it a second time, and its
+    // result is taken as it stands now.
+    virtual void GameEnded() = 0;
     // Plays the game-over show; returns when it is over.
     virtual void PlayGameOverAnimation() = 0;
     // Shows the name dialog without making it modal, and returns at once.

@@ -1,6 +1,5 @@
 #include "options/LevelForm.h"
 
-#include "game/GameState.h"
 #include "options/OptionsHost.h"
 
 #include <QPushButton>
@@ -9,8 +8,8 @@
 
 namespace lexabit {
 
-LevelForm::LevelForm(GameState& state, OptionsHost& host, QWidget* parent)
-    : QWidget(parent, Qt::Window), state_(state), host_(host) {
+LevelForm::LevelForm(OptionsHost& host, QWidget* parent)
+    : QWidget(parent, Qt::Window), host_(host) {
     setObjectName(QStringLiteral("LevelForm"));
     setWindowTitle(QStringLiteral("Lexabit Solitaire Difficulty Level"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -50,22 +49,32 @@ LevelForm::LevelForm(GameState& state, OptionsHost& host, QWidget* parent)
 
 void LevelForm::Form_Load() {
     host_.LoadSettings();
-    Option1->setChecked(state_.Level == 2);
-    Option2->setChecked(state_.Level == 1);
-    Option3->setChecked(state_.Level == 3);
+    const std::int16_t level = host_.NextGameLevel();
+    Option1->setChecked(level == 2);
+    Option2->setChecked(level == 1);
+    Option3->setChecked(level == 3);
 }
 
 void LevelForm::Command1_Click() {
-    if (Option1->isChecked()) {
-        state_.Level = 2;
-    } else if (Option2->isChecked()) {
-        state_.Level = 1;
-    } else if (Option3->isChecked()) {
-        state_.Level = 3;
+    if (!host_.AcceptsGameCommands()) {
+        return; // a game that is over, or a held card, comes first
     }
+    std::int16_t level = host_.NextGameLevel();
+    if (Option1->isChecked()) {
+        level = 2;
+    } else if (Option2->isChecked()) {
+        level = 1;
+    } else if (Option3->isChecked()) {
+        level = 3;
+    }
+    host_.ChooseLevel(level);
     host_.SetPanelText(5, QStringLiteral("Timer off"));
     host_.NewGame_Click();
     close();
+}
+
+void LevelForm::SetOkEnabled(bool enabled) {
+    Command1->setEnabled(enabled);
 }
 
 } // namespace lexabit

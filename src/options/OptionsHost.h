@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 
 namespace lexabit {
 
@@ -8,10 +9,21 @@ namespace lexabit {
 class OptionsHost {
 public:
     virtual ~OptionsHost() = default;
-    // Reads the settings file again and applies it to the game and its windows.
+    // Reads the settings file again: the windows take its colour at once, while its level
+    // and card back wait for the next game (a running game keeps its own).
     virtual void LoadSettings() = 0;
     virtual void NewGame_Click() = 0;
     virtual void SetPanelText(int panel, const QString& text) = 0;
+
+    // The level the next game starts with: the stored one after a settings re-read,
+    // else the running game's.
+    virtual std::int16_t NextGameLevel() const = 0;
+    // The player's choice in an options window, which wins over what a re-read set aside.
+    virtual void ChooseLevel(std::int16_t level) = 0;
+    virtual void ChooseCardStyle(std::int16_t style) = 0;
+    // False while the game is over and waits for a name, or a card is held: no command
+    // may then change the game.
+    virtual bool AcceptsGameCommands() const = 0;
 
 protected:
     OptionsHost() = default;

@@ -1,18 +1,22 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
 namespace lexabit {
 
-// What the board knows about a finished game besides the game state: how many words
-// the word list holds and the player's rating.
+// The result of a finished game as it stood when the game ended: whatever happens on
+// the board while the name dialog waits, this is what the high-score table records.
 struct EndOfGameFacts {
+    std::int16_t Score = 0;
+    std::string PlayingTime;
     int WordCount = 0;
+    int Level = 0;
     std::string Rating;
 };
 
-// Asked at the moment a result is recorded, so the facts are those of that moment.
+// Asked when a name is confirmed; gives the result taken at the end of the game.
 using EndOfGameFactsSource = std::function<EndOfGameFacts()>;
 
 } // namespace lexabit

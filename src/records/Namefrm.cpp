@@ -9,6 +9,7 @@
 #include "records/PlayerMessage.h"
 #include "records/RecordsFont.h"
 
+#include <QCloseEvent>
 #include <QEvent>
 #include <QFrame>
 #include <QKeyEvent>
@@ -70,6 +71,11 @@ bool Namefrm::NameText_KeyDown(int key) {
     return true;
 }
 
+void Namefrm::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    emit Answered(); // closed without a name: nothing is recorded
+}
+
 bool Namefrm::eventFilter(QObject* watched, QEvent* event) {
     if (watched == NameText && event->type() == QEvent::KeyPress) {
         return NameText_KeyDown(static_cast<QKeyEvent*>(event)->key());
@@ -94,14 +100,15 @@ void Namefrm::ConfirmName(const QString& emptyNameTitle) {
     state_.PlayerName = name.toStdString();
     hide();
     RecordResult();
+    emit Answered();
     host_.NewGame_Click();
 }
 
 void Namefrm::RecordResult() {
     const EndOfGameFacts facts = facts_();
-    const FinishedGame game{state_.PlayerName, state_.PlayingTime, facts.WordCount, state_.Level,
+    const FinishedGame game{state_.PlayerName, facts.PlayingTime, facts.WordCount, facts.Level,
                             facts.Rating};
-    const FileOutcome outcome = scores_.AddScore(state_.TotalScore, game);
+    const FileOutcome outcome = scores_.AddScore(facts.Score, game);
     if (!outcome.Ok) {
         // This dialog is hidden by now, so the message stands over the board.
         ShowPlayerMessage(parentWidget(), Text(product::Title),

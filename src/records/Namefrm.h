@@ -16,9 +16,9 @@ class Highscore;
 class OptionsHost;
 
 // The name dialog shown when a game ends: it takes the player's name, records the
-// result in the high-score table and starts a new game. After a confirmed name it is
-// hidden, not destroyed, so it offers the same name next time; closing it through its
-// frame destroys it and records nothing.
+// result as it stood when the game ended in the high-score table and starts a new game. After a
+// confirmed name it is hidden, not destroyed, so it offers the same name next time; closing it
+// through its frame destroys it and records nothing.
 class Namefrm : public QWidget {
     Q_OBJECT
 
@@ -33,9 +33,15 @@ public:
     // The Enter key confirms the name; the answer says whether the key was taken.
     bool NameText_KeyDown(int key);
 
+signals:
+    // The player confirmed a name (the result is recorded, the new game not yet begun),
+    // or closed the dialog without one.
+    void Answered();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void ConfirmName(const QString& emptyNameTitle);

@@ -72,6 +72,7 @@ public:
             onAnimation();
         }
     }
+    void GameEnded() override { log.push_back("game ended"); }
     void ShowNameDialog() override { log.push_back("name dialog"); }
     bool WaitForEvents() override {
         ++waits;

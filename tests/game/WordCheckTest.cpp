@@ -434,12 +434,12 @@ TEST_F(LastCardUsed, OnTheEasyLevelEndsTheGameWithTheBonusAfterTheStatusBar) {
     EXPECT_THAT(LogFrom("panel 4  Number of Cards Left:  0"),
                 ElementsAre("panel 4  Number of Cards Left:  0",
                             "panel 2 Total Number of Words:  1", "panel 1 Total Score:  105",
-                            "message Game Over, you are a real Master of the game",
+                            "game ended", "message Game Over, you are a real Master of the game",
                             "hide DiscardDeck", "hide PackBack", "hide CheckWordButton",
                             "hide WordList", "hide Fig", "hide ShuffleCards", "animation",
-                            "show DiscardDeck", "show PackBack", "show CheckWordButton",
-                            "show WordList", "show Fig", "show ShuffleCards", "name dialog", "wait",
-                            "wait", "new game"));
+                            "show PackBack", "show DiscardDeck", "show CheckWordButton",
+                            "show WordList", "show ShuffleCards", "name dialog", "wait", "wait",
+                            "new game"));
     EXPECT_EQ(view.messages.back().title, "Lexabit");
     EXPECT_EQ(state.TotalScore, 115);
     EXPECT_EQ(hiddenDuringShow, 6);

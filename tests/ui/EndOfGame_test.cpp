@@ -21,6 +21,7 @@ private:
     struct Seen {
         QStringList titles;
         QStringList texts;
+        QList<bool> ticking; // whether the clocks still ran while the message showed
     };
 
     // Answers every message box that opens and types the name into the name dialog
@@ -30,6 +31,9 @@ private:
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                 seen->titles << box->windowTitle();
                 seen->texts << box->text();
+                seen->ticking << box->parentWidget()
+                                     ->findChild<QTimer*>(QStringLiteral("Timer2"))
+                                     ->isActive();
                 box->accept();
             } else if (auto* field = QApplication::activeWindow() != nullptr
                                          ? QApplication::activeWindow()->findChild<QLineEdit*>(
@@ -81,6 +85,7 @@ private slots:
         QCOMPARE(seen.titles, QStringList{QStringLiteral("Lexabit")});
         QCOMPARE(seen.texts,
                  QStringList{QStringLiteral("Game Over, you are a real Master of the game")});
+        QCOMPARE(seen.ticking, QList<bool>{false}); // no time-out can end it a second time
         QCOMPARE(state.PlayerName, std::string("Ada"));
         // The result is in the table: 2 points for AT and the bonus of 10 for using every card.
         Highscore scores(board.Scores().FilePath());

@@ -110,8 +110,12 @@ private slots:
     }
 
     void newGameDestroysTheOldCardsAndResetsTheState() {
-        GameBoard board(uitest::TestServices(4));
+        GameServices services = uitest::TestServices(4);
+        auto* clock = static_cast<uitest::SettableClock*>(services.Time.get());
+        GameBoard board(std::move(services));
         GameState& state = board.State();
+        clock->now += std::chrono::seconds(125);
+        board.Timer2_Timer();
         state.TotalScore = 55;
         state.Card(3).Tag = CardTag::Table;
         state.WordCards.Add(3);
@@ -130,6 +134,9 @@ private slots:
         QCOMPARE(onTable, 7); // the new game lays its opening cards at once
         QCOMPARE(state.Card(107).Tag, CardTag::Marker);
         QCOMPARE(Panel(board, 4), QStringLiteral(" Number of Cards Left:  106"));
+        // The new game's clocks show from its deal on, not the old game's.
+        QCOMPARE(Panel(board, 3), QStringLiteral("Total Playing Time:  0: 0: 0"));
+        QCOMPARE(Panel(board, 5), QStringLiteral("Word Timer:  2: 60"));
         int stacked = 0;
         for (const int index : state.StackingOrder()) {
             QVERIFY(index <= 113);

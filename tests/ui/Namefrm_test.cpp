@@ -20,16 +20,13 @@ struct FinishedGameDialog {
     explicit FinishedGameDialog(const QString& scoreFile)
         : scores(scoreFile.toStdString()),
           dialog(state, scores, host, [this] { return FactsNow(); }) {
-        state.TotalScore = 7;
-        state.PlayingTime = "0:12";
-        state.Level = 2;
         dialog.Form_Load();
         dialog.show();
     }
 
     EndOfGameFacts FactsNow() {
         visibleWhileRecording = dialog.isVisible();
-        return {3, "Good"};
+        return result;
     }
 
     QLineEdit& NameText() { return *dialog.findChild<QLineEdit*>(QStringLiteral("NameText")); }
@@ -38,6 +35,7 @@ struct FinishedGameDialog {
     GameState state;
     Highscore scores;
     uitest::FakeOptionsHost host;
+    EndOfGameFacts result{7, "0:12", 3, 2, "Good"};
     bool visibleWhileRecording = true;
     Namefrm dialog;
 };
@@ -161,7 +159,7 @@ private slots:
         game.NameText().setText(QStringLiteral("Ann Lee "));
         QTest::mouseClick(&game.Command1(), Qt::LeftButton);
         game.state.PlayerName.clear();
-        game.state.TotalScore = 12;
+        game.result.Score = 12;
         game.dialog.show();
         QCOMPARE(game.NameText().text(), QStringLiteral("Ann Lee "));
         // The click on Ok last time does not keep the focus: Enter goes to the name box.

@@ -24,6 +24,8 @@
 #include <QRadioButton>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QWindow>
+#include <functional>
 
 using namespace lexabit;
 
@@ -76,9 +78,7 @@ private slots:
         QCOMPARE(board.State().Level, 1);
         QCOMPARE(board.State().WordTimerMinutes, 0);
         QCOMPARE(board.State().TotalScore, 0); // a new game
-        QCOMPARE(board.findChild<QLabel*>(QStringLiteral("Panel5"))->text(),
-                 QStringLiteral("Timer off"));
-        board.Timer2_Timer();
+        // The new game's word timer shows from its deal on.
         QCOMPARE(board.findChild<QLabel*>(QStringLiteral("Panel5"))->text(),
                  QStringLiteral("Word Timer:  0: 60"));
         QTRY_VERIFY(closed.isNull()); // the window is destroyed on Ok
@@ -86,28 +86,11 @@ private slots:
         QCOMPARE(SettingsBytes(program), QByteArray(" 16744576 \r\n 8 \r\n 2 \r\n"));
     }
 
-    void openingTheAboutWindowAgainRestoresTheStoredLevel() {
-        QTemporaryDir folder;
-        const QString program = uitest::MakeProgramFolder(folder, {});
-        WriteSettings(program, " 255 \r\n 5 \r\n 3 \r\n");
-        GameBoard board(uitest::TestServices(53, program));
-        QCOMPARE(board.State().Level, 3);
-        QCOMPARE(board.State().CardStyle, 5);
-        QCOMPARE(board.Board().PackPicture(), std::optional<int>(5));
-        QCOMPARE(WindowColour(board.Board()), QColor(255, 0, 0));
-        board.State().Level = 1;
-        board.Ab_Click();
-        board.Windows().About().close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        board.Ab_Click();
-        QCOMPARE(board.State().Level, 3);
-    }
-
     void theColourCommandPaintsEveryWindowAndSavesTheStoredLevel() {
         QTemporaryDir folder;
         const QString program = uitest::MakeProgramFolder(folder, {});
         GameBoard board(uitest::TestServices(54, program));
-        board.State().Level = 1; // changed but never stored: the command reads the file first
+        board.ChooseLevel(1); // chosen but never stored: the command reads the file first
         QTimer::singleShot(0, [] {
             auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
             if (dialog != nullptr) {
@@ -134,7 +117,7 @@ private slots:
         QCOMPARE(WindowColour(windows.HighScores()), chosen);
         // Red in the low byte: 10 + 120 * 256 + 30 * 65536.
         QCOMPARE(SettingsBytes(program), QByteArray(" 1996810 \r\n 8 \r\n 2 \r\n"));
-        QCOMPARE(board.State().Level, 2);
+        QCOMPARE(board.State().Level, 1); // the running game keeps its level
     }
 
     // Whatever colour is stored, the text drawn on it reads black or white at WCAG AA, and
@@ -219,6 +202,28 @@ private slots:
         QVERIFY(!board.isVisible());
         QVERIFY(!board.Windows().About().isVisible());
         QCOMPARE(SettingsBytes(program), QByteArray(" 16744576 \r\n 4 \r\n 3 \r\n"));
+    }
+
+    void secondaryWindowsStayAboveTheBoardWithoutBeingModal() {
+        GameBoard board(uitest::TestServices(59));
+        board.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        const std::function<QWidget*()> opens[] = {
+            [&] { return (board.Ab_Click(), static_cast<QWidget*>(&board.Windows().About())); },
+            [&] { return (board.Highscore_Click(), &board.Windows().HighScores()); },
+            [&] { return (board.CardsOptions_Click(), &board.Windows().CardOptionsWindow()); },
+            [&] { return (board.Level_Click(), &board.Windows().Level()); },
+            [&] {
+                return (board.LF_Click(), board.findChild<QWidget*>(QStringLiteral("LettersForm")));
+            },
+        };
+        for (const auto& open : opens) {
+            QWidget* window = open();
+            QVERIFY(window->isVisible());
+            QVERIFY2(window->windowHandle()->transientParent() == board.windowHandle(),
+                     qPrintable(window->objectName()));
+            QVERIFY(!window->isModal());
+        }
     }
 
     void theLettersWindowTotalsAndItsExitDiscardsTheEdits() {
@@ -316,19 +321,19 @@ private slots:
         QCOMPARE(board.Board().DiscardPicture(), std::optional<int>(5));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
-        // Opening it again re-reads the stored settings: the Chess back returns.
+        // Opening it again re-reads the stored settings, yet the back chosen stays.
         board.CardsOptions_Click();
         options = &board.Windows().CardOptionsWindow();
-        QCOMPARE(board.Board().PackPicture(), std::optional<int>(8));
-        QCOMPARE(options->TestCardPicture(), std::optional<int>(8));
+        QCOMPARE(board.Board().PackPicture(), std::optional<int>(5));
+        QCOMPARE(options->TestCardPicture(), std::optional<int>(5));
         options->CardList_Click(1);
         QCOMPARE(options->findChild<QLabel*>(QStringLiteral("TestCard"))
                      ->pixmap()
                      .deviceIndependentSize(),
                  QSizeF(71, 96));
         options->Cancel_Click();
-        QCOMPARE(board.State().CardStyle, 8);
-        QCOMPARE(board.Board().PackPicture(), std::optional<int>(8));
+        QCOMPARE(board.State().CardStyle, 5);
+        QCOMPARE(board.Board().PackPicture(), std::optional<int>(5));
     }
 };
 

@@ -22,7 +22,12 @@ public:
         }
     }
     void SetPanelText(int, const QString&) override {}
+    std::int16_t NextGameLevel() const override { return level; }
+    void ChooseLevel(std::int16_t chosen) override { level = chosen; }
+    void ChooseCardStyle(std::int16_t) override {}
+    bool AcceptsGameCommands() const override { return true; }
 
+    std::int16_t level = 2;
     int settingsLoads = 0;
     int newGames = 0;
     std::function<void()> onNewGame;
