@@ -233,7 +233,7 @@ private slots:
         const QSize before = board.Board().size();
         const QSize wider = before + QSize(100, 90);
         QTimer::singleShot(0, &board, [&board] { board.resize(board.size() + QSize(100, 90)); });
-        board.Form_Activate(); // seven paced glides
+        board.NewGame_Click(); // seven paced glides
         QTRY_COMPARE(board.Board().size(), wider);
         const GameState& state = board.State();
         for (int column = 1; column <= 7; ++column) {
