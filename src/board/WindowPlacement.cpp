@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QWidget>
-#include <QWindow>
 #include <algorithm>
 
 namespace lexabit {
@@ -16,6 +15,12 @@ int TitleBarWidth(const QString& title) {
 }
 
 void ShowOverBoard(QWidget& window, const QWidget& mainWindow) {
+    // A dialog window is transient for its parent, which keeps it above the board when
+    // the board is clicked; the X11 window system marks no plain window so. None of them
+    // is modal.
+    if (window.windowType() != Qt::Dialog) {
+        window.setWindowFlags((window.windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
+    }
     if (!window.isVisible()) {
         const int needed = std::max(window.minimumWidth(), TitleBarWidth(window.windowTitle()));
         window.setMaximumWidth(std::max(window.maximumWidth(), needed));
@@ -24,12 +29,6 @@ void ShowOverBoard(QWidget& window, const QWidget& mainWindow) {
             window.adjustSize(); // a window given a size of its own keeps it
         }
         window.move(mainWindow.geometry().center() - window.rect().center());
-    }
-    // Transient for the board, so that a click on the board never hides it behind.
-    window.winId();
-    QWindow* handle = window.windowHandle();
-    if (handle != nullptr && handle->transientParent() != mainWindow.windowHandle()) {
-        handle->setTransientParent(mainWindow.windowHandle());
     }
     window.show();
     window.raise();
