@@ -4,6 +4,7 @@
 #include "game/Highscore.h"
 #include "options/LettersForm.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -25,7 +26,8 @@ private:
     };
 
     // Answers every message box that opens and types the name into the name dialog
-    // when it shows, pressing Enter; keeps what the messages said.
+    // when it shows, pressing Enter, or closes the dialog when the name is empty; keeps
+    // what the messages said.
     static void AnswerMessagesThenName(Seen* seen, const QString& name, int rounds = 40) {
         QTimer::singleShot(5, [seen, name, rounds] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
@@ -40,6 +42,10 @@ private:
                                                QStringLiteral("NameText"))
                                          : nullptr;
                        field != nullptr && field->isVisible()) {
+                if (name.isEmpty()) {
+                    field->window()->close();
+                    return;
+                }
                 field->setText(name);
                 QTest::keyClick(field, Qt::Key_Return);
                 return;
@@ -59,11 +65,8 @@ private:
         }
     }
 
-private slots:
-    void usingEveryCardEndsTheGameWithTheShowAndTheNameDialog() {
-        QTemporaryDir folder;
-        GameBoard board(uitest::TestServices(
-            41, uitest::MakeProgramFolder(folder, uitest::AllTwoLetterWords())));
+    // A game of two cards, A and T, with AT laid: its check uses the last card.
+    static void LayTheLastWord(GameBoard& board) {
         board.show();
         QVERIFY(QTest::qWaitForWindowExposed(&board));
         board.Form_Activate();
@@ -77,6 +80,15 @@ private slots:
                          QPoint(static_cast<int>(state.Card(uitest::CardOnColumn(state, 1)).Left),
                                 static_cast<int>(state.Card(uitest::CardOnColumn(state, 1)).Top)));
         QCOMPARE(state.WordCards.Count(), 2);
+    }
+
+private slots:
+    void usingEveryCardEndsTheGameWithTheShowAndTheNameDialog() {
+        QTemporaryDir folder;
+        GameBoard board(uitest::TestServices(
+            41, uitest::MakeProgramFolder(folder, uitest::AllTwoLetterWords())));
+        LayTheLastWord(board);
+        GameState& state = board.State();
 
         Seen seen;
         AnswerMessagesThenName(&seen, QStringLiteral("Ada"));
@@ -100,6 +112,28 @@ private slots:
         QVERIFY(board.Board().FigVisible() == false);
         QVERIFY(board.findChild<QTreeWidget*>(QStringLiteral("WordList"))->isVisible());
         QVERIFY(board.findChild<QPushButton*>(QStringLiteral("CheckWordButton"))->isVisible());
+    }
+
+    void closingTheNameDialogEndsTheWaitForAName() {
+        QTemporaryDir folder;
+        GameBoard board(uitest::TestServices(
+            44, uitest::MakeProgramFolder(folder, uitest::AllTwoLetterWords())));
+        LayTheLastWord(board);
+        Seen seen;
+        AnswerMessagesThenName(&seen, QString());
+        // Should the wait go on, the board closes after a while, which ends it too.
+        bool closedToEndTheWait = false;
+        QTimer::singleShot(3000, &board, [&] {
+            closedToEndTheWait = true;
+            board.close();
+        });
+        board.CheckWordButton_Click();
+        QVERIFY(!closedToEndTheWait);
+        QVERIFY(board.State().PlayerName.empty());
+        QVERIFY(board.Menus().NewGame->isEnabled());
+        Highscore scores(board.Scores().FilePath());
+        QVERIFY(scores.GetScores().Ok);
+        QVERIFY(scores.Table().empty());
     }
 
     void endGameRatesThePlayerAndRecordsTheName() {
