@@ -1,22 +1,108 @@
-// Measures how long glides last on screen with the game's own pacing: one 30-step
-// move of a card, and a whole shuffle of the seven opening cards (200-step moves).
+// Measures how long the player waits on the board's moves, with the game's own pacing
+// and its own sound files (each synchronous sound holds the game for its length):
+//   - the opening deal of a new game (F2): seven cards glide onto the columns;
+//   - accepting a five-letter word, from the key press until the board takes input
+//     again: the word gathers, glides to the discard pile and the columns refill;
+//   - a shuffle of the seven table cards;
+//   - a single card gliding back after a drop far from every card.
+// Each move runs several times; every duration is printed, then the slowest one.
 #include "board/BoardView.h"
 #include "board/GameBoard.h"
 #include "board/GameServices.h"
-#include "board/PacedWait.h"
-#include "game/CardGlide.h"
+#include "game/BoardLayout.h"
+#include "game/GameState.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-
+#include <QKeyEvent>
+#include <algorithm>
+#include <array>
 #include <cstdio>
+#include <ctime>
+#include <functional>
+#include <string>
+#include <vector>
 
 namespace {
 
-class Silence final : public lexabit::SoundOutput {
+using namespace lexabit;
+
+// The built program's folder, which holds the word list and the sound files.
+class BuiltProgramFolder final : public ProgramFolder {
 public:
-    void Play(const QString& /*path*/, bool /*synchronous*/) override {}
+    std::filesystem::path Path() const override { return LEXABIT_PROGRAM_DIR; }
 };
+
+int TableCardOnColumn(const GameState& state, int column) {
+    const ColumnTop top = ColumnPosition(state, column);
+    for (int i = 1; i <= state.CardsTotal; ++i) {
+        const CardRecord& card = state.Card(i);
+        if (card.Tag == CardTag::Table && card.Left == static_cast<float>(top.Left) &&
+            card.Top == static_cast<float>(top.Top)) {
+            return i;
+        }
+    }
+    return 0;
+}
+
+// Drags a card by (dx, dy) from where it lies and lets it go, as the mouse handlers see it.
+void DragBy(GameBoard& board, int index, double dx, double dy) {
+    constexpr double grip = 10;
+    board.Card_MouseDown(index, grip, grip);
+    board.Card_MouseMove(index, grip + dx, grip + dy);
+    board.Card_MouseUp(index);
+}
+
+// Lays STONE in the first column from the cards of columns 1 to 5 (their letters are
+// written over first, so every run checks the same word).
+bool LayStone(GameBoard& board) {
+    GameState& state = board.State();
+    constexpr std::array<std::pair<const char*, const char*>, 5> letters{
+        {{"S", "1"}, {"T", "1"}, {"O", "1"}, {"N", "1"}, {"E", "1"}}};
+    std::array<int, 5> cards{};
+    for (int column = 1; column <= 5; ++column) {
+        const int card = TableCardOnColumn(state, column);
+        if (card == 0) {
+            return false;
+        }
+        cards.at(column - 1) = card;
+        state.Card(card).DataField = letters.at(column - 1).first;
+        state.Card(card).DataMember = letters.at(column - 1).second;
+    }
+    const CardRecord& first = state.Card(cards[0]);
+    for (std::size_t q = 1; q < cards.size(); ++q) {
+        const CardRecord& card = state.Card(cards.at(q));
+        DragBy(board, cards.at(q), first.Left - card.Left, first.Top - card.Top);
+    }
+    return state.WordCards.Count() == 5;
+}
+
+// How long a move kept the player waiting, and how much of that this process spent
+// working (the rest is the pacing's pauses, or other programs holding the processor).
+struct Duration {
+    double WallMs = 0;
+    double ProcessorMs = 0;
+};
+
+Duration DurationOf(const std::function<void()>& move) {
+    const std::clock_t processorStart = std::clock();
+    QElapsedTimer timer;
+    timer.start();
+    move();
+    return {static_cast<double>(timer.nsecsElapsed()) / 1e6,
+            static_cast<double>(std::clock() - processorStart) * 1000.0 / CLOCKS_PER_SEC};
+}
+
+void Report(const char* what, const std::vector<Duration>& runs, double limit) {
+    std::printf("%s (at most %.0f ms)\n  ", what, limit);
+    for (const Duration& run : runs) {
+        std::printf(" %5.0f (%4.0f)", run.WallMs, run.ProcessorMs);
+    }
+    const auto slowest =
+        std::max_element(runs.begin(), runs.end(),
+                         [](const Duration& a, const Duration& b) { return a.WallMs < b.WallMs; });
+    std::printf("   slowest %.0f ms\n", slowest->WallMs);
+}
 
 } // namespace
 
@@ -25,37 +111,46 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
-    using namespace lexabit;
 
     GameServices services = GameServices::ForThisProgram();
-    services.Sound = std::make_unique<Silence>();
+    services.Folder = std::make_unique<BuiltProgramFolder>();
     GameBoard board(std::move(services));
     board.show();
     board.Form_Activate();
-
     GameState& state = board.State();
-    int card = 0;
-    for (int i = 1; i <= state.CardsTotal && card == 0; ++i) {
-        card = state.Card(i).Tag == CardTag::Table ? i : 0;
+    constexpr int runs = 5;
+
+    std::vector<Duration> deals;
+    std::vector<Duration> words;
+    std::vector<Duration> shuffles;
+    std::vector<Duration> returns;
+    for (int run = 0; run < runs; ++run) {
+        deals.push_back(DurationOf([&] { board.NewGame_Click(); }));
+        state.Level = 2; // the word leaves the table whole and five columns refill
+
+        const int card = TableCardOnColumn(state, 7);
+        returns.push_back(DurationOf([&] { DragBy(board, card, 0, 300); }));
+
+        shuffles.push_back(DurationOf([&] { board.ShuffleSurface(); }));
+
+        board.NewGame_Click(); // the shuffle moved the cards off their columns' order
+        state.Level = 2;
+        if (!LayStone(board)) {
+            std::fprintf(stderr, "could not lay the word\n");
+            return 1;
+        }
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+        words.push_back(DurationOf([&] { QApplication::sendEvent(&board.Board(), &press); }));
+        if (state.WordCards.Count() != 0 || state.TotalScore == 0 ||
+            TableCardOnColumn(state, 1) == 0) {
+            std::fprintf(stderr, "the word was not accepted and refilled\n");
+            return 1;
+        }
     }
-    for (int run = 0; run < 3; ++run) {
-        const float left = state.Card(card).Left;
-        const float top = state.Card(card).Top;
-        QElapsedTimer timer;
-        timer.start();
-        board.Card_MouseDown(card, 10, 10);
-        board.Card_MouseMove(card, 10, 300);
-        board.Card_MouseUp(card); // no card near: it glides back in 30 steps
-        std::printf("30-step glide back: %.0f ms\n", static_cast<double>(timer.nsecsElapsed()) / 1e6);
-        state.Card(card).Left = left;
-        state.Card(card).Top = top;
-    }
-    for (int run = 0; run < 3; ++run) {
-        QElapsedTimer timer;
-        timer.start();
-        board.ShuffleSurface();
-        std::printf("shuffle of the seven table cards: %.0f ms\n",
-                    static_cast<double>(timer.nsecsElapsed()) / 1e6);
-    }
+    std::printf("milliseconds per run, in brackets those this process spent working\n");
+    Report("opening deal of seven cards (New Game)", deals, 1200);
+    Report("accepting a five-letter word, key press to refilled board", words, 1200);
+    Report("shuffle of the seven table cards", shuffles, 1500);
+    Report("a card gliding back after a refused drop", returns, 150);
     return 0;
 }

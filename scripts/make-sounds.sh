@@ -38,9 +38,11 @@ synth_part "$work/knock.wav" synth 0.09 sine 180 fade l 0.002 0.09 0.085
 sox -R -m -v 1 "$work/snap.wav" -v 0.35 "$work/knock.wav" "${final[@]}" "$out/turn.wav" \
     highpass 80 gain -n -6
 
-# A card sliding: a swish of filtered noise that swells and fades within a quarter second.
-synth_part "$work/swish.wav" synth 0.26 pinknoise band 1400 900 fade h 0.07 0.26 0.17
-synth_part "$work/hiss.wav" synth 0.26 pinknoise band 3200 1500 fade h 0.14 0.26 0.1
+# A card sliding: a swish of filtered noise that swells and fades within a twentieth of a
+# second. A card dealt onto a column waits for this sound to end, so its length is part
+# of every deal; the swell comes early so the short sound still reads as a slide.
+synth_part "$work/swish.wav" synth 0.05 pinknoise band 1400 900 fade h 0.012 0.05 0.034
+synth_part "$work/hiss.wav" synth 0.05 pinknoise band 3200 1500 fade h 0.02 0.05 0.026
 sox -R -m -v 1 "$work/swish.wav" -v 0.4 "$work/hiss.wav" "${final[@]}" "$out/Draw.wav" \
     gain -n -7
 
