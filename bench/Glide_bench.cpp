@@ -20,7 +20,6 @@
 #include <cstdio>
 #include <ctime>
 #include <functional>
-#include <string>
 #include <vector>
 
 namespace {
@@ -130,6 +129,10 @@ int main(int argc, char* argv[]) {
 
         const int card = TableCardOnColumn(state, 7);
         returns.push_back(DurationOf([&] { DragBy(board, card, 0, 300); }));
+        if (TableCardOnColumn(state, 7) != card) {
+            std::fprintf(stderr, "the card did not glide back to its column\n");
+            return 1;
+        }
 
         shuffles.push_back(DurationOf([&] { board.ShuffleSurface(); }));
 
