@@ -5,7 +5,7 @@
 //     again: the word gathers, glides to the discard pile and the columns refill;
 //   - a shuffle of the seven table cards;
 //   - a single card gliding back after a drop far from every card.
-// Each move runs several times; every duration is printed, then the slowest one.
+// Each move runs five times; every duration is printed, then the slowest one.
 #include "board/BoardView.h"
 #include "board/GameBoard.h"
 #include "board/GameServices.h"
@@ -152,6 +152,12 @@ int main(int argc, char* argv[]) {
     for (int run = 0; run < runs; ++run) {
         deals.push_back(DurationOf(board.Board(), [&] { board.NewGame_Click(); }));
         state.Level = 2; // the word leaves the table whole and five columns refill
+        for (int column = 1; column <= 7; ++column) {
+            if (TableCardOnColumn(state, column) == 0) {
+                std::fprintf(stderr, "column %d was not dealt\n", column);
+                return 1;
+            }
+        }
 
         const int card = TableCardOnColumn(state, 7);
         returns.push_back(DurationOf(board.Board(), [&] { DragBy(board, card, 0, 300); }));

@@ -103,7 +103,7 @@ TEST(WavFileDuration, ReadsAFileAndReportsNothingForAMissingOrTruncatedOne) {
     EXPECT_EQ(WavFileDuration(whole.path().string() + ".missing"), std::nullopt);
 }
 
-TEST(GameSounds, ShippedFilesAreShortAndTheDealSoundBriefest) {
+TEST(GameSounds, ShippedFilesAreShortAndTheDealSoundShorterStill) {
     const std::filesystem::path folder = std::filesystem::path(LEXABIT_SOURCE_DIR) / "data";
     for (const char* name : {"DrawCard", "DrawStack", "InitAnimation", "Stack", "Shuffle"}) {
         const auto duration = WavFileDuration(folder / FindGameSound(name)->File);
