@@ -59,7 +59,11 @@ bool CouldBeWholeField(std::string_view text, std::size_t start, std::size_t len
             return false;
         }
     }
-    const std::size_t after = start + length;
+    // Blanks after an entry are no part of it.
+    std::size_t after = start + length;
+    while (after < text.size() && (text[after] == ' ' || text[after] == '\t')) {
+        ++after;
+    }
     return after == text.size() || IsLineEnd(text[after]) || text[after] == ',' ||
            text[after] == '"';
 }

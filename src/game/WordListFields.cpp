@@ -27,6 +27,9 @@ bool LineHoldsEntry(std::string_view line, std::string_view word) {
             field = line.substr(at, comma == std::string_view::npos ? std::string_view::npos
                                                                     : comma - at);
             at = comma == std::string_view::npos ? line.size() : comma;
+            while (!field.empty() && IsBlank(field.back())) {
+                field.remove_suffix(1);
+            }
         }
         if (field == word) {
             return true;

@@ -61,10 +61,14 @@ TEST_F(DictionaryTest, EachCommaSeparatedFieldIsAnEntry) {
     EXPECT_EQ(Check("dog,,cat,\r\n", "CAT"), WordLookup::Found);
 }
 
-TEST_F(DictionaryTest, BlanksBeforeAFieldAreSkippedButNotThoseAfter) {
+TEST_F(DictionaryTest, BlanksAroundAFieldAndAByteOrderMarkAreNoPartOfAnEntry) {
     EXPECT_EQ(Check("dog,  cat\r\n", "CAT"), WordLookup::Found);
     EXPECT_EQ(Check(" \tcat\r\n", "CAT"), WordLookup::Found);
-    EXPECT_EQ(Check("cat \r\n", "CAT"), WordLookup::NotFound);
+    EXPECT_EQ(Check("cat \r\ndog", "CAT"), WordLookup::Found);
+    EXPECT_EQ(Check("cat\t ,dog\r\n", "CAT"), WordLookup::Found);
+    EXPECT_EQ(Check("c at\r\n", "CAT"), WordLookup::NotFound);
+    EXPECT_EQ(Check("\xEF\xBB\xBF" "cat\r\ndog\r\n", "CAT"), WordLookup::Found);
+    EXPECT_EQ(Check("\xEF\xBB\xBF", "CAT"), WordLookup::NotFound);
 }
 
 TEST_F(DictionaryTest, AQuotedEntryIsReadWithoutItsQuotes) {
