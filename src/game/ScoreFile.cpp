@@ -2,15 +2,15 @@
 
 #include "game/AtomicFileWrite.h"
 #include "game/OneLineText.h"
+#include "game/RegularFileRead.h"
 #include "game/ScoreEntryText.h"
 #include "game/ScoreTableOrder.h"
 #include "game/TextLineReader.h"
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
-#include <fstream>
 #include <optional>
+#include <sstream>
 #include <system_error>
 
 namespace lexabit {
@@ -50,21 +50,18 @@ std::optional<ScoreEntry> ReadEntry(TextLineReader& lines, bool& atStartOfFile) 
 } // namespace
 
 ScoreFileContents ReadScoreFile(const std::filesystem::path& file) {
-    std::error_code statusError;
-    const auto status = std::filesystem::status(file, statusError);
-    if (status.type() == std::filesystem::file_type::not_found) {
+    const FileBytes bytes = ReadFileStart(file, MaxRecordFileBytes);
+    if (bytes.Result == FileBytes::Status::Missing) {
         return {};
     }
-    if (statusError) {
-        return {{}, Unreadable(file, statusError.message())};
+    if (bytes.Result == FileBytes::Status::Unreadable) {
+        return {{}, Unreadable(file, bytes.Problem)};
     }
-    if (std::filesystem::is_directory(status)) {
-        return {{}, Unreadable(file, "it is a folder")};
+    if (bytes.CutShort) {
+        // Far beyond 25 entries: not the game's table, and not to be overwritten.
+        return {{}, Unreadable(file, "it is much larger than a high-score table")};
     }
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        return {{}, Unreadable(file, std::error_code(errno, std::generic_category()).message())};
-    }
+    std::istringstream in(bytes.Bytes);
     ScoreFileContents contents;
     TextLineReader lines(in);
     bool atStartOfFile = true;

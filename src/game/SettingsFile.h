@@ -4,6 +4,7 @@
 #include "game/SettingsValues.h"
 
 #include <filesystem>
+#include <string>
 
 namespace lexabit {
 
@@ -18,6 +19,8 @@ enum class SettingsFileState {
 struct SettingsReadResult {
     SettingsValues Values;
     SettingsFileState State = SettingsFileState::Missing;
+    // For an unreadable file, a sentence the window shows the player.
+    std::string Problem;
 };
 
 // The settings file Settings/Settings.txt. Where it lives is decided by the caller.

@@ -1,10 +1,10 @@
 #include "game/WavDuration.h"
 
+#include "game/RegularFileRead.h"
+
 #include <algorithm>
 #include <cmath>
-#include <fstream>
 #include <string>
-#include <system_error>
 
 namespace lexabit {
 
@@ -51,12 +51,13 @@ std::optional<std::chrono::milliseconds> WavDurationFromHeader(std::string_view 
             }
             bytesPerSecond = LittleEndian32(header, chunk->Body + 8);
         } else if (chunk->Id == "data") {
-            if (!bytesPerSecond || *bytesPerSecond == 0 || fileSize < chunk->Body) {
+            // A file cut short of the data its header claims is damaged: the audio layer
+            // would wait for the missing bytes for ever.
+            if (!bytesPerSecond || *bytesPerSecond == 0 || fileSize < chunk->Body ||
+                fileSize - chunk->Body < chunk->Size) {
                 return std::nullopt;
             }
-            const std::uint64_t present =
-                std::min<std::uint64_t>(chunk->Size, fileSize - chunk->Body);
-            const double seconds = static_cast<double>(present) / *bytesPerSecond;
+            const double seconds = static_cast<double>(chunk->Size) / *bytesPerSecond;
             return std::chrono::milliseconds(static_cast<long long>(std::ceil(seconds * 1000)));
         }
         // Chunks are padded to an even length.
@@ -66,19 +67,21 @@ std::optional<std::chrono::milliseconds> WavDurationFromHeader(std::string_view 
 }
 
 std::optional<std::chrono::milliseconds> WavFileDuration(const std::filesystem::path& file) {
-    std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(file, error);
-    if (error) {
+    ReadableFile in(file);
+    if (!in.IsOpen()) {
         return std::nullopt;
     }
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        return std::nullopt;
+    std::string header(std::min<std::uintmax_t>(in.Size(), HeaderBytesRead), '\0');
+    std::size_t filled = 0;
+    while (filled < header.size()) {
+        const long read = in.Read(header.data() + filled, header.size() - filled);
+        if (read <= 0) {
+            break;
+        }
+        filled += static_cast<std::size_t>(read);
     }
-    std::string header(std::min<std::uintmax_t>(size, HeaderBytesRead), '\0');
-    in.read(header.data(), static_cast<std::streamsize>(header.size()));
-    header.resize(static_cast<std::size_t>(in.gcount()));
-    return WavDurationFromHeader(header, size);
+    header.resize(filled);
+    return WavDurationFromHeader(header, in.Size());
 }
 
 } // namespace lexabit

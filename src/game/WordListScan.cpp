@@ -1,11 +1,10 @@
 #include "game/WordListScan.h"
 
 #include "game/EntrySearch.h"
+#include "game/RegularFileRead.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
-#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -13,10 +12,7 @@ namespace lexabit {
 
 namespace {
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
 bool IsLineEnd(char c) {
     return c == '\r' || c == '\n';
@@ -32,28 +28,40 @@ std::size_t CompleteLinesLength(std::string_view text) {
 
 WordLookup ScanWordList(const std::filesystem::path& file, std::string_view word,
                         std::size_t blockSize) {
-    const FileHandle handle(std::fopen(file.c_str(), "rb"));
-    if (!handle) {
+    ReadableFile in(file);
+    if (!in.IsOpen() || in.Size() > MaxWordListBytes) {
         return WordLookup::Unreadable;
     }
-    // Our own buffer is the only one: the file is read straight into it.
-    std::setvbuf(handle.get(), nullptr, _IONBF, 0);
-
-    std::vector<char> buffer(std::max<std::size_t>(blockSize, 1));
+    std::vector<char> buffer(std::max<std::size_t>(blockSize, ByteOrderMark.size()));
     std::size_t carried = 0; // the start of a line whose end is not read yet
+    std::size_t total = 0;
+    bool atStartOfFile = true;
     while (true) {
         if (carried == buffer.size()) {
-            buffer.resize(buffer.size() * 2); // a line longer than the buffer
+            if (buffer.size() >= MaxWordListLineBytes) {
+                return WordLookup::Unreadable; // no word list has a line this long
+            }
+            buffer.resize(std::min(buffer.size() * 2, MaxWordListLineBytes));
         }
-        const std::size_t read =
-            std::fread(buffer.data() + carried, 1, buffer.size() - carried, handle.get());
-        if (std::ferror(handle.get()) != 0) {
+        const long read = in.Read(buffer.data() + carried, buffer.size() - carried);
+        if (read < 0) {
             return WordLookup::Unreadable;
         }
-        const bool atEnd = std::feof(handle.get()) != 0;
+        total += static_cast<std::size_t>(read);
+        if (total > MaxWordListBytes) {
+            return WordLookup::Unreadable; // the file grew while being read
+        }
+        const bool atEnd = read == 0;
 
         // Only whole lines are searched; the unfinished last line waits for the next block.
-        const std::string_view text(buffer.data(), carried + read);
+        std::string_view text(buffer.data(), carried + static_cast<std::size_t>(read));
+        if (atStartOfFile && (text.size() >= ByteOrderMark.size() || atEnd)) {
+            // An editor's byte-order mark is no part of the first word.
+            atStartOfFile = false;
+            if (text.starts_with(ByteOrderMark)) {
+                text.remove_prefix(ByteOrderMark.size());
+            }
+        }
         const std::size_t complete = atEnd ? text.size() : CompleteLinesLength(text);
         if (TextHoldsEntry(text.substr(0, complete), word)) {
             return WordLookup::Found;
@@ -61,7 +69,7 @@ WordLookup ScanWordList(const std::filesystem::path& file, std::string_view word
         if (atEnd) {
             return WordLookup::NotFound;
         }
-        std::memmove(buffer.data(), buffer.data() + complete, text.size() - complete);
+        std::memmove(buffer.data(), text.data() + complete, text.size() - complete);
         carried = text.size() - complete;
     }
 }

@@ -7,6 +7,13 @@
 
 namespace lexabit {
 
+namespace {
+
+// Far more than any help text needs.
+constexpr qint64 MaxHelpFileBytes = qint64{1} << 20;
+
+} // namespace
+
 HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("TheHelp"));
     setWindowTitle(QStringLiteral("Lexabit Solitaire Help"));
@@ -20,7 +27,10 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 bool HelpViewer::Open(const QString& helpFile) {
-    if (!QFileInfo(helpFile).isReadable()) {
+    // Only an ordinary file of a sensible size: a named pipe would freeze the window and
+    // a device such as /dev/zero would never end.
+    const QFileInfo file(helpFile);
+    if (!file.isFile() || !file.isReadable() || file.size() > MaxHelpFileBytes) {
         return false;
     }
     // The help file is HTML whatever its name ends with.

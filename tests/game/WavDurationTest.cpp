@@ -75,17 +75,14 @@ TEST(WavDuration, ChunksBeforeTheDataAreSkippedPaddingIncluded) {
     EXPECT_EQ(WavDurationFromHeader(wav, wav.size()), milliseconds(1000));
 }
 
-TEST(WavDuration, DataCutShortPlaysOnlyWhatIsThere) {
-    const std::string wav = SilentWav(44100);
-    const std::string cut = wav.substr(0, wav.size() - 44100); // half the samples are gone
-    EXPECT_EQ(WavDurationFromHeader(cut, cut.size()), milliseconds(500));
-}
-
-TEST(WavDuration, IncompleteOrForeignHeaderHasNoDuration) {
+TEST(WavDuration, IncompleteCutShortOrForeignHeaderHasNoDuration) {
     const std::string wav = SilentWav(100);
     EXPECT_EQ(WavDurationFromHeader(wav.substr(0, 30), 30), std::nullopt); // inside "fmt "
     EXPECT_EQ(WavDurationFromHeader(wav.substr(0, 40), 40), std::nullopt); // before "data"
     EXPECT_EQ(WavDurationFromHeader("", 0), std::nullopt);
+    // Sound data cut short of what the header claims would keep the audio layer waiting.
+    const std::string cut = wav.substr(0, wav.size() - 1);
+    EXPECT_EQ(WavDurationFromHeader(cut, cut.size()), std::nullopt);
     std::string notWave = wav;
     notWave.replace(8, 4, "AVI ");
     EXPECT_EQ(WavDurationFromHeader(notWave, notWave.size()), std::nullopt);
