@@ -10,6 +10,9 @@
 namespace lexabit {
 namespace {
 
+// What mkostemp fills in at the end of a temporary file's name.
+constexpr std::string_view TemporarySuffix = "XXXXXX";
+
 std::error_code LastError() {
     return {errno, std::generic_category()};
 }
@@ -91,7 +94,8 @@ void FlushFolder(const std::filesystem::path& folder) {
 std::error_code WriteThroughTemporary(const std::filesystem::path& file,
                                       const std::filesystem::path& folder,
                                       std::string_view contents) {
-    std::string pattern = (folder / ("." + file.filename().string() + ".XXXXXX")).string();
+    std::string pattern =
+        (folder / ("." + file.filename().string() + "." + std::string(TemporarySuffix))).string();
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     Descriptor fd(::mkostemp(name.data(), O_CLOEXEC));
@@ -116,17 +120,79 @@ std::error_code WriteThroughTemporary(const std::filesystem::path& file,
     return {};
 }
 
+// Whether the path, once links are followed, names an ordinary file or nothing yet.
+// A folder counts too: replacing it fails and is reported as it always was.
+bool IsOrdinaryOrMissing(const std::filesystem::path& file) {
+    std::error_code error;
+    const auto type = std::filesystem::status(file, error).type();
+    return type == std::filesystem::file_type::regular ||
+           type == std::filesystem::file_type::not_found ||
+           type == std::filesystem::file_type::directory;
+}
+
+// A file whose owner took away the right to write it is the player's choice to keep.
+bool OwnerMadeItReadOnly(const std::filesystem::path& file) {
+    struct stat status {};
+    return ::stat(file.c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
+           (status.st_mode & S_IWUSR) == 0;
+}
+
+bool IsTemporaryNameFor(const std::string& name, const std::string& fileName) {
+    const std::string prefix = "." + fileName + ".";
+    return name.size() == prefix.size() + TemporarySuffix.size() && name.starts_with(prefix);
+}
+
 } // namespace
+
+std::filesystem::path FileBehindLinks(const std::filesystem::path& file) {
+    std::error_code error;
+    if (!std::filesystem::is_symlink(file, error) || !IsOrdinaryOrMissing(file)) {
+        return file;
+    }
+    const std::filesystem::path target = std::filesystem::weakly_canonical(file, error);
+    return error ? file : target;
+}
 
 FileWriteResult WriteFileAtomically(const std::filesystem::path& file, std::string_view contents) {
     FileWriteResult result{file, {}};
+    if (!IsOrdinaryOrMissing(file)) {
+        // A pipe or a device (or a link to one) is not the game's to replace.
+        result.Error = std::make_error_code(std::errc::operation_not_permitted);
+        return result;
+    }
+    const std::filesystem::path target = FileBehindLinks(file);
+    if (OwnerMadeItReadOnly(target)) {
+        result.Error = std::make_error_code(std::errc::permission_denied);
+        return result;
+    }
     const std::filesystem::path folder =
-        file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
+        target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
     std::filesystem::create_directories(folder, result.Error);
     if (!result.Error) {
-        result.Error = WriteThroughTemporary(file, folder, contents);
+        result.Error = WriteThroughTemporary(target, folder, contents);
     }
     return result;
+}
+
+void RemoveStaleTemporaryFiles(const std::filesystem::path& file,
+                               std::filesystem::file_time_type::duration minimumAge) {
+    const std::filesystem::path target = FileBehindLinks(file);
+    const std::string fileName = target.filename().string();
+    std::error_code error;
+    const auto now = std::filesystem::file_time_type::clock::now();
+    for (std::filesystem::directory_iterator it(target.parent_path(), error), end;
+         !error && it != end; it.increment(error)) {
+        const std::filesystem::path& path = it->path();
+        if (!IsTemporaryNameFor(path.filename().string(), fileName) ||
+            !it->is_regular_file(error)) {
+            continue;
+        }
+        const auto written = std::filesystem::last_write_time(path, error);
+        if (!error && now - written > minimumAge) {
+            std::filesystem::remove(path, error);
+        }
+        error.clear();
+    }
 }
 
 } // namespace lexabit

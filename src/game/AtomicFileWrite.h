@@ -10,7 +10,19 @@ namespace lexabit {
 // Replaces the file's content as a whole or not at all: the bytes go to a new
 // temporary file in the same folder, are flushed to the disk, and the temporary
 // file is then renamed over the old one. The folder is created when missing. On
-// failure the old file is left as it was and no temporary file stays behind.
+// failure the old file is left as it was and no temporary file stays behind. A link is
+// followed and the file it names is replaced. A file its owner may not write, a pipe
+// and a device are left alone and reported as not written.
 FileWriteResult WriteFileAtomically(const std::filesystem::path& file, std::string_view contents);
+
+// The file a path names once links are followed; the path itself when it is no link,
+// or a link to something other than an ordinary file.
+std::filesystem::path FileBehindLinks(const std::filesystem::path& file);
+
+// Removes the temporary files that writes of this file left behind when the game was
+// killed during a save, once they are older than minimumAge (a younger one may belong
+// to a save another game is making right now).
+void RemoveStaleTemporaryFiles(const std::filesystem::path& file,
+                               std::filesystem::file_time_type::duration minimumAge);
 
 } // namespace lexabit

@@ -1,5 +1,7 @@
 #include "game/Highscore.h"
 
+#include "game/AtomicFileWrite.h"
+#include "game/FileLock.h"
 #include "game/ScoreEntryText.h"
 #include "game/ScoreFile.h"
 #include "game/ScoreTableOrder.h"
@@ -7,6 +9,13 @@
 #include <utility>
 
 namespace lexabit {
+
+namespace {
+
+// Far longer than any save takes; a game that holds the lock longer has hung.
+constexpr std::chrono::milliseconds LockPatience{5000};
+
+} // namespace
 
 Highscore::Highscore(std::filesystem::path file) : file_(std::move(file)) {}
 
@@ -18,6 +27,9 @@ FileOutcome Highscore::GetScores() {
 
 FileOutcome Highscore::AddScore(std::int16_t score, const FinishedGame& game) {
     ScoreEntry entry = MakeScoreEntry(score, game);
+    // Another game may record a result at the same moment: each reads the table only
+    // once the other has written its own.
+    const FileLock lock(FileBehindLinks(file_), LockPatience);
     if (const FileOutcome read = GetScores(); !read.Ok) {
         InsertScoreEntry(table_, std::move(entry));
         return FileOutcome::Failure("The high score was not saved, so as not to lose the scores "

@@ -3,6 +3,7 @@
 #include "TempFolder.h"
 
 #include <algorithm>
+#include <chrono>
 #include <gtest/gtest.h>
 
 namespace lexabit {
@@ -40,6 +41,52 @@ TEST(AtomicFileWrite, AFolderInPlaceOfTheFileIsReportedAndNothingIsLeftBehind) {
     EXPECT_NE(outcome.Message().find(file.string()), std::string::npos) << outcome.Message();
     EXPECT_TRUE(std::filesystem::is_directory(file));
     EXPECT_EQ(FolderListing(folder.Path()), std::vector<std::string>{"scores.dat"});
+}
+
+TEST(AtomicFileWrite, ALinkKeepsPointingAtTheFileThatReceivesTheNewContent) {
+    TempFolder folder;
+    const auto shared = folder / "shared" / "scores.dat";
+    WriteBytes(shared, "old");
+    std::filesystem::create_directory(folder / "game");
+    const auto link = folder / "game" / "scores.dat";
+    std::filesystem::create_symlink("../shared/scores.dat", link);
+
+    ASSERT_TRUE(WriteFileAtomically(link, "new").Succeeded());
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(ReadBytes(shared), "new");
+    EXPECT_EQ(FolderListing(folder / "shared"), std::vector<std::string>{"scores.dat"});
+}
+
+TEST(AtomicFileWrite, AFileItsOwnerMayNotWriteIsKeptAndReported) {
+    TempFolder folder;
+    for (const auto mode : {std::filesystem::perms::owner_read, std::filesystem::perms::none}) {
+        const auto file = folder / "settings.txt";
+        WriteBytes(file, "kept");
+        std::filesystem::permissions(file, mode);
+        const FileWriteResult outcome = WriteFileAtomically(file, "new");
+        EXPECT_EQ(outcome.Error, std::errc::permission_denied);
+        EXPECT_EQ(std::filesystem::status(file).permissions(), mode);
+        std::filesystem::permissions(file, std::filesystem::perms::owner_read);
+        EXPECT_EQ(ReadBytes(file), "kept");
+        std::filesystem::remove(file);
+    }
+}
+
+TEST(AtomicFileWrite, OnlyTheLeftoversOfEarlierSavesOfThatFileAreRemoved) {
+    TempFolder folder;
+    const auto file = folder / "scores.dat";
+    const auto old = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
+    for (const char* name : {".scores.dat.a1B2c3", ".scores.dat.lock", ".other.dat.a1B2c3",
+                             "scores.dat", ".scores.dat.young1"}) {
+        WriteBytes(folder / name, "x");
+        if (std::string(name) != ".scores.dat.young1") {
+            std::filesystem::last_write_time(folder / name, old);
+        }
+    }
+    RemoveStaleTemporaryFiles(file, std::chrono::minutes(10));
+    EXPECT_EQ(FolderListing(folder.Path()),
+              (std::vector<std::string>{".other.dat.a1B2c3", ".scores.dat.lock",
+                                        ".scores.dat.young1", "scores.dat"}));
 }
 
 } // namespace

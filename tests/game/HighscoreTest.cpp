@@ -2,10 +2,13 @@
 
 #include "ScoreEntryPrinting.h"
 #include "TempFolder.h"
+#include "game/FileLock.h"
 #include "game/OneLineText.h"
 #include "game/ScoreFile.h"
 
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace lexabit {
@@ -191,8 +194,8 @@ TEST_F(HighscoreFile, BinaryBytesReadAsCleanTextAndWriteBackAsSixLineEntries) {
     EXPECT_EQ(reread, garbage);
 }
 
-TEST_F(HighscoreFile, ATenMegabyteLineIsCutAndTheEntriesAfterItAreRead) {
-    WriteBytes(file, EntryLines(std::string(10'000'000, 'x'), " 70") + EntryLines("Bo", " 60"));
+TEST_F(HighscoreFile, AHalfMegabyteLineIsCutAndTheEntriesAfterItAreRead) {
+    WriteBytes(file, EntryLines(std::string(500'000, 'x'), " 70") + EntryLines("Bo", " 60"));
     const ScoreTable table = ReadScoreFile(file).Table;
     ASSERT_EQ(table.size(), 2u);
     EXPECT_EQ(table[0].Name, std::string(MaxFieldCharacters, 'x'));
@@ -207,6 +210,65 @@ TEST_F(HighscoreFile, AScoreSavedMeanwhileByAnotherWindowIsKept) {
     ASSERT_TRUE(theirs.AddScore(80, Game("Theirs")).Ok);
     ASSERT_TRUE(mine.AddScore(70, Game("Mine")).Ok);
     EXPECT_EQ(Names(ReadScoreFile(file).Table), (std::vector<std::string>{"Theirs", "Mine"}));
+}
+
+// Runs the work in a process of its own and gives back its process number.
+template <typename Work> pid_t InChildProcess(Work work) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        work();
+        std::_Exit(0);
+    }
+    return child;
+}
+
+bool EndedWell(pid_t child) {
+    int status = 0;
+    return ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+TEST_F(HighscoreFile, TwoGamesRecordingAtOnceLoseNoResult) {
+    constexpr int resultsEach = 60;
+    const auto recordEvery = [this](int first) {
+        Highscore scores(file);
+        for (int points = first; points < 2 * resultsEach; points += 2) {
+            if (!scores
+                     .AddScore(static_cast<std::int16_t>(points),
+                               Game("P" + std::to_string(points)))
+                     .Ok) {
+                std::_Exit(1);
+            }
+        }
+    };
+    const pid_t even = InChildProcess([&] { recordEvery(0); });
+    const pid_t odd = InChildProcess([&] { recordEvery(1); });
+    ASSERT_TRUE(EndedWell(even));
+    ASSERT_TRUE(EndedWell(odd));
+
+    std::vector<std::string> best;
+    for (int points = 2 * resultsEach - 1; points >= 2 * resultsEach - 25; --points) {
+        best.push_back("P" + std::to_string(points));
+    }
+    EXPECT_EQ(Names(ReadScoreFile(file).Table), best);
+}
+
+TEST_F(HighscoreFile, ALockLeftByAKilledGameDoesNotHoldTheNextOneUp) {
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t holder = InChildProcess([&] {
+        const FileLock lock(file, std::chrono::milliseconds(0));
+        ::write(ready[1], lock.Held() ? "y" : "n", 1);
+        ::pause();
+    });
+    char held = 0;
+    ASSERT_EQ(::read(ready[0], &held, 1), 1);
+    EXPECT_EQ(held, 'y');
+    ::kill(holder, SIGKILL);
+    ::waitpid(holder, nullptr, 0);
+    ::close(ready[0]);
+    ::close(ready[1]);
+
+    EXPECT_TRUE(FileLock(file, std::chrono::milliseconds(0)).Held());
 }
 
 TEST_F(HighscoreFile, AFolderInPlaceOfTheFileIsReportedAndLeftAlone) {
