@@ -5,11 +5,14 @@
 #include <QAudioDevice>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QMediaDevices>
 #include <QSoundEffect>
 #include <QThread>
 #include <QUrl>
+#include <algorithm>
+#include <optional>
 
 namespace lexabit {
 
@@ -59,9 +62,15 @@ SpeakerOutput::SpeakerOutput(const QString& soundFolder, Wait wait) : wait_(std:
         QDir(soundFolder).entryInfoList({QStringLiteral("*.wav")}, QDir::Files);
     for (const QFileInfo& file : found) {
         const QString key = Key(file.absoluteFilePath());
+        const std::optional<std::chrono::milliseconds> length =
+            WavFileDuration(QFile::encodeName(key).toStdString());
+        if (!length) {
+            // A damaged file would keep the audio layer loading it for ever, and its
+            // effect could then never be destroyed: that sound stays silent instead.
+            continue;
+        }
         files << key;
-        lengths_.insert(
-            key, WavFileDuration(key.toStdString()).value_or(std::chrono::milliseconds::zero()));
+        lengths_.insert(key, std::min(*length, LongestSoundWait));
     }
     // The audio back end is set up here, on the window's thread, before the sound
     // thread first asks for it.

@@ -13,6 +13,14 @@ namespace {
 // Chunks before the sound data are small; a header larger than this is not read further.
 constexpr std::size_t HeaderBytesRead = std::size_t{64} * 1024;
 
+// The format tag of plain PCM samples.
+constexpr std::uint32_t PlainSamplesFormat = 1;
+
+std::uint32_t LittleEndian16(std::string_view bytes, std::size_t at) {
+    return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at])) |
+           static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + 1])) << 8;
+}
+
 std::uint32_t LittleEndian32(std::string_view bytes, std::size_t at) {
     std::uint32_t value = 0;
     for (std::size_t k = 0; k < 4; ++k) {
@@ -49,7 +57,15 @@ std::optional<std::chrono::milliseconds> WavDurationFromHeader(std::string_view 
             if (chunk->Size < 16 || chunk->Body + 12 > header.size()) {
                 return std::nullopt;
             }
+            const std::uint32_t sampleRate = LittleEndian32(header, chunk->Body + 4);
             bytesPerSecond = LittleEndian32(header, chunk->Body + 8);
+            // Plain samples come at a fixed rate; a byte rate that disagrees with it is a
+            // damaged header, whatever the file would sound like.
+            if (LittleEndian16(header, chunk->Body) == PlainSamplesFormat &&
+                *bytesPerSecond !=
+                    std::uint64_t{sampleRate} * LittleEndian16(header, chunk->Body + 12)) {
+                return std::nullopt;
+            }
         } else if (chunk->Id == "data") {
             // A file cut short of the data its header claims is damaged: the audio layer
             // would wait for the missing bytes for ever.

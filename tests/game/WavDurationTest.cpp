@@ -90,6 +90,9 @@ TEST(WavDuration, IncompleteCutShortOrForeignHeaderHasNoDuration) {
     EXPECT_EQ(WavDurationFromHeader(noFormat, noFormat.size()), std::nullopt);
     const std::string zeroRate = Riff(FormatChunk(0) + Chunk("data", std::string(100, '\0')));
     EXPECT_EQ(WavDurationFromHeader(zeroRate, zeroRate.size()), std::nullopt);
+    std::string slowBytes = wav; // one byte a second at 44.1 kHz
+    slowBytes.replace(28, 4, LittleEndian(1, 4));
+    EXPECT_EQ(WavDurationFromHeader(slowBytes, slowBytes.size()), std::nullopt);
 }
 
 TEST(WavFileDuration, ReadsAFileAndReportsNothingForAMissingOrTruncatedOne) {
