@@ -10,6 +10,7 @@
 #include "board/SpeakerOutput.h"
 #include "board/WindowPlacement.h"
 #include "board/WordCheckWindow.h"
+#include "game/AtomicFileWrite.h"
 #include "game/CardDrop.h"
 #include "game/CardPickup.h"
 #include "game/Deal.h"
@@ -34,6 +35,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
@@ -48,13 +50,16 @@ namespace lexabit {
 namespace {
 
 QString FolderOf(const GameServices& services) {
-    return QString::fromStdString(services.Folder->Path().string());
+    return QFile::decodeName(services.Folder->TextPath().c_str());
 }
 
 // A file the game writes, beside the program or in the player's own data folder.
 std::filesystem::path WritablePath(const GameServices& services, const QString& relative) {
-    return WritableDataFile(FolderOf(services), relative).toStdString();
+    return QFile::encodeName(WritableDataFile(FolderOf(services), relative)).toStdString();
 }
+
+// A temporary file of a save this old belongs to no save still under way.
+constexpr auto LeftoverSaveAge = std::chrono::minutes(10);
 
 } // namespace
 
@@ -153,6 +158,11 @@ void GameBoard::ConnectCommands() {
 }
 
 void GameBoard::Form_Load() {
+    // Saves cut short by a killed game leave their temporary files behind.
+    RemoveStaleTemporaryFiles(settingsFile_.Path(), LeftoverSaveAge);
+    RemoveStaleTemporaryFiles(scores_.FilePath(), LeftoverSaveAge);
+    // Told once, at the start; later reads fall back to the same defaults silently.
+    ReportFileProblem(settingsFile_.Load().Problem);
     LoadSettings();
     NewGameSetup();
     board_->SetDiscardPicture(state_.CardStyle);

@@ -15,6 +15,7 @@
 #include "records/StatusPanels.h"
 
 #include <QColorDialog>
+#include <QFile>
 #include <QMessageBox>
 
 namespace lexabit {
@@ -51,14 +52,14 @@ void GameBoard::Ab_Click() {
 
 void GameBoard::Contents_Click() {
     HelpViewer& help = windows_->Help();
-    const auto file = product::HelpFilePath(services_.Folder->Path());
-    if (help.Open(QString::fromStdString(file.string()))) {
+    const auto file = product::HelpFilePath(services_.Folder->TextPath());
+    if (help.Open(QFile::decodeName(file.c_str()))) {
         ShowOverBoard(help, *this);
     }
 }
 
 void GameBoard::Website_Click() {
-    OpenWebPage(QString::fromStdString(services_.Folder->Path().string()));
+    OpenWebPage(QFile::decodeName(services_.Folder->TextPath().c_str()));
 }
 
 void GameBoard::Exit_Click() {

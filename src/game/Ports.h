@@ -31,6 +31,9 @@ class ProgramFolder {
 public:
     virtual ~ProgramFolder() = default;
     virtual std::filesystem::path Path() const = 0;
+    // The same folder under a name that is valid UTF-8, for libraries that take names
+    // only as text; it differs from Path() only where the folder's own name is not.
+    virtual std::filesystem::path TextPath() const { return Path(); }
 };
 
 // What the rules ask of the screen and the speakers.
