@@ -183,6 +183,21 @@ private slots:
         QCOMPARE(after.permissions(), damagedStatus.permissions());
     }
 
+    void leftoversOfSavesCutShortAreRemovedAtStart() {
+        QTemporaryDir folder;
+        const fs::path program =
+            QFile::encodeName(uitest::MakeProgramFolder(folder, {})).toStdString();
+        const fs::path old = program / "highscore" / ".highscore.dat.k1LL3d";
+        const fs::path young = program / "Settings" / ".Settings.txt.s4V1ng";
+        WriteFile(old, "half a table");
+        WriteFile(young, "a save under way");
+        fs::last_write_time(old, fs::file_time_type::clock::now() - std::chrono::hours(1));
+
+        GameBoard board(uitest::TestServices(62, QFile::decodeName(program.c_str())));
+        QVERIFY(!fs::exists(old));
+        QVERIFY(fs::exists(young));
+    }
+
     void theProgramFolderIsFoundWhateverItsName() {
         QTemporaryDir temporary;
         const fs::path base = QFile::encodeName(temporary.path()).toStdString();
