@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
 
@@ -12,34 +13,54 @@ namespace {
 
 constexpr std::chrono::milliseconds RetryPause{5};
 
+// Whether the open file is still the one the path names.
+bool StillNamedBy(int fd, const std::filesystem::path& path) {
+    struct stat opened {};
+    struct stat named {};
+    return ::fstat(fd, &opened) == 0 && ::stat(path.c_str(), &named) == 0 &&
+           opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
+}
+
 } // namespace
 
 std::filesystem::path FileLock::LockFileFor(const std::filesystem::path& file) {
     return file.parent_path() / ("." + file.filename().string() + ".lock");
 }
 
-FileLock::FileLock(const std::filesystem::path& file, std::chrono::milliseconds patience) {
+FileLock::FileLock(const std::filesystem::path& file, std::chrono::milliseconds patience)
+    : lockFile_(LockFileFor(file)) {
     std::error_code ignored; // a folder that cannot be made is reported by the write
     std::filesystem::create_directories(file.parent_path(), ignored);
-    fd_ = ::open(LockFileFor(file).c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
-    if (fd_ < 0) {
-        return;
-    }
     const auto giveUp = std::chrono::steady_clock::now() + patience;
     while (true) {
+        fd_ = ::open(lockFile_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
+        if (fd_ < 0) {
+            return;
+        }
         if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) {
-            held_ = true;
+            if (StillNamedBy(fd_, lockFile_)) {
+                held_ = true;
+                return;
+            }
+            // The game that held it removed it on leaving: lock the one that replaced it.
+        } else if (errno != EWOULDBLOCK && errno != EINTR) {
             return;
-        }
-        if ((errno != EWOULDBLOCK && errno != EINTR) ||
-            std::chrono::steady_clock::now() >= giveUp) {
+        } else if (std::chrono::steady_clock::now() >= giveUp) {
             return;
+        } else {
+            std::this_thread::sleep_for(RetryPause);
         }
-        std::this_thread::sleep_for(RetryPause);
+        ::close(fd_);
+        fd_ = -1;
     }
 }
 
 FileLock::~FileLock() {
+    if (held_) {
+        // Removed while still held, so that no file of the game's is left behind; a game
+        // that opened it meanwhile sees it is gone and opens the next one.
+        ::unlink(lockFile_.c_str());
+    }
     if (fd_ >= 0) {
         ::close(fd_); // closing the file ends the lock
     }

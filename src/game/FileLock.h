@@ -6,9 +6,9 @@
 namespace lexabit {
 
 // Holds a lock on a file's companion lock file (".name.lock" beside it) for as long
-// as it lives, so that two games do not read, merge and replace the same file at once.
-// The lock is the kernel's and ends with the process that holds it: a game killed
-// while saving leaves nothing that blocks the next one.
+// as it lives, so that two games do not read, merge and replace the same file at once,
+// and removes the lock file when done. The lock is the kernel's and ends with the
+// process that holds it: the lock file of a game killed while saving blocks no one.
 class FileLock {
 public:
     // Waits up to patience for the lock. A game that hangs while holding it must not
@@ -24,6 +24,7 @@ public:
     static std::filesystem::path LockFileFor(const std::filesystem::path& file);
 
 private:
+    std::filesystem::path lockFile_;
     int fd_ = -1;
     bool held_ = false;
 };

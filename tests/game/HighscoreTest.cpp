@@ -250,6 +250,7 @@ TEST_F(HighscoreFile, TwoGamesRecordingAtOnceLoseNoResult) {
         best.push_back("P" + std::to_string(points));
     }
     EXPECT_EQ(Names(ReadScoreFile(file).Table), best);
+    EXPECT_FALSE(std::filesystem::exists(FileLock::LockFileFor(file)));
 }
 
 TEST_F(HighscoreFile, ALockLeftByAKilledGameDoesNotHoldTheNextOneUp) {
