@@ -101,8 +101,7 @@ TEST(SettingsFile, VeryLongFirstLineIsNotReadAsAShorterNumber) {
     TempFolder folder;
     const SettingsFile file(SettingsFile::PathIn(folder.Path()));
     // The first line continues far beyond what is read; its start alone looks like a number.
-    WriteBytes(file.Path(),
-                              " 255" + std::string(100000, ' ') + "x\r\n 1 \r\n 1 \r\n");
+    WriteBytes(file.Path(), " 255" + std::string(100000, ' ') + "x\r\n 1 \r\n 1 \r\n");
     const SettingsReadResult read = file.Load();
     EXPECT_EQ(read.State, SettingsFileState::Repaired);
     EXPECT_EQ(read.Values.BackgroundColor, SettingsValues::DefaultBackgroundColor);
@@ -137,18 +136,24 @@ TEST(SettingsFile, FileInPlaceOfTheFolderCannotBeSaved) {
     EXPECT_EQ(ReadBytes(folder.Path() / "Settings"), "not a folder");
 }
 
-TEST(SettingsFile, ReadOnlyFolderReportsTheFailureAndKeepsTheOldFile) {
+TEST(SettingsFile, ReadOnlyFolderOrUnreadableFileIsReportedAndKeptAsItWas) {
     TempFolder folder;
     const SettingsFile file(SettingsFile::PathIn(folder.Path()));
     WriteBytes(file.Path(), WorkedExample);
     fs::permissions(file.Path().parent_path(), fs::perms::owner_read | fs::perms::owner_exec);
-    if (::access(file.Path().parent_path().c_str(), W_OK) == 0) {
-        GTEST_SKIP() << "running with rights that ignore folder permissions (root); the failed "
-                        "write is covered by FailedWriteLeavesTheOldFileWholeAndNoTemporaryFile";
-    }
-    const FileWriteResult written = file.Save(Values(1, 2, 3));
-    EXPECT_FALSE(written.Succeeded());
-    EXPECT_EQ(ReadBytes(file.Path()), WorkedExample);
+    EXPECT_TRUE(testing::HoldsForAPlayer(folder.Path(), [&] {
+        return !file.Save(Values(1, 2, 3)).Succeeded() && ReadBytes(file.Path()) == WorkedExample;
+    }));
+
+    fs::permissions(file.Path().parent_path(), fs::perms::owner_all);
+    fs::permissions(file.Path(), fs::perms::none);
+    EXPECT_TRUE(testing::HoldsForAPlayer(folder.Path(), [&] {
+        const SettingsReadResult read = file.Load();
+        return read.State == SettingsFileState::Unreadable &&
+               read.Problem.find(file.Path().string()) != std::string::npos &&
+               !file.Save(read.Values).Succeeded();
+    }));
+    EXPECT_EQ(fs::status(file.Path()).permissions(), fs::perms::none);
 }
 
 // Lowers the largest file size this process may write, so that any write fails even

@@ -3,9 +3,12 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace lexabit::testing {
 
@@ -44,6 +47,29 @@ inline void WriteBytes(const std::filesystem::path& file, std::string_view bytes
     if (!out) {
         throw std::runtime_error("cannot write " + file.string());
     }
+}
+
+// Runs the check in a child process. When the tests run as root, the child first makes the
+// folder and everything in it its own and becomes the unprivileged user "nobody", so that
+// file permissions count as they do for a player. True when the check held.
+inline bool HoldsForAPlayer(const std::filesystem::path& folder,
+                            const std::function<bool()>& check) {
+    constexpr uid_t nobody = 65534;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::geteuid() == 0) {
+            bool owned = ::chown(folder.c_str(), nobody, nobody) == 0;
+            for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+                owned = owned && ::lchown(entry.path().c_str(), nobody, nobody) == 0;
+            }
+            if (!owned || ::setgid(nobody) != 0 || ::setuid(nobody) != 0) {
+                std::_Exit(2);
+            }
+        }
+        std::_Exit(check() ? 0 : 1);
+    }
+    int status = 0;
+    return ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 inline std::string ReadBytes(const std::filesystem::path& file) {
