@@ -67,8 +67,9 @@ TEST_F(DictionaryTest, BlanksAroundAFieldAndAByteOrderMarkAreNoPartOfAnEntry) {
     EXPECT_EQ(Check("cat \r\ndog", "CAT"), WordLookup::Found);
     EXPECT_EQ(Check("cat\t ,dog\r\n", "CAT"), WordLookup::Found);
     EXPECT_EQ(Check("c at\r\n", "CAT"), WordLookup::NotFound);
-    EXPECT_EQ(Check("\xEF\xBB\xBF" "cat\r\ndog\r\n", "CAT"), WordLookup::Found);
-    EXPECT_EQ(Check("\xEF\xBB\xBF", "CAT"), WordLookup::NotFound);
+    const std::string byteOrderMark = "\xEF\xBB\xBF";
+    EXPECT_EQ(Check(byteOrderMark + "cat\r\ndog\r\n", "CAT"), WordLookup::Found);
+    EXPECT_EQ(Check(byteOrderMark, "CAT"), WordLookup::NotFound);
 }
 
 TEST_F(DictionaryTest, AQuotedEntryIsReadWithoutItsQuotes) {
