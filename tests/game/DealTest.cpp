@@ -142,13 +142,18 @@ TEST(Deal, OnlyOneLetterLeftRepeatsEveryOtherDraw) {
 TEST(Deal, NegativeCountLowersTheTotalAndTheDealStopsThere) {
     LetterCountValues counts = NoLetters();
     counts[1] = 3;  // B
-    counts[2] = -1; // C
+    counts[2] = -2; // C
+    counts[4] = 1;  // E
     GameState state;
-    ScriptedRandom random({LetterDraw(2), QuarterDraw(3), LetterDraw(2), QuarterDraw(3)});
+    // The second B reaches the total; the extra E it draws (X = 1, Y = 1) must not pass it.
+    ScriptedRandom random(
+        {LetterDraw(2), QuarterDraw(3), LetterDraw(2), QuarterDraw(1), QuarterDraw(1)});
     DealWith(state, counts, random);
     EXPECT_EQ(state.CardsTotal, 2);
     EXPECT_EQ(state.Pack.Count(), 2);
+    EXPECT_EQ(state.Card(2).DataField, "B");
     EXPECT_EQ(state.Card(3).Tag, CardTag::Marker);
+    EXPECT_EQ(random.used(), 5U);
 }
 
 TEST(Deal, UnloadCardsDestroysEveryCardAndEmptiesTheLists) {
