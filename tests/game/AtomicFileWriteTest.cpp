@@ -22,13 +22,17 @@ std::vector<std::string> FolderListing(const std::filesystem::path& folder) {
     return names;
 }
 
-TEST(AtomicFileWrite, ReplacesTheWholeContentAndLeavesNoTemporaryFile) {
+TEST(AtomicFileWrite, ReplacesTheWholeContentKeepsThePermissionsAndLeavesNoTemporaryFile) {
     TempFolder folder;
     const auto file = folder / "scores.dat";
     WriteBytes(file, "an older and much longer content");
+    using std::filesystem::perms;
+    const perms sharedWithGroup = perms::owner_read | perms::owner_write | perms::group_read;
+    std::filesystem::permissions(file, sharedWithGroup);
     const FileWriteResult outcome = WriteFileAtomically(file, "new\r\n");
     ASSERT_TRUE(outcome.Succeeded()) << outcome.Message();
     EXPECT_EQ(ReadBytes(file), "new\r\n");
+    EXPECT_EQ(std::filesystem::status(file).permissions(), sharedWithGroup);
     EXPECT_EQ(FolderListing(folder.Path()), std::vector<std::string>{"scores.dat"});
 }
 
