@@ -18,8 +18,9 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 list="$(realpath "${1:-$root/tests/mutations/mutations.txt}")"
 filter="${2:-}"
-# Under the project folder, so that the compiler cache recognises the copied sources.
-work="$root/build/mutation-check"
+# Under the project folder, so that the compiler cache recognises the copied sources;
+# MUTATION_CHECK_DIR chooses another folder (keep it under the same top folder).
+work="${MUTATION_CHECK_DIR:-$root/build/mutation-check}"
 tree="$work/tree"
 build="$tree/build/release"
 log="$work/last.log"
