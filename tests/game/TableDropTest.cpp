@@ -118,7 +118,9 @@ TEST(ShowWord, LettersInOrderWithTheirValuesAndTheLengthBonus) {
     table.MakeWord({3, 1}, 1);
     EXPECT_EQ(ShowWord(table.state), (WordDisplay{"IA", " 2 Points"}));
     table.state.WordCards.Clear();
-    table.MakeWord({1, 2, 3, 4, 5}, 1);
+    table.MakeWord({1, 2, 3, 4}, 1);
+    EXPECT_EQ(ShowWord(table.state).Points, " 4 Points"); // no bonus below five cards
+    table.state.WordCards.Add(5);
     EXPECT_EQ(ShowWord(table.state).Points, " 8 Points");
     table.state.WordCards.Add(6);
     EXPECT_EQ(ShowWord(table.state).Points, " 10 Points"); // six cards: 6 + 4
