@@ -6,6 +6,7 @@
 #include "game/OneLineText.h"
 #include "game/ScoreFile.h"
 
+#include <algorithm>
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -102,6 +103,7 @@ TEST_F(HighscoreFile, ATwentySixthEntryIsNotWritten) {
     ASSERT_TRUE(scores.AddScore(190, Game("Mid")).Ok);
     const ScoreTable written = ReadScoreFile(file).Table;
     ASSERT_EQ(written.size(), 25u);
+    EXPECT_EQ(std::ranges::count(ReadBytes(file), '\n'), 25 * 6); // the reader stops at 25
     EXPECT_EQ(written[10].Name, "P10"); // 190 ties with P10 and goes below it
     EXPECT_EQ(written[11].Name, "Mid");
     EXPECT_EQ(written.back().Name, "P23"); // P24, the lowest, dropped out
