@@ -72,6 +72,7 @@ void BoardView::paintEvent(QPaintEvent* /*event*/) {
     PaintFixedPictures(painter);
     PaintCards(painter);
     PaintReceivingCard(painter);
+    PaintHint(painter);
     for (const DrawnRectangle& line : drawing_) {
         painter.setPen(QPen(line.colour, line.width));
         painter.setBrush(Qt::NoBrush);
@@ -153,6 +154,24 @@ void BoardView::PaintReceivingCard(QPainter& painter) const {
     painter.setPen(QPen(palette().color(QPalette::Highlight), 3));
     painter.drawRoundedRect(ring, radius, radius);
     painter.restore();
+}
+
+// A hint rings each of its cards where the card lies now.
+void BoardView::PaintHint(QPainter& painter) const {
+    constexpr qreal ringWidth = 4;
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(0xff, 0xc8, 0x00), ringWidth));
+    painter.setBrush(Qt::NoBrush);
+    for (const int index : state_.HintedCards) {
+        if (!state_.CardExists(index) || !state_.Card(index).Visible) {
+            continue;
+        }
+        const CardRecord& card = state_.Card(index);
+        const QRectF place(card.Left, card.Top, CardWidth, CardHeight);
+        painter.drawRoundedRect(
+            place.adjusted(-ringWidth / 2, -ringWidth / 2, ringWidth / 2, ringWidth / 2), 6, 6);
+    }
+    painter.setRenderHint(QPainter::Antialiasing, false);
 }
 
 QPointF BoardView::InsideCard(int index, QPointF boardPoint) const {

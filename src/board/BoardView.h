@@ -72,6 +72,7 @@ private:
     void PaintFixedPictures(QPainter& painter) const;
     void PaintCards(QPainter& painter) const;
     void PaintReceivingCard(QPainter& painter) const;
+    void PaintHint(QPainter& painter) const;
 
     const GameState& state_;
     const Cards& cardPics_;

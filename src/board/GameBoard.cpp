@@ -41,6 +41,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QTimer>
 #include <QTreeWidget>
@@ -68,7 +69,8 @@ GameBoard::GameBoard(GameServices services, QWidget* parent)
       settingsFile_(WritablePath(services_, QStringLiteral("Settings/Settings.txt"))),
       dict_(*services_.Folder),
       scores_(WritablePath(services_, QStringLiteral("highscore/highscore.dat"))),
-      clocks_(*services_.Time) {
+      clocks_(*services_.Time),
+      missedWordsChoice_(WritablePath(services_, QStringLiteral("Settings/MissedWords.txt"))) {
     setObjectName(QStringLiteral("GameBoard"));
     setWindowTitle(Text(product::Title));
     menus_ = BuildGameMenus(*this);
@@ -82,6 +84,8 @@ GameBoard::GameBoard(GameServices services, QWidget* parent)
     Timer2 = new QTimer(this);
     Timer2->setObjectName(QStringLiteral("Timer2"));
     Timer2->setInterval(ClockTickInterval);
+    hintTimer_ = new QTimer(this);
+    hintTimer_->setSingleShot(true);
     windows_ = std::make_unique<GameWindows>(
         *this, *this, state_, cardPics_, *board_, scores_, [this] { return result_; },
         FolderOf(services_));
@@ -135,6 +139,8 @@ void GameBoard::ConnectCommands() {
     on(menus_.Contents, &GameBoard::Contents_Click);
     on(menus_.Website, &GameBoard::Website_Click);
     on(menus_.Ab, &GameBoard::Ab_Click);
+    on(menus_.Hint, &GameBoard::Hint_Click);
+    connect(hintTimer_, &QTimer::timeout, this, &GameBoard::ClearHint);
     connect(controls_.ShuffleCards, &ClickableLabel::Clicked, this, &GameBoard::ShuffleSurface);
     connect(controls_.CheckWordButton, &QPushButton::clicked, this,
             &GameBoard::CheckWordButton_Click);
@@ -176,6 +182,7 @@ void GameBoard::Form_Activate() {
     newGamePending_ = false;
     FillEmptyColumns(state_, *effects_);
     board_->update();
+    AskIfStuck();
 }
 
 void GameBoard::NewGame_Click() {
@@ -190,6 +197,8 @@ void GameBoard::NewGame_Click() {
 }
 
 void GameBoard::NewGameSetup() {
+    ++gamesDealt_;
+    ClearHint();
     controls_.PointsLabel->clear();
     controls_.WordLabel->clear();
     board_->SetPackVisible(true);
@@ -336,7 +345,14 @@ void GameBoard::CheckWordButton_Click() {
     }
     WordCheck check(state_, dict_, *wordCheckView_, *effects_, *services_.Time,
                     [](GameState& state, Effects& effects) { FillEmptyColumns(state, effects); });
-    check.CheckWordButton_Click();
+    const int game = gamesDealt_;
+    {
+        const QScopedValueRollback underway(wordCheckUnderway_, true);
+        check.CheckWordButton_Click();
+    }
+    if (game == gamesDealt_) {
+        AskIfStuck(); // a word that ended the game is followed by a new one
+    }
 }
 
 void GameBoard::EndGame_Click() {
@@ -396,6 +412,7 @@ void GameBoard::ShowNameDialog() {
     if (closing_) {
         return; // no window outlives the board
     }
+    NoteMissedWords();
     Namefrm& dialog = windows_->NameDialog();
     connect(&dialog, &Namefrm::Answered, this, &GameBoard::NameDialogAnswered,
             Qt::UniqueConnection);

@@ -9,11 +9,14 @@
 #include "game/GameClocks.h"
 #include "game/GameState.h"
 #include "game/Highscore.h"
+#include "game/MissedWordsChoice.h"
 #include "game/SettingsFile.h"
+#include "game/WordFinder.h"
 #include "options/OptionsHost.h"
 #include "records/EndOfGameFacts.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 #include <optional>
 
@@ -26,6 +29,7 @@ class BoardSurface;
 class BoardView;
 class GameWindows;
 class LettersForm;
+class MissedWordsWindow;
 class SoundFunctions;
 class WordCheckWindow;
 
@@ -68,6 +72,7 @@ public:
     void ShuffleSurface();
     void EndGame_Click();
     void Timer2_Timer();
+    void Hint_Click();
 
     // Options and help.
     void CardsOptions_Click();
@@ -91,6 +96,8 @@ public:
 
     // The letters window, created hidden when it does not exist.
     LettersForm& Letters();
+    // The window of the words missed in the last game, while it is open.
+    MissedWordsWindow* OpenMissedWords() const;
 
 protected:
     bool event(QEvent* event) override;
@@ -109,6 +116,12 @@ private:
     void ShowWord(const std::string& word, const std::string& points);
     void ShowNameDialog();
     void NameDialogAnswered();
+    // The words beyond play: missed words at a game's end, the hint, the stuck game.
+    void NoteMissedWords();
+    void ShowMissedWords();
+    void AskIfStuck();
+    void ClearHint();
+    bool HintRefused() const;
     void PlayGameOverAnimation();
     void ReportFileProblem(const std::string& problem);
     // Holds the window for a step of a move or a synchronous sound, handling no event.
@@ -146,6 +159,13 @@ private:
     std::optional<std::int16_t> storedCardStyle_;
     EndOfGameFacts result_;
     bool endingUnderway_ = false;
+    MissedWordsChoice missedWordsChoice_;
+    std::optional<WordSearch> missedWordsAtEnd_;
+    QPointer<MissedWordsWindow> missedWordsWindow_;
+    QPointer<QObject> nameDialogWatch_;
+    QTimer* hintTimer_ = nullptr;
+    bool wordCheckUnderway_ = false;
+    int gamesDealt_ = 0;
     bool newGamePending_ = false;
     bool closing_ = false;
 };

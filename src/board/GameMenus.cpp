@@ -55,6 +55,8 @@ GameMenus BuildGameMenus(QMainWindow& window) {
     m.SoundOnOff = AddCommand(options, "SoundOnOff", QStringLiteral("Sound On"));
     m.SoundOnOff->setCheckable(true);
     m.SoundOnOff->setChecked(true);
+    AddSeparator(options, "mnuLine4");
+    m.Hint = AddCommand(options, "Hint", QStringLiteral("Hint"), {Qt::CTRL | Qt::Key_H});
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help"));

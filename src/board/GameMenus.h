@@ -23,6 +23,7 @@ struct GameMenus {
     QAction* Level = nullptr;
     QAction* LF = nullptr;
     QAction* SoundOnOff = nullptr;
+    QAction* Hint = nullptr;
     QAction* Contents = nullptr;
     QAction* Website = nullptr;
     QAction* Ab = nullptr;

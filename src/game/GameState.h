@@ -70,6 +70,13 @@ public:
     std::string UndoTag;
     int UndoWordPos = 0;
     int UndoIndex = 0;
+    // Points of the hints shown since the last accepted word, taken off the score when
+    // the next word is accepted.
+    int HintCost = 0;
+    // The face-up cards of the last stuck position the player was asked about.
+    std::vector<int> StuckPositionAsked;
+    // The cards a hint outlines on the board while it shows.
+    std::vector<int> HintedCards;
 
     // Empties the undo record, so that undo does nothing until the next pick-up. A record
     // must not outlive the cards it names: a new game and an accepted word clear it.

@@ -33,6 +33,8 @@ void ResetGameVariables(GameState& state, const LetterCountValues& counts, GameT
     }
     state.TotalScore = 0;
     state.PlayingTime = "0";
+    state.HintCost = 0;
+    state.StuckPositionAsked.clear();
 }
 
 } // namespace lexabit

@@ -14,6 +14,7 @@
 #include "game/WordCheckView.h"
 #include "game/WordDisplay.h"
 #include "game/WordPoints.h"
+#include "game/WordsOnTable.h"
 
 #include <utility>
 
@@ -83,6 +84,7 @@ void WordCheck::ScoreWord(const std::string& word, const WordPoints& points) {
     AddToScore(state_.TotalScore, points.Laid); // left out if it would overflow
     RunGuarded([&] { view_.SetTopRowPoints(WordRowPointsText(points)); });
     AddToScore(state_.TotalScore, points.Bonus);
+    TakeHintCost(state_);
     RunGuarded([&] { view_.ClearWordLabels(); });
 }
 

@@ -7,9 +7,7 @@
 
 namespace lexabit {
 
-namespace {
-
-int LengthBonus(int cards) {
+int LayingBonus(int cards) {
     if (cards >= 7) {
         return 10;
     }
@@ -18,6 +16,8 @@ int LengthBonus(int cards) {
     }
     return cards == 5 ? 3 : 0;
 }
+
+namespace {
 
 // The word's cards that exist; a listed card that does not is left out of the word.
 std::vector<const CardRecord*> WordCardRecords(const GameState& state) {
@@ -38,7 +38,7 @@ long long LaidWordPoints(const GameState& state) {
     for (const CardRecord* card : cards) {
         letters += LeadingNumber(card->DataMember);
     }
-    return RoundHalfEven(letters) + LengthBonus(static_cast<int>(cards.size()));
+    return RoundHalfEven(letters) + LayingBonus(static_cast<int>(cards.size()));
 }
 
 WordDisplay ShowWord(const GameState& state) {

@@ -14,8 +14,11 @@ struct WordDisplay {
     friend bool operator==(const WordDisplay&, const WordDisplay&) = default;
 };
 
-// Letter values of the word plus its length bonus: 3 for five cards, 4 for six,
-// 10 for seven and more.
+// What laying a word of that many cards adds to its letter values: 3 for five cards,
+// 4 for six, 10 for seven and more.
+int LayingBonus(int cards);
+
+// Letter values of the word plus its laying bonus.
 long long LaidWordPoints(const GameState& state);
 
 // The labels' texts for the word as it stands.

@@ -10,7 +10,7 @@ bool IsBlank(char c) {
 
 } // namespace
 
-bool LineHoldsEntry(std::string_view line, std::string_view word) {
+bool AnyEntryOfLine(std::string_view line, const std::function<bool(std::string_view)>& takeEntry) {
     std::size_t at = 0;
     while (true) {
         while (at < line.size() && IsBlank(line[at])) {
@@ -31,7 +31,7 @@ bool LineHoldsEntry(std::string_view line, std::string_view word) {
                 field.remove_suffix(1);
             }
         }
-        if (field == word) {
+        if (takeEntry(field)) {
             return true;
         }
         const std::size_t comma = line.find(',', at);
@@ -40,6 +40,10 @@ bool LineHoldsEntry(std::string_view line, std::string_view word) {
         }
         at = comma + 1;
     }
+}
+
+bool LineHoldsEntry(std::string_view line, std::string_view word) {
+    return AnyEntryOfLine(line, [word](std::string_view entry) { return entry == word; });
 }
 
 } // namespace lexabit

@@ -26,11 +26,12 @@ std::size_t CompleteLinesLength(std::string_view text) {
 
 } // namespace
 
-WordLookup ScanWordList(const std::filesystem::path& file, std::string_view word,
-                        std::size_t blockSize) {
+WordListRead ReadWordListLines(const std::filesystem::path& file,
+                               const std::function<bool(std::string_view)>& readLines,
+                               std::size_t blockSize) {
     ReadableFile in(file);
     if (!in.IsOpen() || in.Size() > MaxWordListBytes) {
-        return WordLookup::Unreadable;
+        return WordListRead::Unreadable;
     }
     std::vector<char> buffer(std::max<std::size_t>(blockSize, ByteOrderMark.size()));
     std::size_t carried = 0; // the start of a line whose end is not read yet
@@ -39,21 +40,21 @@ WordLookup ScanWordList(const std::filesystem::path& file, std::string_view word
     while (true) {
         if (carried == buffer.size()) {
             if (buffer.size() >= MaxWordListLineBytes) {
-                return WordLookup::Unreadable; // no word list has a line this long
+                return WordListRead::Unreadable; // no word list has a line this long
             }
             buffer.resize(std::min(buffer.size() * 2, MaxWordListLineBytes));
         }
         const long read = in.Read(buffer.data() + carried, buffer.size() - carried);
         if (read < 0) {
-            return WordLookup::Unreadable;
+            return WordListRead::Unreadable;
         }
         total += static_cast<std::size_t>(read);
         if (total > MaxWordListBytes) {
-            return WordLookup::Unreadable; // the file grew while being read
+            return WordListRead::Unreadable; // the file grew while being read
         }
         const bool atEnd = read == 0;
 
-        // Only whole lines are searched; the unfinished last line waits for the next block.
+        // Only whole lines are handed over; the unfinished last line waits for the next block.
         std::string_view text(buffer.data(), carried + static_cast<std::size_t>(read));
         if (atStartOfFile && (text.size() >= ByteOrderMark.size() || atEnd)) {
             // An editor's byte-order mark is no part of the first word.
@@ -63,15 +64,30 @@ WordLookup ScanWordList(const std::filesystem::path& file, std::string_view word
             }
         }
         const std::size_t complete = atEnd ? text.size() : CompleteLinesLength(text);
-        if (TextHoldsEntry(text.substr(0, complete), word)) {
-            return WordLookup::Found;
+        if (readLines(text.substr(0, complete))) {
+            return WordListRead::Stopped;
         }
         if (atEnd) {
-            return WordLookup::NotFound;
+            return WordListRead::Finished;
         }
         std::memmove(buffer.data(), text.data() + complete, text.size() - complete);
         carried = text.size() - complete;
     }
+}
+
+WordLookup ScanWordList(const std::filesystem::path& file, std::string_view word,
+                        std::size_t blockSize) {
+    const WordListRead read = ReadWordListLines(
+        file, [word](std::string_view lines) { return TextHoldsEntry(lines, word); }, blockSize);
+    switch (read) {
+    case WordListRead::Stopped:
+        return WordLookup::Found;
+    case WordListRead::Finished:
+        return WordLookup::NotFound;
+    case WordListRead::Unreadable:
+        break;
+    }
+    return WordLookup::Unreadable;
 }
 
 } // namespace lexabit

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <string_view>
 
 namespace lexabit {
@@ -11,11 +12,25 @@ namespace lexabit {
 // How much of the word list is read at a time.
 inline constexpr std::size_t WordListBlockSize = std::size_t{1} << 16;
 
+// How a read of the word list ended.
+enum class WordListRead {
+    Stopped,    // the reader of the lines asked to stop
+    Finished,   // every line was handed over
+    Unreadable, // the list could not be opened or read
+};
+
+// Hands the word list, from its first line, to readLines in blocks of whole lines as
+// they stand in the file (line ends are CR, LF or CR LF; a byte-order mark at its start
+// is left out) until readLines answers true or the file ends. Only a regular file of a
+// bounded size is read; the file is open only during the call.
+WordListRead ReadWordListLines(const std::filesystem::path& file,
+                               const std::function<bool(std::string_view)>& readLines,
+                               std::size_t blockSize = WordListBlockSize);
+
 // Reads the word list file from its first entry and tells whether one of its entries,
-// in upper case, is exactly the word. Line ends are CR, LF or CR LF; each line holds
-// entries as LineHoldsEntry reads them. The word itself is not changed, so a word with
-// lower-case letters is never found; the empty word is never found either. The file
-// is open only during the call.
+// in upper case, is exactly the word. Each line holds entries as LineHoldsEntry reads
+// them. The word itself is not changed, so a word with lower-case letters is never
+// found; the empty word is never found either.
 WordLookup ScanWordList(const std::filesystem::path& file, std::string_view word,
                         std::size_t blockSize = WordListBlockSize);
 

@@ -1,0 +1,152 @@
+// The main window's words beyond play: the hint, the stuck game and the words missed.
+#include "board/BoardView.h"
+#include "board/GameBoard.h"
+#include "board/GameText.h"
+#include "board/GameWindows.h"
+#include "game/ProductInfo.h"
+#include "game/WordsOnTable.h"
+#include "options/ColourValue.h"
+#include "records/MissedWordsWindow.h"
+#include "records/Namefrm.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTimer>
+
+namespace lexabit {
+
+namespace {
+
+constexpr std::chrono::milliseconds HintShowing{2000};
+constexpr int GapBesideBoard = 8;
+
+// Calls back when the window it watches is hidden by the program (a confirmed name or
+// a close), not when the system hides it along with a minimised board.
+class HiddenWatch : public QObject {
+public:
+    HiddenWatch(QWidget& watched, std::function<void()> onHidden)
+        : QObject(&watched), onHidden_(std::move(onHidden)) {
+        watched.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Hide && !event->spontaneous()) {
+            onHidden_();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> onHidden_;
+};
+
+// To the right of the main window where the screen has room, else to its left, else
+// over its right edge.
+QPoint BesideBoard(const QWidget& window, const QWidget& board) {
+    const QRect frame = board.frameGeometry();
+    const QScreen* screen =
+        board.screen() != nullptr ? board.screen() : QGuiApplication::primaryScreen();
+    const QRect room = screen != nullptr ? screen->availableGeometry() : frame;
+    const int width = window.frameGeometry().width();
+    int left = frame.right() + GapBesideBoard;
+    if (left + width > room.right()) {
+        left = frame.left() - GapBesideBoard - width;
+        if (left < room.left()) {
+            left = room.right() - width;
+        }
+    }
+    return {left, std::max(frame.top(), room.top())};
+}
+
+} // namespace
+
+bool GameBoard::HintRefused() const {
+    // Nothing new starts while a card is held, a word check runs or a game is ending.
+    return !AcceptsGameCommands() || wordCheckUnderway_;
+}
+
+void GameBoard::Hint_Click() {
+    if (HintRefused()) {
+        return;
+    }
+    const HintSearch search = FindHint(state_, dict_);
+    if (!search.Problem.empty()) {
+        QMessageBox::warning(this, Text(product::Title), Text(search.Problem));
+        return;
+    }
+    if (!search.Found) {
+        QMessageBox::information(
+            this, Text(product::Title),
+            QStringLiteral("No word can be laid from the cards on the table."));
+        return;
+    }
+    ChargeForHint(state_, search.Found->Best.Points);
+    state_.HintedCards = search.Found->Cards;
+    board_->update();
+    hintTimer_->start(HintShowing);
+}
+
+void GameBoard::ClearHint() {
+    hintTimer_->stop();
+    state_.HintedCards.clear();
+    board_->update();
+}
+
+void GameBoard::AskIfStuck() {
+    if (closing_ || !StuckPositionToAskAbout(state_, dict_)) {
+        return;
+    }
+    const int game = gamesDealt_;
+    const auto answer = QMessageBox::question(
+        this, Text(product::Title), QStringLiteral("No more words can be laid. End the game?"),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    // The word timer may have ended the game, or a new one begun, while the question stood.
+    const bool ended = game != gamesDealt_ || !Timer2->isActive();
+    if (answer == QMessageBox::Yes && !ended && !closing_) {
+        EndGame_Click();
+    }
+}
+
+void GameBoard::NoteMissedWords() {
+    if (!missedWordsChoice_.ShowAfterEveryGame()) {
+        missedWordsAtEnd_.reset();
+        return;
+    }
+    // The cards of this moment: once the name is confirmed, a new game is dealt.
+    missedWordsAtEnd_ = lexabit::MissedWords(state_, dict_);
+    Namefrm& nameDialog = windows_->NameDialog();
+    if (nameDialogWatch_ == nullptr || nameDialogWatch_->parent() != &nameDialog) {
+        nameDialogWatch_ = new HiddenWatch(nameDialog, [this] {
+            // After the dialog has recorded the name and the new game is dealt.
+            QTimer::singleShot(0, this, &GameBoard::ShowMissedWords);
+        });
+    }
+}
+
+MissedWordsWindow* GameBoard::OpenMissedWords() const {
+    return missedWordsWindow_;
+}
+
+void GameBoard::ShowMissedWords() {
+    if (closing_ || !missedWordsAtEnd_) {
+        return;
+    }
+    if (missedWordsWindow_ == nullptr) {
+        missedWordsWindow_ = new MissedWordsWindow(missedWordsChoice_, this);
+        PaintBackground(*missedWordsWindow_, backgroundColor_);
+    }
+    missedWordsWindow_->ShowWords(*missedWordsAtEnd_);
+    missedWordsAtEnd_.reset();
+    if (!missedWordsWindow_->isVisible()) {
+        missedWordsWindow_->adjustSize();
+        missedWordsWindow_->move(BesideBoard(*missedWordsWindow_, *this));
+    }
+    missedWordsWindow_->show();
+    missedWordsWindow_->raise();
+    missedWordsWindow_->activateWindow();
+}
+
+} // namespace lexabit

@@ -1,0 +1,138 @@
+#include "game/WordFinder.h"
+
+#include "game/Dictionary.h"
+#include "game/LengthBonus.h"
+#include "game/WordCheckTexts.h"
+#include "game/WordDisplay.h"
+#include "game/WordListFields.h"
+#include "game/WordListScan.h"
+
+#include <algorithm>
+#include <numeric>
+#include <optional>
+
+namespace lexabit {
+
+namespace {
+
+constexpr std::size_t FewestCards = 2;
+
+std::optional<int> LetterNumberOf(char c) {
+    if (c >= 'A' && c <= 'Z') {
+        return c - 'A';
+    }
+    if (c >= 'a' && c <= 'z') {
+        return c - 'a';
+    }
+    return std::nullopt;
+}
+
+bool Ranks(const FoundWord& better, const FoundWord& worse) {
+    return better.Points != worse.Points ? better.Points > worse.Points : better.Word < worse.Word;
+}
+
+// Keeps the best few words seen so far, best first, each word once.
+class BestWords {
+public:
+    explicit BestWords(std::size_t limit) : limit_(limit) {}
+
+    bool WouldKeep(int points) const {
+        return words_.size() < limit_ || (limit_ > 0 && points >= words_.back().Points);
+    }
+
+    void Offer(FoundWord found) {
+        if (std::any_of(words_.begin(), words_.end(),
+                        [&](const FoundWord& kept) { return kept.Word == found.Word; })) {
+            return; // a word listed twice, perhaps in two letter cases
+        }
+        const auto place = std::lower_bound(words_.begin(), words_.end(), found, Ranks);
+        words_.insert(place, std::move(found));
+        if (words_.size() > limit_) {
+            words_.pop_back();
+        }
+    }
+
+    std::vector<FoundWord> Take() { return std::move(words_); }
+
+private:
+    std::size_t limit_;
+    std::vector<FoundWord> words_;
+};
+
+class EntryTest {
+public:
+    EntryTest(std::string_view start, const LetterTally& atHand)
+        : start_(start), atHand_(atHand),
+          longest_(start.size() +
+                   static_cast<std::size_t>(std::accumulate(atHand.begin(), atHand.end(), 0))) {}
+
+    // The entry in capitals when it can be laid; nothing otherwise.
+    std::optional<std::string> Layable(std::string_view entry) const {
+        if (entry.size() < std::max(FewestCards, start_.size()) || entry.size() > longest_) {
+            return std::nullopt;
+        }
+        std::string word(entry.size(), ' ');
+        LetterTally left = atHand_;
+        for (std::size_t k = 0; k < entry.size(); ++k) {
+            const std::optional<int> letter = LetterNumberOf(entry[k]);
+            if (!letter) {
+                return std::nullopt;
+            }
+            word[k] = static_cast<char>('A' + *letter);
+            if (k < start_.size()) {
+                if (word[k] != start_[k]) {
+                    return std::nullopt;
+                }
+            } else if (--left[static_cast<std::size_t>(*letter)] < 0) {
+                return std::nullopt;
+            }
+        }
+        return word;
+    }
+
+private:
+    std::string_view start_;
+    const LetterTally& atHand_;
+    std::size_t longest_;
+};
+
+} // namespace
+
+int PointsOfCheckedWord(std::string_view word) {
+    int letters = 0;
+    for (const char letter : word) {
+        letters += LetterValue(std::string_view(&letter, 1));
+    }
+    return letters + LayingBonus(static_cast<int>(word.size())) + LengthBonus(word);
+}
+
+WordSearch FindBestWords(const Dictionary& dictionary, std::string_view start,
+                         const LetterTally& atHand, std::size_t limit) {
+    const EntryTest test(start, atHand);
+    BestWords best(limit);
+    const auto takeEntry = [&](std::string_view entry) {
+        if (std::optional<std::string> word = test.Layable(entry)) {
+            const int points = PointsOfCheckedWord(*word);
+            if (best.WouldKeep(points)) {
+                best.Offer({std::move(*word), points});
+            }
+        }
+        return false; // every entry is looked at
+    };
+    const auto readLines = [&](std::string_view lines) {
+        std::size_t at = 0;
+        while (at < lines.size()) {
+            const std::size_t end = std::min(lines.find_first_of("\r\n", at), lines.size());
+            AnyEntryOfLine(lines.substr(at, end - at), takeEntry);
+            at = end + 1;
+        }
+        return false;
+    };
+    const std::filesystem::path file = dictionary.WordListPath();
+    if (ReadWordListLines(file, readLines) == WordListRead::Unreadable) {
+        return {{}, WordCheckTexts::WordListUnreadable(file)};
+    }
+    return {best.Take(), {}};
+}
+
+} // namespace lexabit

@@ -1,0 +1,93 @@
+#include "records/MissedWordsWindow.h"
+
+#include "board/GameText.h"
+#include "game/NumberText.h"
+#include "game/ProductInfo.h"
+#include "records/PlayerMessage.h"
+#include "records/RecordsFont.h"
+
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace lexabit {
+
+namespace {
+
+constexpr int WordColumnWidth = 170;
+constexpr int PointsColumnWidth = 80;
+constexpr int ListHeight = 330;
+
+} // namespace
+
+MissedWordsWindow::MissedWordsWindow(MissedWordsChoice choice, QWidget* parent)
+    : QWidget(parent, Qt::Window), choice_(std::move(choice)) {
+    setObjectName(QStringLiteral("MissedWordsWindow"));
+    setWindowTitle(Text(product::Title));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    MissedWordsHeading = new QLabel(this);
+    MissedWordsHeading->setObjectName(QStringLiteral("MissedWordsHeading"));
+    MissedWordsHeading->setWordWrap(true);
+
+    MissedWordsList = new QTreeWidget(this);
+    MissedWordsList->setObjectName(QStringLiteral("MissedWordsList"));
+    MissedWordsList->setHeaderLabels({QStringLiteral("Words"), QStringLiteral("Points")});
+    MissedWordsList->setRootIsDecorated(false);
+    MissedWordsList->setSelectionMode(QAbstractItemView::NoSelection);
+    MissedWordsList->setFocusPolicy(Qt::NoFocus);
+    MissedWordsList->setFont(RecordsFont());
+    MissedWordsList->header()->setStretchLastSection(false);
+    MissedWordsList->setColumnWidth(0, WordColumnWidth);
+    MissedWordsList->setColumnWidth(1, PointsColumnWidth);
+    MissedWordsList->setFixedSize(WordColumnWidth + PointsColumnWidth + 4, ListHeight);
+
+    ShowAfterEveryGame = new QCheckBox(QStringLiteral("Show after every game"), this);
+    ShowAfterEveryGame->setObjectName(QStringLiteral("ShowAfterEveryGame"));
+    ShowAfterEveryGame->setChecked(choice_.ShowAfterEveryGame());
+    connect(ShowAfterEveryGame, &QCheckBox::toggled, this, &MissedWordsWindow::RememberChoice);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(MissedWordsHeading);
+    layout->addWidget(MissedWordsList);
+    layout->addWidget(ShowAfterEveryGame);
+}
+
+void MissedWordsWindow::ShowWords(const WordSearch& search) {
+    MissedWordsList->clear();
+    for (const FoundWord& found : search.Words) {
+        auto* row = new QTreeWidgetItem(MissedWordsList);
+        row->setText(0, Text(found.Word));
+        row->setText(1, Text(NumberText(found.Points)));
+        row->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+    }
+    MissedWordsList->setVisible(!search.Words.empty());
+    if (!search.Problem.empty()) {
+        MissedWordsHeading->setText(Text(search.Problem));
+    } else if (search.Words.empty()) {
+        MissedWordsHeading->setText(QStringLiteral("No word could be laid from the cards left"));
+    } else {
+        MissedWordsHeading->setText(QStringLiteral("Words you could have laid:"));
+    }
+    adjustSize();
+}
+
+void MissedWordsWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void MissedWordsWindow::RememberChoice(bool showAfterEveryGame) {
+    const FileWriteResult written = choice_.Save(showAfterEveryGame);
+    if (!written.Succeeded()) {
+        ShowPlayerMessage(this, Text(product::Title), Text(written.Message()));
+    }
+}
+
+} // namespace lexabit
