@@ -62,9 +62,33 @@ private:
 class EntryTest {
 public:
     EntryTest(std::string_view start, const LetterTally& atHand)
-        : start_(start), atHand_(atHand),
+        : start_(start), atHand_(atHand), inLine_(atHand),
           longest_(start.size() +
-                   static_cast<std::size_t>(std::accumulate(atHand.begin(), atHand.end(), 0))) {}
+                   static_cast<std::size_t>(std::accumulate(atHand.begin(), atHand.end(), 0))) {
+        for (const char c : start) {
+            if (const std::optional<int> letter = LetterNumberOf(c)) {
+                ++inLine_[static_cast<std::size_t>(*letter)];
+            }
+        }
+    }
+
+    // A quick look that passes every line that may hold a word that can be laid: one
+    // with a comma or a quote may hold several entries and is always read in full; any
+    // other holds one entry, made of its letters and perhaps blanks or marks that
+    // reading leaves out, so its letters must all be at hand.
+    bool MayHoldOne(std::string_view line) const {
+        LetterTally left = inLine_;
+        for (const char c : line) {
+            if (c == ',' || c == '"') {
+                return true;
+            }
+            const std::optional<int> letter = LetterNumberOf(c);
+            if (letter && --left[static_cast<std::size_t>(*letter)] < 0) {
+                return false;
+            }
+        }
+        return true;
+    }
 
     // The entry in capitals when it can be laid; nothing otherwise.
     std::optional<std::string> Layable(std::string_view entry) const {
@@ -93,6 +117,7 @@ public:
 private:
     std::string_view start_;
     const LetterTally& atHand_;
+    LetterTally inLine_; // the letters at hand and those already laid
     std::size_t longest_;
 };
 
@@ -122,8 +147,14 @@ WordSearch FindBestWords(const Dictionary& dictionary, std::string_view start,
     const auto readLines = [&](std::string_view lines) {
         std::size_t at = 0;
         while (at < lines.size()) {
-            const std::size_t end = std::min(lines.find_first_of("\r\n", at), lines.size());
-            AnyEntryOfLine(lines.substr(at, end - at), takeEntry);
+            std::size_t end = at;
+            while (end < lines.size() && lines[end] != '\n' && lines[end] != '\r') {
+                ++end;
+            }
+            const std::string_view line = lines.substr(at, end - at);
+            if (test.MayHoldOne(line)) {
+                AnyEntryOfLine(line, takeEntry);
+            }
             at = end + 1;
         }
         return false;

@@ -183,6 +183,20 @@ INSTANTIATE_TEST_SUITE_P(ByLength, WordScoring,
                                            ScoringRow{"SQUASH", " 22 + 5", 27},
                                            ScoringRow{"ANAGRAM", " 20 + 10", 30}));
 
+TEST_F(WordCheckTest, TheHintsCostIsTakenWhenTheWordIsAcceptedNotWhenRefused) {
+    state.TotalScore = 7;
+    state.HintCost = 4;
+    LayWord("DOG");
+    Check();
+    EXPECT_EQ(state.HintCost, 4) << "a refused word pays nothing";
+    state.WordCards.Clear();
+    LayWord("CAT");
+    Check();
+    EXPECT_EQ(state.TotalScore, 7 + 5 - 4);
+    EXPECT_EQ(state.HintCost, 0);
+    EXPECT_EQ(view.panels[1], "Total Score:  8");
+}
+
 TEST_F(WordCheckTest, TheNewestWordIsTheTopRowAndTheStatusBarCountsAllRows) {
     LayWord("CAT");
     Check();

@@ -1,0 +1,91 @@
+// Times finding the best words that fourteen face-up cards can spell in the shipped word
+// list: the missed words at a game's end, a hint, and the test for a stuck game each
+// cost one such pass.
+#include "game/Alphabet.h"
+#include "game/Dictionary.h"
+#include "game/Ports.h"
+#include "game/WordFinder.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <time.h>
+#include <vector>
+
+namespace {
+
+class SourceDataFolder final : public lexabit::ProgramFolder {
+public:
+    std::filesystem::path Path() const override {
+        return std::filesystem::path(LEXABIT_SOURCE_DIR) / "data";
+    }
+};
+
+constexpr int Runs = 200;
+constexpr std::size_t Shown = 10;
+
+double ThreadMilliseconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
+}
+
+struct Spread {
+    double median;
+    double worst;
+};
+
+Spread SpreadOf(std::vector<double> milliseconds) {
+    std::sort(milliseconds.begin(), milliseconds.end());
+    return {milliseconds[milliseconds.size() / 2], milliseconds.back()};
+}
+
+lexabit::LetterTally TallyOf(const std::string& cards) {
+    lexabit::LetterTally tally{};
+    for (const char letter : cards) {
+        ++tally[static_cast<std::size_t>(letter - 'A')];
+    }
+    return tally;
+}
+
+bool TimeCards(const lexabit::Dictionary& dictionary, const std::string& cards) {
+    const lexabit::LetterTally tally = TallyOf(cards);
+    std::vector<double> wall;
+    std::vector<double> processor;
+    lexabit::WordSearch last;
+    for (int run = 0; run < Runs; ++run) {
+        const double cpuStart = ThreadMilliseconds();
+        const auto start = std::chrono::steady_clock::now();
+        last = lexabit::FindBestWords(dictionary, {}, tally, Shown);
+        const auto stop = std::chrono::steady_clock::now();
+        processor.push_back(ThreadMilliseconds() - cpuStart);
+        wall.push_back(std::chrono::duration<double, std::milli>(stop - start).count());
+    }
+    if (!last.Problem.empty()) {
+        std::printf("%s\n", last.Problem.c_str());
+        return false;
+    }
+    const Spread byWall = SpreadOf(wall);
+    const Spread byProcessor = SpreadOf(processor);
+    std::printf("%-15s wall: median %.3f ms, worst %.3f ms;  processor: median %.3f ms, worst "
+                "%.3f ms  (%d runs); best: %s %d\n",
+                cards.c_str(), byWall.median, byWall.worst, byProcessor.median, byProcessor.worst,
+                Runs, last.Words.empty() ? "-" : last.Words.front().Word.c_str(),
+                last.Words.empty() ? 0 : last.Words.front().Points);
+    return true;
+}
+
+} // namespace
+
+int main() {
+    const SourceDataFolder folder;
+    const lexabit::Dictionary dictionary(folder);
+    bool ok = true;
+    // Fourteen cards as a game lays them, a table rich in common letters, and a poor one.
+    for (const char* cards : {"AEIOURSTLNDCGP", "EEEAAIIOOSSTTR", "VQXZJKWYBFHMPC", "V"}) {
+        ok = TimeCards(dictionary, cards) && ok;
+    }
+    return ok ? 0 : 1;
+}
