@@ -4,9 +4,11 @@
 #include "board/GameBoard.h"
 #include "game/BoardLayout.h"
 #include "game/MersenneRandom.h"
+#include "options/LettersForm.h"
 
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 
 namespace lexabit::uitest {
 
@@ -69,6 +71,15 @@ QStringList AllTwoLetterWords() {
         }
     }
     return words;
+}
+
+void UseOnlyLetters(GameBoard& board, const std::map<int, QString>& counts) {
+    LettersForm& letters = board.Letters();
+    for (int i = 0; i < 26; ++i) {
+        const auto found = counts.find(i);
+        letters.findChild<QLineEdit*>(QStringLiteral("Text1(%1)").arg(i))
+            ->setText(found == counts.end() ? QStringLiteral("0") : found->second);
+    }
 }
 
 int CardOnColumn(const GameState& state, int column) {

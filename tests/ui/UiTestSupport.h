@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdint>
+#include <map>
 
 namespace lexabit {
 class GameBoard;
@@ -52,6 +53,9 @@ QString MakeProgramFolder(const QTemporaryDir& folder, const QStringList& words)
 
 // Every two-letter word from AA to ZZ.
 QStringList AllTwoLetterWords();
+
+// Sets the letters window to deal only the given letters: letter number (0 = A) to count.
+void UseOnlyLetters(GameBoard& board, const std::map<int, QString>& counts);
 
 // The table card lying on column k, or 0.
 int CardOnColumn(const GameState& state, int column);

@@ -1,0 +1,191 @@
+#include "UiTestSupport.h"
+#include "board/GameBoard.h"
+#include "records/MissedWordsWindow.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QTreeWidget>
+
+using namespace lexabit;
+
+// The missed words at a game's end, the hint, and the question of a stuck game.
+class WordsBeyondPlayTest : public QObject {
+    Q_OBJECT
+
+private:
+    // Answers every message box as it opens, a question with the given button, and
+    // types the name into the name dialog when it shows; keeps what the boxes said.
+    class Answerer {
+    public:
+        Answerer(QMessageBox::StandardButton questionAnswer, QString name)
+            : questionAnswer_(questionAnswer), name_(std::move(name)) {
+            QObject::connect(&timer_, &QTimer::timeout, [this] { Answer(); });
+            timer_.start(5);
+        }
+        QStringList texts;
+
+    private:
+        void Answer() {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                texts << box->text();
+                QAbstractButton* button = box->button(questionAnswer_);
+                if (button != nullptr) {
+                    button->click();
+                } else {
+                    box->accept();
+                }
+                return;
+            }
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                auto* field = window->findChild<QLineEdit*>(QStringLiteral("NameText"));
+                if (field != nullptr && field->isVisible() && !name_.isEmpty()) {
+                    field->setText(name_);
+                    QTest::keyClick(field, Qt::Key_Return);
+                }
+            }
+        }
+
+        QMessageBox::StandardButton questionAnswer_;
+        QString name_;
+        QTimer timer_;
+    };
+
+    // A game of the given letters, one card each, every one of them on the table.
+    static void DealOnly(GameBoard& board, std::initializer_list<int> letters, int level) {
+        std::map<int, QString> counts;
+        for (const int letter : letters) {
+            counts[letter] = QStringLiteral("1");
+        }
+        uitest::UseOnlyLetters(board, counts);
+        board.State().Level = static_cast<std::int16_t>(level);
+        board.NewGame_Click();
+    }
+
+    static int CardOf(const GameState& state, char letter) {
+        for (int i = 1; i <= state.CardsTotal; ++i) {
+            if (state.Card(i).DataField == std::string(1, letter)) {
+                return i;
+            }
+        }
+        return 0;
+    }
+
+    static void LayWord(GameBoard& board, const std::vector<int>& cards) {
+        const GameState& state = board.State();
+        for (std::size_t k = 1; k < cards.size(); ++k) {
+            const CardRecord& last = state.Card(cards[k - 1]);
+            uitest::DragCard(board, cards[k],
+                             QPoint(static_cast<int>(last.Left), static_cast<int>(last.Top)));
+        }
+    }
+
+    static QStringList Rows(const QTreeWidget& list) {
+        QStringList rows;
+        for (int i = 0; i < list.topLevelItemCount(); ++i) {
+            rows << list.topLevelItem(i)->text(0) + list.topLevelItem(i)->text(1);
+        }
+        return rows;
+    }
+
+    static constexpr int A = 0, E = 4, S = 18, T = 19, V = 21, Z = 25;
+
+private slots:
+    void missedWordsOpenAfterTheNameAndTheirChoiceIsKept() {
+        QTemporaryDir folder;
+        GameBoard board(uitest::TestServices(
+            51, uitest::MakeProgramFolder(folder, {"at", "TA", "tea", "Eat", "sate", "zz"})));
+        board.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        board.Form_Activate();
+        DealOnly(board, {A, T, E}, 2);
+        Answerer answerer(QMessageBox::Ok, QStringLiteral("Di"));
+        QTest::keyClick(&board, Qt::Key_F7);
+        QTRY_VERIFY(board.OpenMissedWords() != nullptr && board.OpenMissedWords()->isVisible());
+        QCOMPARE(board.State().PlayerName, std::string("Di"));
+
+        MissedWordsWindow* missed = board.OpenMissedWords();
+        QCOMPARE(missed->windowTitle(), QStringLiteral("Lexabit Solitaire"));
+        QVERIFY(!missed->isModal());
+        const auto* list = missed->findChild<QTreeWidget*>(QStringLiteral("MissedWordsList"));
+        QCOMPARE(Rows(*list), (QStringList{"EAT 3", "TEA 3", "AT 2", "TA 2"}));
+
+        auto* showAfter = missed->findChild<QCheckBox*>(QStringLiteral("ShowAfterEveryGame"));
+        QVERIFY(showAfter->isChecked());
+        showAfter->click();
+        QFile kept(folder.filePath(QStringLiteral("Settings/MissedWords.txt")));
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), QByteArray("0\r\n"));
+        QTest::keyClick(missed, Qt::Key_Escape);
+        QTRY_VERIFY(board.OpenMissedWords() == nullptr);
+
+        // Unchecked, the next game's end opens no window.
+        QTest::keyClick(&board, Qt::Key_F7);
+        QTRY_VERIFY(!board.findChild<QWidget*>(QStringLiteral("Namefrm"))->isVisible());
+        QTest::qWait(50);
+        QVERIFY(board.OpenMissedWords() == nullptr);
+    }
+
+    void aHintOutlinesTheCardsOfTheBestWordAndCostsItsPoints() {
+        QTemporaryDir folder;
+        GameBoard board(
+            uitest::TestServices(52, uitest::MakeProgramFolder(folder, {"ZA", "TEA", "AT", "ES"})));
+        board.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        board.Form_Activate();
+        DealOnly(board, {A, T, E, S, Z}, 2);
+        GameState& state = board.State();
+
+        QTest::keyClick(&board, Qt::Key_H, Qt::ControlModifier);
+        const std::vector<int> za{CardOf(state, 'Z'), CardOf(state, 'A')};
+        QCOMPARE(state.HintedCards, za);
+        for (const int index : za) {
+            QCOMPARE(state.Card(index).Tag, CardTag::Table); // outlined where they lie
+        }
+
+        // The outlined cards make a word the check accepts; the hint's 11 points go again.
+        state.TotalScore = 20;
+        LayWord(board, za);
+        board.CheckWordButton_Click();
+        QCOMPARE(board.findChild<QTreeWidget*>(QStringLiteral("WordList"))->topLevelItemCount(), 1);
+        QCOMPARE(state.TotalScore, 20 + 11 - 11);
+        QTRY_VERIFY_WITH_TIMEOUT(state.HintedCards.empty(), 4000);
+    }
+
+    void aStuckGameAsksOnceAndYesEndsIt() {
+        QTemporaryDir folder;
+        GameBoard board(uitest::TestServices(53, uitest::MakeProgramFolder(folder, {"AT"})));
+        board.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        board.Form_Activate();
+        DealOnly(board, {A, T, V}, 3);
+        GameState& state = board.State();
+        {
+            Answerer no(QMessageBox::No, {});
+            LayWord(board, {CardOf(state, 'A'), CardOf(state, 'T')});
+            board.CheckWordButton_Click();
+            QCOMPARE(no.texts, QStringList{"No more words can be laid. End the game?"});
+            // No leaves the game as it was; a hint finds nothing; nobody asks again.
+            QCOMPARE(state.Card(CardOf(state, 'V')).Tag, CardTag::Table);
+            board.Menus().Hint->trigger();
+            board.CheckWordButton_Click();
+            QCOMPARE(no.texts,
+                     (QStringList{"No more words can be laid. End the game?",
+                                  "No word can be laid from the cards on the table.",
+                                  "That word is not in our dictionary.  Please try again."}));
+        }
+        board.NewGame_Click();
+        Answerer yes(QMessageBox::Yes, QStringLiteral("Ed"));
+        LayWord(board, {CardOf(state, 'A'), CardOf(state, 'T')});
+        board.CheckWordButton_Click();
+        QTRY_COMPARE(state.PlayerName, std::string("Ed"));
+        QCOMPARE(yes.texts, (QStringList{"No more words can be laid. End the game?",
+                                         "Your skill level is: Fantastic, You had 1 card left"}));
+    }
+};
+
+LEXABIT_UI_TEST_MAIN(WordsBeyondPlayTest)
+#include "WordsBeyondPlay_test.moc"
