@@ -396,7 +396,16 @@ xdotool type --delay 40 "$PLAYER_NAME"
 xdotool key Return
 scores_written() { ! cmp -s "$game/highscore/highscore.dat" "$work/highscore-before.dat"; }
 poll 10 scores_written || fail "highscore.dat was not written after the name was confirmed"
-poll 10 no_other_window || fail "the name dialog stayed open"
+missed_words_up() {
+    local id
+    id=$(other_window) && [ "$id" != "$name_dialog" ] && echo "$id"
+}
+missed_words=$(poll 10 missed_words_up) ||
+    fail "the name dialog stayed open, or the missed words did not follow it"
+take_shot "missed-words" >/dev/null
+focus_window "$missed_words"
+xdotool key Escape
+poll 10 no_other_window || fail "Escape did not close the missed words"
 poll 20 board_shows new-game dealt labels-empty "word-list-as:$shots/dealt.ppm" ||
     fail "no new game was dealt after the name: $(last_check)"
 log "the game ended, the name was recorded and a new game dealt"
