@@ -156,22 +156,38 @@ void BoardView::PaintReceivingCard(QPainter& painter) const {
     painter.restore();
 }
 
-// A hint rings each of its cards where the card lies now.
+// A hint rings each of its cards where the card lies now, and numbers them in the order
+// of the word on a badge across the card's top edge.
 void BoardView::PaintHint(QPainter& painter) const {
     constexpr qreal ringWidth = 4;
+    constexpr qreal badgeRadius = 11;
+    const QColor ring(0xff, 0xc8, 0x00);
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(0xff, 0xc8, 0x00), ringWidth));
-    painter.setBrush(Qt::NoBrush);
+    QFont badgeFont = font();
+    badgeFont.setBold(true);
+    painter.setFont(badgeFont);
+    int place = 0;
     for (const int index : state_.HintedCards) {
+        ++place;
         if (!state_.CardExists(index) || !state_.Card(index).Visible) {
             continue;
         }
         const CardRecord& card = state_.Card(index);
-        const QRectF place(card.Left, card.Top, CardWidth, CardHeight);
+        const QRectF face(card.Left, card.Top, CardWidth, CardHeight);
+        painter.setPen(QPen(ring, ringWidth));
+        painter.setBrush(Qt::NoBrush);
         painter.drawRoundedRect(
-            place.adjusted(-ringWidth / 2, -ringWidth / 2, ringWidth / 2, ringWidth / 2), 6, 6);
+            face.adjusted(-ringWidth / 2, -ringWidth / 2, ringWidth / 2, ringWidth / 2), 6, 6);
+        const QRectF badge(face.center().x() - badgeRadius, face.top() - badgeRadius,
+                           2 * badgeRadius, 2 * badgeRadius);
+        painter.setPen(QPen(QColor(0x80, 0x50, 0x00), 1));
+        painter.setBrush(ring);
+        painter.drawEllipse(badge);
+        painter.setPen(Qt::black);
+        painter.drawText(badge, Qt::AlignCenter, QString::number(place));
     }
-    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.restore();
 }
 
 QPointF BoardView::InsideCard(int index, QPointF boardPoint) const {
