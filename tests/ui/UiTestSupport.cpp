@@ -6,6 +6,7 @@
 #include "game/MersenneRandom.h"
 #include "options/LettersForm.h"
 
+#include <QAbstractButton>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -71,6 +72,32 @@ QStringList AllTwoLetterWords() {
         }
     }
     return words;
+}
+
+MessageAnswerer::MessageAnswerer(QString name, QMessageBox::StandardButton questionAnswer)
+    : name_(std::move(name)), questionAnswer_(questionAnswer) {
+    QObject::connect(&timer_, &QTimer::timeout, [this] { Answer(); });
+    timer_.start(5);
+}
+
+void MessageAnswerer::Answer() {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        titles << box->windowTitle();
+        texts << box->text();
+        if (QAbstractButton* button = box->button(questionAnswer_)) {
+            button->click();
+        } else {
+            box->accept();
+        }
+        return;
+    }
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        auto* field = window->findChild<QLineEdit*>(QStringLiteral("NameText"));
+        if (field != nullptr && field->isVisible() && !name_.isEmpty()) {
+            field->setText(name_);
+            QTest::keyClick(field, Qt::Key_Return);
+        }
+    }
 }
 
 void UseOnlyLetters(GameBoard& board, const std::map<int, QString>& counts) {

@@ -3,11 +3,13 @@
 #include "board/GameServices.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <cstdint>
 #include <map>
 
@@ -53,6 +55,24 @@ QString MakeProgramFolder(const QTemporaryDir& folder, const QStringList& words)
 
 // Every two-letter word from AA to ZZ.
 QStringList AllTwoLetterWords();
+
+// While it lives, answers every message box as it opens (a question with the given
+// button, any other box with its default) and confirms the name dialog with the given
+// name when it shows; keeps the titles and texts of the boxes.
+class MessageAnswerer {
+public:
+    explicit MessageAnswerer(QString name = {},
+                             QMessageBox::StandardButton questionAnswer = QMessageBox::Yes);
+    QStringList titles;
+    QStringList texts;
+
+private:
+    void Answer();
+
+    QString name_;
+    QMessageBox::StandardButton questionAnswer_;
+    QTimer timer_;
+};
 
 // Sets the letters window to deal only the given letters: letter number (0 = A) to count.
 void UseOnlyLetters(GameBoard& board, const std::map<int, QString>& counts);

@@ -17,43 +17,6 @@ class WordsBeyondPlayTest : public QObject {
     Q_OBJECT
 
 private:
-    // Answers every message box as it opens, a question with the given button, and
-    // types the name into the name dialog when it shows; keeps what the boxes said.
-    class Answerer {
-    public:
-        Answerer(QMessageBox::StandardButton questionAnswer, QString name)
-            : questionAnswer_(questionAnswer), name_(std::move(name)) {
-            QObject::connect(&timer_, &QTimer::timeout, [this] { Answer(); });
-            timer_.start(5);
-        }
-        QStringList texts;
-
-    private:
-        void Answer() {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                texts << box->text();
-                QAbstractButton* button = box->button(questionAnswer_);
-                if (button != nullptr) {
-                    button->click();
-                } else {
-                    box->accept();
-                }
-                return;
-            }
-            for (QWidget* window : QApplication::topLevelWidgets()) {
-                auto* field = window->findChild<QLineEdit*>(QStringLiteral("NameText"));
-                if (field != nullptr && field->isVisible() && !name_.isEmpty()) {
-                    field->setText(name_);
-                    QTest::keyClick(field, Qt::Key_Return);
-                }
-            }
-        }
-
-        QMessageBox::StandardButton questionAnswer_;
-        QString name_;
-        QTimer timer_;
-    };
-
     // A game of the given letters, one card each, every one of them on the table.
     static void DealOnly(GameBoard& board, std::initializer_list<int> letters, int level) {
         std::map<int, QString> counts;
@@ -102,7 +65,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&board));
         board.Form_Activate();
         DealOnly(board, {A, T, E}, 2);
-        Answerer answerer(QMessageBox::Ok, QStringLiteral("Di"));
+        uitest::MessageAnswerer answerer(QStringLiteral("Di"));
         QTest::keyClick(&board, Qt::Key_F7);
         QTRY_VERIFY(board.OpenMissedWords() != nullptr && board.OpenMissedWords()->isVisible());
         QCOMPARE(board.State().PlayerName, std::string("Di"));
@@ -164,7 +127,7 @@ private slots:
         DealOnly(board, {A, T, V}, 3);
         GameState& state = board.State();
         {
-            Answerer no(QMessageBox::No, {});
+            uitest::MessageAnswerer no({}, QMessageBox::No);
             LayWord(board, {CardOf(state, 'A'), CardOf(state, 'T')});
             board.CheckWordButton_Click();
             QCOMPARE(no.texts, QStringList{"No more words can be laid. End the game?"});
@@ -178,7 +141,7 @@ private slots:
                                   "That word is not in our dictionary.  Please try again."}));
         }
         board.NewGame_Click();
-        Answerer yes(QMessageBox::Yes, QStringLiteral("Ed"));
+        uitest::MessageAnswerer yes(QStringLiteral("Ed"));
         LayWord(board, {CardOf(state, 'A'), CardOf(state, 'T')});
         board.CheckWordButton_Click();
         QTRY_COMPARE(state.PlayerName, std::string("Ed"));
