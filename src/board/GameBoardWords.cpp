@@ -83,7 +83,11 @@ void GameBoard::Hint_Click() {
             QStringLiteral("No word can be laid from the cards on the table."));
         return;
     }
-    ChargeForHint(state_, search.Found->Best.Points);
+    // Asking again while the same hint still shows only shows it longer.
+    const bool alreadyShown = hintTimer_->isActive() && state_.HintedCards == search.Found->Cards;
+    if (!alreadyShown) {
+        ChargeForHint(state_, search.Found->Best.Points);
+    }
     state_.HintedCards = search.Found->Cards;
     board_->update();
     hintTimer_->start(HintShowing);

@@ -103,6 +103,8 @@ private slots:
         GameState& state = board.State();
 
         QTest::keyClick(&board, Qt::Key_H, Qt::ControlModifier);
+        QTest::keyClick(&board, Qt::Key_H, Qt::ControlModifier);
+        QCOMPARE(state.HintCost, 11); // the same hint, still showing, is paid once
         const std::vector<int> za{CardOf(state, 'Z'), CardOf(state, 'A')};
         QCOMPARE(state.HintedCards, za);
         for (const int index : za) {
