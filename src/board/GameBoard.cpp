@@ -41,7 +41,6 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScopedValueRollback>
 #include <QScreen>
 #include <QTimer>
 #include <QTreeWidget>
@@ -305,7 +304,7 @@ bool GameBoard::AcceptsGameCommands() const {
 
 void GameBoard::UpdateCommandAvailability() {
     const bool accepted = AcceptsGameCommands();
-    for (QAction* command : {menus_.NewGame, menus_.Undo, menus_.sh, menus_.EndGame}) {
+    for (QAction* command : {menus_.NewGame, menus_.Undo, menus_.sh, menus_.EndGame, menus_.Hint}) {
         command->setEnabled(accepted);
     }
     // The controls on the board are greyed only while a finished game waits for its
@@ -346,10 +345,7 @@ void GameBoard::CheckWordButton_Click() {
     WordCheck check(state_, dict_, *wordCheckView_, *effects_, *services_.Time,
                     [](GameState& state, Effects& effects) { FillEmptyColumns(state, effects); });
     const int game = gamesDealt_;
-    {
-        const QScopedValueRollback underway(wordCheckUnderway_, true);
-        check.CheckWordButton_Click();
-    }
+    check.CheckWordButton_Click();
     if (game == gamesDealt_) {
         AskIfStuck(); // a word that ended the game is followed by a new one
     }
@@ -393,6 +389,7 @@ void GameBoard::EndTheGame() {
                        controls_.WordList->topLevelItemCount(), state_.Level, SkillLevel(state_)};
     endingUnderway_ = true;
     UpdateCommandAvailability();
+    NoteMissedWords();
 }
 
 void GameBoard::PlayGameOverAnimation() {
@@ -412,7 +409,6 @@ void GameBoard::ShowNameDialog() {
     if (closing_) {
         return; // no window outlives the board
     }
-    NoteMissedWords();
     Namefrm& dialog = windows_->NameDialog();
     connect(&dialog, &Namefrm::Answered, this, &GameBoard::NameDialogAnswered,
             Qt::UniqueConnection);
@@ -422,6 +418,8 @@ void GameBoard::ShowNameDialog() {
 void GameBoard::NameDialogAnswered() {
     endingUnderway_ = false;
     UpdateCommandAvailability();
+    // Once the new game is dealt, or at once when the dialog was closed without a name.
+    QTimer::singleShot(0, this, &GameBoard::ShowMissedWords);
 }
 
 void GameBoard::Highscore_Click() {

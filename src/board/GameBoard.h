@@ -121,7 +121,6 @@ private:
     void ShowMissedWords();
     void AskIfStuck();
     void ClearHint();
-    bool HintRefused() const;
     void PlayGameOverAnimation();
     void ReportFileProblem(const std::string& problem);
     // Holds the window for a step of a move or a synchronous sound, handling no event.
@@ -162,9 +161,7 @@ private:
     MissedWordsChoice missedWordsChoice_;
     std::optional<WordSearch> missedWordsAtEnd_;
     QPointer<MissedWordsWindow> missedWordsWindow_;
-    QPointer<QObject> nameDialogWatch_;
     QTimer* hintTimer_ = nullptr;
-    bool wordCheckUnderway_ = false;
     int gamesDealt_ = 0;
     bool newGamePending_ = false;
     bool closing_ = false;

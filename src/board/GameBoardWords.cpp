@@ -3,13 +3,12 @@
 #include "board/GameBoard.h"
 #include "board/GameText.h"
 #include "board/GameWindows.h"
+#include "board/WindowPlacement.h"
 #include "game/ProductInfo.h"
 #include "game/WordsOnTable.h"
 #include "options/ColourValue.h"
 #include "records/MissedWordsWindow.h"
-#include "records/Namefrm.h"
 
-#include <QEvent>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
@@ -21,27 +20,6 @@ namespace {
 
 constexpr std::chrono::milliseconds HintShowing{2000};
 constexpr int GapBesideBoard = 8;
-
-// Calls back when the window it watches is hidden by the program (a confirmed name or
-// a close), not when the system hides it along with a minimised board.
-class HiddenWatch : public QObject {
-public:
-    HiddenWatch(QWidget& watched, std::function<void()> onHidden)
-        : QObject(&watched), onHidden_(std::move(onHidden)) {
-        watched.installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Hide && !event->spontaneous()) {
-            onHidden_();
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    std::function<void()> onHidden_;
-};
 
 // To the right of the main window where the screen has room, else to its left, else
 // over its right edge.
@@ -63,14 +41,9 @@ QPoint BesideBoard(const QWidget& window, const QWidget& board) {
 
 } // namespace
 
-bool GameBoard::HintRefused() const {
-    // Nothing new starts while a card is held, a word check runs or a game is ending.
-    return !AcceptsGameCommands() || wordCheckUnderway_;
-}
-
 void GameBoard::Hint_Click() {
-    if (HintRefused()) {
-        return;
+    if (!AcceptsGameCommands()) {
+        return; // a card is held or the game is ending
     }
     const HintSearch search = FindHint(state_, dict_);
     if (!search.Problem.empty()) {
@@ -108,7 +81,7 @@ void GameBoard::AskIfStuck() {
         this, Text(product::Title), QStringLiteral("No more words can be laid. End the game?"),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     // The word timer may have ended the game, or a new one begun, while the question stood.
-    const bool ended = game != gamesDealt_ || !Timer2->isActive();
+    const bool ended = game != gamesDealt_ || endingUnderway_;
     if (answer == QMessageBox::Yes && !ended && !closing_) {
         EndGame_Click();
     }
@@ -121,13 +94,6 @@ void GameBoard::NoteMissedWords() {
     }
     // The cards of this moment: once the name is confirmed, a new game is dealt.
     missedWordsAtEnd_ = lexabit::MissedWords(state_, dict_);
-    Namefrm& nameDialog = windows_->NameDialog();
-    if (nameDialogWatch_ == nullptr || nameDialogWatch_->parent() != &nameDialog) {
-        nameDialogWatch_ = new HiddenWatch(nameDialog, [this] {
-            // After the dialog has recorded the name and the new game is dealt.
-            QTimer::singleShot(0, this, &GameBoard::ShowMissedWords);
-        });
-    }
 }
 
 MissedWordsWindow* GameBoard::OpenMissedWords() const {
@@ -140,6 +106,7 @@ void GameBoard::ShowMissedWords() {
     }
     if (missedWordsWindow_ == nullptr) {
         missedWordsWindow_ = new MissedWordsWindow(missedWordsChoice_, this);
+        missedWordsWindow_->setMinimumWidth(TitleBarWidth(missedWordsWindow_->windowTitle()));
         PaintBackground(*missedWordsWindow_, backgroundColor_);
     }
     missedWordsWindow_->ShowWords(*missedWordsAtEnd_);

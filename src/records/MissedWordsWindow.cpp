@@ -24,7 +24,8 @@ constexpr int ListHeight = 330;
 } // namespace
 
 MissedWordsWindow::MissedWordsWindow(MissedWordsChoice choice, QWidget* parent)
-    : QWidget(parent, Qt::Window), choice_(std::move(choice)) {
+    // A dialog window stays above the board it belongs to; it is not modal.
+    : QWidget(parent, Qt::Dialog), choice_(std::move(choice)) {
     setObjectName(QStringLiteral("MissedWordsWindow"));
     setWindowTitle(Text(product::Title));
     setAttribute(Qt::WA_DeleteOnClose);

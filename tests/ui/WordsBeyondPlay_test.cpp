@@ -1,4 +1,5 @@
 #include "UiTestSupport.h"
+#include "board/BoardView.h"
 #include "board/GameBoard.h"
 #include "records/MissedWordsWindow.h"
 
@@ -101,6 +102,15 @@ private slots:
         board.Form_Activate();
         DealOnly(board, {A, T, E, S, Z}, 2);
         GameState& state = board.State();
+
+        // While a card is held the hint is not taken.
+        const CardRecord& held = state.Card(CardOf(state, 'S'));
+        const QPoint onHeld(static_cast<int>(held.Left) + 40, static_cast<int>(held.Top) + 40);
+        QTest::mousePress(&board.Board(), Qt::LeftButton, Qt::NoModifier, onHeld);
+        QVERIFY(!board.Menus().Hint->isEnabled());
+        board.Hint_Click();
+        QVERIFY(state.HintedCards.empty());
+        QTest::mouseRelease(&board.Board(), Qt::LeftButton, Qt::NoModifier, onHeld);
 
         QTest::keyClick(&board, Qt::Key_H, Qt::ControlModifier);
         QTest::keyClick(&board, Qt::Key_H, Qt::ControlModifier);
