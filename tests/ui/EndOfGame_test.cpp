@@ -14,7 +14,8 @@
 
 using namespace lexabit;
 
-// The three roads to the high-score table: every card used, End Game, and the word timer.
+// Two roads to the high-score table: every card used, and the word timer (End Game is
+// played through in PlayFlow_test).
 class EndOfGameTest : public QObject {
     Q_OBJECT
 
@@ -134,26 +135,6 @@ private slots:
         Highscore scores(board.Scores().FilePath());
         QVERIFY(scores.GetScores().Ok);
         QVERIFY(scores.Table().empty());
-    }
-
-    void endGameRatesThePlayerAndRecordsTheName() {
-        QTemporaryDir folder;
-        GameBoard board(uitest::TestServices(42, uitest::MakeProgramFolder(folder, {})));
-        board.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&board));
-        board.Form_Activate();
-        Seen seen;
-        AnswerMessagesThenName(&seen, QStringLiteral("Bo"));
-        QTest::keyClick(&board, Qt::Key_F7);
-        QTRY_COMPARE(board.State().PlayerName, std::string("Bo"));
-        QCOMPARE(seen.titles, QStringList{QStringLiteral("Lexabit Solitaire")});
-        QCOMPARE(seen.texts,
-                 QStringList{QStringLiteral("Your skill level is: Fair, You had 98 cards left")});
-        Highscore scores(board.Scores().FilePath());
-        QVERIFY(scores.GetScores().Ok);
-        QCOMPARE(scores.Table().size(), std::size_t{1});
-        QCOMPARE(scores.Table()[0].Rating, std::string("Fair"));
-        QCOMPARE(scores.Table()[0].Words, std::string("0"));
     }
 
     void theWordTimerRunningOutEndsTheGame() {

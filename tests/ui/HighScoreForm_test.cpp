@@ -1,7 +1,6 @@
 #include "RecordsTestSupport.h"
 #include "UiTestSupport.h"
 #include "game/Highscore.h"
-#include "options/ColourValue.h"
 #include "records/HighScoreForm.h"
 
 #include <QCoreApplication>
@@ -60,29 +59,9 @@ private:
 private slots:
     void init() { QFile::remove(ScoreFile()); }
 
-    void showsItsCaptionsAndColumns() {
-        ScoreWindow window(ScoreFile());
-        QCOMPARE(window.form.windowTitle(), QStringLiteral("Lexabit Solitaire High Score"));
-        QCOMPARE(window.host.settingsLoads, 1);
-        QCOMPARE(window.form.findChild<QPushButton*>(QStringLiteral("Command1"))->text(),
-                 QStringLiteral("Ok"));
-        QTreeWidget& list = window.List();
-        QCOMPARE(list.geometry(), QRect(8, 8, 600, 425));
-        const QStringList captions{"Name", "Points", "Time", "Words", "Difficulty", "Rating"};
-        const QList<int> widths{100, 75, 100, 80, 130, 110};
-        QCOMPARE(list.columnCount(), 6);
-        for (int column = 0; column < 6; ++column) {
-            QCOMPARE(list.headerItem()->text(column), captions[column]);
-            QCOMPARE(list.columnWidth(column), widths[column]);
-        }
-        QCOMPARE(list.font().family(), QStringLiteral("Arial"));
-        QCOMPARE(list.font().pointSizeF(), 14.25);
-        QVERIFY(list.font().bold());
-        QVERIFY(!window.form.isModal());
-    }
-
     void viewHighscoreShowsTheFileBestFirst() {
         ScoreWindow window(ScoreFile());
+        QCOMPARE(window.host.settingsLoads, 1);
         QCOMPARE(window.List().topLevelItemCount(), 0);
         WriteFile(ScoreFile(), Entry("Bo", "999", "Hard") + Entry("Cy", "7", "Very Easy") +
                                    Entry("Al", "1234", "Easy"));
@@ -108,38 +87,6 @@ private slots:
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, points);
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, points);
         QCOMPARE(Column(window.List(), 1), QStringList({"1234", "999"}));
-    }
-
-    void columnsAreAligned_data() {
-        QTest::addColumn<int>("column");
-        QTest::addColumn<int>("alignment");
-        QTest::newRow("Name") << 0 << int(Qt::AlignLeft);
-        QTest::newRow("Points") << 1 << int(Qt::AlignHCenter);
-        QTest::newRow("Time") << 2 << int(Qt::AlignLeft);
-        QTest::newRow("Words") << 3 << int(Qt::AlignHCenter);
-        QTest::newRow("Difficulty") << 4 << int(Qt::AlignHCenter);
-        QTest::newRow("Rating") << 5 << int(Qt::AlignLeft);
-    }
-
-    void columnsAreAligned() {
-        QFETCH(int, column);
-        QFETCH(int, alignment);
-        WriteFile(ScoreFile(), Entry("Al", "12", "Easy"));
-        ScoreWindow window(ScoreFile());
-        window.form.ShowScores();
-        QTreeWidget& list = window.List();
-        QCOMPARE(list.headerItem()->textAlignment(column) & Qt::AlignHorizontal_Mask, alignment);
-        QCOMPARE(list.topLevelItem(0)->textAlignment(column) & Qt::AlignHorizontal_Mask, alignment);
-    }
-
-    void listStaysBlackOnLightYellowInAnyWindowColour() {
-        ScoreWindow window(ScoreFile());
-        const std::int32_t green = 0x008000;
-        PaintBackground(window.form, green);
-        QCOMPARE(window.form.palette().color(QPalette::Window), QColor(0, 128, 0));
-        const QPalette list = window.List().palette();
-        QCOMPARE(list.color(QPalette::Base), QColor(255, 255, 192));
-        QCOMPARE(list.color(QPalette::Text), QColor(Qt::black));
     }
 
     void formLoadShowsTheTableAsLastLoaded() {

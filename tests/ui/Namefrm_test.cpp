@@ -76,21 +76,6 @@ private:
 private slots:
     void init() { QFile::remove(ScoreFile()); }
 
-    void showsItsControlsAndReadsTheSettingsOnLoad() {
-        FinishedGameDialog game(ScoreFile());
-        QCOMPARE(game.dialog.windowTitle(), QStringLiteral("Lexabit Solitaire"));
-        QCOMPARE(game.host.settingsLoads, 1);
-        QCOMPARE(game.dialog.findChild<QLabel*>(QStringLiteral("NameLabel"))->text(),
-                 QStringLiteral("Please Enter Your Name:"));
-        QVERIFY(game.dialog.findChild<QWidget*>(QStringLiteral("Shape1")) != nullptr);
-        QCOMPARE(game.Command1().text(), QStringLiteral("Ok"));
-        const QFont font = game.NameText().font();
-        QCOMPARE(font.family(), QStringLiteral("Arial"));
-        QCOMPARE(font.pointSizeF(), 14.25);
-        QVERIFY(font.bold());
-        QVERIFY(!game.dialog.isModal());
-    }
-
     void emptyNameIsRefusedWithAMessage_data() {
         QTest::addColumn<Confirmation>("how");
         QTest::addColumn<QString>("title");
@@ -102,6 +87,8 @@ private slots:
         QFETCH(Confirmation, how);
         QFETCH(QString, title);
         FinishedGameDialog game(ScoreFile());
+        QCOMPARE(game.host.settingsLoads, 1);
+        QVERIFY(!game.dialog.isModal());
         uitest::MessageBoxReader reader;
         Confirm(game, how);
         reader.Finish();
@@ -117,41 +104,28 @@ private slots:
 
     void confirmedNameIsRecordedAndANewGameStarts_data() {
         QTest::addColumn<Confirmation>("how");
-        QTest::newRow("Enter key") << Confirmation::EnterKey;
-        QTest::newRow("keypad Enter") << Confirmation::KeypadEnter;
-        QTest::newRow("Ok button") << Confirmation::Button;
+        QTest::addColumn<QString>("name");
+        QTest::newRow("Enter key") << Confirmation::EnterKey << QStringLiteral("Ann Lee ");
+        QTest::newRow("keypad Enter") << Confirmation::KeypadEnter << QStringLiteral("Ann Lee ");
+        QTest::newRow("Ok button, blanks only") << Confirmation::Button << QStringLiteral("  ");
     }
 
     void confirmedNameIsRecordedAndANewGameStarts() {
         QFETCH(Confirmation, how);
+        QFETCH(QString, name);
         FinishedGameDialog game(ScoreFile());
         QByteArray fileAtNewGame;
         game.host.onNewGame = [&] { fileAtNewGame = uitest::FileBytes(ScoreFile()); };
-        QTest::keyClicks(&game.NameText(), QStringLiteral("Ann Lee "));
+        QTest::keyClicks(&game.NameText(), name);
         uitest::MessageBoxReader reader;
         Confirm(game, how);
         reader.Finish();
         QVERIFY(!reader.seen);
-        QCOMPARE(game.state.PlayerName, std::string("Ann Lee "));
-        QVERIFY(!game.dialog.isVisible());
+        QCOMPARE(game.state.PlayerName, name.toStdString());
+        QVERIFY(!game.visibleWhileRecording); // hidden before the result is recorded
         QCOMPARE(game.host.newGames, 1);
-        QCOMPARE(fileAtNewGame, AnnsEntry);
+        QCOMPARE(fileAtNewGame, name.toLatin1() + AnnsEntry.mid(AnnsEntry.indexOf("\r\n")));
         QCOMPARE(game.scores.Table().size(), std::size_t{1});
-    }
-
-    void dialogIsHiddenBeforeTheResultIsRecorded() {
-        FinishedGameDialog game(ScoreFile());
-        game.NameText().setText(QStringLiteral("Ann"));
-        QTest::mouseClick(&game.Command1(), Qt::LeftButton);
-        QVERIFY(!game.visibleWhileRecording);
-    }
-
-    void nameOfBlanksIsAccepted() {
-        FinishedGameDialog game(ScoreFile());
-        game.NameText().setText(QStringLiteral("  "));
-        QTest::mouseClick(&game.Command1(), Qt::LeftButton);
-        QCOMPARE(game.state.PlayerName, std::string("  "));
-        QCOMPARE(game.host.newGames, 1);
     }
 
     void nextGameOffersTheLastNameAndRecordsASecondEntry() {

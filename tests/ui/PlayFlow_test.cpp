@@ -102,6 +102,8 @@ private slots:
         MessageAnswerer messages;
         QTest::keyClick(&board, Qt::Key_F7);
         QCOMPARE(messages.texts.size(), 1);
+        QVERIFY2(messages.texts[0].startsWith(QStringLiteral("Your skill level is: ")),
+                 qPrintable(messages.texts[0]));
         auto* name = board.findChild<QWidget*>(QStringLiteral("Namefrm"));
         QVERIFY(name->isVisible());
         // While the dialog waits: no new game, and no time-out a minute later.
