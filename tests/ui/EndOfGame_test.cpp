@@ -7,7 +7,6 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
@@ -20,66 +19,17 @@ class EndOfGameTest : public QObject {
     Q_OBJECT
 
 private:
-    struct Seen {
-        QStringList titles;
-        QStringList texts;
-        QList<bool> ticking; // whether the clocks still ran while the message showed
-    };
-
-    // Answers every message box that opens and types the name into the name dialog
-    // when it shows, pressing Enter, or closes the dialog when the name is empty; keeps
-    // what the messages said.
-    static void AnswerMessagesThenName(Seen* seen, const QString& name, int rounds = 40) {
-        QTimer::singleShot(5, [seen, name, rounds] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                seen->titles << box->windowTitle();
-                seen->texts << box->text();
-                seen->ticking << box->parentWidget()
-                                     ->findChild<QTimer*>(QStringLiteral("Timer2"))
-                                     ->isActive();
-                box->accept();
-            } else if (auto* field = QApplication::activeWindow() != nullptr
-                                         ? QApplication::activeWindow()->findChild<QLineEdit*>(
-                                               QStringLiteral("NameText"))
-                                         : nullptr;
-                       field != nullptr && field->isVisible()) {
-                if (name.isEmpty()) {
-                    field->window()->close();
-                    return;
-                }
-                field->setText(name);
-                QTest::keyClick(field, Qt::Key_Return);
-                return;
-            }
-            if (rounds > 0) {
-                AnswerMessagesThenName(seen, name, rounds - 1);
-            }
-        });
-    }
-
-    static void UseOnlyLetters(GameBoard& board, const std::map<int, QString>& counts) {
-        LettersForm& letters = board.Letters();
-        for (int i = 0; i < 26; ++i) {
-            const auto found = counts.find(i);
-            letters.findChild<QLineEdit*>(QStringLiteral("Text1(%1)").arg(i))
-                ->setText(found == counts.end() ? QStringLiteral("0") : found->second);
-        }
-    }
-
     // A game of two cards, A and T, with AT laid: its check uses the last card.
     static void LayTheLastWord(GameBoard& board) {
-        board.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&board));
-        board.Form_Activate();
-        UseOnlyLetters(board, {{0, QStringLiteral("1")}, {19, QStringLiteral("1")}}); // A and T
+        uitest::ShowAndDeal(board);
+        uitest::UseOnlyLetters(board,
+                               {{0, QStringLiteral("1")}, {19, QStringLiteral("1")}}); // A and T
         board.State().Level = 2;
         board.NewGame_Click();
         GameState& state = board.State();
         QCOMPARE(state.CardsTotal, 2);
         QVERIFY(uitest::CardOnColumn(state, 1) > 0 && uitest::CardOnColumn(state, 2) > 0);
-        uitest::DragCard(board, uitest::CardOnColumn(state, 2),
-                         QPoint(static_cast<int>(state.Card(uitest::CardOnColumn(state, 1)).Left),
-                                static_cast<int>(state.Card(uitest::CardOnColumn(state, 1)).Top)));
+        uitest::LayTwoLetterWord(board);
         QCOMPARE(state.WordCards.Count(), 2);
     }
 
@@ -91,14 +41,17 @@ private slots:
         LayTheLastWord(board);
         GameState& state = board.State();
 
-        Seen seen;
-        AnswerMessagesThenName(&seen, QStringLiteral("Ada"));
+        uitest::MessageAnswerer seen(QStringLiteral("Ada"));
+        QList<bool> ticking; // whether the clocks still ran while the message showed
+        seen.whileShown = [&] {
+            ticking << board.findChild<QTimer*>(QStringLiteral("Timer2"))->isActive();
+        };
         board.CheckWordButton_Click();
 
         QCOMPARE(seen.titles, QStringList{QStringLiteral("Lexabit")});
         QCOMPARE(seen.texts,
                  QStringList{QStringLiteral("Game Over, you are a real Master of the game")});
-        QCOMPARE(seen.ticking, QList<bool>{false}); // no time-out can end it a second time
+        QCOMPARE(ticking, QList<bool>{false}); // no time-out can end it a second time
         QCOMPARE(state.PlayerName, std::string("Ada"));
         // The result is in the table: 2 points for AT and the bonus of 10 for using every card.
         Highscore scores(board.Scores().FilePath());
@@ -120,8 +73,7 @@ private slots:
         GameBoard board(uitest::TestServices(
             44, uitest::MakeProgramFolder(folder, uitest::AllTwoLetterWords())));
         LayTheLastWord(board);
-        Seen seen;
-        AnswerMessagesThenName(&seen, QString());
+        uitest::MessageAnswerer seen{QString()};
         // Should the wait go on, the board closes after a while, which ends it too.
         bool closedToEndTheWait = false;
         QTimer::singleShot(3000, &board, [&] {
@@ -139,9 +91,8 @@ private slots:
 
     void theWordTimerRunningOutEndsTheGame() {
         QTemporaryDir folder;
-        uitest::SettableClock* clock = nullptr;
         GameServices services = uitest::TestServices(43, uitest::MakeProgramFolder(folder, {}));
-        clock = static_cast<uitest::SettableClock*>(services.Time.get());
+        auto* clock = static_cast<uitest::SettableClock*>(services.Time.get());
         GameBoard board(std::move(services));
         board.State().Level = 1;
         board.NewGame_Click();
@@ -149,8 +100,7 @@ private slots:
         QCOMPARE(board.findChild<QLabel*>(QStringLiteral("Panel5"))->text(),
                  QStringLiteral("Word Timer:  0: 60"));
         clock->now += std::chrono::seconds(60);
-        Seen seen;
-        AnswerMessagesThenName(&seen, QStringLiteral("Cy"));
+        uitest::MessageAnswerer seen(QStringLiteral("Cy"));
         board.Timer2_Timer();
         // The clocks stand still until the name starts a new game.
         QVERIFY(!board.findChild<QTimer*>(QStringLiteral("Timer2"))->isActive());

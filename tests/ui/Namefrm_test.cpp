@@ -89,13 +89,10 @@ private slots:
         FinishedGameDialog game(ScoreFile());
         QCOMPARE(game.host.settingsLoads, 1);
         QVERIFY(!game.dialog.isModal());
-        uitest::MessageBoxReader reader;
+        uitest::MessageAnswerer messages;
         Confirm(game, how);
-        reader.Finish();
-        QVERIFY(reader.seen);
-        QCOMPARE(reader.title, title);
-        QCOMPARE(reader.text, QStringLiteral("Please enter your name."));
-        QCOMPARE(reader.buttonCount, 1);
+        QCOMPARE(messages.titles, QStringList{title});
+        QCOMPARE(messages.texts, QStringList{QStringLiteral("Please enter your name.")});
         QVERIFY(game.dialog.isVisible());
         QVERIFY(game.state.PlayerName.empty());
         QCOMPARE(game.host.newGames, 0);
@@ -117,10 +114,9 @@ private slots:
         QByteArray fileAtNewGame;
         game.host.onNewGame = [&] { fileAtNewGame = uitest::FileBytes(ScoreFile()); };
         QTest::keyClicks(&game.NameText(), name);
-        uitest::MessageBoxReader reader;
+        uitest::MessageAnswerer messages;
         Confirm(game, how);
-        reader.Finish();
-        QVERIFY(!reader.seen);
+        QVERIFY(!messages.Seen());
         QCOMPARE(game.state.PlayerName, name.toStdString());
         QVERIFY(!game.visibleWhileRecording); // hidden before the result is recorded
         QCOMPARE(game.host.newGames, 1);
@@ -162,13 +158,12 @@ private slots:
         FinishedGameDialog game(notAFolder + QStringLiteral("/highscore.dat"));
         game.NameText().setText(QStringLiteral("Ann"));
         bool visibleDuringMessage = true;
-        uitest::MessageBoxReader reader([&] { visibleDuringMessage = game.dialog.isVisible(); });
+        uitest::MessageAnswerer messages;
+        messages.whileShown = [&] { visibleDuringMessage = game.dialog.isVisible(); };
         QTest::mouseClick(&game.Command1(), Qt::LeftButton);
-        reader.Finish();
-        QVERIFY(reader.seen);
-        QCOMPARE(reader.title, QStringLiteral("Lexabit Solitaire"));
-        QVERIFY2(reader.text.startsWith(QStringLiteral("The high score could not be saved.")),
-                 qPrintable(reader.text));
+        QCOMPARE(messages.texts.size(), 1);
+        QVERIFY2(messages.texts[0].startsWith(QStringLiteral("The high score could not be saved.")),
+                 qPrintable(messages.texts[0]));
         QVERIFY(!visibleDuringMessage);
         QCOMPARE(game.host.newGames, 1);
     }

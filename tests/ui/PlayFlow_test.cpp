@@ -13,39 +13,15 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
-#include <functional>
 
 using namespace lexabit;
 
 namespace {
 
-// Answers every message box that opens while it lives, keeping the texts.
-class MessageAnswerer {
-public:
-    MessageAnswerer() {
-        timer_.setInterval(5);
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                texts << box->text();
-                if (whileShown) {
-                    whileShown();
-                }
-                box->accept();
-            }
-        });
-        timer_.start();
-    }
-
-    QStringList texts;
-    std::function<void()> whileShown;
-
-private:
-    QTimer timer_;
-};
+using uitest::PlaceOf;
 
 // Counts the times a widget is painted.
 class PaintCounter : public QObject {
@@ -58,10 +34,6 @@ protected:
         return QObject::eventFilter(watched, event);
     }
 };
-
-QPoint PlaceOf(const GameState& state, int index) {
-    return {static_cast<int>(state.Card(index).Left), static_cast<int>(state.Card(index).Top)};
-}
 
 // A board on its own program folder that knows every two-letter word, on the Hard level.
 struct HardGame {
@@ -93,13 +65,12 @@ private slots:
         GameBoard& board = *game.board;
         GameState& state = board.State();
         QVERIFY(QTest::qWaitForWindowExposed(&board));
-        uitest::DragCard(board, uitest::CardOnColumn(state, 2),
-                         PlaceOf(state, uitest::CardOnColumn(state, 1)));
+        uitest::LayTwoLetterWord(board);
         board.CheckWordButton_Click();
         const int score = state.TotalScore;
         QVERIFY(score > 0);
 
-        MessageAnswerer messages;
+        uitest::MessageAnswerer messages;
         QTest::keyClick(&board, Qt::Key_F7);
         QCOMPARE(messages.texts.size(), 1);
         QVERIFY2(messages.texts[0].startsWith(QStringLiteral("Your skill level is: ")),
@@ -153,7 +124,7 @@ private slots:
         QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier, grip);
         QTest::mouseMove(surface, away);
 
-        MessageAnswerer messages;
+        uitest::MessageAnswerer messages;
         QTest::keyClick(surface, Qt::Key_A); // would check the word
         QTest::keyClick(&board, Qt::Key_F3); // would shuffle
         QTest::keyClick(&board, Qt::Key_F2); // would deal anew
@@ -214,7 +185,7 @@ private slots:
 
         QCOMPARE(board.State().Level, 3);
         QCOMPARE(board.Board().PackPicture(), std::optional<int>(5));
-        MessageAnswerer messages;
+        uitest::MessageAnswerer messages;
         clock->now += std::chrono::minutes(4);
         board.Timer2_Timer();
         QVERIFY2(messages.texts.isEmpty(), qPrintable(messages.texts.join(u'|')));

@@ -10,6 +10,8 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <utility>
 
 namespace lexabit::uitest {
 
@@ -74,7 +76,8 @@ QStringList AllTwoLetterWords() {
     return words;
 }
 
-MessageAnswerer::MessageAnswerer(QString name, QMessageBox::StandardButton questionAnswer)
+MessageAnswerer::MessageAnswerer(std::optional<QString> name,
+                                 QMessageBox::StandardButton questionAnswer)
     : name_(std::move(name)), questionAnswer_(questionAnswer) {
     QObject::connect(&timer_, &QTimer::timeout, [this] { Answer(); });
     timer_.start(5);
@@ -84,6 +87,9 @@ void MessageAnswerer::Answer() {
     if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
         titles << box->windowTitle();
         texts << box->text();
+        if (whileShown) {
+            whileShown();
+        }
         if (QAbstractButton* button = box->button(questionAnswer_)) {
             button->click();
         } else {
@@ -91,12 +97,21 @@ void MessageAnswerer::Answer() {
         }
         return;
     }
+    if (!name_) {
+        return;
+    }
     for (QWidget* window : QApplication::topLevelWidgets()) {
         auto* field = window->findChild<QLineEdit*>(QStringLiteral("NameText"));
-        if (field != nullptr && field->isVisible() && !name_.isEmpty()) {
-            field->setText(name_);
+        if (field == nullptr || !field->isVisible()) {
+            continue;
+        }
+        if (name_->isEmpty()) {
+            field->window()->close();
+        } else {
+            field->setText(*name_);
             QTest::keyClick(field, Qt::Key_Return);
         }
+        return;
     }
 }
 
@@ -119,6 +134,24 @@ int CardOnColumn(const GameState& state, int column) {
         }
     }
     return 0;
+}
+
+QPoint PlaceOf(const GameState& state, int index) {
+    return {static_cast<int>(state.Card(index).Left), static_cast<int>(state.Card(index).Top)};
+}
+
+void ShowAndDeal(GameBoard& board) {
+    board.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&board));
+    board.Form_Activate();
+}
+
+std::pair<int, int> LayTwoLetterWord(GameBoard& board) {
+    const GameState& state = board.State();
+    const int first = CardOnColumn(state, 1);
+    const int second = CardOnColumn(state, 2);
+    DragCard(board, second, PlaceOf(state, first));
+    return {first, second};
 }
 
 void DragCard(GameBoard& board, int index, QPoint corner) {

