@@ -7,7 +7,6 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -166,23 +165,6 @@ private slots:
                  qPrintable(messages.texts[0]));
         QVERIFY(!visibleDuringMessage);
         QCOMPARE(game.host.newGames, 1);
-    }
-
-    void closingThroughTheFrameRecordsNothing() {
-        GameState state;
-        Highscore scores(ScoreFile().toStdString());
-        uitest::FakeOptionsHost host;
-        QPointer<Namefrm> dialog =
-            new Namefrm(state, scores, host, [] { return EndOfGameFacts{}; });
-        dialog->Form_Load();
-        dialog->show();
-        dialog->findChild<QLineEdit*>(QStringLiteral("NameText"))->setText(QStringLiteral("Ann"));
-        dialog->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(dialog.isNull());
-        QVERIFY(state.PlayerName.empty());
-        QCOMPARE(host.newGames, 0);
-        QVERIFY(!QFile::exists(ScoreFile()));
     }
 };
 
