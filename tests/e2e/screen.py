@@ -6,9 +6,7 @@ screen pixels. Each command prints what it saw and answers through its exit stat
 0 yes, 1 no, 2 wrong use.
 """
 
-import struct
 import sys
-import zlib
 
 # The board's colour in the shipped settings: red 128, green 128, blue 255.
 BOARD = (128, 128, 255)
@@ -111,50 +109,6 @@ def lower_part_at(picture, left, top):
                     top + CARD_HEIGHT + MARGIN)
     return box == (left + FACE_INSET, middle, left + CARD_WIDTH - 1 - FACE_INSET,
                    top + CARD_HEIGHT - 1 - FACE_INSET)
-
-
-def white_shapes(picture, step=3):
-    """Bounding boxes of the white shapes on the screen, for reports when cards are missing."""
-    white = bytes(WHITE)
-    columns, rows = picture.width // step, picture.height // step
-    mask = bytearray(columns * rows)
-    for r in range(rows):
-        row = picture.row(r * step, 0, picture.width)
-        for c in range(columns):
-            if row[c * step * 3:c * step * 3 + 3] == white:
-                mask[r * columns + c] = 1
-    shapes = []
-    for start in range(len(mask)):
-        if mask[start] != 1:
-            continue
-        mask[start] = 2
-        stack, cells = [start], []
-        while stack:
-            cell = stack.pop()
-            cells.append(cell)
-            r, c = divmod(cell, columns)
-            for nr, nc in ((r - 1, c), (r + 1, c), (r, c - 1), (r, c + 1)):
-                if 0 <= nr < rows and 0 <= nc < columns and mask[nr * columns + nc] == 1:
-                    mask[nr * columns + nc] = 2
-                    stack.append(nr * columns + nc)
-        if len(cells) >= 100:
-            rs = [cell // columns for cell in cells]
-            cs = [cell % columns for cell in cells]
-            shapes.append((min(cs) * step, min(rs) * step, max(cs) * step, max(rs) * step))
-    return shapes
-
-
-def write_png(picture, path):
-    rows = b"".join(b"\x00" + picture.row(y, 0, picture.width) for y in range(picture.height))
-
-    def chunk(kind, body):
-        return (struct.pack(">I", len(body)) + kind + body +
-                struct.pack(">I", zlib.crc32(kind + body) & 0xFFFFFFFF))
-
-    header = struct.pack(">IIBBBBB", picture.width, picture.height, 8, 2, 0, 0, 0)
-    with open(path, "wb") as file:
-        file.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) +
-                   chunk(b"IDAT", zlib.compress(rows, 6)) + chunk(b"IEND", b""))
 
 
 def word_labels_area(board_x, board_y, board_width):
@@ -263,17 +217,6 @@ def command_expect(args):
     return 0 if all_hold else 1
 
 
-def command_shapes(args):
-    for shape in white_shapes(Picture(args[0])):
-        print("white shape from {} {} to {} {}".format(*shape))
-    return 0
-
-
-def command_png(args):
-    write_png(Picture(args[0]), args[1])
-    return 0
-
-
 def command_ink(args):
     """Counts dark pixels of a page rendered as PPM; yes when there are at least the minimum."""
     picture = Picture(args[0])
@@ -289,8 +232,6 @@ COMMANDS = {
     "expect": (command_expect, "SHOT BOARD_X BOARD_Y BOARD_WIDTH BOARD_HEIGHT CONDITION... "
                "(dealt, word-of-two:K, empty-column:K, labels-empty, labels-show-word, "
                "word-list-changed-from:SHOT, word-list-as:SHOT)"),
-    "shapes": (command_shapes, "SHOT"),
-    "png": (command_png, "SHOT OUT.png"),
     "ink": (command_ink, "PAGE.ppm MINIMUM_DARK_PIXELS"),
 }
 

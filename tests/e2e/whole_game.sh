@@ -35,7 +35,7 @@ skip() {
 # ---------------------------------------------------------------- what the test needs
 
 needed_packages=(xvfb xdotool x11-utils imagemagick poppler-utils cups printer-driver-cups-pdf)
-needed_tools=(Xvfb xdotool xwininfo import pdfinfo pdftoppm python3)
+needed_tools=(Xvfb xdotool xwininfo import convert pdfinfo pdftoppm python3)
 
 package_installed() {
     dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'
@@ -128,7 +128,7 @@ fail() {
     take_shot "failure" >/dev/null
     local shot
     for shot in "$shots"/*.ppm; do
-        [ -e "$shot" ] && picture_tool png "$shot" "${shot%.ppm}.png" && rm -f "$shot"
+        [ -e "$shot" ] && convert "$shot" "${shot%.ppm}.png" && rm -f "$shot"
     done
     if [ -n "${game_pid:-}" ] && game_ended; then
         echo "whole_game: the game is no longer running" >&2
@@ -222,7 +222,7 @@ check_printed_page() {
     pages=$(pdfinfo "$pdf" | awk '/^Pages:/ {print $2}')
     [ "$pages" = 1 ] || fail "the printed PDF $pdf has ${pages:-no} pages, expected 1"
     pdftoppm -r 72 -singlefile "$pdf" "$work/page" 2>/dev/null || fail "pdftoppm cannot read $pdf"
-    picture_tool png "$work/page.ppm" "$shots/printed-page.png"
+    convert "$work/page.ppm" "$shots/printed-page.png"
     local ink
     ink=$(picture_tool ink "$work/page.ppm" 500) || fail "the printed page is blank: $ink"
     log "printed page: 1 page, $ink"
@@ -341,13 +341,11 @@ poll 20 find_main_window || fail "the window \"$MAIN_TITLE\" did not appear"
 log "game window $main_window is up"
 find_board
 poll 20 board_shows dealt dealt || fail "the opening deal did not lay seven cards where the" \
-    "columns stand: $(last_check); $(picture_tool shapes "$shots/dealt.ppm" | tr '\n' ' ')"
+    "columns stand: $(last_check)"
 log "seven cards dealt to the columns"
 
-read -r source_x source_y < <(picture_tool column-tops "$board_x" "$board_y" "$board_width" \
-    "$board_height" | sed -n 1p)
-read -r target_x target_y < <(picture_tool column-tops "$board_x" "$board_y" "$board_width" \
-    "$board_height" | sed -n 2p)
+{ read -r source_x source_y && read -r target_x target_y; } < <(picture_tool column-tops \
+    "$board_x" "$board_y" "$board_width" "$board_height")
 drag_card "$source_x" "$source_y" "$target_x" "$target_y"
 poll 10 board_shows dropped labels-show-word word-of-two:2 empty-column:1 ||
     fail "dropping column 1's card on column 2's did not make a word: $(last_check)"
@@ -420,7 +418,6 @@ log "the game closed with F8"
 
 records_tool scores "$game/highscore/highscore.dat" "$PLAYER_NAME" "$printed_points" ||
     fail "highscore.dat is not as expected"
-records_tool settings "$game/Settings/Settings.txt" || fail "Settings.txt is not as expected"
 records_tool unchanged "$game" "$work/game-before.json" highscore/highscore.dat ||
     fail "the game changed files it should have left alone"
 passed=true
