@@ -191,30 +191,6 @@ private slots:
         QCOMPARE(SettingsBytes(program), QByteArray(" 16744576 \r\n 4 \r\n 3 \r\n"));
     }
 
-    void secondaryWindowsStayAboveTheBoardWithoutBeingModal() {
-        GameBoard board(uitest::TestServices(59));
-        board.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&board));
-        const std::function<QWidget*()> opens[] = {
-            [&] { return (board.Ab_Click(), static_cast<QWidget*>(&board.Windows().About())); },
-            [&] { return (board.Highscore_Click(), &board.Windows().HighScores()); },
-            [&] { return (board.CardsOptions_Click(), &board.Windows().CardOptionsWindow()); },
-            [&] { return (board.Level_Click(), &board.Windows().Level()); },
-            [&] {
-                return (board.LF_Click(), board.findChild<QWidget*>(QStringLiteral("LettersForm")));
-            },
-        };
-        for (const auto& open : opens) {
-            QWidget* window = open();
-            QVERIFY(window->isVisible());
-            // X11 marks only dialog windows as transient for their parent.
-            QVERIFY2(window->windowHandle()->type() == Qt::Dialog &&
-                         window->windowHandle()->transientParent() == board.windowHandle(),
-                     qPrintable(window->objectName()));
-            QVERIFY(!window->isModal());
-        }
-    }
-
     void theLettersWindowTotalsAndItsExitDiscardsTheEdits() {
         GameBoard board(uitest::TestServices(58));
         board.LF_Click();
@@ -239,12 +215,8 @@ private slots:
         QCOMPARE(board.State().CardsTotal, 98);
     }
 
-    void everyWindowShowsTheProgramIconAtEverySize() {
+    void everyWindowShowsTheProgramIcon() {
         const QIcon icon = ProgramIcon();
-        for (const int side : {48, 64, 128, 256}) {
-            QVERIFY2(icon.availableSizes().contains(QSize(side, side)),
-                     qPrintable(QString::number(side)));
-        }
         QApplication::setWindowIcon(icon); // as the program does at start
         GameBoard board(uitest::TestServices(59));
         GameWindows& windows = board.Windows();
@@ -265,19 +237,29 @@ private slots:
         QApplication::setWindowIcon(QIcon());
     }
 
-    void secondaryWindowsShowTheirWholeTitleAndApplyKeepsTheWidth() {
+    // Each secondary window stays above the board without being modal, shows its whole
+    // title, and Apply with a longer caption does not widen the card options.
+    void secondaryWindowsStayAboveTheBoardAndShowTheirWholeTitle() {
         QTemporaryDir folder;
         GameBoard board(uitest::TestServices(60, uitest::MakeProgramFolder(folder, {})));
         board.show();
-        board.CardsOptions_Click();
-        board.Level_Click();
-        board.Ab_Click();
-        board.Highscore_Click();
-        board.LF_Click();
+        QVERIFY(QTest::qWaitForWindowExposed(&board));
         GameWindows& windows = board.Windows();
-        for (QWidget* window :
-             QList<QWidget*>{&windows.CardOptionsWindow(), &windows.Level(), &windows.About(),
-                             &windows.HighScores(), &windows.Letters()}) {
+        const std::function<QWidget*()> opens[] = {
+            [&] { return (board.Ab_Click(), static_cast<QWidget*>(&windows.About())); },
+            [&] { return (board.Highscore_Click(), &windows.HighScores()); },
+            [&] { return (board.CardsOptions_Click(), &windows.CardOptionsWindow()); },
+            [&] { return (board.Level_Click(), &windows.Level()); },
+            [&] { return (board.LF_Click(), &windows.Letters()); },
+        };
+        for (const auto& open : opens) {
+            QWidget* window = open();
+            QVERIFY(window->isVisible());
+            QVERIFY(!window->isModal());
+            // X11 marks only dialog windows as transient for their parent.
+            QVERIFY2(window->windowHandle()->type() == Qt::Dialog &&
+                         window->windowHandle()->transientParent() == board.windowHandle(),
+                     qPrintable(window->objectName()));
             QVERIFY2(window->width() >= TitleBarWidth(window->windowTitle()),
                      qPrintable(window->windowTitle()));
         }
