@@ -2,7 +2,6 @@
 #include "board/BoardView.h"
 #include "board/GameBoard.h"
 #include "game/Highscore.h"
-#include "options/LettersForm.h"
 
 #include <QAction>
 #include <QLabel>
