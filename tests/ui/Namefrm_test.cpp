@@ -14,6 +14,8 @@ using namespace lexabit;
 
 namespace {
 
+enum class Confirmation { EnterKey, KeypadEnter, Button };
+
 // A name dialog at the end of a game worth 7 points, with a high-score file of its own.
 struct FinishedGameDialog {
     explicit FinishedGameDialog(const QString& scoreFile)
@@ -28,6 +30,16 @@ struct FinishedGameDialog {
         return result;
     }
 
+    void Confirm(Confirmation how) {
+        if (how == Confirmation::Button) {
+            QTest::mouseClick(&Command1(), Qt::LeftButton);
+        } else if (how == Confirmation::KeypadEnter) {
+            QTest::keyClick(&NameText(), Qt::Key_Enter, Qt::KeypadModifier);
+        } else {
+            QTest::keyClick(&NameText(), Qt::Key_Return);
+        }
+    }
+
     QLineEdit& NameText() { return *dialog.findChild<QLineEdit*>(QStringLiteral("NameText")); }
     QPushButton& Command1() { return *dialog.findChild<QPushButton*>(QStringLiteral("Command1")); }
 
@@ -39,31 +51,11 @@ struct FinishedGameDialog {
     Namefrm dialog;
 };
 
-enum class Confirmation { EnterKey, KeypadEnter, Button };
+const QByteArray AnnsEntry = "Ann Lee \r\n  7\r\n0:12\r\n3\r\nEasy\r\nGood\r\n";
 
 } // namespace
 
 Q_DECLARE_METATYPE(Confirmation)
-
-namespace {
-
-void Confirm(FinishedGameDialog& game, Confirmation how) {
-    switch (how) {
-    case Confirmation::EnterKey:
-        QTest::keyClick(&game.NameText(), Qt::Key_Return);
-        break;
-    case Confirmation::KeypadEnter:
-        QTest::keyClick(&game.NameText(), Qt::Key_Enter, Qt::KeypadModifier);
-        break;
-    case Confirmation::Button:
-        QTest::mouseClick(&game.Command1(), Qt::LeftButton);
-        break;
-    }
-}
-
-const QByteArray AnnsEntry = "Ann Lee \r\n  7\r\n0:12\r\n3\r\nEasy\r\nGood\r\n";
-
-} // namespace
 
 class NamefrmTest : public QObject {
     Q_OBJECT
@@ -89,7 +81,7 @@ private slots:
         QCOMPARE(game.host.settingsLoads, 1);
         QVERIFY(!game.dialog.isModal());
         uitest::MessageAnswerer messages;
-        Confirm(game, how);
+        game.Confirm(how);
         QCOMPARE(messages.titles, QStringList{title});
         QCOMPARE(messages.texts, QStringList{QStringLiteral("Please enter your name.")});
         QVERIFY(game.dialog.isVisible());
@@ -114,7 +106,7 @@ private slots:
         game.host.onNewGame = [&] { fileAtNewGame = uitest::FileBytes(ScoreFile()); };
         QTest::keyClicks(&game.NameText(), name);
         uitest::MessageAnswerer messages;
-        Confirm(game, how);
+        game.Confirm(how);
         QVERIFY(!messages.Seen());
         QCOMPARE(game.state.PlayerName, name.toStdString());
         QVERIFY(!game.visibleWhileRecording); // hidden before the result is recorded
