@@ -157,9 +157,12 @@ void BoardView::PaintReceivingCard(QPainter& painter) const {
 }
 
 // A hint rings each of its cards where the card lies now, and numbers them in the order
-// of the word on a badge across the card's top edge.
+// of the word on a badge across the card's top edge. The ring has an edge of the board's
+// text colour, so that it shows also on a background as yellow as the ring itself.
 void BoardView::PaintHint(QPainter& painter) const {
     constexpr qreal ringWidth = 4;
+    constexpr qreal edgeWidth = 2;
+    const QColor edge = palette().color(QPalette::WindowText);
     constexpr qreal badgeRadius = 11;
     const QColor ring(0xff, 0xc8, 0x00);
     painter.save();
@@ -175,10 +178,13 @@ void BoardView::PaintHint(QPainter& painter) const {
         }
         const CardRecord& card = state_.Card(index);
         const QRectF face(card.Left, card.Top, CardWidth, CardHeight);
-        painter.setPen(QPen(ring, ringWidth));
         painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(
-            face.adjusted(-ringWidth / 2, -ringWidth / 2, ringWidth / 2, ringWidth / 2), 6, 6);
+        const QRectF ringPath =
+            face.adjusted(-ringWidth / 2, -ringWidth / 2, ringWidth / 2, ringWidth / 2);
+        painter.setPen(QPen(edge, ringWidth + 2 * edgeWidth));
+        painter.drawRoundedRect(ringPath, 6, 6);
+        painter.setPen(QPen(ring, ringWidth));
+        painter.drawRoundedRect(ringPath, 6, 6);
         const QRectF badge(face.center().x() - badgeRadius, face.top() - badgeRadius,
                            2 * badgeRadius, 2 * badgeRadius);
         painter.setPen(QPen(QColor(0x80, 0x50, 0x00), 1));

@@ -160,6 +160,27 @@ private slots:
         QCOMPARE(yes.texts, (QStringList{"No more words can be laid. End the game?",
                                          "Your skill level is: Fantastic, You had 1 card left"}));
     }
+
+    void theHintRingShowsOnABackgroundOfItsOwnColour() {
+        QTemporaryDir folder;
+        uitest::MakeProgramFolder(folder, {"ZA"});
+        QFile settings(folder.filePath(QStringLiteral("Settings/Settings.txt")));
+        QVERIFY(settings.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        settings.write(" 51455 \r\n 8 \r\n 2 \r\n"); // the ring's own amber
+        settings.close();
+        GameBoard board(uitest::TestServices(54, folder.path()));
+        board.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        board.Form_Activate();
+        DealOnly(board, {A, Z}, 2);
+        const QColor background = board.Board().palette().color(QPalette::Window);
+        QCOMPARE(background, QColor(0xff, 0xc8, 0x00));
+        board.Hint_Click();
+        const CardRecord& hinted = board.State().Card(board.State().HintedCards.front());
+        const QPoint besideCard(static_cast<int>(hinted.Left) - 5,
+                                static_cast<int>(hinted.Top) + 60);
+        QVERIFY(board.Board().grab().toImage().pixelColor(besideCard) != background);
+    }
 };
 
 LEXABIT_UI_TEST_MAIN(WordsBeyondPlayTest)
