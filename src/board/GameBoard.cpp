@@ -389,6 +389,7 @@ void GameBoard::EndTheGame() {
                        controls_.WordList->topLevelItemCount(), state_.Level, SkillLevel(state_)};
     endingUnderway_ = true;
     UpdateCommandAvailability();
+    CloseGameMessage();
     NoteMissedWords();
 }
 

@@ -20,6 +20,7 @@
 #include <memory>
 #include <optional>
 
+class QMessageBox;
 class QTimer;
 
 namespace lexabit {
@@ -120,6 +121,9 @@ private:
     void NoteMissedWords();
     void ShowMissedWords();
     void AskIfStuck();
+    // Shows a message about the running game, closed unanswered if the game ends meanwhile.
+    int AskAboutThisGame(QMessageBox& message);
+    void CloseGameMessage();
     void ClearHint();
     void PlayGameOverAnimation();
     void ReportFileProblem(const std::string& problem);
@@ -162,6 +166,7 @@ private:
     std::optional<WordSearch> missedWordsAtEnd_;
     QPointer<MissedWordsWindow> missedWordsWindow_;
     QTimer* hintTimer_ = nullptr;
+    QPointer<QMessageBox> openGameMessage_;
     int gamesDealt_ = 0;
     bool newGamePending_ = false;
     bool closing_ = false;

@@ -51,9 +51,10 @@ void GameBoard::Hint_Click() {
         return;
     }
     if (!search.Found) {
-        QMessageBox::information(
-            this, Text(product::Title),
-            QStringLiteral("No word can be laid from the cards on the table."));
+        QMessageBox none(QMessageBox::Information, Text(product::Title),
+                         QStringLiteral("No word can be laid from the cards on the table."),
+                         QMessageBox::Ok, this);
+        AskAboutThisGame(none);
         return;
     }
     // Asking again while the same hint still shows only shows it longer.
@@ -77,13 +78,30 @@ void GameBoard::AskIfStuck() {
         return;
     }
     const int game = gamesDealt_;
-    const auto answer = QMessageBox::question(
-        this, Text(product::Title), QStringLiteral("No more words can be laid. End the game?"),
-        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    QMessageBox question(QMessageBox::Question, Text(product::Title),
+                         QStringLiteral("No more words can be laid. End the game?"),
+                         QMessageBox::Yes | QMessageBox::No, this);
+    question.setDefaultButton(QMessageBox::Yes);
+    const int answer = AskAboutThisGame(question);
     // The word timer may have ended the game, or a new one begun, while the question stood.
     const bool ended = game != gamesDealt_ || endingUnderway_;
     if (answer == QMessageBox::Yes && !ended && !closing_) {
         EndGame_Click();
+    }
+}
+
+int GameBoard::AskAboutThisGame(QMessageBox& message) {
+    openGameMessage_ = &message;
+    const int answer = message.exec();
+    openGameMessage_ = nullptr;
+    return answer;
+}
+
+void GameBoard::CloseGameMessage() {
+    // A question about a game that has just ended would stand over the name dialog and
+    // take the keys meant for it.
+    if (openGameMessage_ != nullptr) {
+        openGameMessage_->done(QMessageBox::No);
     }
 }
 

@@ -181,6 +181,42 @@ private slots:
                                 static_cast<int>(hinted.Top) + 60);
         QVERIFY(board.Board().grab().toImage().pixelColor(besideCard) != background);
     }
+
+    void aTimeOutWhileTheStuckQuestionStandsClosesIt() {
+        QTemporaryDir folder;
+        GameServices services = uitest::TestServices(55, uitest::MakeProgramFolder(folder, {"AT"}));
+        auto* clock = static_cast<uitest::SettableClock*>(services.Time.get());
+        GameBoard board(std::move(services));
+        board.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        board.Form_Activate();
+        DealOnly(board, {A, T, V}, 1);
+        bool timedOut = false;
+        QStringList leftOver; // boxes still standing once the game has ended
+        QTimer watcher;
+        QObject::connect(&watcher, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr) {
+                return;
+            }
+            if (!timedOut) {
+                timedOut = true; // the word timer runs out while the question stands
+                uitest::MessageAnswerer answerer;
+                clock->now += std::chrono::minutes(2);
+                board.Timer2_Timer();
+                return;
+            }
+            leftOver << box->text();
+            box->done(QMessageBox::No);
+        });
+        watcher.start(5);
+        GameState& state = board.State();
+        LayWord(board, {CardOf(state, 'A'), CardOf(state, 'T')});
+        board.CheckWordButton_Click();
+        QVERIFY(timedOut);
+        QCOMPARE(leftOver, QStringList{});
+        QVERIFY(board.findChild<QWidget*>(QStringLiteral("Namefrm"))->isVisible());
+    }
 };
 
 LEXABIT_UI_TEST_MAIN(WordsBeyondPlayTest)
