@@ -34,6 +34,7 @@
 #include "records/WordListPrinter.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
 #include <QGuiApplication>
@@ -414,6 +415,21 @@ void GameBoard::ShowNameDialog() {
     connect(&dialog, &Namefrm::Answered, this, &GameBoard::NameDialogAnswered,
             Qt::UniqueConnection);
     ShowOverBoard(dialog, *this);
+    // A message the player had open when the game ended hands the keys back to the board
+    // as it closes; they belong to the name dialog, which is waiting.
+    if (auto* standing = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+        connect(
+            standing, &QDialog::finished, &dialog,
+            [&dialog] {
+                QTimer::singleShot(0, &dialog, [&dialog] {
+                    if (dialog.isVisible()) {
+                        dialog.raise();
+                        dialog.activateWindow();
+                    }
+                });
+            },
+            Qt::SingleShotConnection);
+    }
 }
 
 void GameBoard::NameDialogAnswered() {

@@ -108,6 +108,33 @@ private slots:
         QTRY_COMPARE(board.State().PlayerName, std::string("Cy"));
         QVERIFY(board.findChild<QTimer*>(QStringLiteral("Timer2"))->isActive());
     }
+
+    void aBoxOpenWhenTheTimerRunsOutLeavesTheKeysToTheNameDialog() {
+        QTemporaryDir folder;
+        GameServices services = uitest::TestServices(44, uitest::MakeProgramFolder(folder, {}));
+        auto* clock = static_cast<uitest::SettableClock*>(services.Time.get());
+        GameBoard board(std::move(services));
+        board.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        board.State().Level = 1;
+        board.NewGame_Click();
+        board.Timer2_Timer();
+        // Any message the player has not yet closed, as the one after printing.
+        QMessageBox standing(QMessageBox::Information, QStringLiteral("Lexabit Solitaire"),
+                             QStringLiteral("Saved."), QMessageBox::Ok, &board);
+        // As an X11 window manager does, the box hands the keys back to the board it stood over.
+        QObject::connect(&standing, &QDialog::finished, &board, [&] { board.activateWindow(); });
+        QTimer::singleShot(5, [&] {
+            clock->now += std::chrono::seconds(60);
+            uitest::MessageAnswerer rating;
+            board.Timer2_Timer();
+            standing.accept();
+        });
+        standing.exec();
+        auto* name = board.findChild<QWidget*>(QStringLiteral("Namefrm"));
+        QVERIFY(name->isVisible());
+        QTRY_COMPARE(QApplication::activeWindow(), name);
+    }
 };
 
 LEXABIT_UI_TEST_MAIN(EndOfGameTest)
