@@ -71,7 +71,6 @@ void BoardView::paintEvent(QPaintEvent* /*event*/) {
     painter.fillRect(rect(), palette().color(QPalette::Window));
     PaintFixedPictures(painter);
     PaintCards(painter);
-    PaintReceivingCard(painter);
     PaintHint(painter);
     for (const DrawnRectangle& line : drawing_) {
         painter.setPen(QPen(line.colour, line.width));
@@ -115,6 +114,11 @@ void BoardView::PaintCards(QPainter& painter) const {
     const qreal ratio = painter.device()->devicePixelRatioF();
     const QRectF visibleArea = rect();
     for (const int index : state_.StackingOrder()) {
+        if (index == captured_) {
+            // The ring goes under the held cards, which were raised above every other card,
+            // so that it never hides the letters the player is moving.
+            PaintReceivingCard(painter);
+        }
         const CardRecord& card = state_.Card(index);
         if (!card.Visible || card.Picture < 1) {
             continue;
