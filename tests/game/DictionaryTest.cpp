@@ -12,115 +12,80 @@ namespace {
 
 using testing::TempProgramFolder;
 
-class DictionaryTest : public ::testing::Test {
-protected:
-    WordLookup Check(const std::string& list, const std::string& word) {
-        folder.WriteWordList(list);
-        return dictionary.CheckWord(word);
-    }
-
+TEST(Dictionary, FindsWholeEntriesInAnyCaseWhateverSeparatesThem) {
+    constexpr auto Found = WordLookup::Found;
+    constexpr auto NotFound = WordLookup::NotFound;
+    const std::string bom = "\xEF\xBB\xBF";
+    struct Case {
+        std::string list;
+        const char* word;
+        WordLookup lookup;
+    };
+    const Case cases[] = {
+        {"dog\r\nCat\r\nhOrSe\r\nEMU\r\n", "CAT", Found},
+        {"dog\r\nCat\r\nhOrSe\r\nEMU\r\n", "HORSE", Found},
+        {"dog\r\nCat\r\nhOrSe\r\nEMU\r\n", "DOG", Found},
+        {"cat\r\nCAT\r\n", "cat", NotFound}, // the word asked for is in capitals
+        {"cat\r\nCAT\r\n", "Cat", NotFound},
+        {"cats\r\nscat\r\nca\r\n", "CAT", NotFound},
+        {"cats\r\nscat\r\nca\r\n", "AT", NotFound},
+        {"cats\r\nscat\r\nca\r\n", "CA", Found},
+        {"dog\ncat\nemu", "CAT", Found},
+        {"dog\rcat\remu", "CAT", Found},
+        {"dog\r\n\r\ncat", "CAT", Found},
+        {"dog,cat\r\n", "CAT", Found},
+        {"dog,cat\r\n", "DOG", Found},
+        {"dog,cat\r\n", "DOG,CAT", NotFound},
+        {"dog,,cat,\r\n", "CAT", Found},
+        {"dog,  cat\r\n", "CAT", Found},
+        {" \tcat\r\n", "CAT", Found},
+        {"cat \r\ndog", "CAT", Found},
+        {"cat\t ,dog\r\n", "CAT", Found},
+        {"c at\r\n", "CAT", NotFound},
+        {bom + "cat\r\ndog\r\n", "CAT", Found},
+        {bom, "CAT", NotFound},
+        {"\"cat\"\r\n", "CAT", Found},
+        {"dog, \"cat\"\r\n", "CAT", Found},
+        {"\"cat\" ,dog\r\n", "DOG", Found},
+        {"\"dog,cat\"\r\n", "CAT", NotFound},
+        {"\"dog,cat\"\r\n", "DOG,CAT", Found},
+        {"", "CAT", NotFound},
+        {"dog\r\n\r\n", "", NotFound},
+    };
     TempProgramFolder folder;
-    Dictionary dictionary{folder};
-};
-
-TEST_F(DictionaryTest, TheListLiesInTheDictionaryFolderBesideTheProgram) {
+    const Dictionary dictionary(folder);
     EXPECT_EQ(dictionary.WordListPath(), folder.Path() / "dictionary" / "dictionary.txt");
+    for (const Case& c : cases) {
+        folder.WriteWordList(c.list); // every call reads the list afresh
+        EXPECT_EQ(dictionary.CheckWord(c.word), c.lookup) << c.word << " in " << c.list;
+    }
 }
 
-TEST_F(DictionaryTest, EntriesInAnyCaseMatchTheUpperCaseWord) {
-    const std::string list = "dog\r\nCat\r\nhOrSe\r\nEMU\r\n";
-    EXPECT_EQ(Check(list, "CAT"), WordLookup::Found);
-    EXPECT_EQ(Check(list, "HORSE"), WordLookup::Found);
-    EXPECT_EQ(Check(list, "EMU"), WordLookup::Found);
-    EXPECT_EQ(Check(list, "DOG"), WordLookup::Found);
-}
-
-TEST_F(DictionaryTest, ALowerCaseWordNeverMatches) {
-    EXPECT_EQ(Check("cat\r\nCAT\r\n", "cat"), WordLookup::NotFound);
-    EXPECT_EQ(Check("cat\r\nCAT\r\n", "Cat"), WordLookup::NotFound);
-}
-
-TEST_F(DictionaryTest, OnlyWholeEntriesMatch) {
-    const std::string list = "cats\r\nscat\r\nca\r\n";
-    EXPECT_EQ(Check(list, "CAT"), WordLookup::NotFound);
-    EXPECT_EQ(Check(list, "AT"), WordLookup::NotFound);
-    EXPECT_EQ(Check(list, "CA"), WordLookup::Found);
-}
-
-TEST_F(DictionaryTest, EveryLineEndEndsAnEntry) {
-    EXPECT_EQ(Check("dog\ncat\nemu", "CAT"), WordLookup::Found);
-    EXPECT_EQ(Check("dog\rcat\remu", "CAT"), WordLookup::Found);
-    EXPECT_EQ(Check("dog\r\n\r\ncat", "CAT"), WordLookup::Found);
-    EXPECT_EQ(Check("dog\r\ncat", "CAT"), WordLookup::Found); // no line end after the last
-}
-
-TEST_F(DictionaryTest, EachCommaSeparatedFieldIsAnEntry) {
-    EXPECT_EQ(Check("dog,cat\r\n", "CAT"), WordLookup::Found);
-    EXPECT_EQ(Check("dog,cat\r\n", "DOG"), WordLookup::Found);
-    EXPECT_EQ(Check("dog,cat\r\n", "DOG,CAT"), WordLookup::NotFound);
-    EXPECT_EQ(Check("dog,,cat,\r\n", "CAT"), WordLookup::Found);
-}
-
-TEST_F(DictionaryTest, BlanksAroundAFieldAndAByteOrderMarkAreNoPartOfAnEntry) {
-    EXPECT_EQ(Check("dog,  cat\r\n", "CAT"), WordLookup::Found);
-    EXPECT_EQ(Check(" \tcat\r\n", "CAT"), WordLookup::Found);
-    EXPECT_EQ(Check("cat \r\ndog", "CAT"), WordLookup::Found);
-    EXPECT_EQ(Check("cat\t ,dog\r\n", "CAT"), WordLookup::Found);
-    EXPECT_EQ(Check("c at\r\n", "CAT"), WordLookup::NotFound);
-    const std::string byteOrderMark = "\xEF\xBB\xBF";
-    EXPECT_EQ(Check(byteOrderMark + "cat\r\ndog\r\n", "CAT"), WordLookup::Found);
-    EXPECT_EQ(Check(byteOrderMark, "CAT"), WordLookup::NotFound);
-}
-
-TEST_F(DictionaryTest, AQuotedEntryIsReadWithoutItsQuotes) {
-    EXPECT_EQ(Check("\"cat\"\r\n", "CAT"), WordLookup::Found);
-    EXPECT_EQ(Check("dog, \"cat\"\r\n", "CAT"), WordLookup::Found);
-    EXPECT_EQ(Check("\"cat\" ,dog\r\n", "DOG"), WordLookup::Found);
-}
-
-TEST_F(DictionaryTest, ACommaInsideQuotesBelongsToTheEntry) {
-    const std::string list = "\"dog,cat\"\r\n";
-    EXPECT_EQ(Check(list, "CAT"), WordLookup::NotFound);
-    EXPECT_EQ(Check(list, "DOG"), WordLookup::NotFound);
-    EXPECT_EQ(Check(list, "DOG,CAT"), WordLookup::Found);
-}
-
-TEST_F(DictionaryTest, AnEmptyListOrAMissingWordIsNotFound) {
-    EXPECT_EQ(Check("", "CAT"), WordLookup::NotFound);
-    EXPECT_EQ(Check("dog\r\nemu\r\n", "CAT"), WordLookup::NotFound);
-    EXPECT_EQ(Check("dog\r\n\r\n", ""), WordLookup::NotFound);
-}
-
-TEST_F(DictionaryTest, EveryCallReadsTheListAfresh) {
-    EXPECT_EQ(Check("cat\r\n", "CAT"), WordLookup::Found);
-    EXPECT_EQ(Check("dog\r\n", "CAT"), WordLookup::NotFound);
-    EXPECT_EQ(Check("cat\r\n", "CAT"), WordLookup::Found);
-    // Closed after the call: the file can be removed and the next call sees that.
-    std::filesystem::remove(folder.WordListFile());
+TEST(Dictionary, AListThatCannotBeOpenedOrReadIsReportedAsSuch) {
+    TempProgramFolder folder;
+    const Dictionary dictionary(folder);
+    folder.WriteWordList("cat\r\n");
+    EXPECT_EQ(dictionary.CheckWord("CAT"), WordLookup::Found);
+    std::filesystem::remove(folder.WordListFile()); // closed after the call
     EXPECT_EQ(dictionary.CheckWord("CAT"), WordLookup::Unreadable);
-}
-
-TEST_F(DictionaryTest, AListThatCannotBeOpenedOrReadIsReportedAsSuch) {
-    EXPECT_EQ(dictionary.CheckWord("CAT"), WordLookup::Unreadable); // never written
-    std::filesystem::create_directory(folder.WordListFile());       // a folder in its place
-    EXPECT_EQ(dictionary.CheckWord("CAT"), WordLookup::Unreadable);
+    std::filesystem::create_directory(folder.WordListFile()); // a folder in its place
     EXPECT_EQ(dictionary.CheckWord(""), WordLookup::Unreadable);
 }
 
-TEST_F(DictionaryTest, TheWordIsFoundWhereverTheBlocksOfTheFileEnd) {
+TEST(Dictionary, TheWordIsFoundWhereverTheBlocksOfTheFileEnd) {
+    TempProgramFolder folder;
     std::string list;
     for (int i = 0; i < 40; ++i) {
         list += "word" + std::to_string(i) + "\r\n";
     }
     list += "TaRgEt\r\n\"quoted, Target\"\r\ntail";
     folder.WriteWordList(list);
+    const auto file = folder.WordListFile();
     for (const std::size_t block : {1, 2, 3, 5, 8, 13, 16, 17, 24, 64, 4096}) {
         SCOPED_TRACE(block);
-        const auto file = folder.WordListFile();
-        EXPECT_EQ(ScanWordList(file, "TARGET", block), WordLookup::Found);
-        EXPECT_EQ(ScanWordList(file, "QUOTED, TARGET", block), WordLookup::Found);
-        EXPECT_EQ(ScanWordList(file, "TAIL", block), WordLookup::Found);
-        EXPECT_EQ(ScanWordList(file, "WORD0", block), WordLookup::Found);
+        for (const char* word : {"TARGET", "QUOTED, TARGET", "TAIL", "WORD0"}) {
+            EXPECT_EQ(ScanWordList(file, word, block), WordLookup::Found) << word;
+        }
         EXPECT_EQ(ScanWordList(file, "ARGET", block), WordLookup::NotFound);
         EXPECT_EQ(ScanWordList(file, "WORD40", block), WordLookup::NotFound);
     }

@@ -7,22 +7,18 @@
 namespace lexabit {
 namespace {
 
-TEST(ScoreEntryText, PointsArePaddedWithBlanksToThreeCharacters) {
-    EXPECT_EQ(PointsText(7), "  7");
-    EXPECT_EQ(PointsText(0), "  0");
-    EXPECT_EQ(PointsText(42), " 42");
-    EXPECT_EQ(PointsText(999), "999");
-    EXPECT_EQ(PointsText(1234), "1234");
-    EXPECT_EQ(PointsText(-5), " -5");
+TEST(ScoreEntryText, PointsArePaddedToThreeCharactersAndLevelsNamed) {
+    const std::pair<int, const char*> points[] = {{7, "  7"},   {0, "  0"},     {42, " 42"},
+                                                  {999, "999"}, {1234, "1234"}, {-5, " -5"}};
+    for (const auto& [value, text] : points) {
+        EXPECT_EQ(PointsText(value), text);
+    }
     EXPECT_EQ(PadPoints(""), "   ");
-}
-
-TEST(ScoreEntryText, DifficultyNamesTheLevel) {
-    EXPECT_EQ(DifficultyText(1), "Hard");
-    EXPECT_EQ(DifficultyText(2), "Easy");
-    EXPECT_EQ(DifficultyText(3), "Very Easy");
-    EXPECT_EQ(DifficultyText(0), "");
-    EXPECT_EQ(DifficultyText(4), "");
+    const std::pair<int, const char*> levels[] = {
+        {1, "Hard"}, {2, "Easy"}, {3, "Very Easy"}, {0, ""}, {4, ""}};
+    for (const auto& [level, name] : levels) {
+        EXPECT_EQ(DifficultyText(level), name);
+    }
 }
 
 TEST(ScoreEntryText, AnEntryHoldsTheFinishedGameWithTheNameOnOneLine) {
@@ -35,39 +31,35 @@ TEST(ScoreEntryText, AnEntryHoldsTheFinishedGameWithTheNameOnOneLine) {
     EXPECT_EQ(MakeScoreEntry(87, game), expected);
 }
 
-ScoreEntry WithPoints(std::string points, std::string name = "") {
+ScoreEntry WithPoints(std::string points, std::string name) {
     return ScoreEntry{.Name = std::move(name), .Points = std::move(points)};
 }
 
-TEST(ScoreTableOrder, HigherPointsComeFirstComparedAsNumbers) {
-    ScoreTable table{WithPoints("  7"), WithPoints("1234"), WithPoints(" -5"), WithPoints("999"),
-                     WithPoints(" 80")};
-    SortScoreTable(table);
-    std::vector<std::string> points;
+std::vector<std::string> Names(const ScoreTable& table) {
+    std::vector<std::string> names;
     for (const auto& entry : table) {
-        points.push_back(entry.Points);
+        names.push_back(entry.Name);
     }
-    EXPECT_EQ(points, (std::vector<std::string>{"1234", "999", " 80", "  7", " -5"}));
+    return names;
 }
 
-TEST(ScoreTableOrder, EntriesWithoutANumberGoBelowScoredOnesInTheirOrder) {
-    ScoreTable table{WithPoints("   ", "blank"), WithPoints("  1", "one"),
-                     WithPoints("x", "letter")};
+// Points compare as numbers; entries without one go below, in their order.
+TEST(ScoreTableOrder, HigherPointsComeFirstAndUnscoredEntriesLast) {
+    ScoreTable table{WithPoints("  7", "7"),     WithPoints("   ", "blank"),
+                     WithPoints("1234", "1234"), WithPoints(" -5", "-5"),
+                     WithPoints("x", "letter"),  WithPoints("999", "999"),
+                     WithPoints(" 80", "80")};
     SortScoreTable(table);
-    EXPECT_EQ(table[0].Name, "one");
-    EXPECT_EQ(table[1].Name, "blank");
-    EXPECT_EQ(table[2].Name, "letter");
+    EXPECT_EQ(Names(table),
+              (std::vector<std::string>{"1234", "999", "80", "7", "-5", "blank", "letter"}));
 }
 
 TEST(ScoreTableOrder, ANewEntryGoesBelowOlderEntriesWithTheSamePoints) {
     ScoreTable table{WithPoints(" 90", "first"), WithPoints(" 50", "first 50"),
                      WithPoints(" 50", "second"), WithPoints(" 10", "last")};
     InsertScoreEntry(table, WithPoints(" 50", "new"));
-    ASSERT_EQ(table.size(), 5u);
-    EXPECT_EQ(table[1].Name, "first 50");
-    EXPECT_EQ(table[2].Name, "second");
-    EXPECT_EQ(table[3].Name, "new");
-    EXPECT_EQ(table[4].Name, "last");
+    EXPECT_EQ(Names(table),
+              (std::vector<std::string>{"first", "first 50", "second", "new", "last"}));
 }
 
 } // namespace

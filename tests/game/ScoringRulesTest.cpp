@@ -6,44 +6,29 @@
 namespace lexabit {
 namespace {
 
-TEST(LengthBonus, RewardsFourToSevenLetters) {
-    EXPECT_EQ(LengthBonus("CAT"), 0);
-    EXPECT_EQ(LengthBonus("QUIZ"), 2);
-    EXPECT_EQ(LengthBonus("BREAD"), 3);
-    EXPECT_EQ(LengthBonus("SQUASH"), 5);
-    EXPECT_EQ(LengthBonus("ANAGRAM"), 10);
+// Four to seven letters are rewarded (each length is scored in the word check's table).
+TEST(LengthBonus, NothingBeyondSevenLettersOrForNone) {
     EXPECT_EQ(LengthBonus("ANAGRAMS"), 0);
     EXPECT_EQ(LengthBonus(""), 0);
 }
 
-TEST(AddToScore, AddsWithinTheScoresRange) {
-    std::int16_t score = 32750;
-    EXPECT_TRUE(AddToScore(score, 17));
-    EXPECT_EQ(score, 32767);
-    score = -32760;
-    EXPECT_TRUE(AddToScore(score, -8));
-    EXPECT_EQ(score, -32768);
-}
-
-TEST(AddToScore, LeavesTheScoreWhenTheSumWouldNotFit) {
-    std::int16_t score = 32760;
-    EXPECT_FALSE(AddToScore(score, 8));
-    EXPECT_EQ(score, 32760);
-    score = -32760;
-    EXPECT_FALSE(AddToScore(score, -9));
-    EXPECT_EQ(score, -32760);
-    score = 0;
-    EXPECT_FALSE(AddToScore(score, 1e300));
-    EXPECT_EQ(score, 0);
-}
-
-TEST(AddToScore, RoundsHalvesToEven) {
-    std::int16_t score = 10;
-    EXPECT_TRUE(AddToScore(score, 2.5));
-    EXPECT_EQ(score, 12);
-    score = 32767;
-    EXPECT_FALSE(AddToScore(score, 0.5)); // 32767.5 rounds to 32768
-    EXPECT_EQ(score, 32767);
+TEST(AddToScore, AddsRoundedHalvesToEvenWhenTheSumFitsAndOtherwiseLeavesTheScore) {
+    struct Case {
+        std::int16_t score;
+        double added;
+        bool fits;
+        std::int16_t after;
+    };
+    const Case cases[] = {
+        {32750, 17, true, 32767},   {-32760, -8, true, -32768},  {10, 2.5, true, 12},
+        {32760, 8, false, 32760},   {-32760, -9, false, -32760}, {0, 1e300, false, 0},
+        {32767, 0.5, false, 32767}, // 32767.5 rounds to 32768
+    };
+    for (const Case& c : cases) {
+        std::int16_t score = c.score;
+        EXPECT_EQ(AddToScore(score, c.added), c.fits) << c.score << " + " << c.added;
+        EXPECT_EQ(score, c.after) << c.score << " + " << c.added;
+    }
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <csignal>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <optional>
 #include <sys/resource.h>
 #include <unistd.h>
 #include <vector>
@@ -36,104 +37,67 @@ std::vector<std::string> EntriesOf(const fs::path& folder) {
     return names;
 }
 
-TEST(SettingsFile, WorkedExampleRoundTripsByteForByte) {
-    TempFolder folder;
-    const SettingsFile file(SettingsFile::PathIn(folder.Path()));
-    WriteBytes(file.Path(), WorkedExample);
-
-    const SettingsReadResult read = file.Load();
-    ASSERT_EQ(read.State, SettingsFileState::Complete);
-    EXPECT_EQ(read.Values, Values(16744576, 8, 2));
-
-    ASSERT_TRUE(file.Save(read.Values).Succeeded());
-    EXPECT_EQ(ReadBytes(file.Path()), WorkedExample);
-}
-
-TEST(SettingsFile, SystemColourSurvivesSaveAndLoad) {
-    TempFolder folder;
-    const SettingsFile file(SettingsFile::PathIn(folder.Path()));
-    const SettingsValues saved = Values(static_cast<std::int32_t>(0x80000005U), 0, 3);
-    ASSERT_TRUE(file.Save(saved).Succeeded());
-    EXPECT_EQ(ReadBytes(file.Path()), "-2147483643 \r\n 0 \r\n 3 \r\n");
-    EXPECT_EQ(file.Load().Values, saved);
-}
-
-TEST(SettingsFile, MissingFileOrFolderGivesDefaultsAndSaveCreatesThem) {
-    TempFolder folder;
-    const SettingsFile file(folder.Path() / "not-yet" / "Settings" / "Settings.txt");
-
-    const SettingsReadResult read = file.Load();
-    EXPECT_EQ(read.State, SettingsFileState::Missing);
-    EXPECT_EQ(read.Values, SettingsValues{});
-
-    const FileWriteResult written = file.Save(read.Values);
-    ASSERT_TRUE(written.Succeeded()) << written.Message();
-    EXPECT_EQ(ReadBytes(file.Path()), WorkedExample);
-}
-
-TEST(SettingsFile, IncompleteFileIsRepairedOnReadAndWrittenWholeOnSave) {
-    TempFolder folder;
-    const SettingsFile file(SettingsFile::PathIn(folder.Path()));
-    WriteBytes(file.Path(), " 255 \n");
-
-    const SettingsReadResult read = file.Load();
-    EXPECT_EQ(read.State, SettingsFileState::Repaired);
-    EXPECT_EQ(read.Values, Values(255, 8, 2));
-
-    ASSERT_TRUE(file.Save(read.Values).Succeeded());
-    EXPECT_EQ(ReadBytes(file.Path()), " 255 \r\n 8 \r\n 2 \r\n");
-}
-
-TEST(SettingsFile, EmptyOrTextFileGivesDefaults) {
-    TempFolder folder;
-    const SettingsFile file(SettingsFile::PathIn(folder.Path()));
-    const std::string zeroBytes{"\0\0\0\n\0", 5};
-    for (const std::string& content :
-         {std::string(), std::string("light blue\r\nchess\r\neasy\r\n"), zeroBytes}) {
-        WriteBytes(file.Path(), content);
+// What a load makes of the file, and what saving the loaded values writes back.
+TEST(SettingsFile, LoadsRepairsAndSavesWhole) {
+    struct Case {
+        const char* what;
+        std::optional<std::string> content; // none: neither file nor folder exists
+        SettingsFileState state;
+        SettingsValues values;
+        const char* saved;
+    };
+    const Case cases[] = {
+        {"worked example", WorkedExample, SettingsFileState::Complete, Values(16744576, 8, 2),
+         WorkedExample},
+        {"missing", std::nullopt, SettingsFileState::Missing, SettingsValues{}, WorkedExample},
+        {"one line", " 255 \n", SettingsFileState::Repaired, Values(255, 8, 2),
+         " 255 \r\n 8 \r\n 2 \r\n"},
+        {"empty", "", SettingsFileState::Repaired, SettingsValues{}, WorkedExample},
+        {"words", "light blue\r\nchess\r\neasy\r\n", SettingsFileState::Repaired, SettingsValues{},
+         WorkedExample},
+        {"zero bytes", std::string("\0\0\0\n\0", 5), SettingsFileState::Repaired, SettingsValues{},
+         WorkedExample},
+    };
+    for (const Case& c : cases) {
+        TempFolder folder;
+        const SettingsFile file(folder.Path() / "not-yet" / "Settings.txt");
+        if (c.content) {
+            WriteBytes(file.Path(), *c.content);
+        }
         const SettingsReadResult read = file.Load();
-        EXPECT_EQ(read.State, SettingsFileState::Repaired) << content;
-        EXPECT_EQ(read.Values, SettingsValues{}) << content;
+        EXPECT_EQ(read.State, c.state) << c.what;
+        EXPECT_EQ(read.Values, c.values) << c.what;
+        const FileWriteResult written = file.Save(read.Values);
+        ASSERT_TRUE(written.Succeeded()) << c.what << ": " << written.Message();
+        EXPECT_EQ(ReadBytes(file.Path()), c.saved) << c.what;
+        EXPECT_EQ(EntriesOf(file.Path().parent_path()), std::vector<std::string>{"Settings.txt"});
     }
-}
-
-TEST(SettingsFile, VeryLongFirstLineIsNotReadAsAShorterNumber) {
+    // A first line going on far beyond what is read: its start alone looks like a number.
     TempFolder folder;
     const SettingsFile file(SettingsFile::PathIn(folder.Path()));
-    // The first line continues far beyond what is read; its start alone looks like a number.
     WriteBytes(file.Path(), " 255" + std::string(100000, ' ') + "x\r\n 1 \r\n 1 \r\n");
-    const SettingsReadResult read = file.Load();
-    EXPECT_EQ(read.State, SettingsFileState::Repaired);
-    EXPECT_EQ(read.Values.BackgroundColor, SettingsValues::DefaultBackgroundColor);
+    EXPECT_EQ(file.Load().Values.BackgroundColor, SettingsValues::DefaultBackgroundColor);
 }
 
-TEST(SettingsFile, FolderInPlaceOfTheFileReadsAsDefaultsAndCannotBeSaved) {
+TEST(SettingsFile, AFolderInPlaceOfTheFileOrAFileInPlaceOfTheFolderIsKept) {
     TempFolder folder;
     const SettingsFile file(SettingsFile::PathIn(folder.Path()));
     fs::create_directories(file.Path());
-
     const SettingsReadResult read = file.Load();
     EXPECT_EQ(read.State, SettingsFileState::Unreadable);
     EXPECT_EQ(read.Values, SettingsValues{});
-
     const FileWriteResult written = file.Save(read.Values);
     EXPECT_FALSE(written.Succeeded());
     EXPECT_NE(written.Message().find(file.Path().string()), std::string::npos);
     EXPECT_TRUE(fs::is_directory(file.Path()));
-    // No temporary file is left beside it.
     EXPECT_EQ(EntriesOf(file.Path().parent_path()), std::vector<std::string>{"Settings.txt"});
-}
 
-TEST(SettingsFile, FileInPlaceOfTheFolderCannotBeSaved) {
-    TempFolder folder;
-    WriteBytes(folder.Path() / "Settings", "not a folder");
-    const SettingsFile file(SettingsFile::PathIn(folder.Path()));
-
-    EXPECT_EQ(file.Load().Values, SettingsValues{});
-    const FileWriteResult written = file.Save(Values(1, 2, 3));
-    EXPECT_FALSE(written.Succeeded());
-    EXPECT_FALSE(written.Message().empty());
-    EXPECT_EQ(ReadBytes(folder.Path() / "Settings"), "not a folder");
+    TempFolder other;
+    WriteBytes(other.Path() / "Settings", "not a folder");
+    const SettingsFile blocked(SettingsFile::PathIn(other.Path()));
+    EXPECT_EQ(blocked.Load().Values, SettingsValues{});
+    EXPECT_FALSE(blocked.Save(Values(1, 2, 3)).Succeeded());
+    EXPECT_EQ(ReadBytes(other.Path() / "Settings"), "not a folder");
 }
 
 TEST(SettingsFile, ReadOnlyFolderOrUnreadableFileIsReportedAndKeptAsItWas) {
@@ -183,24 +147,13 @@ TEST(SettingsFile, FailedWriteLeavesTheOldFileWholeAndNoTemporaryFile) {
     TempFolder folder;
     const SettingsFile file(SettingsFile::PathIn(folder.Path()));
     WriteBytes(file.Path(), WorkedExample);
-
     FileWriteResult written;
     {
         const FileSizeLimit limit(5);
         written = file.Save(Values(-2147483647, 7, 3));
     }
-    EXPECT_FALSE(written.Succeeded());
     EXPECT_EQ(written.Error, std::errc::file_too_large);
     EXPECT_EQ(ReadBytes(file.Path()), WorkedExample);
-    EXPECT_EQ(EntriesOf(file.Path().parent_path()), std::vector<std::string>{"Settings.txt"});
-}
-
-TEST(SettingsFile, SaveReplacesTheOldContentWhole) {
-    TempFolder folder;
-    const SettingsFile file(SettingsFile::PathIn(folder.Path()));
-    WriteBytes(file.Path(), " 1 \r\n 2 \r\n 3 \r\n and a long tail of old text\r\n");
-    ASSERT_TRUE(file.Save(Values(32768, 5, 1)).Succeeded());
-    EXPECT_EQ(ReadBytes(file.Path()), " 32768 \r\n 5 \r\n 1 \r\n");
     EXPECT_EQ(EntriesOf(file.Path().parent_path()), std::vector<std::string>{"Settings.txt"});
 }
 

@@ -1,6 +1,5 @@
 #include "game/SkillRating.h"
 
-#include "game/Alphabet.h"
 #include "game/GameState.h"
 
 #include <gtest/gtest.h>
@@ -28,51 +27,21 @@ TEST(CardsLeft, CountsEveryLetterCardNotYetUsed) {
     EXPECT_EQ(CardsLeft(state), 6); // pack, table and word cards alike; markers not at all
 }
 
-TEST(CardsLeft, IsTheWholeDealBeforeAnyWord) {
-    int standard = 0;
-    for (const int count : StandardLetterCounts) {
-        standard += count;
+TEST(Rating, FollowsTheNumberOfCardsLeft) {
+    const std::pair<int, const char*> table[] = {{0, "Master"}, {1, "Fantastic"}, {2, "Excellent"},
+                                                 {3, "Great"},  {4, "Good"},      {5, "Average"},
+                                                 {6, "Fair"},   {60, "Fair"},     {-1, ""}};
+    for (const auto& [cardsLeft, rating] : table) {
+        EXPECT_EQ(SkillLevelFor(cardsLeft), rating) << cardsLeft;
     }
-    const GameState state = StateWithCards(standard, 0);
-    EXPECT_EQ(CardsLeft(state), 98);
-    EXPECT_EQ(SkillLevel(state), "Fair");
+    EXPECT_EQ(SkillLevel(StateWithCards(10, 8)), "Excellent");
 }
 
-struct RatingRow {
-    int cardsLeft;
-    const char* rating;
-};
-
-class Rating : public ::testing::TestWithParam<RatingRow> {};
-
-TEST_P(Rating, FollowsTheNumberOfCardsLeft) {
-    EXPECT_EQ(SkillLevelFor(GetParam().cardsLeft), GetParam().rating);
-}
-
-INSTANTIATE_TEST_SUITE_P(Table, Rating,
-                         ::testing::Values(RatingRow{0, "Master"}, RatingRow{1, "Fantastic"},
-                                           RatingRow{2, "Excellent"}, RatingRow{3, "Great"},
-                                           RatingRow{4, "Good"}, RatingRow{5, "Average"},
-                                           RatingRow{6, "Fair"}, RatingRow{60, "Fair"},
-                                           RatingRow{-1, ""}));
-
-TEST(Rating, OfAGameIsTakenFromItsCards) {
-    const GameState state = StateWithCards(10, 8);
-    EXPECT_EQ(SkillLevel(state), "Excellent");
-    EXPECT_EQ(SkillLevel(state), "Excellent");
-}
-
-TEST(RatingMessage, NamesTheRatingAndTheCardsLeft) {
+TEST(RatingMessage, NamesTheRatingAndTheCardsLeftSayingCardForExactlyOne) {
     EXPECT_EQ(RatingMessage(StateWithCards(10, 6)),
               "Your skill level is: Good, You had 4 cards left");
-}
-
-TEST(RatingMessage, SaysCardForExactlyOne) {
     EXPECT_EQ(RatingMessage(StateWithCards(10, 9)),
               "Your skill level is: Fantastic, You had 1 card left");
-}
-
-TEST(RatingMessage, SaysCardsForNone) {
     EXPECT_EQ(RatingMessage(StateWithCards(10, 10)),
               "Your skill level is: Master, You had 0 cards left");
 }

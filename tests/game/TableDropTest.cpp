@@ -108,24 +108,11 @@ TEST_F(TableDrop, ReleaseAfterAPressOnAMarkerOnlyRunsTheClosingSteps) {
     EXPECT_EQ(shown, (WordDisplay{"", " 0 Points"}));
 }
 
-TEST(ShowWord, NoWordShowsNothingAndZeroPoints) {
-    TestTable table("AB");
-    EXPECT_EQ(ShowWord(table.state), (WordDisplay{"", " 0 Points"}));
-}
-
-TEST(ShowWord, LettersInOrderWithTheirValuesAndTheLengthBonus) {
-    TestTable table("AEIOUSTQZ");
+// The laying bonus of each length is scored in the word check's table.
+TEST(ShowWord, LettersInTheWordsOrderWithTheirValues) {
+    TestTable table("AEI");
     table.MakeWord({3, 1}, 1);
     EXPECT_EQ(ShowWord(table.state), (WordDisplay{"IA", " 2 Points"}));
-    table.state.WordCards.Clear();
-    table.MakeWord({1, 2, 3, 4}, 1);
-    EXPECT_EQ(ShowWord(table.state).Points, " 4 Points"); // no bonus below five cards
-    table.state.WordCards.Add(5);
-    EXPECT_EQ(ShowWord(table.state).Points, " 8 Points");
-    table.state.WordCards.Add(6);
-    EXPECT_EQ(ShowWord(table.state).Points, " 10 Points"); // six cards: 6 + 4
-    table.state.WordCards.Add(8);
-    EXPECT_EQ(ShowWord(table.state), (WordDisplay{"AEIOUSQ", " 26 Points"})); // 16 + 10
 }
 
 } // namespace

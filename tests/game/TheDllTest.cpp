@@ -27,44 +27,28 @@ std::vector<std::pair<double, double>> TraceMove(TestPicture& picture, int newLe
     return trace;
 }
 
-TEST(MoveToLocation, TargetLeftAndAboveGivesNegativeEqualSteps) {
-    TestPicture picture(100, 100);
-    const auto trace = TraceMove(picture, 40, 70, 30);
-    ASSERT_EQ(trace.size(), 30U);
-    EXPECT_DOUBLE_EQ(trace[0].first, 98);
-    EXPECT_DOUBLE_EQ(trace[0].second, 99);
-    EXPECT_DOUBLE_EQ(trace[1].first, 96);
-    EXPECT_DOUBLE_EQ(trace[1].second, 98);
-}
-
-TEST(MoveToLocation, TargetRightAndBelowGivesPositiveSteps) {
-    TestPicture picture(10, 20);
-    const auto trace = TraceMove(picture, 70, 35, 3);
-    ASSERT_EQ(trace.size(), 3U);
-    EXPECT_DOUBLE_EQ(trace[0].first, 30);
-    EXPECT_DOUBLE_EQ(trace[0].second, 25);
-    EXPECT_DOUBLE_EQ(trace[2].first, 70);
-    EXPECT_DOUBLE_EQ(trace[2].second, 35);
-}
-
-TEST(MoveToLocation, EqualCoordinateGivesZeroStep) {
-    TestPicture picture(50, 20);
-    const auto trace = TraceMove(picture, 50, 80, 4);
-    for (const auto& [left, top] : trace) {
-        EXPECT_DOUBLE_EQ(left, 50);
+TEST(MoveToLocation, MovesByEqualSignedStepsAndRepaintsEachOne) {
+    struct Case {
+        int fromLeft, fromTop, toLeft, toTop, steps;
+        std::vector<std::pair<double, double>> firstPlaces;
+    };
+    const Case cases[] = {
+        {100, 100, 40, 70, 30, {{98, 99}, {96, 98}}},                  // left and above
+        {10, 20, 70, 35, 3, {{30, 25}, {50, 30}, {70, 35}}},           // right and below
+        {50, 20, 50, 80, 4, {{50, 35}, {50, 50}, {50, 65}, {50, 80}}}, // straight down
+        {12, 34, 12, 34, 3, {{12, 34}, {12, 34}, {12, 34}}},           // on target: still repainted
+        {5, 5, 100, 100, 0, {}},                                       // no step: nothing moves
+    };
+    for (const Case& c : cases) {
+        TestPicture picture(c.fromLeft, c.fromTop);
+        const auto trace = TraceMove(picture, c.toLeft, c.toTop, c.steps);
+        EXPECT_EQ(trace.size(), static_cast<std::size_t>(c.steps)) << c.fromLeft;
+        for (std::size_t k = 0; k < c.firstPlaces.size() && k < trace.size(); ++k) {
+            EXPECT_DOUBLE_EQ(trace[k].first, c.firstPlaces[k].first) << c.fromLeft << " step " << k;
+            EXPECT_DOUBLE_EQ(trace[k].second, c.firstPlaces[k].second)
+                << c.fromLeft << " step " << k;
+        }
     }
-    EXPECT_DOUBLE_EQ(trace.back().second, 80);
-}
-
-TEST(MoveToLocation, PictureOnTargetStaysButEveryStepIsClearedAndRepainted) {
-    TheDll sprites;
-    CountingSurface board;
-    TestPicture picture(12, 34);
-    sprites.MoveToLocation(picture, board, 12, 34, 30);
-    EXPECT_EQ(picture.Left(), 12);
-    EXPECT_EQ(picture.Top(), 34);
-    EXPECT_EQ(board.clears, 30);
-    EXPECT_EQ(board.repaints, 30);
 }
 
 // Later rules compare places exactly (a column's cards, the card kept on the Hard level),
@@ -93,15 +77,9 @@ TEST(GlideCardOnBoard, EveryGlideEndsExactlyOnItsWholePixelTarget) {
         }
     }
     EXPECT_EQ(offTarget, 0) << "of " << glides << " glides";
-}
-
-TEST(MoveToLocation, FewerThanOneStepMovesNothing) {
-    TheDll sprites;
-    CountingSurface board;
-    TestPicture picture(5, 5);
-    sprites.MoveToLocation(picture, board, 100, 100, 0);
-    EXPECT_EQ(picture.Left(), 5);
-    EXPECT_EQ(board.repaints, 0);
+    GlideCardOnBoard(sprites, board, state, 1, 10.5, 11.5, 30); // halves to the even pixel
+    EXPECT_EQ(state.Card(1).Left, 10);
+    EXPECT_EQ(state.Card(1).Top, 12);
 }
 
 TEST(TheDllList, ResetJumpsEveryPictureBackHome) {
@@ -215,17 +193,6 @@ TEST(CardPicture, MovesTheCardAndKeepsFractionsAsSinglePrecision) {
     EXPECT_EQ(state.Card(1).Top, static_cast<float>(1.0 / 3.0));
     EXPECT_EQ(card.ScaleWidth(), CardWidth);
     EXPECT_EQ(card.ScaleHeight(), CardHeight);
-}
-
-TEST(CardGlide, GlidesTheCardToTheTargetRoundedToWholePixels) {
-    GameState state;
-    state.CreateCard(1);
-    TheDll sprites;
-    CountingSurface board;
-    GlideCardOnBoard(sprites, board, state, 1, 10.5, 11.5, 30);
-    EXPECT_NEAR(state.Card(1).Left, 10, 1e-4);
-    EXPECT_NEAR(state.Card(1).Top, 12, 1e-4);
-    EXPECT_EQ(board.repaints, 30);
 }
 
 } // namespace
