@@ -1,146 +1,139 @@
+#include "game/ItemListCanvas.h"
 #include "game/WordListPage.h"
-
-#include "RecordingCanvas.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 namespace lexabit {
 namespace {
 
-using testing::RecordingCanvas;
+// A device whose font has one width for every character: a tenth of the size in
+// points per character, and lines as high as the size times ten.
+class FixedPitchDevice final : public TextDevice {
+public:
+    struct Drawn {
+        double x;
+        double y;
+        std::string text;
+        bool operator==(const Drawn&) const = default;
+        friend std::ostream& operator<<(std::ostream& out, const Drawn& drawn) {
+            return out << '(' << drawn.x << ", " << drawn.y << ", \"" << drawn.text << "\")";
+        }
+    };
 
-WordListSummary SummaryWithWords(int count) {
+    void SetFontSize(double points) override { size_ = points; }
+    void SetTextColor(std::int32_t value) override { colour = value; }
+    void DrawText(double x, double y, std::string_view text) override {
+        drawn.push_back({x, y, std::string(text)});
+    }
+    double TextWidth(std::string_view text) const override {
+        return static_cast<double>(text.size()) * AverageCharWidth();
+    }
+    double AverageCharWidth() const override { return size_ * 10; }
+    double LineHeight() const override { return size_ * 10; }
+    void EndDocument() override { ++ended; }
+
+    bool Drew(const Drawn& wanted) const {
+        return std::find(drawn.begin(), drawn.end(), wanted) != drawn.end();
+    }
+
+    std::vector<Drawn> drawn;
+    std::int32_t colour = 0;
+    int ended = 0;
+
+private:
+    double size_ = 10;
+};
+
+using Drawn = FixedPitchDevice::Drawn;
+
+// At size 10 a character column is 100 pixels wide and a line 100 pixels high.
+TEST(ItemListCanvas, PlacesNumbersTextsAndColumnStopsFromTheLeftEdge) {
+    struct Case {
+        const char* what;
+        double startX;
+        PrintItemList items;
+        std::vector<Drawn> drawn;
+        double nextY; // where the next list starts
+    };
+    const Case cases[] = {
+        {"numbers framed by blanks or a minus sign", 0,
+         {PrintNumber{7}, PrintNumber{-3}, PrintText{"x"}},
+         {{0, 600, " 7 "}, {300, 600, "-3 "}, {600, 600, "x"}}, 700},
+        {"column stop ahead", 0, {PrintText{"abc"}, ColumnStop{20}, PrintText{"p"}},
+         {{0, 600, "abc"}, {1900, 600, "p"}}, 700},
+        {"column stop counted from the edge, not the text", 2500,
+         {PrintText{"ab"}, ColumnStop{55}, PrintText{"p"}}, {{2500, 600, "ab"}, {5400, 600, "p"}},
+         700},
+        {"column stop exactly reached", 0,
+         {PrintText{std::string(19, 'w')}, ColumnStop{20}, PrintText{"p"}},
+         {{0, 600, std::string(19, 'w')}, {1900, 600, "p"}}, 700},
+        {"column stop passed goes to the next line", 0,
+         {PrintText{std::string(25, 'w')}, ColumnStop{20}, PrintText{"p"}},
+         {{0, 600, std::string(25, 'w')}, {1900, 700, "p"}}, 800},
+    };
+    for (const Case& c : cases) {
+        FixedPitchDevice device;
+        ItemListCanvas canvas(device);
+        canvas.SetX(c.startX);
+        canvas.SetY(600);
+        canvas.PrintItems(c.items);
+        EXPECT_EQ(device.drawn, c.drawn) << c.what;
+        EXPECT_EQ(canvas.X(), 0) << c.what;
+        EXPECT_EQ(canvas.Y(), c.nextY) << c.what;
+    }
+}
+
+FixedPitchDevice PrintPage(int words, int totalScore = 57) {
     WordListSummary summary;
-    summary.TotalScore = 57;
+    summary.TotalScore = totalScore;
     summary.PlayingTime = " 0: 5: 12";
     summary.CardsLeft = 93;
     summary.Rating = "Fair";
-    for (int i = 1; i <= count; ++i) {
+    summary.TextColor = 0x0000FF;
+    for (int i = 1; i <= words; ++i) {
         summary.Rows.push_back({"W" + std::to_string(i), " " + std::to_string(i)});
     }
-    return summary;
-}
-
-RecordingCanvas Print(const WordListSummary& summary) {
-    RecordingCanvas canvas;
-    PrintWordListPage(canvas, summary);
-    return canvas;
-}
-
-// The printed line of word row n (title and summary come first).
-const RecordingCanvas::Line& WordLine(const RecordingCanvas& canvas, int row) {
-    return canvas.lines.at(static_cast<std::size_t>(row + 1));
-}
-
-PrintItemList Row(int number, const std::string& dotAndWord, int column,
-                  const std::string& points) {
-    return {PrintNumber{number}, PrintText{dotAndWord}, ColumnStop{column}, PrintText{points}};
-}
-
-TEST(WordListPage, TitleSummaryAndFooterStandAtTheirPlaces) {
-    WordListSummary summary = SummaryWithWords(2);
-    summary.TextColor = 0x0000FF;
-    const RecordingCanvas canvas = Print(summary);
-
-    ASSERT_EQ(canvas.lines.size(), 5U);
-    const auto& title = canvas.lines[0];
-    EXPECT_EQ(title.x, 1600);
-    EXPECT_EQ(title.y, 3);
-    EXPECT_EQ(title.linesBelowY, 0);
-    EXPECT_EQ(title.fontSize, 20);
-    EXPECT_EQ(title.colour, 0x0000FF);
-    EXPECT_EQ(title.items, PrintItemList{PrintText{"Lexabit Solitaire"}});
-
-    const auto& line = canvas.lines[1];
-    EXPECT_EQ(line.x, 0);
-    EXPECT_EQ(line.y, 300);
-    EXPECT_EQ(line.linesBelowY, 0);
-    EXPECT_EQ(line.fontSize, 16);
-    EXPECT_EQ(line.items, PrintItemList{PrintText{"Points:  57     Words:  2     Time:  0: 5: 12"
-                                                  "     Cards Left:  93     Rating: Fair"}});
-
-    const auto& footer = canvas.lines[4];
-    EXPECT_EQ(footer.x, 2000);
-    EXPECT_EQ(footer.y, 6100);
-    EXPECT_EQ(footer.linesBelowY, 0);
-    EXPECT_EQ(footer.fontSize, 14);
-    EXPECT_EQ(footer.items, PrintItemList{PrintText{"Corvane Press"}});
-}
-
-TEST(WordListPage, UnitIsSetFirstAndTheDocumentEndsLast) {
-    const RecordingCanvas canvas = Print(SummaryWithWords(1));
-    ASSERT_FALSE(canvas.calls.empty());
-    EXPECT_EQ(canvas.calls.front(), "unit");
-    EXPECT_EQ(canvas.calls.back(), "end");
-    EXPECT_EQ(std::count(canvas.calls.begin(), canvas.calls.end(), "end"), 1);
-}
-
-TEST(WordListPage, NegativeScoreShowsItsMinusSignInTheSummary) {
-    WordListSummary summary = SummaryWithWords(0);
-    summary.TotalScore = -5;
-    summary.CardsLeft = 0;
-    summary.Rating = "Master";
-    const RecordingCanvas canvas = Print(summary);
-    EXPECT_EQ(canvas.lines.at(1).items,
-              PrintItemList{PrintText{"Points: -5     Words:  0     Time:  0: 5: 12"
-                                      "     Cards Left:  0     Rating: Master"}});
-}
-
-TEST(WordListPage, Rows1To9HaveFourBlanksAfterTheDotAndRowsFrom10Two) {
-    const RecordingCanvas canvas = Print(SummaryWithWords(10));
-    EXPECT_EQ(WordLine(canvas, 9).items, Row(9, ".    W9", 20, " 9"));
-    EXPECT_EQ(WordLine(canvas, 10).items, Row(10, ".  W10", 20, " 10"));
-}
-
-TEST(WordListPage, FirstColumnRunsDownFrom600AtTheLeftEdgeInSize20) {
-    const RecordingCanvas canvas = Print(SummaryWithWords(28));
-    for (int row = 1; row <= 28; ++row) {
-        const auto& line = WordLine(canvas, row);
-        EXPECT_EQ(line.x, 0) << row;
-        EXPECT_EQ(line.y, 600) << row;
-        EXPECT_EQ(line.linesBelowY, row - 1) << row;
-        EXPECT_EQ(line.fontSize, 20) << row;
+    if (words > 0) {
+        summary.Rows[1].Points.clear(); // nothing is drawn after the column stop
     }
+    FixedPitchDevice device;
+    ItemListCanvas canvas(device);
+    PrintWordListPage(canvas, summary);
+    return device;
 }
 
-TEST(WordListPage, Row29StartsTheSecondColumnAt600And2500WithPointsAtColumn55) {
-    const RecordingCanvas canvas = Print(SummaryWithWords(30));
-    const auto& row29 = WordLine(canvas, 29);
-    EXPECT_EQ(row29.x, 2500);
-    EXPECT_EQ(row29.y, 600);
-    EXPECT_EQ(row29.linesBelowY, 0);
-    EXPECT_EQ(row29.items, Row(29, ".  W29", 55, " 29"));
-
-    const auto& row30 = WordLine(canvas, 30);
-    EXPECT_EQ(row30.x, 2500);
-    EXPECT_EQ(row30.y, 600);
-    EXPECT_EQ(row30.linesBelowY, 1);
-    EXPECT_EQ(row30.items, Row(30, ".  W30", 55, " 30"));
+// Rows are printed at size 20: character columns and lines of 200 pixels.
+TEST(WordListPage, PrintsTitleSummaryTwoColumnsOf28WordsAndTheFooter) {
+    const FixedPitchDevice page = PrintPage(60);
+    EXPECT_EQ(page.drawn.front(), (Drawn{1600, 3, "Lexabit Solitaire"}));
+    EXPECT_EQ(page.drawn[1], (Drawn{0, 300,
+                                    "Points:  57     Words:  60     Time:  0: 5: 12"
+                                    "     Cards Left:  93     Rating: Fair"}));
+    EXPECT_EQ(page.drawn.back(), (Drawn{2000, 6100, "Corvane Press"}));
+    EXPECT_EQ(page.colour, 0x0000FF);
+    EXPECT_EQ(page.ended, 1);
+    const Drawn expected[] = {
+        {0, 600, " 1 "},        {600, 600, ".    W1"},   {3800, 600, " 1"},
+        {0, 800, " 2 "},        {600, 800, ".    W2"},   {0, 2200, " 9 "},
+        {600, 2200, ".    W9"}, {0, 2400, " 10 "},       {800, 2400, ".  W10"},
+        {3800, 2400, " 10"},    {0, 6000, " 28 "},       {2500, 600, " 29 "},
+        {3300, 600, ".  W29"},  {10800, 600, " 29"},     {2500, 800, " 30 "},
+        {2500, 6000, " 56 "},   {10800, 6000, " 56"},
+    };
+    for (const Drawn& wanted : expected) {
+        EXPECT_TRUE(page.Drew(wanted)) << wanted;
+    }
+    EXPECT_FALSE(page.Drew({2500, 6200, " 57 "})) << "only 56 rows fit";
+    EXPECT_EQ(page.drawn.size(), 2U + 56U * 3U - 1U + 1U); // row 2 has no points drawn
 }
 
-TEST(WordListPage, SixtyWordsPrintOnly56ButTheSummarySays60) {
-    const RecordingCanvas canvas = Print(SummaryWithWords(60));
-    ASSERT_EQ(canvas.lines.size(), 2U + 56U + 1U);
-    EXPECT_EQ(WordLine(canvas, 56).items, Row(56, ".  W56", 55, " 56"));
-    EXPECT_EQ(WordLine(canvas, 56).linesBelowY, 27);
-    EXPECT_EQ(canvas.lines.back().items, PrintItemList{PrintText{"Corvane Press"}});
-    const auto& summary = std::get<PrintText>(canvas.lines.at(1).items.at(0)).Text;
-    EXPECT_NE(summary.find("Words:  60     "), std::string::npos) << summary;
-}
-
-TEST(WordListPage, EmptyListPrintsTitleSummaryAndFooterOnly) {
-    const RecordingCanvas canvas = Print(SummaryWithWords(0));
-    ASSERT_EQ(canvas.lines.size(), 3U);
-    EXPECT_EQ(canvas.lines.back().y, 6100);
-}
-
-TEST(WordListPage, EmptyPointsColumnStillEndsWithTheColumnStop) {
-    WordListSummary summary = SummaryWithWords(1);
-    summary.Rows[0].Points.clear();
-    const RecordingCanvas canvas = Print(summary);
-    EXPECT_EQ(WordLine(canvas, 1).items, Row(1, ".    W1", 20, ""));
+TEST(WordListPage, AnEmptyListPrintsTitleSummaryAndFooterOnly) {
+    const FixedPitchDevice page = PrintPage(0, -5);
+    ASSERT_EQ(page.drawn.size(), 3U);
+    EXPECT_EQ(page.drawn[1].text.substr(0, 27), "Points: -5     Words:  0   ");
 }
 
 } // namespace
