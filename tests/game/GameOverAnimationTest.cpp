@@ -29,6 +29,16 @@ Place PlaceOf(const GameState& state, int index) {
 
 constexpr int FrameLimit = 100'000;
 
+// Plays the show frame by frame to its end; gives the number of frames.
+int RunToEnd(GameOverAnimation& show) {
+    int frames = 0;
+    while (!show.Done() && frames < FrameLimit) {
+        show.NextFrame();
+        ++frames;
+    }
+    return frames;
+}
+
 TEST(GameOverAnimation, TwentyLetterCardsGatherVisibleInTheMiddle) {
     GameState state = BoardWithCards(30);
     const GameOverAnimation show(state);
@@ -60,13 +70,7 @@ TEST(GameOverAnimation, TheSnakeUnfoldsOneCardAFrame) {
     EXPECT_EQ(PlaceOf(state, 2), (Place{526, 436}));
     EXPECT_EQ(PlaceOf(state, 3), (Place{521, 396}));
     EXPECT_EQ(PlaceOf(state, 4), middle);
-}
-
-TEST(GameOverAnimation, CardKFirstLeavesTheMiddleInFrameK) {
-    GameState state = BoardWithCards(98);
-    GameOverAnimation show(state);
-    const Place middle{516, 356.5f};
-    for (int frame = 1; frame <= 20; ++frame) {
+    for (int frame = 4; frame <= 20; ++frame) { // card k first leaves the middle in frame k
         show.NextFrame();
         for (int k = 2; k <= 20; ++k) {
             EXPECT_EQ(PlaceOf(state, k) == middle, k > frame) << "card " << k << " frame " << frame;
@@ -123,40 +127,22 @@ TEST(GameOverAnimation, AfterSixteenTopBouncesTheSnakeRunsOutThroughTheBottom) {
     EXPECT_GT(lastTop, 713 + 10);
 }
 
-TEST(GameOverAnimation, AShortPackMakesAShorterSnakeAndMarkersStayOut) {
-    GameState state = BoardWithCards(3);
-    GameOverAnimation show(state);
-    EXPECT_EQ(show.Snake(), (std::vector<int>{1, 2, 3}));
-    int frames = 0;
-    while (!show.Done() && frames < FrameLimit) {
-        show.NextFrame();
-        ++frames;
-    }
-    ASSERT_TRUE(show.Done());
-    EXPECT_GT(state.Card(3).Top, 713 + 10);
-    EXPECT_FALSE(state.Card(state.MarkerIndex(1)).Visible);
-}
+TEST(GameOverAnimation, AShortPackOrALowBoardStillEndsBelowTheBoard) {
+    GameState shortPack = BoardWithCards(3);
+    GameOverAnimation shortShow(shortPack);
+    EXPECT_EQ(shortShow.Snake(), (std::vector<int>{1, 2, 3}));
+    RunToEnd(shortShow);
+    ASSERT_TRUE(shortShow.Done());
+    EXPECT_GT(shortPack.Card(3).Top, 713 + 10);
+    EXPECT_FALSE(shortPack.Card(shortPack.MarkerIndex(1)).Visible);
 
-TEST(GameOverAnimation, WithoutLetterCardsThereIsNoShow) {
-    GameState state = BoardWithCards(0);
-    int framesShown = 0;
-    PlayGameOverAnimation(state, [&] { ++framesShown; });
-    EXPECT_EQ(framesShown, 0);
-    EXPECT_FALSE(state.Card(1).Visible); // the first marker
-}
-
-TEST(GameOverAnimation, ABoardLowerThanACardStillEndsTheShow) {
-    GameState state = BoardWithCards(98);
-    state.ScaleWidth = 80;
-    state.ScaleHeight = 150;
-    GameOverAnimation show(state);
-    int frames = 0;
-    while (!show.Done() && frames < FrameLimit) {
-        show.NextFrame();
-        ++frames;
-    }
-    EXPECT_TRUE(show.Done());
-    EXPECT_GT(state.Card(20).Top, 150 + 10);
+    GameState lowBoard = BoardWithCards(98);
+    lowBoard.ScaleWidth = 80;
+    lowBoard.ScaleHeight = 150; // lower than a card
+    GameOverAnimation lowShow(lowBoard);
+    RunToEnd(lowShow);
+    ASSERT_TRUE(lowShow.Done());
+    EXPECT_GT(lowBoard.Card(20).Top, 150 + 10);
 }
 
 TEST(GameOverAnimation, ANewGameDuringTheShowEndsIt) {
@@ -171,17 +157,19 @@ TEST(GameOverAnimation, ANewGameDuringTheShowEndsIt) {
 TEST(GameOverAnimation, PlayingShowsEveryFrameAndReturnsAtTheEnd) {
     GameState byFrames = BoardWithCards(98);
     GameOverAnimation show(byFrames);
-    int frames = 0;
-    while (!show.Done() && frames < FrameLimit) {
-        show.NextFrame();
-        ++frames;
-    }
+    const int frames = RunToEnd(show);
 
     GameState played = BoardWithCards(98);
     int framesShown = 0;
     PlayGameOverAnimation(played, [&] { ++framesShown; });
     EXPECT_EQ(framesShown, frames);
     EXPECT_EQ(PlaceOf(played, 20), PlaceOf(byFrames, 20));
+
+    GameState noLetters = BoardWithCards(0);
+    framesShown = 0;
+    PlayGameOverAnimation(noLetters, [&] { ++framesShown; });
+    EXPECT_EQ(framesShown, 0);
+    EXPECT_FALSE(noLetters.Card(1).Visible); // the first marker
 }
 
 } // namespace

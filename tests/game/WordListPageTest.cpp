@@ -1,5 +1,6 @@
-#include "game/ItemListCanvas.h"
 #include "game/WordListPage.h"
+
+#include "game/ItemListCanvas.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -59,20 +60,31 @@ TEST(ItemListCanvas, PlacesNumbersTextsAndColumnStopsFromTheLeftEdge) {
         double nextY; // where the next list starts
     };
     const Case cases[] = {
-        {"numbers framed by blanks or a minus sign", 0,
+        {"numbers framed by blanks or a minus sign",
+         0,
          {PrintNumber{7}, PrintNumber{-3}, PrintText{"x"}},
-         {{0, 600, " 7 "}, {300, 600, "-3 "}, {600, 600, "x"}}, 700},
-        {"column stop ahead", 0, {PrintText{"abc"}, ColumnStop{20}, PrintText{"p"}},
-         {{0, 600, "abc"}, {1900, 600, "p"}}, 700},
-        {"column stop counted from the edge, not the text", 2500,
-         {PrintText{"ab"}, ColumnStop{55}, PrintText{"p"}}, {{2500, 600, "ab"}, {5400, 600, "p"}},
+         {{0, 600, " 7 "}, {300, 600, "-3 "}, {600, 600, "x"}},
          700},
-        {"column stop exactly reached", 0,
+        {"column stop ahead",
+         0,
+         {PrintText{"abc"}, ColumnStop{20}, PrintText{"p"}},
+         {{0, 600, "abc"}, {1900, 600, "p"}},
+         700},
+        {"column stop counted from the edge, not the text",
+         2500,
+         {PrintText{"ab"}, ColumnStop{55}, PrintText{"p"}},
+         {{2500, 600, "ab"}, {5400, 600, "p"}},
+         700},
+        {"column stop exactly reached",
+         0,
          {PrintText{std::string(19, 'w')}, ColumnStop{20}, PrintText{"p"}},
-         {{0, 600, std::string(19, 'w')}, {1900, 600, "p"}}, 700},
-        {"column stop passed goes to the next line", 0,
+         {{0, 600, std::string(19, 'w')}, {1900, 600, "p"}},
+         700},
+        {"column stop passed goes to the next line",
+         0,
          {PrintText{std::string(25, 'w')}, ColumnStop{20}, PrintText{"p"}},
-         {{0, 600, std::string(25, 'w')}, {1900, 700, "p"}}, 800},
+         {{0, 600, std::string(25, 'w')}, {1900, 700, "p"}},
+         800},
     };
     for (const Case& c : cases) {
         FixedPitchDevice device;
@@ -116,12 +128,11 @@ TEST(WordListPage, PrintsTitleSummaryTwoColumnsOf28WordsAndTheFooter) {
     EXPECT_EQ(page.colour, 0x0000FF);
     EXPECT_EQ(page.ended, 1);
     const Drawn expected[] = {
-        {0, 600, " 1 "},        {600, 600, ".    W1"},   {3800, 600, " 1"},
-        {0, 800, " 2 "},        {600, 800, ".    W2"},   {0, 2200, " 9 "},
-        {600, 2200, ".    W9"}, {0, 2400, " 10 "},       {800, 2400, ".  W10"},
-        {3800, 2400, " 10"},    {0, 6000, " 28 "},       {2500, 600, " 29 "},
-        {3300, 600, ".  W29"},  {10800, 600, " 29"},     {2500, 800, " 30 "},
-        {2500, 6000, " 56 "},   {10800, 6000, " 56"},
+        {0, 600, " 1 "},       {600, 600, ".    W1"}, {3800, 600, " 1"},      {0, 800, " 2 "},
+        {600, 800, ".    W2"}, {0, 2200, " 9 "},      {600, 2200, ".    W9"}, {0, 2400, " 10 "},
+        {800, 2400, ".  W10"}, {3800, 2400, " 10"},   {0, 6000, " 28 "},      {2500, 600, " 29 "},
+        {3300, 600, ".  W29"}, {10800, 600, " 29"},   {2500, 800, " 30 "},    {2500, 6000, " 56 "},
+        {10800, 6000, " 56"},
     };
     for (const Drawn& wanted : expected) {
         EXPECT_TRUE(page.Drew(wanted)) << wanted;
