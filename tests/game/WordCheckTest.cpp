@@ -110,47 +110,47 @@ protected:
 
 // --- Refusal
 
-TEST_F(WordCheckTest, AWordNotInTheListIsRefusedAndChangesNothing) {
-    LayWord("TAC");
+TEST_F(WordCheckTest, AWordNotInTheListOrAnUnreadableListRefusesTheWordAndChangesNothing) {
+    const std::string refused = "That word is not in our dictionary.  Please try again.";
+    struct Case {
+        const char* what;
+        const char* list; // none: the list cannot be read
+        const char* word;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"not in the list", "cat\r\n", "TAC", refused},
+        {"no word", "\r\ncat\r\n", "", refused},
+        {"unreadable list", nullptr, "CAT", folder.WordListFile().string()},
+    };
     state.TotalScore = 40;
-    const GameState before = state;
-    Check();
+    for (const Case& c : cases) {
+        if (c.list != nullptr) {
+            folder.WriteWordList(c.list);
+        } else {
+            std::filesystem::remove(folder.WordListFile());
+        }
+        state.WordCards.Clear();
+        LayWord(c.word);
+        const GameState before = state;
+        view.messages.clear();
+        view.log.clear();
+        Check();
 
-    ASSERT_EQ(view.messages.size(), 1U);
-    EXPECT_EQ(view.messages[0].text, "That word is not in our dictionary.  Please try again.");
-    EXPECT_EQ(view.messages[0].title, "Lexabit Solitaire");
-    EXPECT_EQ(view.log.size(), 1U); // the message and nothing else
-    EXPECT_TRUE(effects.glides.empty());
-    EXPECT_EQ(state.TotalScore, 40);
-    EXPECT_EQ(state.WordTimerStart, before.WordTimerStart);
-    EXPECT_EQ(state.WordTimerMinutes, before.WordTimerMinutes);
-    EXPECT_EQ(state.WordCards, before.WordCards);
-    for (int i = 1; i <= state.CardsTotal; ++i) {
-        EXPECT_EQ(state.Card(i).Tag, before.Card(i).Tag) << i;
-        EXPECT_EQ(state.Card(i).Top, before.Card(i).Top) << i;
+        ASSERT_EQ(view.messages.size(), 1U) << c.what;
+        EXPECT_NE(view.messages[0].text.find(c.message), std::string::npos) << c.what;
+        EXPECT_EQ(view.messages[0].title, "Lexabit Solitaire");
+        EXPECT_EQ(view.log.size(), 1U) << c.what; // the message and nothing else
+        EXPECT_TRUE(effects.glides.empty());
+        EXPECT_EQ(state.TotalScore, 40);
+        EXPECT_EQ(state.WordTimerStart, before.WordTimerStart);
+        EXPECT_EQ(state.WordTimerMinutes, before.WordTimerMinutes);
+        EXPECT_EQ(state.WordCards, before.WordCards);
+        for (int i = 1; i <= state.CardsTotal; ++i) {
+            EXPECT_EQ(state.Card(i).Tag, before.Card(i).Tag) << c.what << i;
+            EXPECT_EQ(state.Card(i).Top, before.Card(i).Top) << c.what << i;
+        }
     }
-}
-
-TEST_F(WordCheckTest, AnEmptyWordIsRefused) {
-    folder.WriteWordList("\r\ncat\r\n");
-    Check();
-    ASSERT_EQ(view.messages.size(), 1U);
-    EXPECT_EQ(view.messages[0].text, "That word is not in our dictionary.  Please try again.");
-    EXPECT_TRUE(view.rows.empty());
-}
-
-TEST_F(WordCheckTest, AnUnreadableWordListRefusesTheWordAndNamesTheFile) {
-    std::filesystem::remove(folder.WordListFile());
-    LayWord("CAT");
-    Check();
-
-    ASSERT_EQ(view.messages.size(), 1U);
-    EXPECT_NE(view.messages[0].text.find(folder.WordListFile().string()), std::string::npos);
-    EXPECT_EQ(view.messages[0].title, "Lexabit Solitaire");
-    EXPECT_TRUE(view.rows.empty());
-    EXPECT_EQ(state.TotalScore, 0);
-    EXPECT_EQ(state.WordCards.Count(), 3);
-    EXPECT_TRUE(effects.glides.empty());
 }
 
 // --- Scoring: one row per word length
@@ -225,18 +225,16 @@ TEST_F(WordCheckTest, AnAcceptedWordRunsItsStepsInOrder) {
                             "panel 2 Total Number of Words:  1", "panel 1 Total Score:  5"));
 }
 
-TEST_F(WordCheckTest, AnAcceptedWordRestartsTheWordTimer) {
+TEST_F(WordCheckTest, AnAcceptedWordRestartsTheWordTimerUnlessItIsOff) {
     clock.Advance(90);
     LayWord("CAT");
     Check();
     EXPECT_EQ(state.WordTimerStart, clock.now);
     EXPECT_EQ(state.WordTimerMinutes, 2);
-}
 
-TEST_F(WordCheckTest, TheVeryEasyLevelKeepsItsWordTimerOff) {
     state.Level = 3;
     state.WordTimerMinutes = -1;
-    LayWord("CAT");
+    LayWord("JO");
     Check();
     EXPECT_EQ(state.WordTimerMinutes, -1);
 }
@@ -295,18 +293,13 @@ TEST_F(WordCheckTest, TheHardLevelKeepsTheLastCardOnTheFirstCardsPlace) {
     EXPECT_EQ(view.panels[4], " Number of Cards Left:  16");
 }
 
-TEST_F(WordCheckTest, ColumnsAreRefilledOnceTheWordsCardsAreGone) {
+TEST_F(WordCheckTest, ColumnsAreRefilledOnceTheWordsCardsAreGoneThenThePackHiddenIfEmpty) {
     LayWord("CAT");
     Check();
     ASSERT_EQ(tagsSeenByFill.size(), 1U);
     for (int i = FirstWordCard; i < FirstWordCard + 3; ++i) {
         EXPECT_EQ(tagsSeenByFill[0][static_cast<std::size_t>(i - 1)], CardTag::Used) << i;
     }
-}
-
-TEST_F(WordCheckTest, ThePackIsHiddenWhenTheRefillTookItsLastCard) {
-    LayWord("CAT");
-    Check();
     EXPECT_TRUE(view.IsVisible(BoardControl::PackBack)); // cards were left in the pack
 
     filler = [](GameState& filled, Effects&) {
@@ -367,7 +360,8 @@ TEST_F(WordCheckTest, AnAcceptedWordLeavesNoMoveToUndo) {
 
 // --- Steps that fail
 
-TEST_F(WordCheckTest, AScoreThatWouldOverflowIsLeftAsItWasAndTheCheckGoesOn) {
+// Each addition that would overflow is left out; the check goes on.
+TEST_F(WordCheckTest, AScoreThatWouldOverflowIsLeftAsItWas) {
     state.TotalScore = 32760;
     LayWord("BREAD"); // 32771 is too much; the length bonus of 3 still fits
     Check();
@@ -375,14 +369,11 @@ TEST_F(WordCheckTest, AScoreThatWouldOverflowIsLeftAsItWasAndTheCheckGoesOn) {
     EXPECT_EQ(view.rows.at(0).points, " 11 + 3");
     EXPECT_EQ(view.panels[1], "Total Score:  32763");
     EXPECT_TRUE(state.WordCards.empty());
-}
 
-TEST_F(WordCheckTest, NeitherAdditionIsMadeWhenBothWouldOverflow) {
     state.TotalScore = 32766;
-    LayWord("QUIZ");
+    LayWord("QUIZ"); // neither 22 nor 2 fits
     Check();
     EXPECT_EQ(state.TotalScore, 32766);
-    EXPECT_EQ(view.panels[1], "Total Score:  32766");
 }
 
 TEST_F(WordCheckTest, AFailingRefillIsSkippedAndTheStatusBarIsStillWritten) {
@@ -462,27 +453,30 @@ TEST_F(LastCardUsed, OnTheEasyLevelEndsTheGameWithTheBonusAfterTheStatusBar) {
     EXPECT_TRUE(state.WordCards.empty());
 }
 
-TEST_F(LastCardUsed, OnTheVeryEasyLevelEndsTheGameWithoutBonus) {
-    state.Level = 3;
+struct LastCardRow {
+    std::int16_t level;
+    std::int16_t scoreBefore;
+    int scoreAfter;
+    bool ends;
+};
+
+class LastCardByLevel : public LastCardUsed, public ::testing::WithParamInterface<LastCardRow> {};
+
+TEST_P(LastCardByLevel, OnlyTheEasyLevelEarnsTheBonusAndHardNeverEnds) {
+    const LastCardRow row = GetParam();
+    state.Level = row.level;
+    state.TotalScore = row.scoreBefore;
     Check();
-    EXPECT_EQ(state.TotalScore, 105);
-    EXPECT_EQ(view.messages.back().text, "Game Over, you are a real Master of the game");
-    EXPECT_EQ(state.PlayerName, "Ann");
+    EXPECT_EQ(state.TotalScore, row.scoreAfter);
+    EXPECT_EQ(view.waits > 0, row.ends);
+    EXPECT_EQ(view.messages.size(), row.ends ? 1U : 0U);
+    EXPECT_EQ(view.panels[4], row.ends ? " Number of Cards Left:  0" : " Number of Cards Left:  1");
 }
 
-TEST_F(LastCardUsed, NeverHappensOnTheHardLevelWhichKeepsACard) {
-    state.Level = 1;
-    Check();
-    EXPECT_TRUE(view.messages.empty());
-    EXPECT_EQ(view.panels[4], " Number of Cards Left:  1");
-    EXPECT_EQ(view.waits, 0);
-}
-
-TEST_F(LastCardUsed, TheBonusIsLeftOutWhenItWouldOverflow) {
-    state.TotalScore = 32760;
-    Check();
-    EXPECT_EQ(state.TotalScore, 32765);
-}
+INSTANTIATE_TEST_SUITE_P(Levels, LastCardByLevel,
+                         ::testing::Values(LastCardRow{3, 100, 105, true}, // Very Easy: no bonus
+                                           LastCardRow{2, 32760, 32765, true}, // would overflow
+                                           LastCardRow{1, 100, 105, false}));  // Hard keeps one
 
 TEST_F(LastCardUsed, TheWaitForANameEndsWhenTheProgramCloses) {
     view.onWait = [] { return false; };
