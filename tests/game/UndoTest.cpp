@@ -4,7 +4,6 @@
 #include "game/NewGameReset.h"
 #include "game/UndoLastMove.h"
 
-#include <functional>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -48,159 +47,142 @@ TEST_F(Undo, BeforeAnyPickUpDoesNothing) {
     EXPECT_EQ(effects.repaints, 0);
 }
 
-// A drag, what happened since, and what one undo gives back.
-TEST_F(Undo, TakesTheLastMoveBack) {
-    const float c1 = Column(1);
-    const float used = TestTable::UsedLeft;
-    struct Place {
-        int card;
-        float left;
-        float top;
-    };
-    struct Case {
-        const char* what;
-        std::vector<int> word; // laid in column 1 before the drag
-        int dragged;
-        float left;
-        float top;
-        std::function<void(TestTable&)> since;
-        std::vector<int> wordAfter;
-        std::vector<Place> places;
-        std::vector<std::pair<int, CardTag>> tags;
-    };
-    const Case cases[] = {
-        {"table card moved returns",
-         {},
-         1,
-         Column(2),
-         Top,
-         {},
-         {},
-         {{1, Column(5), Top}},
-         {{1, CardTag::Table}}},
-        {"two-card word started by a table card splits",
-         {},
-         1,
-         Column(6),
-         Top,
-         {},
-         {},
-         {{1, Column(5), Top}, {2, Column(6), Top}},
-         {{1, CardTag::Table}, {2, CardTag::Table}}},
-        {"table card added to a word leaves its end",
-         {3, 4, 5},
-         1,
-         c1,
-         Top + 30,
-         {},
-         {3, 4, 5},
-         {{1, Column(5), Top}},
-         {{1, CardTag::Table}}},
-        {"table card used since stays used",
-         {},
-         1,
-         Column(2),
-         Top,
-         [](TestTable& t) { t.MarkUsed(1); },
-         {},
-         {{1, used, used}},
-         {{1, CardTag::Used}}},
-        {"word card taken off returns to the end",
-         {3, 4, 5},
-         5,
-         Column(3),
-         Top,
-         {},
-         {3, 4, 5},
-         {{5, c1, Top + 60}},
-         {{5, CardTag::Word}}},
-        {"card off a two-card word restores the word",
-         {3, 4},
-         4,
-         Column(3),
-         Top,
-         {},
-         {3, 4},
-         {{3, c1, Top}, {4, c1, Top + 30}},
-         {{3, CardTag::Word}, {4, CardTag::Word}}},
-        {"no card left above: back as a table card",
-         {3, 4},
-         4,
-         Column(3),
-         Top,
-         [](TestTable& t) { t.state.Card(3).Left = Column(4); },
-         {},
-         {{4, c1, Top + 30}},
-         {{4, CardTag::Table}}},
-        {"whole word moved is put back",
-         {3, 4, 5},
-         3,
-         Column(4),
-         Top,
-         {},
-         {3, 4, 5},
-         {{3, c1, Top}, {4, c1, Top + 30}, {5, c1, Top + 60}},
-         {}},
-        {"word laid onto a table card leaves it",
-         {3, 4, 5},
-         3,
-         Column(5),
-         Top,
-         {},
-         {3, 4, 5},
-         {{1, Column(5), Top}, {3, c1, Top}, {5, c1, Top + 60}},
-         {{1, CardTag::Table}}},
-        {"lower part rejoins its first card",
-         {3, 4, 5},
-         4,
-         Column(3),
-         Top,
-         {},
-         {3, 4, 5},
-         {{3, c1, Top}, {4, c1, Top + 30}, {5, c1, Top + 60}},
-         {{3, CardTag::Word}}},
-        {"lower part without its first card keeps its order",
-         {3, 4, 5},
-         4,
-         Column(3),
-         Top,
-         [](TestTable& t) { t.state.Card(3).Left = Column(7); },
-         {4, 5},
-         {{4, c1, Top + 30}, {5, c1, Top + 60}},
-         {}},
-        {"lower part laid onto a table card stays",
-         {3, 4, 5},
-         4,
-         Column(5),
-         Top,
-         {},
-         {1, 4, 5},
-         {{4, Column(5), Top + 30}},
-         {}},
-    };
-    const GameState start = state();
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        state() = start;
-        for (std::size_t k = 0; k < c.word.size(); ++k) {
-            table.PutOnTable(c.word[k], c1, Top + 30 * static_cast<float>(k)).Tag = CardTag::Word;
-            state().WordCards.Add(c.word[k]);
-        }
-        DragTo(state(), effects, c.dragged, c.left, c.top);
-        if (c.since) {
-            c.since(table);
-        }
-        for (int undo = 0; undo < 2; ++undo) { // a second undo applies the same record again
-            UndoLastMove(state(), effects);
-            EXPECT_EQ(Word(), c.wordAfter);
-            for (const Place& place : c.places) {
-                ExpectAt(place.card, place.left, place.top);
-            }
-            for (const auto& [card, tag] : c.tags) {
-                ExpectTag(card, tag);
-            }
-        }
-    }
+TEST_F(Undo, TableCardMovedOnTheTableReturnsToItsPlace) {
+    DragTo(state(), effects, 1, Column(2), Top);
+    ExpectAt(1, Column(2), Top);
+    UndoLastMove(state(), effects);
+    ExpectAt(1, Column(5), Top);
+    ExpectTag(1, CardTag::Table);
+    EXPECT_GE(effects.repaints, 1);
+}
+
+TEST_F(Undo, TwoCardWordStartedByATableCardBecomesTwoTableCards) {
+    DragTo(state(), effects, 1, Column(6), Top);
+    ASSERT_EQ(Word(), (std::vector<int>{2, 1}));
+    UndoLastMove(state(), effects);
+    EXPECT_TRUE(state().WordCards.empty());
+    ExpectTag(1, CardTag::Table);
+    ExpectTag(2, CardTag::Table);
+    ExpectAt(2, Column(6), Top);
+    ExpectAt(1, Column(5), Top);
+}
+
+TEST_F(Undo, TableCardAddedToALongerWordIsTakenOffItsEnd) {
+    MakeCat();
+    DragTo(state(), effects, 1, Column(1), Top + 30);
+    ASSERT_EQ(Word(), (std::vector<int>{3, 4, 5, 1}));
+    UndoLastMove(state(), effects);
+    EXPECT_EQ(Word(), (std::vector<int>{3, 4, 5}));
+    ExpectTag(1, CardTag::Table);
+    ExpectAt(1, Column(5), Top);
+}
+
+TEST_F(Undo, TableCardUsedSinceIsLeftAlone) {
+    DragTo(state(), effects, 1, Column(2), Top);
+    table.MarkUsed(1);
+    UndoLastMove(state(), effects);
+    ExpectTag(1, CardTag::Used);
+    ExpectAt(1, TestTable::UsedLeft, TestTable::UsedLeft);
+}
+
+TEST_F(Undo, WordCardTakenOffReturnsToTheEndOfTheWord) {
+    MakeCat();
+    DragTo(state(), effects, 5, Column(3), Top);
+    ASSERT_EQ(Word(), (std::vector<int>{3, 4}));
+    UndoLastMove(state(), effects);
+    EXPECT_EQ(Word(), (std::vector<int>{3, 4, 5}));
+    ExpectTag(5, CardTag::Word);
+    ExpectAt(5, Column(1), Top + 60);
+}
+
+TEST_F(Undo, CardTakenOffATwoCardWordRestoresTheCardAboveAsFirst) {
+    table.MakeWord({3, 4}, 1);
+    DragTo(state(), effects, 4, Column(3), Top);
+    ASSERT_TRUE(state().WordCards.empty());
+    UndoLastMove(state(), effects);
+    EXPECT_EQ(Word(), (std::vector<int>{3, 4}));
+    ExpectTag(3, CardTag::Word);
+    ExpectTag(4, CardTag::Word);
+    ExpectAt(3, Column(1), Top);
+    ExpectAt(4, Column(1), Top + 30);
+}
+
+TEST_F(Undo, CardWithNoCardLeftAboveItsOldPlaceReturnsAsATableCard) {
+    table.MakeWord({3, 4}, 1);
+    DragTo(state(), effects, 4, Column(3), Top);
+    state().Card(3).Left = Column(4); // moved away since, as a shuffle does
+    UndoLastMove(state(), effects);
+    EXPECT_TRUE(state().WordCards.empty());
+    ExpectTag(4, CardTag::Table);
+    ExpectAt(4, Column(1), Top + 30);
+}
+
+TEST_F(Undo, WholeWordMovedByItsFirstCardIsPutBack) {
+    MakeCat();
+    DragTo(state(), effects, 3, Column(4), Top);
+    ASSERT_EQ(state().Card(5).Left, Column(4));
+    UndoLastMove(state(), effects);
+    EXPECT_EQ(Word(), (std::vector<int>{3, 4, 5}));
+    ExpectAt(3, Column(1), Top);
+    ExpectAt(4, Column(1), Top + 30);
+    ExpectAt(5, Column(1), Top + 60);
+}
+
+TEST_F(Undo, WordLaidOntoATableCardLeavesThatCardBehind) {
+    MakeCat();
+    DragTo(state(), effects, 3, Column(5), Top);
+    ASSERT_EQ(Word(), (std::vector<int>{1, 3, 4, 5}));
+    UndoLastMove(state(), effects);
+    EXPECT_EQ(Word(), (std::vector<int>{3, 4, 5}));
+    ExpectTag(1, CardTag::Table);
+    ExpectAt(1, Column(5), Top);
+    ExpectAt(3, Column(1), Top);
+    ExpectAt(5, Column(1), Top + 60);
+}
+
+TEST_F(Undo, LowerPartMovedAwayRejoinsUnderItsFirstCard) {
+    MakeCat();
+    DragTo(state(), effects, 4, Column(3), Top);
+    ASSERT_EQ(Word(), (std::vector<int>{4, 5}));
+    ExpectTag(3, CardTag::Table);
+    UndoLastMove(state(), effects);
+    EXPECT_EQ(Word(), (std::vector<int>{3, 4, 5}));
+    ExpectTag(3, CardTag::Word);
+    ExpectAt(3, Column(1), Top);
+    ExpectAt(4, Column(1), Top + 30);
+    ExpectAt(5, Column(1), Top + 60);
+}
+
+TEST_F(Undo, LowerPartWithNoCardAboveItsOldPlaceKeepsItsOrder) {
+    MakeCat();
+    DragTo(state(), effects, 4, Column(3), Top);
+    state().Card(3).Left = Column(7); // moved away since
+    UndoLastMove(state(), effects);
+    EXPECT_EQ(Word(), (std::vector<int>{4, 5}));
+    ExpectAt(4, Column(1), Top + 30);
+    ExpectAt(5, Column(1), Top + 60);
+}
+
+TEST_F(Undo, LowerPartLaidOntoATableCardIsNotTakenBack) {
+    MakeCat();
+    DragTo(state(), effects, 4, Column(5), Top);
+    ASSERT_EQ(Word(), (std::vector<int>{1, 4, 5}));
+    effects.repaints = 0;
+    UndoLastMove(state(), effects);
+    EXPECT_EQ(Word(), (std::vector<int>{1, 4, 5}));
+    ExpectAt(4, Column(5), Top + 30);
+    EXPECT_EQ(effects.repaints, 0);
+}
+
+TEST_F(Undo, UndoingTwiceAppliesTheSameRecordAgain) {
+    DragTo(state(), effects, 1, Column(6), Top);
+    UndoLastMove(state(), effects);
+    UndoLastMove(state(), effects);
+    EXPECT_TRUE(state().WordCards.empty());
+    ExpectTag(1, CardTag::Table);
+    ExpectTag(2, CardTag::Table);
+    ExpectAt(1, Column(5), Top);
+    ExpectAt(2, Column(6), Top);
 }
 
 TEST_F(Undo, NothingIsTakenBackOnceANewGameHasBegun) {

@@ -23,98 +23,64 @@ protected:
     }
 };
 
-// Where each card lies after the drop: its column and how far below the column's top.
-struct Place {
-    int card;
-    int column;
-    float below;
-};
+TEST_F(WordDrop, FirstCardOnAMarkerMovesTheWordIntoThatColumn) {
+    DragTo(state(), effects, 1, Column(3) + 12, Top - 9);
+    EXPECT_EQ(Word(), (std::vector<int>{1, 2, 3}));
+    ExpectAt(1, Column(3), Top);
+    ExpectAt(2, Column(3), Top + 30);
+    ExpectAt(3, Column(3), Top + 60);
+    EXPECT_EQ(effects.sounds, std::vector<std::string>{"DrawCard"});
+    EXPECT_TRUE(effects.glides.empty());
+}
 
-TEST_F(WordDrop, EachCardOfTheWordPlacesTheWordByWhereItLands) {
-    struct Case {
-        const char* what;
-        int dragged;
-        float left; // from the column's left
-        int column;
-        float below;
-        std::vector<int> word;
-        std::vector<Place> places;
-        std::vector<CardTag> tags; // of cards 1 and 4
-    };
-    const Case cases[] = {
-        {"first card on a marker moves the word",
-         1,
-         12,
-         3,
-         -9,
-         {1, 2, 3},
-         {{1, 3, 0}, {2, 3, 30}, {3, 3, 60}},
-         {CardTag::Word, CardTag::Table}},
-        {"first card on a table card makes it the first letter",
-         1,
-         5,
-         5,
-         20,
-         {4, 1, 2, 3},
-         {{4, 5, 0}, {1, 5, 30}, {3, 5, 90}},
-         {CardTag::Word, CardTag::Word}},
-        {"second card on its own marker puts the word back",
-         2,
-         3,
-         1,
-         4,
-         {1, 2, 3},
-         {{1, 1, 0}, {2, 1, 30}, {3, 1, 60}},
-         {CardTag::Word, CardTag::Table}},
-        {"second card on another marker leaves the first",
-         2,
-         -20,
-         6,
-         20,
-         {2, 3},
-         {{1, 1, 0}, {2, 6, 0}, {3, 6, 30}},
-         {CardTag::Table, CardTag::Table}},
-        {"second card on a table card starts from it",
-         2,
-         0,
-         5,
-         10,
-         {4, 2, 3},
-         {{1, 1, 0}, {2, 5, 30}, {3, 5, 60}},
-         {CardTag::Table, CardTag::Word}},
-        {"last card on its own marker goes back",
-         3,
-         30,
-         1,
-         10,
-         {1, 2, 3},
-         {{3, 1, 60}},
-         {CardTag::Word, CardTag::Table}},
-        {"last card on another marker leaves the word",
-         3,
-         1,
-         7,
-         -1,
-         {1, 2},
-         {{3, 7, 0}},
-         {CardTag::Word, CardTag::Table}},
-    };
-    const GameState start = state();
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        state() = start;
-        effects.glides.clear();
-        effects.sounds.clear();
-        DragTo(state(), effects, c.dragged, Column(c.column) + c.left, Top + c.below);
-        EXPECT_EQ(Word(), c.word);
-        for (const Place& place : c.places) {
-            ExpectAt(place.card, Column(place.column), Top + place.below);
-        }
-        EXPECT_EQ(state().Card(1).Tag, c.tags[0]);
-        EXPECT_EQ(state().Card(4).Tag, c.tags[1]);
-        EXPECT_EQ(effects.sounds, std::vector<std::string>{"DrawCard"});
-        EXPECT_TRUE(effects.glides.empty());
-    }
+TEST_F(WordDrop, FirstCardOnATableCardMakesItTheFirstLetter) {
+    DragTo(state(), effects, 1, Column(5) + 5, Top + 20);
+    EXPECT_EQ(Word(), (std::vector<int>{4, 1, 2, 3}));
+    EXPECT_EQ(state().Card(4).Tag, CardTag::Word);
+    ExpectAt(4, Column(5), Top);
+    ExpectAt(1, Column(5), Top + 30);
+    ExpectAt(3, Column(5), Top + 90);
+}
+
+TEST_F(WordDrop, SecondCardOnTheMarkerOfItsOwnColumnPutsTheWordBack) {
+    DragTo(state(), effects, 2, Column(1) + 3, Top + 4);
+    EXPECT_EQ(Word(), (std::vector<int>{1, 2, 3}));
+    ExpectAt(1, Column(1), Top);
+    ExpectAt(2, Column(1), Top + 30);
+    ExpectAt(3, Column(1), Top + 60);
+}
+
+TEST_F(WordDrop, SecondCardOnAnotherMarkerLeavesTheFirstCardOnTheTable) {
+    DragTo(state(), effects, 2, Column(6) - 20, Top + 20);
+    EXPECT_EQ(Word(), (std::vector<int>{2, 3}));
+    EXPECT_EQ(state().Card(1).Tag, CardTag::Table);
+    ExpectAt(1, Column(1), Top);
+    ExpectAt(2, Column(6), Top);
+    ExpectAt(3, Column(6), Top + 30);
+}
+
+TEST_F(WordDrop, SecondCardOnATableCardLeavesTheFirstAndStartsFromThatCard) {
+    DragTo(state(), effects, 2, Column(5), Top + 10);
+    EXPECT_EQ(Word(), (std::vector<int>{4, 2, 3}));
+    EXPECT_EQ(state().Card(1).Tag, CardTag::Table);
+    EXPECT_EQ(state().Card(4).Tag, CardTag::Word);
+    ExpectAt(1, Column(1), Top);
+    ExpectAt(2, Column(5), Top + 30);
+    ExpectAt(3, Column(5), Top + 60);
+}
+
+TEST_F(WordDrop, LastCardOnTheMarkerOfItsOwnColumnGoesBackUnderTheCardBefore) {
+    DragTo(state(), effects, 3, Column(1) + 30, Top + 10);
+    EXPECT_EQ(Word(), (std::vector<int>{1, 2, 3}));
+    ExpectAt(3, Column(1), Top + 60);
+    EXPECT_TRUE(effects.glides.empty());
+}
+
+TEST_F(WordDrop, LastCardOnAnotherMarkerLeavesTheWordForThatColumn) {
+    DragTo(state(), effects, 3, Column(7) + 1, Top - 1);
+    EXPECT_EQ(Word(), (std::vector<int>{1, 2}));
+    EXPECT_EQ(state().Card(3).Tag, CardTag::Table);
+    ExpectAt(3, Column(7), Top);
 }
 
 TEST_F(WordDrop, LastCardOfALongWordOnATableCardIsRefusedAndGlidesBack) {
