@@ -9,22 +9,11 @@
 
 namespace lexabit::testing {
 
+// The board's controls by name, in the order of BoardControl.
 inline std::string ControlName(BoardControl control) {
-    switch (control) {
-    case BoardControl::PackBack:
-        return "PackBack";
-    case BoardControl::DiscardDeck:
-        return "DiscardDeck";
-    case BoardControl::CheckWordButton:
-        return "CheckWordButton";
-    case BoardControl::WordList:
-        return "WordList";
-    case BoardControl::Fig:
-        return "Fig";
-    case BoardControl::ShuffleCards:
-        return "ShuffleCards";
-    }
-    return "?";
+    static const char* const names[] = {"PackBack", "DiscardDeck", "CheckWordButton",
+                                        "WordList", "Fig",         "ShuffleCards"};
+    return names[static_cast<int>(control)];
 }
 
 // The main window as the word check sees it: labels, word list, status bar and the

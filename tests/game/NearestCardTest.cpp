@@ -1,7 +1,5 @@
 #include "game/NearestCard.h"
 
-#include "DragSteps.h"
-#include "MotionFakes.h"
 #include "TestTable.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +7,6 @@
 namespace lexabit {
 namespace {
 
-using testing::GlidingEffects;
 using testing::TestTable;
 
 TEST(CardDistance, IsTheRoundedDistanceBetweenCorners) {
@@ -75,15 +72,6 @@ TEST(FindDropTarget, WordCardLooksAtTableCardsMarkersAndPackCardsOnly) {
     table.state.Card(5).Left = TestTable::ColumnLeft(1); // a pack card nearer still
     table.state.Card(5).Top = TestTable::ColumnTop + 30;
     EXPECT_EQ(FindDropTarget(table.state, 2), 5);
-}
-
-TEST(CardMouseUp, TableCardDroppedOnACardLyingOnAMarkerStartsAWordWithIt) {
-    TestTable table("AB");
-    table.PutInColumn(1, 2);
-    table.PutOnTable(2, 600, 500);
-    GlidingEffects effects(table.state);
-    testing::DragTo(table.state, effects, 2, TestTable::ColumnLeft(2), TestTable::ColumnTop);
-    EXPECT_EQ(table.state.WordCards.items(), (std::vector<int>{1, 2}));
 }
 
 } // namespace

@@ -162,27 +162,6 @@ TEST(MoveTo, GathersEveryListedPictureOnTheTargetAndFramesIt) {
     EXPECT_EQ(board.rectangles[0].colour, 0x00FF00U);
 }
 
-TEST(MoveTo, StepTableHoldsSignedStepsAndDistances) {
-    TheDll sprites;
-    CountingSurface board;
-    TestPicture target(200, 100);
-    TestPicture far(100, 160);
-    sprites.AddPicture(far);
-    sprites.AddPicture(target);
-
-    sprites.MoveTo(target, board, 10, 0, 1);
-
-    ASSERT_EQ(sprites.StepTable().size(), 2U);
-    const MoveStep& step = sprites.StepTable()[0];
-    EXPECT_DOUBLE_EQ(step.StepX, 10);
-    EXPECT_DOUBLE_EQ(step.StepY, -6);
-    EXPECT_DOUBLE_EQ(step.DistanceX, 100);
-    EXPECT_DOUBLE_EQ(step.DistanceY, 60);
-    EXPECT_DOUBLE_EQ(step.Distance, std::sqrt(100.0 * 100.0 + 60.0 * 60.0));
-    EXPECT_EQ(sprites.StepTable()[1].StepX, 0);
-    EXPECT_EQ(sprites.StepTable()[1].StepY, 0);
-}
-
 TEST(CardPicture, MovesTheCardAndKeepsFractionsAsSinglePrecision) {
     GameState state;
     state.CreateCard(1);
