@@ -1,7 +1,7 @@
 #include "game/CardPickup.h"
 
 #include "DragSteps.h"
-#include "FakePorts.h"
+#include "MotionFakes.h"
 #include "TestTable.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +9,7 @@
 namespace lexabit {
 namespace {
 
-using testing::RecordingEffects;
+using testing::GlidingEffects;
 using testing::TestTable;
 
 class CardPickup : public ::testing::Test {
@@ -27,7 +27,7 @@ protected:
     int TopOfPile() { return state().StackingOrder().back(); }
 
     TestTable table;
-    RecordingEffects effects;
+    GlidingEffects effects{table.state};
 };
 
 TEST_F(CardPickup, PressOnMarkerOrUsedCardChangesNothing) {

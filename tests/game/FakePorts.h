@@ -45,24 +45,4 @@ public:
     GameTime now{std::chrono::seconds(1'800'000'000)};
 };
 
-// Records what the rules asked of the screen and the speakers.
-class RecordingEffects final : public Effects {
-public:
-    struct Glide {
-        int index;
-        double left;
-        double top;
-        int steps;
-    };
-    void GlideCard(int index, double left, double top, int steps) override {
-        glides.push_back({index, left, top, steps});
-    }
-    void PlaySound(const std::string& name) override { sounds.push_back(name); }
-    void Repaint() override { ++repaints; }
-
-    std::vector<Glide> glides;
-    std::vector<std::string> sounds;
-    int repaints = 0;
-};
-
 } // namespace lexabit::testing
