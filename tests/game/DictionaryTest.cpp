@@ -33,6 +33,7 @@ TEST(Dictionary, FindsWholeEntriesInAnyCaseWhateverSeparatesThem) {
         {"dog\ncat\nemu", "CAT", Found},
         {"dog\rcat\remu", "CAT", Found},
         {"dog\r\n\r\ncat", "CAT", Found},
+        {"dog\r\ncat", "CAT", Found}, // no line end after the last
         {"dog,cat\r\n", "CAT", Found},
         {"dog,cat\r\n", "DOG", Found},
         {"dog,cat\r\n", "DOG,CAT", NotFound},

@@ -76,7 +76,9 @@ TEST(SettingsFile, LoadsRepairsAndSavesWhole) {
     TempFolder folder;
     const SettingsFile file(SettingsFile::PathIn(folder.Path()));
     WriteBytes(file.Path(), " 255" + std::string(100000, ' ') + "x\r\n 1 \r\n 1 \r\n");
-    EXPECT_EQ(file.Load().Values.BackgroundColor, SettingsValues::DefaultBackgroundColor);
+    const SettingsReadResult read = file.Load();
+    EXPECT_EQ(read.State, SettingsFileState::Repaired);
+    EXPECT_EQ(read.Values.BackgroundColor, SettingsValues::DefaultBackgroundColor);
 }
 
 TEST(SettingsFile, AFolderInPlaceOfTheFileOrAFileInPlaceOfTheFolderIsKept) {
