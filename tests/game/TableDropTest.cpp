@@ -30,8 +30,7 @@ TEST_F(TableDrop, OnATableCardWithNoWordStartsAWordBelowIt) {
     EXPECT_EQ(Word(), (std::vector<int>{2, 1}));
     EXPECT_EQ(state().Card(1).Tag, CardTag::Word);
     EXPECT_EQ(state().Card(2).Tag, CardTag::Word);
-    ExpectAt(2, Column(5), Top);
-    ExpectAt(1, Column(5), Top + 30);
+    ExpectFanned(5, {2, 1});
     EXPECT_EQ(effects.sounds, std::vector<std::string>{"DrawCard"});
     EXPECT_EQ(shown, (WordDisplay{"AR", " 2 Points"}));
 }

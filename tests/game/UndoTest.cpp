@@ -1,4 +1,5 @@
 #include "DragSteps.h"
+#include "DropFixture.h"
 #include "MotionFakes.h"
 #include "TestTable.h"
 #include "game/NewGameReset.h"
@@ -15,28 +16,14 @@ using testing::GlidingEffects;
 using testing::TestTable;
 
 // Table cards S (1) in column 5 and O (2) in column 6, and nothing else on the table yet.
-class Undo : public ::testing::Test {
+class Undo : public testing::DropFixture {
 protected:
-    Undo() : table("SOCATE") {
+    Undo() : DropFixture("SOCATE") {
         table.PutInColumn(1, 5);
         table.PutInColumn(2, 6);
     }
-    GameState& state() { return table.state; }
-    std::vector<int> Word() { return state().WordCards.items(); }
-    void ExpectAt(int index, float left, float top) {
-        EXPECT_EQ(state().Card(index).Left, left) << "card " << index;
-        EXPECT_EQ(state().Card(index).Top, top) << "card " << index;
-    }
-    void ExpectTag(int index, CardTag tag) {
-        EXPECT_EQ(state().Card(index).Tag, tag) << "card " << index;
-    }
     // Makes C A T (3 4 5) the word in column 1.
     void MakeCat() { table.MakeWord({3, 4, 5}, 1); }
-    static float Column(int column) { return TestTable::ColumnLeft(column); }
-    static constexpr float Top = TestTable::ColumnTop;
-
-    TestTable table;
-    GlidingEffects effects{table.state};
 };
 
 TEST_F(Undo, BeforeAnyPickUpDoesNothing) {
@@ -103,8 +90,7 @@ TEST_F(Undo, CardTakenOffATwoCardWordRestoresTheCardAboveAsFirst) {
     EXPECT_EQ(Word(), (std::vector<int>{3, 4}));
     ExpectTag(3, CardTag::Word);
     ExpectTag(4, CardTag::Word);
-    ExpectAt(3, Column(1), Top);
-    ExpectAt(4, Column(1), Top + 30);
+    ExpectFanned(1, {3, 4});
 }
 
 TEST_F(Undo, CardWithNoCardLeftAboveItsOldPlaceReturnsAsATableCard) {
@@ -123,9 +109,7 @@ TEST_F(Undo, WholeWordMovedByItsFirstCardIsPutBack) {
     ASSERT_EQ(state().Card(5).Left, Column(4));
     UndoLastMove(state(), effects);
     EXPECT_EQ(Word(), (std::vector<int>{3, 4, 5}));
-    ExpectAt(3, Column(1), Top);
-    ExpectAt(4, Column(1), Top + 30);
-    ExpectAt(5, Column(1), Top + 60);
+    ExpectFanned(1, {3, 4, 5});
 }
 
 TEST_F(Undo, WordLaidOntoATableCardLeavesThatCardBehind) {
@@ -148,9 +132,7 @@ TEST_F(Undo, LowerPartMovedAwayRejoinsUnderItsFirstCard) {
     UndoLastMove(state(), effects);
     EXPECT_EQ(Word(), (std::vector<int>{3, 4, 5}));
     ExpectTag(3, CardTag::Word);
-    ExpectAt(3, Column(1), Top);
-    ExpectAt(4, Column(1), Top + 30);
-    ExpectAt(5, Column(1), Top + 60);
+    ExpectFanned(1, {3, 4, 5});
 }
 
 TEST_F(Undo, LowerPartWithNoCardAboveItsOldPlaceKeepsItsOrder) {

@@ -26,9 +26,7 @@ protected:
 TEST_F(WordDrop, FirstCardOnAMarkerMovesTheWordIntoThatColumn) {
     DragTo(state(), effects, 1, Column(3) + 12, Top - 9);
     EXPECT_EQ(Word(), (std::vector<int>{1, 2, 3}));
-    ExpectAt(1, Column(3), Top);
-    ExpectAt(2, Column(3), Top + 30);
-    ExpectAt(3, Column(3), Top + 60);
+    ExpectFanned(3, {1, 2, 3});
     EXPECT_EQ(effects.sounds, std::vector<std::string>{"DrawCard"});
     EXPECT_TRUE(effects.glides.empty());
 }
@@ -37,17 +35,14 @@ TEST_F(WordDrop, FirstCardOnATableCardMakesItTheFirstLetter) {
     DragTo(state(), effects, 1, Column(5) + 5, Top + 20);
     EXPECT_EQ(Word(), (std::vector<int>{4, 1, 2, 3}));
     EXPECT_EQ(state().Card(4).Tag, CardTag::Word);
-    ExpectAt(4, Column(5), Top);
-    ExpectAt(1, Column(5), Top + 30);
+    ExpectFanned(5, {4, 1});
     ExpectAt(3, Column(5), Top + 90);
 }
 
 TEST_F(WordDrop, SecondCardOnTheMarkerOfItsOwnColumnPutsTheWordBack) {
     DragTo(state(), effects, 2, Column(1) + 3, Top + 4);
     EXPECT_EQ(Word(), (std::vector<int>{1, 2, 3}));
-    ExpectAt(1, Column(1), Top);
-    ExpectAt(2, Column(1), Top + 30);
-    ExpectAt(3, Column(1), Top + 60);
+    ExpectFanned(1, {1, 2, 3});
 }
 
 TEST_F(WordDrop, SecondCardOnAnotherMarkerLeavesTheFirstCardOnTheTable) {
@@ -55,8 +50,7 @@ TEST_F(WordDrop, SecondCardOnAnotherMarkerLeavesTheFirstCardOnTheTable) {
     EXPECT_EQ(Word(), (std::vector<int>{2, 3}));
     EXPECT_EQ(state().Card(1).Tag, CardTag::Table);
     ExpectAt(1, Column(1), Top);
-    ExpectAt(2, Column(6), Top);
-    ExpectAt(3, Column(6), Top + 30);
+    ExpectFanned(6, {2, 3});
 }
 
 TEST_F(WordDrop, SecondCardOnATableCardLeavesTheFirstAndStartsFromThatCard) {
