@@ -88,30 +88,28 @@ TEST_F(CardPickup, PressOnWordCardStacksTheWordInReadingOrder) {
     EXPECT_EQ(std::vector<int>(pile.end() - 3, pile.end()), (std::vector<int>{3, 1, 2}));
 }
 
-TEST_F(CardPickup, FirstCardDragsTheWholeWord) {
+TEST_F(CardPickup, TheFirstCardDragsTheWordTheSecondAllButTheFirstTheLastOfTwoItself) {
+    const float column = TestTable::ColumnLeft(2);
     table.MakeWord({1, 2, 3}, 2);
     testing::PickUpAndMove(state(), effects, 1, 600, 100);
     EXPECT_EQ(state().Card(1).Left, 600);
-    EXPECT_EQ(state().Card(1).Top, 100);
     EXPECT_EQ(state().Card(2).Top, 130);
     EXPECT_EQ(state().Card(3).Left, 600);
     EXPECT_EQ(state().Card(3).Top, 160);
-}
 
-TEST_F(CardPickup, SecondCardDragsTheWordWithoutItsFirstCard) {
-    table.MakeWord({1, 2, 3}, 2);
-    testing::PickUpAndMove(state(), effects, 2, 600, 100);
-    EXPECT_EQ(state().Card(1).Left, TestTable::ColumnLeft(2));
-    EXPECT_EQ(state().Card(2).Left, 600);
-    EXPECT_EQ(state().Card(3).Top, 130);
-}
+    state().WordCards.Clear();
+    table.MakeWord({4, 5, 6}, 3);
+    testing::PickUpAndMove(state(), effects, 5, 600, 100);
+    EXPECT_EQ(state().Card(4).Left, TestTable::ColumnLeft(3));
+    EXPECT_EQ(state().Card(5).Left, 600);
+    EXPECT_EQ(state().Card(6).Top, 130);
 
-TEST_F(CardPickup, LastCardOfTwoCardWordMovesAlone) {
-    table.MakeWord({1, 2}, 2);
-    testing::PickUpAndMove(state(), effects, 2, 600, 100);
-    EXPECT_EQ(state().Card(1).Left, TestTable::ColumnLeft(2));
-    EXPECT_EQ(state().Card(2).Left, 600);
-    EXPECT_EQ(state().Card(2).Top, 100);
+    state().WordCards.Clear();
+    table.MakeWord({7, 8}, 2);
+    testing::PickUpAndMove(state(), effects, 8, 700, 200);
+    EXPECT_EQ(state().Card(7).Left, column);
+    EXPECT_EQ(state().Card(8).Left, 700);
+    EXPECT_EQ(state().Card(8).Top, 200);
 }
 
 TEST_F(CardPickup, EveryMoveKeepsTheGraspedPointUnderThePointer) {

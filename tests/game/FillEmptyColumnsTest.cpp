@@ -29,8 +29,9 @@ std::string LettersOnColumns(const GameState& state) {
     return letters;
 }
 
-TEST(FillEmptyColumns, FreshDealGivesFirstThreeVowelsThenFirstFourConsonants) {
+TEST(FillEmptyColumns, FreshDealGivesFirstThreeVowelsThenFirstFourConsonantsOnTheMarkers) {
     TestTable table("BCADFEGHOIJK");
+    table.state.Card(table.Marker(2)).Left = 203.5F; // a glide would stop half a pixel away
     GlidingEffects effects(table.state);
     FillEmptyColumns(table.state, effects);
 
@@ -38,31 +39,21 @@ TEST(FillEmptyColumns, FreshDealGivesFirstThreeVowelsThenFirstFourConsonants) {
     ASSERT_EQ(effects.glides.size(), 7U);
     EXPECT_EQ(effects.glides[0].index, 3);
     EXPECT_EQ(effects.glides[3].index, 1);
-    for (const auto& glide : effects.glides) {
+    EXPECT_EQ(effects.glides[1].left, 203.5);
+    for (int column = 1; column <= 7; ++column) {
+        const auto& glide = effects.glides[static_cast<std::size_t>(column - 1)];
         EXPECT_EQ(glide.steps, 30);
         EXPECT_EQ(glide.fromLeft, TestTable::PackLeft);
-    }
-    EXPECT_EQ(effects.sounds, std::vector<std::string>(7, "InitAnimation"));
-    EXPECT_EQ(effects.events[0], "glide 3");
-    EXPECT_EQ(effects.events[1], "sound InitAnimation");
-}
-
-TEST(FillEmptyColumns, DealtCardsAreVisibleTableCardsExactlyOnTheirMarkers) {
-    TestTable table("BCADFEGHOIJK");
-    table.state.Card(table.Marker(2)).Left = 203.5F; // a glide would stop half a pixel away
-    GlidingEffects effects(table.state);
-    FillEmptyColumns(table.state, effects);
-
-    for (int column = 1; column <= 7; ++column) {
-        const int dealt = effects.glides[static_cast<std::size_t>(column - 1)].index;
-        const CardRecord& card = table.state.Card(dealt);
+        const CardRecord& card = table.state.Card(glide.index);
         const CardRecord& marker = table.state.Card(table.Marker(column));
         EXPECT_TRUE(card.Visible);
         EXPECT_EQ(card.Tag, CardTag::Table);
         EXPECT_EQ(card.Left, marker.Left);
         EXPECT_EQ(card.Top, marker.Top);
     }
-    EXPECT_EQ(effects.glides[1].left, 203.5);
+    EXPECT_EQ(effects.sounds, std::vector<std::string>(7, "InitAnimation"));
+    EXPECT_EQ(effects.events[0], "glide 3");
+    EXPECT_EQ(effects.events[1], "sound InitAnimation");
 }
 
 TEST(FillEmptyColumns, TooFewVowelsLeftDealsTheNextPackCards) {
