@@ -455,6 +455,11 @@ bool GameBoard::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate) {
         Form_Activate();
     }
+    // A modal window (the colour dialog, a printer's, a message) takes the mouse release
+    // from a card held on the board: the card goes back before it would be stranded.
+    if (event->type() == QEvent::WindowBlocked) {
+        PutHeldCardBack();
+    }
     return QMainWindow::event(event);
 }
 

@@ -148,6 +148,29 @@ private slots:
         QVERIFY(state.WordCards.empty());
     }
 
+    // The colour dialog, opened from the keyboard while a card is held, takes the release.
+    void aDialogOverAHeldCardPutsTheCardBack() {
+        HardGame game(63);
+        GameBoard& board = *game.board;
+        const GameState& state = board.State();
+        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        const int held = uitest::CardOnColumn(state, 2);
+        const QPoint place = PlaceOf(state, held);
+        QTest::mousePress(&board.Board(), Qt::LeftButton, Qt::NoModifier, place + QPoint(40, 60));
+        QTest::mouseMove(&board.Board(), place + QPoint(70, 260));
+        QPoint placeUnderDialog;
+        QTimer::singleShot(50, &board, [&] {
+            placeUnderDialog = PlaceOf(state, held);
+            if (QWidget* dialog = QApplication::activeModalWidget()) {
+                dialog->close();
+            }
+        });
+        board.Menus().BgOptions->trigger();
+        QCOMPARE(placeUnderDialog, place);
+        QCOMPARE(uitest::CardOnColumn(state, 2), held);
+        QVERIFY(board.Menus().NewGame->isEnabled());
+    }
+
     void aSettingsReReadLeavesTheRunningGameAlone() {
         QTemporaryDir folder;
         GameServices services = uitest::TestServices(63, uitest::MakeProgramFolder(folder, {}));
