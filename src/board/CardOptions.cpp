@@ -8,6 +8,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -104,6 +105,21 @@ void CardOptions::Apply_Click() {
 
 void CardOptions::Cancel_Click() {
     close();
+}
+
+// As in any dialog: Enter presses Ok, Escape presses Cancel.
+void CardOptions::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        Ok->click();
+        break;
+    case Qt::Key_Escape:
+        Cancel->click();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
 }
 
 QString CardOptions::ThankYouCaption(int style) {

@@ -5,6 +5,7 @@
 
 class QComboBox;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 
@@ -35,6 +36,9 @@ public:
     std::optional<int> TestCardPicture() const { return testCardPicture_; }
 
     static QString ThankYouCaption(int style);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void ShowTestCard(std::optional<int> style);

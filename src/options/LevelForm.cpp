@@ -2,6 +2,7 @@
 
 #include "options/OptionsHost.h"
 
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -45,6 +46,25 @@ LevelForm::LevelForm(OptionsHost& host, QWidget* parent)
     Command1->setObjectName(QStringLiteral("Command1"));
     layout->addWidget(Command1, 0, Qt::AlignHCenter);
     connect(Command1, &QPushButton::clicked, this, &LevelForm::Command1_Click);
+    // Tab walks the options in the order they stand, then reaches Ok.
+    setTabOrder(Option3, Option1);
+    setTabOrder(Option1, Option2);
+    setTabOrder(Option2, Command1);
+}
+
+// As in any dialog: Enter presses Ok (where Ok may be pressed), Escape closes the window.
+void LevelForm::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        Command1->click(); // a greyed Ok does nothing
+        break;
+    case Qt::Key_Escape:
+        close();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
 }
 
 void LevelForm::Form_Load() {

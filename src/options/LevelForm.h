@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QKeyEvent;
 class QPushButton;
 class QRadioButton;
 
@@ -23,6 +24,9 @@ public:
 
     // The three option buttons, for colouring.
     QList<QRadioButton*> Options() const { return {Option3, Option1, Option2}; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     OptionsHost& host_;

@@ -73,8 +73,7 @@ private slots:
         level.findChild<QRadioButton*>(QStringLiteral("Option2"))->click();
         board.State().TotalScore = 9;
         QPointer<LevelForm> closed(&level);
-        QTest::mouseClick(level.findChild<QPushButton*>(QStringLiteral("Command1")),
-                          Qt::LeftButton);
+        QTest::keyClick(&level, Qt::Key_Return); // Enter presses Ok, as the mouse would
         QCOMPARE(board.State().Level, 1);
         QCOMPARE(board.State().WordTimerMinutes, 0);
         QCOMPARE(board.State().TotalScore, 0); // a new game
@@ -287,7 +286,7 @@ private slots:
                  QStringLiteral("Thank You.  You selected the Robot card back style."));
         QCOMPARE(board.Board().PackPicture(), std::optional<int>(8)); // Apply changes no picture
         QCOMPARE(board.State().CardStyle, 5);
-        options->Ok_Click();
+        QTest::keyClick(options, Qt::Key_Return); // Enter presses Ok
         QCOMPARE(board.Board().PackPicture(), std::optional<int>(5));
         QCOMPARE(board.Board().DiscardPicture(), std::optional<int>(5));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -302,7 +301,9 @@ private slots:
                      ->pixmap()
                      .deviceIndependentSize(),
                  QSizeF(71, 96));
-        options->Cancel_Click();
+        QPointer<CardOptions> cancelled(options);
+        QTest::keyClick(options, Qt::Key_Escape); // Escape presses Cancel
+        QTRY_VERIFY(cancelled.isNull());
         QCOMPARE(board.State().CardStyle, 5);
         QCOMPARE(board.Board().PackPicture(), std::optional<int>(5));
     }
