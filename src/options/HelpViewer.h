@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QKeyEvent;
 class QTextBrowser;
 
 namespace lexabit {
@@ -16,6 +17,9 @@ public:
     // Shows the help file from its opening topic; false when it cannot be read.
     bool Open(const QString& helpFile);
     QTextBrowser& Browser() { return *browser_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QTextBrowser* browser_ = nullptr;

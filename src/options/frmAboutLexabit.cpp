@@ -10,6 +10,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -103,6 +104,15 @@ QList<QLabel*> frmAboutLexabit::Labels() const {
 
 void frmAboutLexabit::OpenPage() const {
     OpenWebPage(programFolder_);
+}
+
+// Escape closes the window, as its Exit button does.
+void frmAboutLexabit::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 } // namespace lexabit

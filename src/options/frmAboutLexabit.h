@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 
@@ -20,6 +21,9 @@ public:
     void Form_Load();
     // Every label of the window, for colouring.
     QList<QLabel*> Labels() const;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void OpenPage() const;

@@ -62,6 +62,13 @@ private slots:
         const QString text = help->findChild<QTextBrowser*>()->toPlainText();
         QVERIFY2(text.contains(QStringLiteral("CheckWord")), qPrintable(text.left(200)));
         QVERIFY(text.contains(QStringLiteral("Hard")));
+        // Escape puts the help and the About window away, wherever their focus is.
+        QTest::keyClick(help->findChild<QTextBrowser*>(), Qt::Key_Escape);
+        QVERIFY(!help->isVisible());
+        board.Ab_Click();
+        QWidget& about = board.Windows().About();
+        QTest::keyClick(about.findChild<QPushButton*>(), Qt::Key_Escape);
+        QVERIFY(!about.isVisible());
     }
 
     void choosingHardStartsANewGameWithAOneMinuteTimer() {
