@@ -32,7 +32,8 @@ void ResetGameVariables(GameState& state, const LetterCountValues& counts, GameT
         state.CardStyle = 8;
     }
     state.TotalScore = 0;
-    state.PlayingTime = "0";
+    // Filled rather than copied from a literal, which GCC 12 mistakes for an overlapping copy.
+    state.PlayingTime.assign(1, '0');
     state.HintCost = 0;
     state.StuckPositionAsked.clear();
 }
