@@ -1,10 +1,10 @@
 #include "board/BoardControls.h"
 
 #include "board/BoardView.h"
-#include "board/ClickableLabel.h"
 #include "game/BoardElements.h"
 #include "game/NumberText.h"
 #include "records/StatusPanels.h"
+#include "ui/ClickableLabel.h"
 
 #include <QHeaderView>
 #include <QLabel>

@@ -1,6 +1,7 @@
 #include "board/CardFace.h"
 
 #include "game/Alphabet.h"
+#include "ui/GameText.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -88,7 +89,7 @@ QPixmap DrawCardFace(int letterNumber, qreal dpr) {
     if (letterText.empty() || !(dpr > 0)) {
         return {};
     }
-    const QString letter = QString::fromStdString(letterText);
+    const QString letter = Text(letterText);
     const QString value = QString::number(LetterValue(letterText));
 
     QPixmap face(CardFaceSize * dpr);

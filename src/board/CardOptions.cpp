@@ -2,7 +2,7 @@
 
 #include "board/BoardView.h"
 #include "board/Cards.h"
-#include "options/OptionsHost.h"
+#include "ui/OptionsHost.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -3,6 +3,7 @@
 #include "board/CardBackArt.h"
 #include "board/CardFace.h"
 #include "game/Alphabet.h"
+#include "ui/GameText.h"
 
 #include <QImage>
 #include <QSvgRenderer>
@@ -40,9 +41,8 @@ bool HasCentreLetter(const QImage& face) {
 }
 
 void CheckFace(int letterNumber, QStringList& problems) {
-    const QString name = QStringLiteral("Face %1 (%2)")
-                             .arg(letterNumber)
-                             .arg(QString::fromStdString(LetterOf(letterNumber)));
+    const QString name =
+        QStringLiteral("Face %1 (%2)").arg(letterNumber).arg(Text(LetterOf(letterNumber)));
     const QPixmap face = DrawCardFace(letterNumber, 1.0);
     if (face.isNull()) {
         problems << name + QStringLiteral(": no picture");

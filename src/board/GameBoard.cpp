@@ -3,8 +3,6 @@
 #include "board/BoardEffects.h"
 #include "board/BoardSurface.h"
 #include "board/BoardView.h"
-#include "board/ClickableLabel.h"
-#include "board/GameText.h"
 #include "board/GameWindows.h"
 #include "board/SoundFunctions.h"
 #include "board/SpeakerOutput.h"
@@ -23,7 +21,6 @@
 #include "game/StatusPanelTexts.h"
 #include "game/UndoLastMove.h"
 #include "game/WordCheck.h"
-#include "options/ColourValue.h"
 #include "options/DataFileLocation.h"
 #include "options/LettersForm.h"
 #include "options/LevelForm.h"
@@ -32,6 +29,9 @@
 #include "records/PrintCommands.h"
 #include "records/StatusPanels.h"
 #include "records/WordListPrinter.h"
+#include "ui/ClickableLabel.h"
+#include "ui/ColourValue.h"
+#include "ui/GameText.h"
 
 #include <QAction>
 #include <QApplication>

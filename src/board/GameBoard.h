@@ -2,7 +2,6 @@
 
 #include "board/BoardControls.h"
 #include "board/Cards.h"
-#include "board/GameMenus.h"
 #include "board/GameServices.h"
 #include "game/BoardLayout.h"
 #include "game/Dictionary.h"
@@ -12,8 +11,9 @@
 #include "game/MissedWordsChoice.h"
 #include "game/SettingsFile.h"
 #include "game/WordFinder.h"
-#include "options/OptionsHost.h"
 #include "records/EndOfGameFacts.h"
+#include "ui/GameMenus.h"
+#include "ui/OptionsHost.h"
 
 #include <QMainWindow>
 #include <QPointer>

@@ -2,17 +2,17 @@
 #include "board/BoardView.h"
 #include "board/CardOptions.h"
 #include "board/GameBoard.h"
-#include "board/GameText.h"
 #include "board/GameWindows.h"
 #include "board/WindowPlacement.h"
 #include "game/ProductInfo.h"
-#include "options/ColourValue.h"
 #include "options/HelpViewer.h"
 #include "options/LettersForm.h"
 #include "options/LevelForm.h"
 #include "options/WebPage.h"
 #include "options/frmAboutLexabit.h"
 #include "records/StatusPanels.h"
+#include "ui/ColourValue.h"
+#include "ui/GameText.h"
 
 #include <QColorDialog>
 #include <QFile>
@@ -104,7 +104,7 @@ void GameBoard::SaveSettings() {
     const FileWriteResult written = settingsFile_.Save(
         {backgroundColor_, storedCardStyle_.value_or(state_.CardStyle), NextGameLevel()});
     if (!written.Succeeded()) {
-        QMessageBox::warning(this, Text(product::Title), QString::fromStdString(written.Message()));
+        QMessageBox::warning(this, Text(product::Title), Text(written.Message()));
     }
 }
 

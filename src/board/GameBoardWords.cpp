@@ -1,13 +1,13 @@
 // The main window's words beyond play: the hint, the stuck game and the words missed.
 #include "board/BoardView.h"
 #include "board/GameBoard.h"
-#include "board/GameText.h"
 #include "board/GameWindows.h"
 #include "board/WindowPlacement.h"
 #include "game/ProductInfo.h"
 #include "game/WordsOnTable.h"
-#include "options/ColourValue.h"
 #include "records/MissedWordsWindow.h"
+#include "ui/ColourValue.h"
+#include "ui/GameText.h"
 
 #include <QGuiApplication>
 #include <QMessageBox>

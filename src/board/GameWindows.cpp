@@ -1,13 +1,13 @@
 #include "board/GameWindows.h"
 
 #include "board/CardOptions.h"
-#include "options/ColourValue.h"
 #include "options/HelpViewer.h"
 #include "options/LettersForm.h"
 #include "options/LevelForm.h"
 #include "options/frmAboutLexabit.h"
 #include "records/HighScoreForm.h"
 #include "records/Namefrm.h"
+#include "ui/ColourValue.h"
 
 #include <QLabel>
 #include <QRadioButton>

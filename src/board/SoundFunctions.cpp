@@ -2,6 +2,7 @@
 
 #include "board/SoundOutput.h"
 #include "game/SoundTable.h"
+#include "ui/GameText.h"
 
 #include <QDir>
 
@@ -15,9 +16,7 @@ void SoundFunctions::PlayGameSound(std::string_view name, bool soundOn) {
     if (!sound) {
         return;
     }
-    const QString file =
-        QString::fromUtf8(sound->File.data(), static_cast<qsizetype>(sound->File.size()));
-    output_.Play(QDir(programFolder_).filePath(file),
+    output_.Play(QDir(programFolder_).filePath(Text(sound->File)),
                  sound->Playback == SoundPlayback::Synchronous);
 }
 

@@ -1,9 +1,9 @@
 #include "board/WordCheckWindow.h"
 
 #include "board/BoardView.h"
-#include "board/ClickableLabel.h"
-#include "board/GameText.h"
 #include "records/StatusPanels.h"
+#include "ui/ClickableLabel.h"
+#include "ui/GameText.h"
 
 #include <QCoreApplication>
 #include <QLabel>

@@ -2,6 +2,7 @@
 
 #include "game/Alphabet.h"
 #include "game/NumberText.h"
+#include "ui/GameText.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -21,9 +22,9 @@ LettersForm::LettersForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     constexpr int rowsPerColumn = 13; // A to M on the left, N to Z on the right
     for (int i = 0; i < LetterCount; ++i) {
         const auto at = static_cast<std::size_t>(i);
-        Label1[at] = new QLabel(QString::fromStdString(LetterOf(i + 1)), this);
+        Label1[at] = new QLabel(Text(LetterOf(i + 1)), this);
         Label1[at]->setObjectName(QStringLiteral("Label1(%1)").arg(i));
-        Text1[at] = new QLineEdit(QString::fromStdString(counts[at]), this);
+        Text1[at] = new QLineEdit(Text(counts[at]), this);
         Text1[at]->setObjectName(QStringLiteral("Text1(%1)").arg(i));
         Text1[at]->setMaximumWidth(60);
         const int row = i % rowsPerColumn;
@@ -62,8 +63,7 @@ void LettersForm::Command2_Click() {
         total += std::clamp(LeadingNumber(field->text().toStdString()), -1.0 * MaxLetterCount,
                             1.0 * MaxLetterCount);
     }
-    Text2->setText(QString::fromStdString(NumberText(RoundHalfEven(total))) +
-                   QStringLiteral(" Letters"));
+    Text2->setText(Text(NumberText(RoundHalfEven(total))) + QStringLiteral(" Letters"));
 }
 
 void LettersForm::Command1_Click() {

@@ -1,6 +1,6 @@
 #include "options/LevelForm.h"
 
-#include "options/OptionsHost.h"
+#include "ui/OptionsHost.h"
 
 #include <QKeyEvent>
 #include <QPushButton>

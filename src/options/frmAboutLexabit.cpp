@@ -1,10 +1,10 @@
 #include "options/frmAboutLexabit.h"
 
-#include "board/ClickableLabel.h"
-#include "board/GameText.h"
 #include "game/ProductInfo.h"
-#include "options/OptionsHost.h"
 #include "options/WebPage.h"
+#include "ui/ClickableLabel.h"
+#include "ui/GameText.h"
+#include "ui/OptionsHost.h"
 
 #include <QFontDatabase>
 #include <QGridLayout>

@@ -1,6 +1,7 @@
 #include "records/DeviceFont.h"
 
 #include "records/PageFit.h"
+#include "ui/GameText.h"
 
 #include <QGuiApplication>
 #include <QPaintDevice>
@@ -21,8 +22,7 @@ void DeviceFont::SetPointSize(double points) {
 }
 
 double DeviceFont::Width(std::string_view text) const {
-    return metrics_.horizontalAdvance(
-        QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    return metrics_.horizontalAdvance(Text(text));
 }
 
 } // namespace lexabit

@@ -1,11 +1,11 @@
 #include "records/HighScoreForm.h"
 
-#include "board/GameText.h"
 #include "game/Highscore.h"
 #include "game/ProductInfo.h"
-#include "options/OptionsHost.h"
 #include "records/PlayerMessage.h"
 #include "records/RecordsFont.h"
+#include "ui/GameText.h"
+#include "ui/OptionsHost.h"
 
 #include <QHeaderView>
 #include <QPushButton>
@@ -39,7 +39,7 @@ QStringList RowTexts(const ScoreEntry& entry) {
     QStringList texts;
     for (const std::string* field : {&entry.Name, &entry.Points, &entry.Time, &entry.Words,
                                      &entry.Difficulty, &entry.Rating}) {
-        texts << QString::fromStdString(*field);
+        texts << Text(*field);
     }
     return texts;
 }
@@ -105,7 +105,7 @@ void HighScoreForm::ShowScores() {
     raise();
     activateWindow();
     if (!loaded.Ok) {
-        ShowPlayerMessage(this, Text(product::Title), QString::fromStdString(loaded.Problem));
+        ShowPlayerMessage(this, Text(product::Title), Text(loaded.Problem));
     }
 }
 

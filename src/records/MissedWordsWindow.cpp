@@ -1,10 +1,10 @@
 #include "records/MissedWordsWindow.h"
 
-#include "board/GameText.h"
 #include "game/NumberText.h"
 #include "game/ProductInfo.h"
 #include "records/PlayerMessage.h"
 #include "records/RecordsFont.h"
+#include "ui/GameText.h"
 
 #include <QCheckBox>
 #include <QHeaderView>

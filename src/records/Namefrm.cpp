@@ -1,13 +1,13 @@
 #include "records/Namefrm.h"
 
-#include "board/GameText.h"
 #include "game/GameState.h"
 #include "game/Highscore.h"
 #include "game/OneLineText.h"
 #include "game/ProductInfo.h"
-#include "options/OptionsHost.h"
 #include "records/PlayerMessage.h"
 #include "records/RecordsFont.h"
+#include "ui/GameText.h"
+#include "ui/OptionsHost.h"
 
 #include <QCloseEvent>
 #include <QEvent>
@@ -111,8 +111,7 @@ void Namefrm::RecordResult() {
     const FileOutcome outcome = scores_.AddScore(facts.Score, game);
     if (!outcome.Ok) {
         // This dialog is hidden by now, so the message stands over the board.
-        ShowPlayerMessage(parentWidget(), Text(product::Title),
-                          QString::fromStdString(outcome.Problem));
+        ShowPlayerMessage(parentWidget(), Text(product::Title), Text(outcome.Problem));
     }
 }
 
@@ -120,7 +119,7 @@ void Namefrm::RecordResult() {
 // characters are taken out as soon as they arrive.
 void Namefrm::KeepNameOnOneLine() {
     const QString typed = NameText->text();
-    const QString oneLine = QString::fromStdString(OneLineText(typed.toStdString()));
+    const QString oneLine = Text(OneLineText(typed.toStdString()));
     if (oneLine != typed) {
         const int cursor = NameText->cursorPosition();
         NameText->setText(oneLine);

@@ -1,7 +1,8 @@
 #include "records/PainterTextDevice.h"
 
-#include "options/ColourValue.h"
 #include "records/PageFit.h"
+#include "ui/ColourValue.h"
+#include "ui/GameText.h"
 
 #include <QPagedPaintDevice>
 
@@ -42,8 +43,7 @@ void PainterTextDevice::DrawText(double x, double y, std::string_view text) {
         return;
     }
     // The page places a line by its top edge; the painter writes on the baseline.
-    painter_.drawText(QPointF(x, y + font_.Ascent()),
-                      QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    painter_.drawText(QPointF(x, y + font_.Ascent()), Text(text));
 }
 
 void PainterTextDevice::EndDocument() {

@@ -1,6 +1,7 @@
 #include "records/PdfFileName.h"
 
 #include "game/ProductInfo.h"
+#include "ui/GameText.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -12,8 +13,8 @@ namespace {
 
 QString Stem(const QDateTime& when) {
     // Colons are not allowed in file names everywhere the page may be copied to.
-    return QString::fromUtf8(product::Title.data(), static_cast<qsizetype>(product::Title.size())) +
-           QLatin1Char(' ') + when.toString(QStringLiteral("yyyy-MM-dd HH-mm-ss"));
+    return Text(product::Title) + QLatin1Char(' ') +
+           when.toString(QStringLiteral("yyyy-MM-dd HH-mm-ss"));
 }
 
 } // namespace

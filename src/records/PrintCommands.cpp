@@ -1,8 +1,8 @@
 #include "records/PrintCommands.h"
 
-#include "board/GameMenus.h"
 #include "records/WordListPopup.h"
 #include "records/WordListPrinter.h"
+#include "ui/GameMenus.h"
 
 #include <QAction>
 #include <QMenu>

@@ -3,11 +3,12 @@
 #include "game/GameState.h"
 #include "game/ProductInfo.h"
 #include "game/SkillRating.h"
-#include "options/ColourValue.h"
 #include "records/PdfFileName.h"
 #include "records/WordListPagePainting.h"
 #include "records/WordListPdf.h"
 #include "records/WordListRows.h"
+#include "ui/ColourValue.h"
+#include "ui/GameText.h"
 
 #include <QColorDialog>
 #include <QDateTime>
@@ -18,10 +19,6 @@
 namespace lexabit {
 
 namespace {
-
-QString Title() {
-    return QString::fromUtf8(product::Title.data(), static_cast<qsizetype>(product::Title.size()));
-}
 
 QDateTime LocalTime(GameTime time) {
     return QDateTime::fromSecsSinceEpoch(time.time_since_epoch().count());
@@ -67,7 +64,7 @@ WordListSummary WordListPrinter::Summary() const {
 }
 
 void WordListPrinter::PrintOn(QPrinter& printer, const WordListSummary& summary) {
-    printer.setDocName(Title());
+    printer.setDocName(Text(product::Title));
     const bool printed = PaintWordListPage(printer, summary);
     if (!printed || printer.printerState() == QPrinter::Error) {
         Tell(QStringLiteral("The word list could not be printed on the printer \"%1\".")
@@ -85,13 +82,13 @@ void WordListPrinter::SaveAsPdf(const WordListSummary& summary) {
              false);
     } else {
         Tell(QStringLiteral("There is no printer, and the word list could not be saved. ") +
-                 QString::fromStdString(saved.Problem),
+                 Text(saved.Problem),
              true);
     }
 }
 
 void WordListPrinter::Tell(const QString& text, bool isProblem) const {
-    outlets_.ShowMessage({Title(), text, isProblem});
+    outlets_.ShowMessage({Text(product::Title), text, isProblem});
 }
 
 QColorDialog& WordListPrinter::ColourDialog() {

@@ -2,6 +2,7 @@
 #include "UiTestSupport.h"
 #include "game/Highscore.h"
 #include "records/HighScoreForm.h"
+#include "ui/ColourValue.h"
 
 #include <QCoreApplication>
 #include <QDir>

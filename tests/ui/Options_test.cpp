@@ -6,13 +6,13 @@
 #include "board/ProgramIcon.h"
 #include "board/WindowPlacement.h"
 #include "game/TextContrast.h"
-#include "options/ColourValue.h"
 #include "options/HelpViewer.h"
 #include "options/LettersForm.h"
 #include "options/LevelForm.h"
 #include "options/frmAboutLexabit.h"
 #include "records/HighScoreForm.h"
 #include "records/Namefrm.h"
+#include "ui/ColourValue.h"
 
 #include <QColorDialog>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "options/OptionsHost.h"
+#include "ui/OptionsHost.h"
 
 #include <QFile>
 #include <functional>

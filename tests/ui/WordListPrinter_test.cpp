@@ -1,11 +1,11 @@
 #include "UiTestSupport.h"
-#include "board/GameMenus.h"
 #include "game/Alphabet.h"
 #include "game/GameState.h"
 #include "game/NumberText.h"
 #include "records/PageFit.h"
 #include "records/PrintCommands.h"
 #include "records/WordListPrinter.h"
+#include "ui/GameMenus.h"
 
 #include <QAction>
 #include <QColorDialog>

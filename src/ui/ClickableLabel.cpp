@@ -1,4 +1,4 @@
-#include "board/ClickableLabel.h"
+#include "ui/ClickableLabel.h"
 
 #include <QMouseEvent>
 

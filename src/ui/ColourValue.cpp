@@ -1,4 +1,4 @@
-#include "options/ColourValue.h"
+#include "ui/ColourValue.h"
 
 #include "game/TextContrast.h"
 

@@ -5,7 +5,7 @@
 
 namespace lexabit {
 
-// What the options windows ask of the main window.
+// What the secondary windows ask of the main window.
 class OptionsHost {
 public:
     virtual ~OptionsHost() = default;

@@ -1,4 +1,4 @@
-#include "board/GameMenus.h"
+#include "ui/GameMenus.h"
 
 #include <QAction>
 #include <QMainWindow>
