@@ -39,8 +39,10 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -98,7 +100,17 @@ GameBoard::GameBoard(GameServices services, QWidget* parent)
     PlaceOnScreen();
 }
 
-GameBoard::~GameBoard() = default;
+GameBoard::~GameBoard() {
+    // The widgets, windows and helpers the board owns through Qt refer to the game held
+    // in its members, which go before QWidget's destructor would delete them: they go
+    // first, while the game is whole. The window's own layout refers to nothing of it.
+    const QObjectList owned = children();
+    for (const QPointer<QObject>& child : QList<QPointer<QObject>>(owned.begin(), owned.end())) {
+        if (!child.isNull() && child != layout()) {
+            delete child.data();
+        }
+    }
+}
 
 void GameBoard::CreateMotion() {
     const auto wait = [this](std::chrono::microseconds duration) { PaceMove(duration); };

@@ -1,11 +1,13 @@
 #include "UiTestSupport.h"
 #include "board/BoardView.h"
 #include "board/GameBoard.h"
+#include "board/GameWindows.h"
 #include "options/LettersForm.h"
 #include "records/StatusPanels.h"
 
 #include <QAction>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QScreen>
 #include <QTreeWidget>
@@ -120,6 +122,37 @@ private slots:
             QCOMPARE(action->shortcut(), command.key);
             QCOMPARE(action->shortcuts().value(1), command.usualKey);
         }
+    }
+    // The board's widgets, windows and helpers refer to the game it holds (its state, its
+    // services): none of them may outlive it. The clock stands for the game: it is held
+    // by the board's first member, so the rest of the game is gone once it is.
+    void everyWidgetGoesBeforeTheGameItShows() {
+        struct WatchedClock final : Clock {
+            explicit WatchedClock(bool& gone) : gone_(gone) {}
+            ~WatchedClock() override { gone_ = true; }
+            GameTime Now() const override { return {}; }
+            bool& gone_;
+        };
+        bool clockGone = false;
+        GameServices services = uitest::TestServices(7);
+        services.Time = std::make_unique<WatchedClock>(clockGone);
+        auto* board = new GameBoard(std::move(services));
+        board->Windows().PaintBackgrounds(0); // creates every secondary window
+        QStringList outlivedTheGame;
+        for (QObject* child : board->findChildren<QObject*>()) {
+            if (child != board->layout() && child->parent() != board->layout()) {
+                const QString what = QString::fromLatin1(child->metaObject()->className()) +
+                                     QLatin1Char(' ') + child->objectName();
+                connect(child, &QObject::destroyed, this, [&, what] {
+                    if (clockGone) {
+                        outlivedTheGame << what;
+                    }
+                });
+            }
+        }
+        delete board;
+        QVERIFY(clockGone);
+        QVERIFY2(outlivedTheGame.isEmpty(), qPrintable(outlivedTheGame.join(QLatin1String(", "))));
     }
 };
 
