@@ -32,7 +32,10 @@ TEST(ScoreEntryText, AnEntryHoldsTheFinishedGameWithTheNameOnOneLine) {
 }
 
 ScoreEntry WithPoints(std::string points, std::string name) {
-    return ScoreEntry{.Name = std::move(name), .Points = std::move(points)};
+    ScoreEntry entry;
+    entry.Name = std::move(name);
+    entry.Points = std::move(points);
+    return entry;
 }
 
 std::vector<std::string> Names(const ScoreTable& table) {
