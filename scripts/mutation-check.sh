@@ -37,8 +37,10 @@ mkdir -p "$tree"
 echo "Configuring and building the rules tests (log: $log)"
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+# A planted fault may draw a warning, and is still one the tests must catch: warnings stay
+# warnings here, even under CI.
 cmake -S "$tree" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DLEXABIT_BUILD_BENCH=OFF "${launcher[@]}" >"$log" 2>&1
+  -DLEXABIT_BUILD_BENCH=OFF -DLEXABIT_WARNINGS_AS_ERRORS=OFF "${launcher[@]}" >"$log" 2>&1
 build_tests() { cmake --build "$build" --target game_tests >>"$log" 2>&1; }
 run_tests() { timeout "$test_timeout" "$build/tests/game_tests" --gtest_brief=1 >>"$log" 2>&1; }
 if ! build_tests || ! run_tests; then
