@@ -18,6 +18,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
+FinishedGame GameOfAnn() {
+    FinishedGame game;
+    game.PlayerName = "Ann";
+    return game;
+}
+
 // What can stand where the game expects one of its files. A reader that waits on the
 // pipe or reads the device to its (missing) end never returns; the alarm then ends the
 // whole test program rather than letting it hang.
@@ -53,7 +59,7 @@ TEST_P(SpecialFilesTest, EveryReaderCallsItUnreadableAndNoWriterReplacesIt) {
 
     Highscore scores(MakeSpecial(program.Path() / "highscore" / "highscore.dat"));
     EXPECT_FALSE(scores.GetScores().Ok);
-    EXPECT_FALSE(scores.AddScore(50, FinishedGame{.PlayerName = "Ann"}).Ok);
+    EXPECT_FALSE(scores.AddScore(50, GameOfAnn()).Ok);
     EXPECT_FALSE(fs::is_regular_file(fs::symlink_status(scores.FilePath())));
 
     const SettingsFile settings(MakeSpecial(SettingsFile::PathIn(program.Path())));
@@ -80,7 +86,7 @@ TEST(OversizedFiles, AWordListLineNoListHasIsUnreadableAndAHugeTableIsKept) {
     const std::string huge(MaxRecordFileBytes + 1, '\n');
     testing::WriteBytes(table, huge);
     Highscore scores(table);
-    EXPECT_FALSE(scores.AddScore(50, FinishedGame{.PlayerName = "Ann"}).Ok);
+    EXPECT_FALSE(scores.AddScore(50, GameOfAnn()).Ok);
     EXPECT_EQ(testing::ReadBytes(table), huge);
 }
 
