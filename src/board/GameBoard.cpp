@@ -13,11 +13,9 @@
 #include "game/CardPickup.h"
 #include "game/Deal.h"
 #include "game/FillEmptyColumns.h"
-#include "game/GameOverAnimation.h"
 #include "game/NewGameReset.h"
 #include "game/ProductInfo.h"
 #include "game/ShuffleSurface.h"
-#include "game/SkillRating.h"
 #include "game/StatusPanelTexts.h"
 #include "game/UndoLastMove.h"
 #include "game/WordCheck.h"
@@ -25,7 +23,6 @@
 #include "options/LettersForm.h"
 #include "options/LevelForm.h"
 #include "records/HighScoreForm.h"
-#include "records/Namefrm.h"
 #include "records/PrintCommands.h"
 #include "records/StatusPanels.h"
 #include "records/WordListPrinter.h"
@@ -362,99 +359,6 @@ void GameBoard::CheckWordButton_Click() {
     if (game == gamesDealt_) {
         AskIfStuck(); // a word that ended the game is followed by a new one
     }
-}
-
-void GameBoard::EndGame_Click() {
-    if (!AcceptsGameCommands()) {
-        return;
-    }
-    EndTheGame();
-    QMessageBox::information(this, Text(product::Title), Text(RatingMessage(state_)));
-    ShowNameDialog();
-}
-
-void GameBoard::Timer2_Timer() {
-    const std::optional<ClockReading> reading = clocks_.Tick(state_);
-    if (!reading) {
-        return;
-    }
-    ShowClockReading(*reading);
-    if (reading->TimedOut) {
-        EndTheGame();
-        PutHeldCardBack();
-        QMessageBox::information(this, Text(product::Title), Text(RatingMessage(state_)));
-        ShowNameDialog();
-    }
-}
-
-void GameBoard::ShowClockReading(const ClockReading& reading) {
-    SetPanelText(3, Text(reading.PlayingTimePanel));
-    if (reading.WordTimerPanel) {
-        SetPanelText(5, Text(*reading.WordTimerPanel));
-    }
-}
-
-void GameBoard::EndTheGame() {
-    Timer2->stop();
-    clocks_.Stop();
-    result_ =
-        EndOfGameFacts{state_.TotalScore, state_.PlayingTime,
-                       controls_.WordList->topLevelItemCount(), state_.Level, SkillLevel(state_)};
-    endingUnderway_ = true;
-    UpdateCommandAvailability();
-    CloseGameMessage();
-    NoteMissedWords();
-}
-
-void GameBoard::PlayGameOverAnimation() {
-    lexabit::PlayGameOverAnimation(state_, [this] {
-        board_->repaint();
-        // One frame for each refresh of the display, the window handling events between;
-        // once the window is closing the rest of the show runs out unseen.
-        if (services_.Wait && !closing_) {
-            QEventLoop frame;
-            QTimer::singleShot(16, Qt::PreciseTimer, &frame, &QEventLoop::quit);
-            frame.exec();
-        }
-    });
-}
-
-void GameBoard::ShowNameDialog() {
-    if (closing_) {
-        return; // no window outlives the board
-    }
-    Namefrm& dialog = windows_->NameDialog();
-    connect(&dialog, &Namefrm::Answered, this, &GameBoard::NameDialogAnswered,
-            Qt::UniqueConnection);
-    ShowOverBoard(dialog, *this);
-    // A message the player had open when the game ended hands the keys back to the board
-    // as it closes; they belong to the name dialog, which is waiting.
-    if (auto* standing = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-        connect(
-            standing, &QDialog::finished, &dialog,
-            [&dialog] {
-                QTimer::singleShot(0, &dialog, [&dialog] {
-                    if (dialog.isVisible()) {
-                        dialog.raise();
-                        dialog.activateWindow();
-                    }
-                });
-            },
-            Qt::SingleShotConnection);
-    }
-}
-
-void GameBoard::NameDialogAnswered() {
-    endingUnderway_ = false;
-    UpdateCommandAvailability();
-    // Once the new game is dealt, or at once when the dialog was closed without a name.
-    QTimer::singleShot(0, this, &GameBoard::ShowMissedWords);
-}
-
-void GameBoard::Highscore_Click() {
-    HighScoreForm& table = windows_->HighScores();
-    ShowOverBoard(table, *this);
-    table.ShowScores();
 }
 
 void GameBoard::ReportFileProblem(const std::string& problem) {
