@@ -177,8 +177,9 @@ void GameBoard::Form_Load() {
     RemoveStaleTemporaryFiles(settingsFile_.Path(), LeftoverSaveAge);
     RemoveStaleTemporaryFiles(scores_.FilePath(), LeftoverSaveAge);
     // Told once, at the start; later reads fall back to the same defaults silently.
-    ReportFileProblem(settingsFile_.Load().Problem);
-    LoadSettings();
+    const SettingsReadResult settings = settingsFile_.Load();
+    ReportFileProblem(settings.Problem);
+    ApplySettings(settings.Values);
     NewGameSetup();
     board_->SetDiscardPicture(state_.CardStyle);
     newGamePending_ = true;

@@ -88,6 +88,9 @@ public:
 
     // Reads the settings file and applies it; writes it, telling the player when that fails.
     void LoadSettings() override;
+    // Applies settings already read: the colours at once, the level and card back from the
+    // next game on.
+    void ApplySettings(const SettingsValues& values);
     void SaveSettings();
     void SetPanelText(int panel, const QString& text) override;
     std::int16_t NextGameLevel() const override;

@@ -67,7 +67,10 @@ void GameBoard::Exit_Click() {
 }
 
 void GameBoard::LoadSettings() {
-    const SettingsValues values = settingsFile_.Load().Values;
+    ApplySettings(settingsFile_.Load().Values);
+}
+
+void GameBoard::ApplySettings(const SettingsValues& values) {
     // The running game keeps its level, its word timer and its card back; what the file
     // says begins with the next game.
     storedLevel_ = values.Level;
