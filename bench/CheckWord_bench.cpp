@@ -1,5 +1,6 @@
 // Times the word check's look-up in the shipped word list for words it does not hold,
 // which cost a whole pass over the file.
+#include "WordListTiming.h"
 #include "game/Dictionary.h"
 #include "game/Ports.h"
 
@@ -14,32 +15,12 @@
 
 namespace {
 
-class SourceDataFolder final : public lexabit::ProgramFolder {
-public:
-    std::filesystem::path Path() const override {
-        return std::filesystem::path(LEXABIT_SOURCE_DIR) / "data";
-    }
-};
+using bench::SourceDataFolder;
+using bench::Spread;
+using bench::SpreadOf;
+using bench::ThreadMilliseconds;
 
 constexpr int Runs = 200;
-
-// Processor time of this thread: unlike the wall clock it leaves out the time the
-// scheduler gave to other programs, which dominates the worst run on a busy machine.
-double ThreadMilliseconds() {
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
-}
-
-struct Spread {
-    double median;
-    double worst;
-};
-
-Spread SpreadOf(std::vector<double> milliseconds) {
-    std::sort(milliseconds.begin(), milliseconds.end());
-    return {milliseconds[milliseconds.size() / 2], milliseconds.back()};
-}
 
 bool TimeMisses(const lexabit::Dictionary& dictionary, const std::string& word) {
     std::vector<double> wall;

@@ -1,6 +1,7 @@
 // Times finding the best words that fourteen face-up cards can spell in the shipped word
 // list: the missed words at a game's end, a hint, and the test for a stuck game each
 // cost one such pass.
+#include "WordListTiming.h"
 #include "game/Alphabet.h"
 #include "game/Dictionary.h"
 #include "game/Ports.h"
@@ -16,31 +17,13 @@
 
 namespace {
 
-class SourceDataFolder final : public lexabit::ProgramFolder {
-public:
-    std::filesystem::path Path() const override {
-        return std::filesystem::path(LEXABIT_SOURCE_DIR) / "data";
-    }
-};
+using bench::SourceDataFolder;
+using bench::Spread;
+using bench::SpreadOf;
+using bench::ThreadMilliseconds;
 
 constexpr int Runs = 200;
 constexpr std::size_t Shown = 10;
-
-double ThreadMilliseconds() {
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
-}
-
-struct Spread {
-    double median;
-    double worst;
-};
-
-Spread SpreadOf(std::vector<double> milliseconds) {
-    std::sort(milliseconds.begin(), milliseconds.end());
-    return {milliseconds[milliseconds.size() / 2], milliseconds.back()};
-}
 
 lexabit::LetterTally TallyOf(const std::string& cards) {
     lexabit::LetterTally tally{};
