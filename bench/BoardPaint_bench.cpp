@@ -3,11 +3,11 @@
 // card held over another, so that the board also outlines the card that would take it.
 #include "board/BoardView.h"
 #include "board/Cards.h"
-#include "game/BoardLayout.h"
-#include "game/Deal.h"
-#include "game/DropPreview.h"
-#include "game/GameState.h"
-#include "game/MersenneRandom.h"
+#include "game/model/BoardLayout.h"
+#include "game/model/GameState.h"
+#include "game/model/Ports.h"
+#include "game/play/CardDrop.h"
+#include "game/play/Deal.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

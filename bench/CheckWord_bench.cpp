@@ -1,8 +1,8 @@
 // Times the word check's look-up in the shipped word list for words it does not hold,
 // which cost a whole pass over the file.
 #include "WordListTiming.h"
-#include "game/Dictionary.h"
-#include "game/Ports.h"
+#include "game/model/Ports.h"
+#include "game/words/Dictionary.h"
 
 #include <algorithm>
 #include <chrono>

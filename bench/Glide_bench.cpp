@@ -9,8 +9,8 @@
 #include "board/BoardView.h"
 #include "board/GameBoard.h"
 #include "board/GameServices.h"
-#include "game/BoardLayout.h"
-#include "game/GameState.h"
+#include "game/model/BoardLayout.h"
+#include "game/model/GameState.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

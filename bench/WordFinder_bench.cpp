@@ -2,10 +2,10 @@
 // list: the missed words at a game's end, a hint, and the test for a stuck game each
 // cost one such pass.
 #include "WordListTiming.h"
-#include "game/Alphabet.h"
-#include "game/Dictionary.h"
-#include "game/Ports.h"
-#include "game/WordFinder.h"
+#include "game/model/Alphabet.h"
+#include "game/model/Ports.h"
+#include "game/words/Dictionary.h"
+#include "game/words/WordFinder.h"
 
 #include <algorithm>
 #include <chrono>

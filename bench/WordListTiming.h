@@ -2,7 +2,7 @@
 
 // What the word-list benchmarks share: the shipped data folder of the source tree, and
 // timing by this thread's processor time.
-#include "game/Ports.h"
+#include "game/model/Ports.h"
 
 #include <algorithm>
 #include <filesystem>

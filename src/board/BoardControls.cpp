@@ -1,8 +1,8 @@
 #include "board/BoardControls.h"
 
 #include "board/BoardView.h"
-#include "game/BoardElements.h"
-#include "game/NumberText.h"
+#include "game/model/GameState.h"
+#include "game/model/Texts.h"
 #include "records/StatusPanels.h"
 #include "ui/ClickableLabel.h"
 

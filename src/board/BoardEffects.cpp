@@ -3,7 +3,7 @@
 #include "board/BoardSurface.h"
 #include "board/BoardView.h"
 #include "board/SoundFunctions.h"
-#include "game/CardGlide.h"
+#include "game/motion/CardGlide.h"
 
 namespace lexabit {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "game/Ports.h"
-#include "game/TheDll.h"
+#include "game/model/Ports.h"
+#include "game/motion/TheDll.h"
 
 #include <functional>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/DrawingSurface.h"
+#include "game/motion/TheDll.h"
 
 #include <QElapsedTimer>
 #include <chrono>

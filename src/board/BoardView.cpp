@@ -1,8 +1,8 @@
 #include "board/BoardView.h"
 
 #include "board/Cards.h"
-#include "game/DropPreview.h"
-#include "game/GameState.h"
+#include "game/model/GameState.h"
+#include "game/play/CardDrop.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,6 +1,6 @@
 #include "board/CardFace.h"
 
-#include "game/Alphabet.h"
+#include "game/model/Alphabet.h"
 #include "ui/GameText.h"
 
 #include <QFont>

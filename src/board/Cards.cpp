@@ -2,7 +2,7 @@
 
 #include "board/CardBackArt.h"
 #include "board/CardFace.h"
-#include "game/Alphabet.h"
+#include "game/model/Alphabet.h"
 #include "ui/GameText.h"
 
 #include <QImage>

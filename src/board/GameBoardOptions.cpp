@@ -4,7 +4,7 @@
 #include "board/GameBoard.h"
 #include "board/GameWindows.h"
 #include "board/WindowPlacement.h"
-#include "game/ProductInfo.h"
+#include "game/model/Texts.h"
 #include "options/HelpViewer.h"
 #include "options/LettersForm.h"
 #include "options/LevelForm.h"
@@ -104,10 +104,10 @@ void GameBoard::PaintBoardBackground(std::int32_t colour) {
 void GameBoard::SaveSettings() {
     // What the next game would start with: a level or card back set aside by a re-read
     // is the stored one, so the file keeps it.
-    const FileWriteResult written = settingsFile_.Save(
+    const FileOutcome written = settingsFile_.Save(
         {backgroundColor_, storedCardStyle_.value_or(state_.CardStyle), NextGameLevel()});
-    if (!written.Succeeded()) {
-        QMessageBox::warning(this, Text(product::Title), Text(written.Message()));
+    if (!written.Ok) {
+        QMessageBox::warning(this, Text(product::Title), Text(written.Problem));
     }
 }
 

@@ -1,7 +1,7 @@
 #include "board/GameServices.h"
 
 #include "board/PacedWait.h"
-#include "game/MersenneRandom.h"
+#include "game/model/Ports.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

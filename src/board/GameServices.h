@@ -1,7 +1,7 @@
 #pragma once
 
 #include "board/SoundOutput.h"
-#include "game/Ports.h"
+#include "game/model/Ports.h"
 
 #include <chrono>
 #include <functional>

@@ -1,7 +1,7 @@
 #include "board/SoundFunctions.h"
 
 #include "board/SoundOutput.h"
-#include "game/SoundTable.h"
+#include "game/files/Sounds.h"
 #include "ui/GameText.h"
 
 #include <QDir>

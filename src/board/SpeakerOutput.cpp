@@ -1,6 +1,6 @@
 #include "board/SpeakerOutput.h"
 
-#include "game/WavDuration.h"
+#include "game/files/Sounds.h"
 
 #include <QAudioDevice>
 #include <QDeadlineTimer>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "board/BoardControls.h"
-#include "game/WordCheckView.h"
+#include "game/play/WordCheck.h"
 
 #include <functional>
 

@@ -1,7 +1,7 @@
 #include "options/LettersForm.h"
 
-#include "game/Alphabet.h"
-#include "game/NumberText.h"
+#include "game/model/Alphabet.h"
+#include "game/model/Texts.h"
 #include "ui/GameText.h"
 
 #include <QGridLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/LetterCounts.h"
+#include "game/model/Alphabet.h"
 
 #include <QWidget>
 #include <array>

@@ -1,6 +1,6 @@
 #include "options/WebPage.h"
 
-#include "game/ProductInfo.h"
+#include "game/model/Texts.h"
 
 #include <QDesktopServices>
 #include <QUrl>

@@ -1,6 +1,6 @@
 #include "options/frmAboutLexabit.h"
 
-#include "game/ProductInfo.h"
+#include "game/model/Texts.h"
 #include "options/WebPage.h"
 #include "ui/ClickableLabel.h"
 #include "ui/GameText.h"

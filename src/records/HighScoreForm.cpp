@@ -1,7 +1,7 @@
 #include "records/HighScoreForm.h"
 
-#include "game/Highscore.h"
-#include "game/ProductInfo.h"
+#include "game/files/Highscore.h"
+#include "game/model/Texts.h"
 #include "records/PlayerMessage.h"
 #include "records/RecordsFont.h"
 #include "ui/GameText.h"

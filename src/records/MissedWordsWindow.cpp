@@ -1,7 +1,6 @@
 #include "records/MissedWordsWindow.h"
 
-#include "game/NumberText.h"
-#include "game/ProductInfo.h"
+#include "game/model/Texts.h"
 #include "records/PlayerMessage.h"
 #include "records/RecordsFont.h"
 #include "ui/GameText.h"
@@ -85,9 +84,9 @@ void MissedWordsWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void MissedWordsWindow::RememberChoice(bool showAfterEveryGame) {
-    const FileWriteResult written = choice_.Save(showAfterEveryGame);
-    if (!written.Succeeded()) {
-        ShowPlayerMessage(this, Text(product::Title), Text(written.Message()));
+    const FileOutcome written = choice_.Save(showAfterEveryGame);
+    if (!written.Ok) {
+        ShowPlayerMessage(this, Text(product::Title), Text(written.Problem));
     }
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "game/MissedWordsChoice.h"
-#include "game/WordFinder.h"
+#include "game/files/Settings.h"
+#include "game/words/WordFinder.h"
 
 #include <QWidget>
 

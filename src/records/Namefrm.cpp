@@ -1,9 +1,8 @@
 #include "records/Namefrm.h"
 
-#include "game/GameState.h"
-#include "game/Highscore.h"
-#include "game/OneLineText.h"
-#include "game/ProductInfo.h"
+#include "game/files/Highscore.h"
+#include "game/model/GameState.h"
+#include "game/model/Texts.h"
 #include "records/PlayerMessage.h"
 #include "records/RecordsFont.h"
 #include "ui/GameText.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/TextDevice.h"
+#include "game/print/PageCanvas.h"
 #include "records/DeviceFont.h"
 
 #include <QPainter>

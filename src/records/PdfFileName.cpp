@@ -1,6 +1,6 @@
 #include "records/PdfFileName.h"
 
-#include "game/ProductInfo.h"
+#include "game/model/Texts.h"
 #include "ui/GameText.h"
 
 #include <QDateTime>

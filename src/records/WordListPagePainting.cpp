@@ -1,6 +1,6 @@
 #include "records/WordListPagePainting.h"
 
-#include "game/ItemListCanvas.h"
+#include "game/print/PageCanvas.h"
 #include "records/PageFit.h"
 #include "records/PainterTextDevice.h"
 #include "records/TextExtentDevice.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "game/FileOutcome.h"
-#include "game/WordListPage.h"
+#include "game/files/AtomicFileWrite.h"
+#include "game/print/WordListPage.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 #include "records/WordListPrinter.h"
 
-#include "game/GameState.h"
-#include "game/ProductInfo.h"
-#include "game/SkillRating.h"
+#include "game/model/GameState.h"
+#include "game/model/Texts.h"
+#include "game/scoring/ScoreTexts.h"
 #include "records/PdfFileName.h"
 #include "records/WordListPagePainting.h"
 #include "records/WordListPdf.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/WordListPage.h"
+#include "game/print/WordListPage.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
 #include "ui/ColourValue.h"
 
-#include "game/TextContrast.h"
+#include "game/model/Texts.h"
 
 #include <QApplication>
 #include <QPalette>

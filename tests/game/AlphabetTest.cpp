@@ -1,7 +1,6 @@
-#include "game/Alphabet.h"
+#include "game/model/Alphabet.h"
 
-#include "game/LetterCounts.h"
-#include "game/NumberText.h"
+#include "game/model/Texts.h"
 
 #include <gtest/gtest.h>
 

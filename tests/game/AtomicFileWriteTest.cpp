@@ -1,4 +1,4 @@
-#include "game/AtomicFileWrite.h"
+#include "game/files/AtomicFileWrite.h"
 
 #include "TempFolder.h"
 
@@ -29,8 +29,8 @@ TEST(AtomicFileWrite, ReplacesTheWholeContentKeepsThePermissionsAndLeavesNoTempo
     using std::filesystem::perms;
     const perms sharedWithGroup = perms::owner_read | perms::owner_write | perms::group_read;
     std::filesystem::permissions(file, sharedWithGroup);
-    const FileWriteResult outcome = WriteFileAtomically(file, "new\r\n");
-    ASSERT_TRUE(outcome.Succeeded()) << outcome.Message();
+    const FileOutcome outcome = WriteFileAtomically(file, "new\r\n");
+    ASSERT_TRUE(outcome.Ok) << outcome.Problem;
     EXPECT_EQ(ReadBytes(file), "new\r\n");
     EXPECT_EQ(std::filesystem::status(file).permissions(), sharedWithGroup);
     EXPECT_EQ(FolderListing(folder.Path()), std::vector<std::string>{"scores.dat"});
@@ -40,9 +40,9 @@ TEST(AtomicFileWrite, AFolderInPlaceOfTheFileIsReportedAndNothingIsLeftBehind) {
     TempFolder folder;
     const auto file = folder / "scores.dat";
     std::filesystem::create_directory(file);
-    const FileWriteResult outcome = WriteFileAtomically(file, "x");
-    EXPECT_FALSE(outcome.Succeeded());
-    EXPECT_NE(outcome.Message().find(file.string()), std::string::npos) << outcome.Message();
+    const FileOutcome outcome = WriteFileAtomically(file, "x");
+    EXPECT_FALSE(outcome.Ok);
+    EXPECT_NE(outcome.Problem.find(file.string()), std::string::npos) << outcome.Problem;
     EXPECT_TRUE(std::filesystem::is_directory(file));
     EXPECT_EQ(FolderListing(folder.Path()), std::vector<std::string>{"scores.dat"});
 }
@@ -55,7 +55,7 @@ TEST(AtomicFileWrite, ALinkKeepsPointingAtTheFileThatReceivesTheNewContent) {
     const auto link = folder / "game" / "scores.dat";
     std::filesystem::create_symlink("../shared/scores.dat", link);
 
-    ASSERT_TRUE(WriteFileAtomically(link, "new").Succeeded());
+    ASSERT_TRUE(WriteFileAtomically(link, "new").Ok);
     EXPECT_TRUE(std::filesystem::is_symlink(link));
     EXPECT_EQ(ReadBytes(shared), "new");
     EXPECT_EQ(FolderListing(folder / "shared"), std::vector<std::string>{"scores.dat"});
@@ -67,7 +67,7 @@ TEST(AtomicFileWrite, AFileItsOwnerMayNotWriteIsKeptAndReported) {
         const auto file = folder / "settings.txt";
         WriteBytes(file, "kept");
         std::filesystem::permissions(file, mode);
-        const FileWriteResult outcome = WriteFileAtomically(file, "new");
+        const FileOutcome outcome = WriteFileAtomically(file, "new");
         EXPECT_EQ(outcome.Error, std::errc::permission_denied);
         EXPECT_EQ(std::filesystem::status(file).permissions(), mode);
         std::filesystem::permissions(file, std::filesystem::perms::owner_read);

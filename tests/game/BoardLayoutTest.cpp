@@ -1,8 +1,8 @@
-#include "game/BoardLayout.h"
+#include "game/model/BoardLayout.h"
 
-#include "game/Deal.h"
-#include "game/GameState.h"
-#include "game/MersenneRandom.h"
+#include "game/model/GameState.h"
+#include "game/model/Ports.h"
+#include "game/play/Deal.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "game/CardPickup.h"
+#include "game/play/CardPickup.h"
 
 #include "DragSteps.h"
 #include "MotionFakes.h"

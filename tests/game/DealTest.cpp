@@ -1,10 +1,10 @@
-#include "game/Deal.h"
+#include "game/play/Deal.h"
 
 #include "FakePorts.h"
-#include "game/Alphabet.h"
-#include "game/GameState.h"
-#include "game/MersenneRandom.h"
-#include "game/NewGameReset.h"
+#include "game/model/Alphabet.h"
+#include "game/model/GameState.h"
+#include "game/model/Ports.h"
+#include "game/play/GameRound.h"
 
 #include <gtest/gtest.h>
 #include <map>

@@ -1,7 +1,6 @@
-#include "game/Dictionary.h"
+#include "game/words/Dictionary.h"
 
 #include "TempProgramFolder.h"
-#include "game/WordListScan.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

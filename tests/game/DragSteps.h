@@ -1,9 +1,9 @@
 #pragma once
 
-#include "game/CardDrop.h"
-#include "game/CardPickup.h"
-#include "game/GameState.h"
-#include "game/Ports.h"
+#include "game/model/GameState.h"
+#include "game/model/Ports.h"
+#include "game/play/CardDrop.h"
+#include "game/play/CardPickup.h"
 
 namespace lexabit::testing {
 

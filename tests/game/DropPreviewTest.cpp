@@ -1,8 +1,7 @@
-#include "game/DropPreview.h"
-
 #include "DragSteps.h"
 #include "MotionFakes.h"
 #include "TestTable.h"
+#include "game/play/CardDrop.h"
 
 #include <gtest/gtest.h>
 #include <optional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/Ports.h"
+#include "game/model/Ports.h"
 
 #include <cstddef>
 #include <stdexcept>

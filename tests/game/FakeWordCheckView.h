@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/WordCheckView.h"
+#include "game/play/WordCheck.h"
 
 #include <functional>
 #include <map>

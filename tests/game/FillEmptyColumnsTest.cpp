@@ -1,7 +1,6 @@
-#include "game/FillEmptyColumns.h"
-
 #include "MotionFakes.h"
 #include "TestTable.h"
+#include "game/play/Deal.h"
 
 #include <gtest/gtest.h>
 #include <string>

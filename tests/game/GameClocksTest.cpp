@@ -1,8 +1,6 @@
-#include "game/GameClocks.h"
-
 #include "FakePorts.h"
-#include "game/GameState.h"
-#include "game/NewGameReset.h"
+#include "game/model/GameState.h"
+#include "game/play/GameRound.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "game/GameOverAnimation.h"
+#include "game/motion/GameOverAnimation.h"
 
-#include "game/GameState.h"
+#include "game/model/GameState.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "game/GameState.h"
+#include "game/model/GameState.h"
 
 #include "FakePorts.h"
-#include "game/NewGameReset.h"
+#include "game/play/GameRound.h"
 
 #include <gtest/gtest.h>
 

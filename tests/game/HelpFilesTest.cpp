@@ -1,5 +1,5 @@
 #include "TempFolder.h"
-#include "game/ProductInfo.h"
+#include "game/model/Texts.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

@@ -1,10 +1,9 @@
-#include "game/Highscore.h"
+#include "game/files/Highscore.h"
 
 #include "ScoreEntryPrinting.h"
 #include "TempFolder.h"
-#include "game/FileLock.h"
-#include "game/OneLineText.h"
-#include "game/ScoreFile.h"
+#include "game/files/ScoreFile.h"
+#include "game/model/Texts.h"
 
 #include <algorithm>
 #include <csignal>

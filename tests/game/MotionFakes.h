@@ -1,11 +1,9 @@
 #pragma once
 
-#include "game/CardGlide.h"
-#include "game/DrawingSurface.h"
-#include "game/GameState.h"
-#include "game/MovablePicture.h"
-#include "game/Ports.h"
-#include "game/TheDll.h"
+#include "game/model/GameState.h"
+#include "game/model/Ports.h"
+#include "game/motion/CardGlide.h"
+#include "game/motion/TheDll.h"
 
 #include <functional>
 #include <string>

@@ -1,6 +1,5 @@
-#include "game/NearestCard.h"
-
 #include "TestTable.h"
+#include "game/play/CardDrop.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,5 @@
-#include "game/OneLineText.h"
-
-#include "game/TextLineReader.h"
+#include "game/files/FileRead.h"
+#include "game/model/Texts.h"
 
 #include <gtest/gtest.h>
 #include <sstream>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/ScoreEntry.h"
+#include "game/files/ScoreFile.h"
 
 #include <ostream>
 

@@ -1,6 +1,5 @@
 #include "ScoreEntryPrinting.h"
-#include "game/ScoreEntryText.h"
-#include "game/ScoreTableOrder.h"
+#include "game/files/ScoreFile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,4 @@
-#include "game/LengthBonus.h"
-#include "game/ScoreAddition.h"
+#include "game/scoring/WordScore.h"
 
 #include <gtest/gtest.h>
 
@@ -7,9 +6,9 @@ namespace lexabit {
 namespace {
 
 // Four to seven letters are rewarded (each length is scored in the word check's table).
-TEST(LengthBonus, NothingBeyondSevenLettersOrForNone) {
-    EXPECT_EQ(LengthBonus("ANAGRAMS"), 0);
-    EXPECT_EQ(LengthBonus(""), 0);
+TEST(WordLengthBonus, NothingBeyondSevenLettersOrForNone) {
+    EXPECT_EQ(WordLengthBonus("ANAGRAMS"), 0);
+    EXPECT_EQ(WordLengthBonus(""), 0);
 }
 
 TEST(AddToScore, AddsRoundedHalvesToEvenWhenTheSumFitsAndOtherwiseLeavesTheScore) {

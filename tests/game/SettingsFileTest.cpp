@@ -1,7 +1,5 @@
-#include "game/SettingsFile.h"
-
 #include "TempFolder.h"
-#include "game/SettingsText.h"
+#include "game/files/Settings.h"
 
 #include <csignal>
 #include <filesystem>
@@ -67,8 +65,8 @@ TEST(SettingsFile, LoadsRepairsAndSavesWhole) {
         const SettingsReadResult read = file.Load();
         EXPECT_EQ(read.State, c.state) << c.what;
         EXPECT_EQ(read.Values, c.values) << c.what;
-        const FileWriteResult written = file.Save(read.Values);
-        ASSERT_TRUE(written.Succeeded()) << c.what << ": " << written.Message();
+        const FileOutcome written = file.Save(read.Values);
+        ASSERT_TRUE(written.Ok) << c.what << ": " << written.Problem;
         EXPECT_EQ(ReadBytes(file.Path()), c.saved) << c.what;
         EXPECT_EQ(EntriesOf(file.Path().parent_path()), std::vector<std::string>{"Settings.txt"});
     }
@@ -88,9 +86,9 @@ TEST(SettingsFile, AFolderInPlaceOfTheFileOrAFileInPlaceOfTheFolderIsKept) {
     const SettingsReadResult read = file.Load();
     EXPECT_EQ(read.State, SettingsFileState::Unreadable);
     EXPECT_EQ(read.Values, SettingsValues{});
-    const FileWriteResult written = file.Save(read.Values);
-    EXPECT_FALSE(written.Succeeded());
-    EXPECT_NE(written.Message().find(file.Path().string()), std::string::npos);
+    const FileOutcome written = file.Save(read.Values);
+    EXPECT_FALSE(written.Ok);
+    EXPECT_NE(written.Problem.find(file.Path().string()), std::string::npos);
     EXPECT_TRUE(fs::is_directory(file.Path()));
     EXPECT_EQ(EntriesOf(file.Path().parent_path()), std::vector<std::string>{"Settings.txt"});
 
@@ -98,7 +96,7 @@ TEST(SettingsFile, AFolderInPlaceOfTheFileOrAFileInPlaceOfTheFolderIsKept) {
     WriteBytes(other.Path() / "Settings", "not a folder");
     const SettingsFile blocked(SettingsFile::PathIn(other.Path()));
     EXPECT_EQ(blocked.Load().Values, SettingsValues{});
-    EXPECT_FALSE(blocked.Save(Values(1, 2, 3)).Succeeded());
+    EXPECT_FALSE(blocked.Save(Values(1, 2, 3)).Ok);
     EXPECT_EQ(ReadBytes(other.Path() / "Settings"), "not a folder");
 }
 
@@ -108,7 +106,7 @@ TEST(SettingsFile, ReadOnlyFolderOrUnreadableFileIsReportedAndKeptAsItWas) {
     WriteBytes(file.Path(), WorkedExample);
     fs::permissions(file.Path().parent_path(), fs::perms::owner_read | fs::perms::owner_exec);
     EXPECT_TRUE(testing::HoldsForAPlayer(folder.Path(), [&] {
-        return !file.Save(Values(1, 2, 3)).Succeeded() && ReadBytes(file.Path()) == WorkedExample;
+        return !file.Save(Values(1, 2, 3)).Ok && ReadBytes(file.Path()) == WorkedExample;
     }));
 
     fs::permissions(file.Path().parent_path(), fs::perms::owner_all);
@@ -117,7 +115,7 @@ TEST(SettingsFile, ReadOnlyFolderOrUnreadableFileIsReportedAndKeptAsItWas) {
         const SettingsReadResult read = file.Load();
         return read.State == SettingsFileState::Unreadable &&
                read.Problem.find(file.Path().string()) != std::string::npos &&
-               !file.Save(read.Values).Succeeded();
+               !file.Save(read.Values).Ok;
     }));
     EXPECT_EQ(fs::status(file.Path()).permissions(), fs::perms::none);
 }
@@ -149,7 +147,7 @@ TEST(SettingsFile, FailedWriteLeavesTheOldFileWholeAndNoTemporaryFile) {
     TempFolder folder;
     const SettingsFile file(SettingsFile::PathIn(folder.Path()));
     WriteBytes(file.Path(), WorkedExample);
-    FileWriteResult written;
+    FileOutcome written;
     {
         const FileSizeLimit limit(5);
         written = file.Save(Values(-2147483647, 7, 3));

@@ -1,4 +1,4 @@
-#include "game/SettingsText.h"
+#include "game/files/Settings.h"
 
 #include <cstdint>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "game/Dictionary.h"
-#include "game/Ports.h"
+#include "game/model/Ports.h"
+#include "game/words/Dictionary.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -1,7 +1,7 @@
 #include "FakePorts.h"
 #include "MotionFakes.h"
 #include "TestTable.h"
-#include "game/ShuffleSurface.h"
+#include "game/motion/GameOverAnimation.h"
 
 #include <algorithm>
 #include <cmath>

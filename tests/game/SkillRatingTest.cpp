@@ -1,6 +1,5 @@
-#include "game/SkillRating.h"
-
-#include "game/GameState.h"
+#include "game/model/GameState.h"
+#include "game/scoring/ScoreTexts.h"
 
 #include <gtest/gtest.h>
 

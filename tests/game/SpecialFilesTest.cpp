@@ -1,10 +1,10 @@
 #include "TempFolder.h"
 #include "TempProgramFolder.h"
-#include "game/Dictionary.h"
-#include "game/Highscore.h"
-#include "game/RegularFileRead.h"
-#include "game/SettingsFile.h"
-#include "game/WavDuration.h"
+#include "game/files/FileRead.h"
+#include "game/files/Highscore.h"
+#include "game/files/Settings.h"
+#include "game/files/Sounds.h"
+#include "game/words/Dictionary.h"
 
 #include <csignal>
 #include <filesystem>

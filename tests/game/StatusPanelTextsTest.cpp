@@ -1,4 +1,4 @@
-#include "game/StatusPanelTexts.h"
+#include "game/scoring/ScoreTexts.h"
 
 #include <gtest/gtest.h>
 

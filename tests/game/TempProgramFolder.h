@@ -1,7 +1,7 @@
 #pragma once
 
 #include "TempFolder.h"
-#include "game/Ports.h"
+#include "game/model/Ports.h"
 
 #include <filesystem>
 #include <string_view>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "game/Alphabet.h"
-#include "game/GameState.h"
+#include "game/model/Alphabet.h"
+#include "game/model/GameState.h"
 
 #include <cstdint>
 #include <initializer_list>

@@ -1,4 +1,4 @@
-#include "game/TextContrast.h"
+#include "game/model/Texts.h"
 
 #include <gtest/gtest.h>
 

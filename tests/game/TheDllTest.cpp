@@ -1,9 +1,8 @@
-#include "game/TheDll.h"
+#include "game/motion/TheDll.h"
 
 #include "MotionFakes.h"
-#include "game/CardGlide.h"
-#include "game/CardPicture.h"
-#include "game/GameState.h"
+#include "game/model/GameState.h"
+#include "game/motion/CardGlide.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

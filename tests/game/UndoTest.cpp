@@ -2,8 +2,8 @@
 #include "DropFixture.h"
 #include "MotionFakes.h"
 #include "TestTable.h"
-#include "game/NewGameReset.h"
-#include "game/UndoLastMove.h"
+#include "game/play/GameRound.h"
+#include "game/play/UndoLastMove.h"
 
 #include <gtest/gtest.h>
 #include <vector>

@@ -1,7 +1,5 @@
-#include "game/WavDuration.h"
-
 #include "TempFolder.h"
-#include "game/SoundTable.h"
+#include "game/files/Sounds.h"
 
 #include <cstdint>
 #include <filesystem>

@@ -1,14 +1,14 @@
-#include "game/WordCheck.h"
+#include "game/play/WordCheck.h"
 
 #include "DragSteps.h"
 #include "FakePorts.h"
 #include "FakeWordCheckView.h"
 #include "MotionFakes.h"
 #include "TempProgramFolder.h"
-#include "game/Alphabet.h"
-#include "game/Dictionary.h"
-#include "game/GameState.h"
-#include "game/UndoLastMove.h"
+#include "game/model/Alphabet.h"
+#include "game/model/GameState.h"
+#include "game/play/UndoLastMove.h"
+#include "game/words/Dictionary.h"
 
 #include <algorithm>
 #include <gmock/gmock.h>

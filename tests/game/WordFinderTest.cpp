@@ -1,8 +1,8 @@
-#include "game/WordFinder.h"
+#include "game/words/WordFinder.h"
 
 #include "TempProgramFolder.h"
-#include "game/Dictionary.h"
-#include "game/WordCheckTexts.h"
+#include "game/scoring/ScoreTexts.h"
+#include "game/words/Dictionary.h"
 
 #include <gtest/gtest.h>
 #include <optional>

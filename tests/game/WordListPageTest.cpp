@@ -1,6 +1,6 @@
-#include "game/WordListPage.h"
+#include "game/print/WordListPage.h"
 
-#include "game/ItemListCanvas.h"
+#include "game/print/PageCanvas.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

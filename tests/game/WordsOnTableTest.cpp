@@ -1,8 +1,8 @@
-#include "game/WordsOnTable.h"
+#include "game/words/WordsOnTable.h"
 
 #include "TempProgramFolder.h"
 #include "TestTable.h"
-#include "game/Dictionary.h"
+#include "game/words/Dictionary.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,5 +1,5 @@
 #include "board/Cards.h"
-#include "game/TextContrast.h"
+#include "game/model/Texts.h"
 
 #include <QApplication>
 #include <QImage>

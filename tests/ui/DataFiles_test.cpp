@@ -3,7 +3,7 @@
 #include "RecordsTestSupport.h"
 #include "UiTestSupport.h"
 #include "board/GameBoard.h"
-#include "game/WavDuration.h"
+#include "game/files/Sounds.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "UiTestSupport.h"
 #include "board/BoardView.h"
 #include "board/GameBoard.h"
-#include "game/Alphabet.h"
-#include "game/BoardLayout.h"
+#include "game/model/Alphabet.h"
+#include "game/model/BoardLayout.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "UiTestSupport.h"
 #include "board/BoardView.h"
 #include "board/GameBoard.h"
-#include "game/Highscore.h"
+#include "game/files/Highscore.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "RecordsTestSupport.h"
 #include "UiTestSupport.h"
-#include "game/Highscore.h"
+#include "game/files/Highscore.h"
 #include "records/HighScoreForm.h"
 #include "ui/ColourValue.h"
 

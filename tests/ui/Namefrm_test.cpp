@@ -1,7 +1,7 @@
 #include "RecordsTestSupport.h"
 #include "UiTestSupport.h"
-#include "game/GameState.h"
-#include "game/Highscore.h"
+#include "game/files/Highscore.h"
+#include "game/model/GameState.h"
 #include "records/Namefrm.h"
 
 #include <QCoreApplication>

@@ -5,7 +5,7 @@
 #include "board/GameWindows.h"
 #include "board/ProgramIcon.h"
 #include "board/WindowPlacement.h"
-#include "game/TextContrast.h"
+#include "game/model/Texts.h"
 #include "options/HelpViewer.h"
 #include "options/LettersForm.h"
 #include "options/LevelForm.h"

@@ -5,7 +5,7 @@
 #include "board/GameBoard.h"
 #include "board/GameWindows.h"
 #include "board/PacedWait.h"
-#include "game/Highscore.h"
+#include "game/files/Highscore.h"
 #include "options/LevelForm.h"
 #include "options/frmAboutLexabit.h"
 #include "records/HighScoreForm.h"

@@ -2,8 +2,8 @@
 
 #include "board/BoardView.h"
 #include "board/GameBoard.h"
-#include "game/BoardLayout.h"
-#include "game/MersenneRandom.h"
+#include "game/model/BoardLayout.h"
+#include "game/model/Ports.h"
 #include "options/LettersForm.h"
 
 #include <QAbstractButton>

@@ -1,7 +1,7 @@
 #include "UiTestSupport.h"
 #include "board/BoardView.h"
 #include "board/GameBoard.h"
-#include "game/Alphabet.h"
+#include "game/model/Alphabet.h"
 
 #include <QAction>
 #include <QLabel>

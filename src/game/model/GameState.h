@@ -1,0 +1,170 @@
+#pragma once
+
+// The game state, the single source of truth of a running game: the cards with their
+// tags and places, the lists of card numbers, the board's fixed elements, scores and clocks.
+
+#include "game/model/Ports.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lexabit {
+
+// Where a card lies. The numeric values are the location codes the game
+// keeps in a card's Tag and in the undo record.
+enum class CardTag : int {
+    Used = -1,  // part of an accepted word, taken off the board
+    Pack = 0,   // dealt into the pack, hidden at the pack's place
+    Table = 1,  // face up on the table by itself
+    Marker = 2, // invisible placeholder at the top of a column
+    Word = 3,   // a member of the word being built
+};
+
+std::string tagText(CardTag tag);
+std::optional<CardTag> tagFromText(std::string_view text);
+
+// Size of a card on the board, in pixels.
+inline constexpr int CardWidth = 93;
+inline constexpr int CardHeight = 121;
+
+// One element of the card array: a letter card, a column marker or the template.
+struct CardRecord {
+    CardTag Tag = CardTag::Pack;
+    std::string DataField;  // the letter, "A" to "Z"; empty on markers
+    std::string DataMember; // the letter's value as decimal text
+    int Picture = 0;        // letter number of the face shown, 1..26; 0 shows nothing
+    float Left = 0;         // pixels from the board's left edge (kept fractional while gliding)
+    float Top = 0;          // pixels from the board's top edge
+    bool Visible = false;
+};
+
+// An ordered list of card indices, numbered from 1 like the game's Pack and WordCards.
+class CardList {
+public:
+    int Count() const { return static_cast<int>(items_.size()); }
+    bool empty() const { return items_.empty(); }
+
+    // The card index at position q (1-based).
+    int Item(int q) const { return items_.at(static_cast<std::size_t>(q - 1)); }
+    int First() const { return Item(1); }
+    int Last() const { return Item(Count()); }
+
+    void Add(int index) { items_.push_back(index); }
+    void AddFront(int index) { items_.insert(items_.begin(), index); }
+    void Remove(int q) { items_.erase(items_.begin() + (q - 1)); }
+    void Clear() { items_.clear(); }
+
+    // Position (1-based) of the card with this index, or 0 when it is not listed.
+    int PositionOf(int index) const;
+    bool Contains(int index) const { return PositionOf(index) != 0; }
+
+    const std::vector<int>& items() const { return items_; }
+
+    friend bool operator==(const CardList&, const CardList&) = default;
+
+private:
+    std::vector<int> items_;
+};
+
+// Position and size of one fixed element of the board, in board pixels.
+struct ElementBox {
+    double Left = 0;
+    double Top = 0;
+    double Width = 0;
+    double Height = 0;
+};
+
+// The fixed elements the layout arranges around the columns.
+struct BoardElements {
+    ElementBox ClickME{0, 0, CardWidth, CardHeight};
+    ElementBox Fig{0, 0, 65, 65};
+    ElementBox PackBack{0, 0, CardWidth, CardHeight};
+    ElementBox ShuffleCards{0, 0, CardWidth, 17};
+    ElementBox DiscardDeck{0, 0, CardWidth, CardHeight};
+    ElementBox WordList{0, 0, 209, 401};
+    ElementBox CheckWordButton{0, 0, 209, 41};
+    ElementBox WordLabel{0, 0, 497, 72};
+    ElementBox PointsLabel{0, 0, 497, 72};
+    ElementBox StatusBar{0, 0, 1032, 25};
+};
+
+// The one state object of the game: every card with its letter, place, visibility
+// and stacking order, the two card lists and the variables of a game in progress.
+class GameState {
+public:
+    GameState();
+
+    // --- The card array. Card(0) is the template; letter cards follow, then the markers.
+    void CreateCard(int index);
+    void DestroyCard(int index);
+    bool CardExists(int index) const;
+    CardRecord& Card(int index);
+    const CardRecord& Card(int index) const;
+    // Highest index the array can hold at present (0 when only the template exists).
+    int HighestIndex() const { return static_cast<int>(cards_.size()) - 1; }
+
+    // Index of the marker of column k (1..7).
+    int MarkerIndex(int column) const { return CardsTotal + column; }
+    // Last index of "all cards": letter cards and markers.
+    int LastCardIndex() const { return CardsTotal + 7; }
+
+    // --- Stacking order: later cards cover earlier ones.
+    void RaiseCard(int index);
+    // Existing cards from the bottom of the pile to the top.
+    const std::vector<int>& StackingOrder() const { return stacking_; }
+    // The topmost visible card whose rectangle holds the point, if any.
+    std::optional<int> CardAt(double x, double y) const;
+
+    // --- The board's inner size and its fixed elements, as the layout placed them.
+    double ScaleWidth = 1032;
+    double ScaleHeight = 713;
+    BoardElements Elements;
+
+    // --- The card lists.
+    CardList Pack;
+    CardList WordCards;
+
+    // --- The variables of a game.
+    std::int16_t CardsTotal = 0;
+    std::int16_t TotalScore = 0;
+    std::int16_t Level = 2;
+    std::int16_t WordTimerMinutes = 2;
+    GameTime WordTimerStart{};
+    GameTime MinuteStart{};
+    std::int16_t PlayMinutes = 0;
+    std::int16_t PlayHours = 0;
+    std::string PlayingTime = "0";
+    std::int16_t CardStyle = 8;
+    std::string PlayerName;
+    bool Dragging = false;
+    int GrabX = 0;
+    int GrabY = 0;
+    int StartLeft = 0;
+    int StartTop = 0;
+    int UndoLeft = 0;
+    int UndoTop = 0;
+    std::string UndoTag;
+    int UndoWordPos = 0;
+    int UndoIndex = 0;
+    // Points of the hints shown since the last accepted word, taken off the score when
+    // the next word is accepted.
+    int HintCost = 0;
+    // The face-up cards of the last stuck position the player was asked about.
+    std::vector<int> StuckPositionAsked;
+    // The cards a hint outlines on the board while it shows.
+    std::vector<int> HintedCards;
+
+    // Empties the undo record, so that undo does nothing until the next pick-up. A record
+    // must not outlive the cards it names: a new game and an accepted word clear it.
+    void ForgetLastMove();
+
+private:
+    std::vector<std::optional<CardRecord>> cards_;
+    std::vector<int> stacking_;
+};
+
+} // namespace lexabit
