@@ -34,6 +34,50 @@ for path in "$source_root"/*/; do
     sed -E 's/^([^:]+):([0-9]+):.*include[[:space:]]*"([^"/]+)\/.*/\1:\2:\3/')
 done
 
+# The rules never include a window folder, however the table above grows.
+if grep -rnE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"(ui|board|records|options)/' \
+  "$source_root/game" >&2; then
+  echo "game/ must not include a window folder" >&2
+  failed=1
+fi
+
+# Inside the rules, the folders are layered too: the model at the bottom, play on top.
+declare -A game_may_include=(
+  [model]="model"
+  [motion]="motion model"
+  [scoring]="scoring model"
+  [files]="files model"
+  [print]="print model"
+  [words]="words files scoring model"
+  [play]="play words motion scoring model"
+)
+game_edges=()
+for path in "$source_root"/game/*/; do
+  folder=$(basename "$path")
+  if [ -z "${game_may_include[$folder]:-}" ]; then
+    echo "game/$folder/: a folder the table of this script does not know yet" >&2
+    failed=1
+    continue
+  fi
+  while IFS=: read -r file line included; do
+    game_edges+=("$folder $included")
+    if [[ " ${game_may_include[$folder]} " != *" $included "* ]]; then
+      echo "${file#"$source_root"/}:$line: game/$folder must not include game/$included/" >&2
+      failed=1
+    fi
+  done < <(grep -rnE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"game/[^"/]+/' "$path" |
+    sed -E 's/^([^:]+):([0-9]+):.*include[[:space:]]*"game\/([^"/]+)\/.*/\1:\2:\3/')
+done
+# Every header of the rules lives in one of those folders.
+if grep -rnE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"game/[^"/]+\.h"' "$source_root" >&2; then
+  echo "game headers are included by their folder: \"game/<folder>/Name.h\"" >&2
+  failed=1
+fi
+if ! printf '%s\n' "${game_edges[@]}" | sort -u | tsort >/dev/null; then
+  echo "the folders of game/ include each other in a circle" >&2
+  failed=1
+fi
+
 # The rules stay free of the window toolkit.
 if grep -rnE '^[[:space:]]*#[[:space:]]*include[[:space:]]*<Q' "$source_root/game" >&2; then
   echo "game/ must not include the window toolkit" >&2
