@@ -1,6 +1,5 @@
 #include "board/CardOptions.h"
 
-#include "board/BoardView.h"
 #include "board/Cards.h"
 #include "ui/OptionsHost.h"
 
@@ -16,25 +15,23 @@
 
 namespace lexabit {
 
-CardOptions::CardOptions(Cards& cardPics, BoardView& board, int& pickedStyle, OptionsHost& host,
-                         QWidget* parent)
-    : QWidget(parent, Qt::Window), cardPics_(cardPics), board_(board), PickedStyle(pickedStyle),
-      host_(host) {
+CardOptions::CardOptions(Cards& cardPics, int& pickedStyle, OptionsHost& host, QWidget* parent)
+    : QWidget(parent, Qt::Window), cardPics_(cardPics), PickedStyle(pickedStyle), host_(host) {
     setObjectName(QStringLiteral("CardOptions"));
     setWindowTitle(QStringLiteral("Lexabit Solitaire Card Options"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    Frame1 = new QGroupBox(QStringLiteral("Select your card style here:"), this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    CardList = new QComboBox(Frame1);
-    CardList->setObjectName(QStringLiteral("CardList"));
-    TestCard = new QLabel(Frame1);
-    TestCard->setObjectName(QStringLiteral("TestCard"));
-    TestCard->setFixedSize(130, 168);
-    TestCard->setAlignment(Qt::AlignCenter);
-    auto* frameLayout = new QHBoxLayout(Frame1);
-    frameLayout->addWidget(CardList, 0, Qt::AlignTop);
-    frameLayout->addWidget(TestCard);
+    StyleFrame = new QGroupBox(QStringLiteral("Select your card style here:"), this);
+    StyleFrame->setObjectName(QStringLiteral("Frame1"));
+    StyleList = new QComboBox(StyleFrame);
+    StyleList->setObjectName(QStringLiteral("CardList"));
+    BackPreview = new QLabel(StyleFrame);
+    BackPreview->setObjectName(QStringLiteral("TestCard"));
+    BackPreview->setFixedSize(130, 168);
+    BackPreview->setAlignment(Qt::AlignCenter);
+    auto* frameLayout = new QHBoxLayout(StyleFrame);
+    frameLayout->addWidget(StyleList, 0, Qt::AlignTop);
+    frameLayout->addWidget(BackPreview);
     ReserveRoomForCaptions();
 
     Ok = new QPushButton(QStringLiteral("Ok"), this);
@@ -49,10 +46,10 @@ CardOptions::CardOptions(Cards& cardPics, BoardView& board, int& pickedStyle, Op
     buttons->addWidget(Apply);
     buttons->addWidget(Cancel);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Frame1);
+    layout->addWidget(StyleFrame);
     layout->addLayout(buttons);
 
-    connect(CardList, &QComboBox::activated, this, &CardOptions::CardList_Click);
+    connect(StyleList, &QComboBox::activated, this, &CardOptions::CardList_Click);
     connect(Ok, &QPushButton::clicked, this, &CardOptions::Ok_Click);
     connect(Apply, &QPushButton::clicked, this, &CardOptions::Apply_Click);
     connect(Cancel, &QPushButton::clicked, this, &CardOptions::Cancel_Click);
@@ -61,28 +58,28 @@ CardOptions::CardOptions(Cards& cardPics, BoardView& board, int& pickedStyle, Op
 // The frame is wide enough for the longest caption Apply may give it, so the window keeps
 // its width whichever style is applied.
 void CardOptions::ReserveRoomForCaptions() {
-    const QString designCaption = Frame1->title();
-    int widest = Frame1->minimumSizeHint().width();
+    const QString openingCaption = StyleFrame->title();
+    int widest = StyleFrame->minimumSizeHint().width();
     for (int style = 0; style < Cards::StyleCount; ++style) {
-        Frame1->setTitle(ThankYouCaption(style));
-        widest = std::max(widest, Frame1->minimumSizeHint().width());
+        StyleFrame->setTitle(ThankYouCaption(style));
+        widest = std::max(widest, StyleFrame->minimumSizeHint().width());
     }
-    Frame1->setTitle(designCaption);
-    Frame1->setMinimumWidth(widest);
+    StyleFrame->setTitle(openingCaption);
+    StyleFrame->setMinimumWidth(widest);
 }
 
 void CardOptions::Form_Load() {
     host_.LoadSettings();
     for (int style = 0; style < Cards::StyleCount; ++style) {
-        CardList->addItem(Cards::StyleName(style));
+        StyleList->addItem(Cards::StyleName(style));
     }
-    CardList->setCurrentIndex(-1);
-    ShowTestCard(board_.PackPicture());
+    StyleList->setCurrentIndex(-1);
+    ShowTestCard(host_.PackBack());
 }
 
 void CardOptions::ShowTestCard(std::optional<int> style) {
     testCardPicture_ = style;
-    TestCard->setPixmap(style ? cardPics_.BackOfStyle(*style, devicePixelRatioF()) : QPixmap());
+    BackPreview->setPixmap(style ? cardPics_.BackOfStyle(*style, devicePixelRatioF()) : QPixmap());
 }
 
 void CardOptions::CardList_Click(int position) {
@@ -93,14 +90,13 @@ void CardOptions::CardList_Click(int position) {
 
 void CardOptions::Ok_Click() {
     host_.ChooseCardStyle(static_cast<std::int16_t>(PickedStyle));
-    board_.SetPackPicture(testCardPicture_);
-    board_.SetDiscardPicture(testCardPicture_);
+    host_.ShowBackOnPiles(testCardPicture_);
     close();
 }
 
 void CardOptions::Apply_Click() {
     host_.ChooseCardStyle(static_cast<std::int16_t>(PickedStyle));
-    Frame1->setTitle(ThankYouCaption(PickedStyle));
+    StyleFrame->setTitle(ThankYouCaption(PickedStyle));
 }
 
 void CardOptions::Cancel_Click() {

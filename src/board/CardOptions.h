@@ -11,7 +11,6 @@ class QPushButton;
 
 namespace lexabit {
 
-class BoardView;
 class Cards;
 class OptionsHost;
 
@@ -21,8 +20,7 @@ class CardOptions : public QWidget {
 
 public:
     // pickedStyle is the last pick, which outlives the window for the whole run.
-    CardOptions(Cards& cardPics, BoardView& board, int& pickedStyle, OptionsHost& host,
-                QWidget* parent = nullptr);
+    CardOptions(Cards& cardPics, int& pickedStyle, OptionsHost& host, QWidget* parent = nullptr);
 
     // Re-applies the saved settings, fills the list and previews the pack's back.
     void Form_Load();
@@ -45,13 +43,12 @@ private:
     void ReserveRoomForCaptions();
 
     Cards& cardPics_;
-    BoardView& board_;
     int& PickedStyle;
     OptionsHost& host_;
     std::optional<int> testCardPicture_;
-    QComboBox* CardList = nullptr;
-    QLabel* TestCard = nullptr;
-    QGroupBox* Frame1 = nullptr;
+    QComboBox* StyleList = nullptr;
+    QLabel* BackPreview = nullptr;
+    QGroupBox* StyleFrame = nullptr;
     QPushButton* Ok = nullptr;
     QPushButton* Apply = nullptr;
     QPushButton* Cancel = nullptr;

@@ -79,14 +79,13 @@ GameBoard::GameBoard(GameServices services, QWidget* parent)
     // Whatever colour the player picks for the board, these read as the system's own.
     KeepSystemColours(*menuBar());
     KeepSystemColours(*controls_.StatusBar);
-    Timer2 = new QTimer(this);
-    Timer2->setObjectName(QStringLiteral("Timer2"));
-    Timer2->setInterval(ClockTickInterval);
+    clockTimer_ = new QTimer(this);
+    clockTimer_->setObjectName(QStringLiteral("Timer2"));
+    clockTimer_->setInterval(ClockTickInterval);
     hintTimer_ = new QTimer(this);
     hintTimer_->setSingleShot(true);
     windows_ = std::make_unique<GameWindows>(
-        *this, *this, state_, cardPics_, *board_, scores_, [this] { return result_; },
-        FolderOf(services_));
+        *this, *this, cardPics_, scores_, [this] { return result_; }, FolderOf(services_));
     CreateMotion();
     ConnectCommands();
     auto* printer = new WordListPrinter(state_, *controls_.WordList, *services_.Time, *this,
@@ -135,18 +134,18 @@ void GameBoard::ConnectCommands() {
         connect(action, &QAction::triggered, this, handler);
     };
     on(menus_.NewGame, &GameBoard::NewGame_Click);
-    on(menus_.sh, &GameBoard::ShuffleSurface);
+    on(menus_.ShuffleSurface, &GameBoard::ShuffleSurface);
     on(menus_.Undo, &GameBoard::Undo_Click);
     on(menus_.EndGame, &GameBoard::EndGame_Click);
     on(menus_.Exit, &GameBoard::Exit_Click);
     on(menus_.Highscore, &GameBoard::Highscore_Click);
     on(menus_.CardsOptions, &GameBoard::CardsOptions_Click);
-    on(menus_.LF, &GameBoard::LF_Click);
+    on(menus_.LettersWindow, &GameBoard::LF_Click);
     on(menus_.Level, &GameBoard::Level_Click);
-    on(menus_.BgOptions, &GameBoard::BgOptions_Click);
+    on(menus_.BackgroundColor, &GameBoard::BgOptions_Click);
     on(menus_.Contents, &GameBoard::Contents_Click);
     on(menus_.Website, &GameBoard::Website_Click);
-    on(menus_.Ab, &GameBoard::Ab_Click);
+    on(menus_.About, &GameBoard::Ab_Click);
     on(menus_.Hint, &GameBoard::Hint_Click);
     connect(hintTimer_, &QTimer::timeout, this, &GameBoard::ClearHint);
     connect(controls_.ShuffleCards, &ClickableLabel::Clicked, this, &GameBoard::ShuffleSurface);
@@ -168,7 +167,7 @@ void GameBoard::ConnectCommands() {
             CheckWordButton_Click();
         }
     });
-    connect(Timer2, &QTimer::timeout, this, &GameBoard::Timer2_Timer);
+    connect(clockTimer_, &QTimer::timeout, this, &GameBoard::Timer2_Timer);
 }
 
 void GameBoard::Form_Load() {
@@ -219,7 +218,7 @@ void GameBoard::NewGameSetup() {
     const LetterCountValues counts = ReadLetterCounts(Letters().CountTexts());
     ResetGameVariables(state_, counts, services_.Time->Now());
     clocks_.Start();
-    Timer2->start();
+    clockTimer_->start();
     // The clocks of the new game show at once, not the old game's during the deal.
     if (const std::optional<ClockReading> reading = clocks_.Tick(state_)) {
         ShowClockReading(*reading);
@@ -314,7 +313,8 @@ bool GameBoard::AcceptsGameCommands() const {
 
 void GameBoard::UpdateCommandAvailability() {
     const bool accepted = AcceptsGameCommands();
-    for (QAction* command : {menus_.NewGame, menus_.Undo, menus_.sh, menus_.EndGame, menus_.Hint}) {
+    for (QAction* command :
+         {menus_.NewGame, menus_.Undo, menus_.ShuffleSurface, menus_.EndGame, menus_.Hint}) {
         command->setEnabled(accepted);
     }
     // The controls on the board are greyed only while a finished game waits for its

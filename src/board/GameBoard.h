@@ -95,6 +95,9 @@ public:
     std::int16_t NextGameLevel() const override;
     void ChooseLevel(std::int16_t level) override;
     void ChooseCardStyle(std::int16_t style) override;
+    std::optional<int> PackBack() const override;
+    void ShowBackOnPiles(std::optional<int> style) override;
+    void EnterPlayerName(const QString& name) override;
     bool AcceptsGameCommands() const override;
 
     // The letters window, created hidden when it does not exist.
@@ -147,7 +150,7 @@ private:
     GameMenus menus_;
     BoardView* board_ = nullptr;
     BoardControls controls_;
-    QTimer* Timer2 = nullptr;
+    QTimer* clockTimer_ = nullptr;
     std::unique_ptr<GameWindows> windows_;
     std::unique_ptr<SoundOutput> speakers_;
     std::unique_ptr<SoundFunctions> sounds_;

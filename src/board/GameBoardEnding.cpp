@@ -51,7 +51,7 @@ void GameBoard::ShowClockReading(const ClockReading& reading) {
 }
 
 void GameBoard::EndTheGame() {
-    Timer2->stop();
+    clockTimer_->stop();
     clocks_.Stop();
     result_ =
         EndOfGameFacts{state_.TotalScore, state_.PlayingTime,
@@ -98,6 +98,10 @@ void GameBoard::ShowNameDialog() {
             },
             Qt::SingleShotConnection);
     }
+}
+
+void GameBoard::EnterPlayerName(const QString& name) {
+    state_.PlayerName = name.toStdString();
 }
 
 void GameBoard::NameDialogAnswered() {

@@ -93,6 +93,15 @@ void GameBoard::ChooseCardStyle(std::int16_t style) {
     state_.CardStyle = style;
 }
 
+std::optional<int> GameBoard::PackBack() const {
+    return board_->PackPicture();
+}
+
+void GameBoard::ShowBackOnPiles(std::optional<int> style) {
+    board_->SetPackPicture(style);
+    board_->SetDiscardPicture(style);
+}
+
 void GameBoard::PaintBoardBackground(std::int32_t colour) {
     // The stored value is kept as it is, so a system colour is written back unchanged.
     backgroundColor_ = colour;

@@ -14,12 +14,10 @@
 
 namespace lexabit {
 
-GameWindows::GameWindows(QWidget& owner, OptionsHost& host, GameState& state, Cards& cardPics,
-                         BoardView& board, Highscore& scores, EndOfGameFactsSource endOfGameFacts,
-                         QString programFolder)
-    : owner_(owner), host_(host), state_(state), cardPics_(cardPics), board_(board),
-      scores_(scores), endOfGameFacts_(std::move(endOfGameFacts)),
-      programFolder_(std::move(programFolder)) {}
+GameWindows::GameWindows(QWidget& owner, OptionsHost& host, Cards& cardPics, Highscore& scores,
+                         EndOfGameFactsSource endOfGameFacts, QString programFolder)
+    : owner_(owner), host_(host), cardPics_(cardPics), scores_(scores),
+      endOfGameFacts_(std::move(endOfGameFacts)), programFolder_(std::move(programFolder)) {}
 
 LettersForm& GameWindows::Letters() {
     if (letters_.isNull()) {
@@ -30,7 +28,7 @@ LettersForm& GameWindows::Letters() {
 
 CardOptions& GameWindows::CardOptionsWindow() {
     if (cardOptions_.isNull()) {
-        cardOptions_ = new CardOptions(cardPics_, board_, pickedStyle_, host_, &owner_);
+        cardOptions_ = new CardOptions(cardPics_, pickedStyle_, host_, &owner_);
         cardOptions_->Form_Load();
     }
     return *cardOptions_;
@@ -61,7 +59,7 @@ HelpViewer& GameWindows::Help() {
 
 Namefrm& GameWindows::NameDialog() {
     if (name_.isNull()) {
-        name_ = new Namefrm(state_, scores_, host_, endOfGameFacts_, &owner_);
+        name_ = new Namefrm(scores_, host_, endOfGameFacts_, &owner_);
         name_->Form_Load();
     }
     return *name_;

@@ -10,10 +10,8 @@ class QWidget;
 
 namespace lexabit {
 
-class BoardView;
 class CardOptions;
 class Cards;
-class GameState;
 class HelpViewer;
 class LettersForm;
 class LevelForm;
@@ -28,9 +26,8 @@ class Namefrm;
 // the settings it re-reads while it loads do not create it twice.
 class GameWindows {
 public:
-    GameWindows(QWidget& owner, OptionsHost& host, GameState& state, Cards& cardPics,
-                BoardView& board, Highscore& scores, EndOfGameFactsSource endOfGameFacts,
-                QString programFolder);
+    GameWindows(QWidget& owner, OptionsHost& host, Cards& cardPics, Highscore& scores,
+                EndOfGameFactsSource endOfGameFacts, QString programFolder);
 
     LettersForm& Letters();
     CardOptions& CardOptionsWindow();
@@ -50,9 +47,7 @@ public:
 private:
     QWidget& owner_;
     OptionsHost& host_;
-    GameState& state_;
     Cards& cardPics_;
-    BoardView& board_;
     Highscore& scores_;
     EndOfGameFactsSource endOfGameFacts_;
     QString programFolder_;

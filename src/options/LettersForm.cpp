@@ -22,26 +22,26 @@ LettersForm::LettersForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     constexpr int rowsPerColumn = 13; // A to M on the left, N to Z on the right
     for (int i = 0; i < LetterCount; ++i) {
         const auto at = static_cast<std::size_t>(i);
-        Label1[at] = new QLabel(Text(LetterOf(i + 1)), this);
-        Label1[at]->setObjectName(QStringLiteral("Label1(%1)").arg(i));
-        Text1[at] = new QLineEdit(Text(counts[at]), this);
-        Text1[at]->setObjectName(QStringLiteral("Text1(%1)").arg(i));
-        Text1[at]->setMaximumWidth(60);
+        LetterLabels[at] = new QLabel(Text(LetterOf(i + 1)), this);
+        LetterLabels[at]->setObjectName(QStringLiteral("Label1(%1)").arg(i));
+        CountFields[at] = new QLineEdit(Text(counts[at]), this);
+        CountFields[at]->setObjectName(QStringLiteral("Text1(%1)").arg(i));
+        CountFields[at]->setMaximumWidth(60);
         const int row = i % rowsPerColumn;
         const int column = (i / rowsPerColumn) * 2;
-        grid->addWidget(Label1[at], row, column);
-        grid->addWidget(Text1[at], row, column + 1);
+        grid->addWidget(LetterLabels[at], row, column);
+        grid->addWidget(CountFields[at], row, column + 1);
     }
 
     auto* save = new QPushButton(QStringLiteral("Save Changes"), this);
     save->setObjectName(QStringLiteral("Command2"));
-    Text2 = new QLineEdit(this);
-    Text2->setObjectName(QStringLiteral("Text2"));
-    Text2->setReadOnly(true);
+    TotalField = new QLineEdit(this);
+    TotalField->setObjectName(QStringLiteral("Text2"));
+    TotalField->setReadOnly(true);
     auto* exit = new QPushButton(QStringLiteral("Exit"), this);
     exit->setObjectName(QStringLiteral("Command1"));
     grid->addWidget(save, rowsPerColumn, 0, 1, 2);
-    grid->addWidget(Text2, rowsPerColumn, 2, 1, 2);
+    grid->addWidget(TotalField, rowsPerColumn, 2, 1, 2);
     grid->addWidget(exit, rowsPerColumn + 1, 0, 1, 4);
 
     connect(save, &QPushButton::clicked, this, &LettersForm::Command2_Click);
@@ -51,19 +51,19 @@ LettersForm::LettersForm(QWidget* parent) : QWidget(parent, Qt::Window) {
 LetterCountTexts LettersForm::CountTexts() const {
     LetterCountTexts texts;
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        texts[i] = Text1[i]->text().toStdString();
+        texts[i] = CountFields[i]->text().toStdString();
     }
     return texts;
 }
 
 void LettersForm::Command2_Click() {
     double total = 0;
-    for (const QLineEdit* field : Text1) {
+    for (const QLineEdit* field : CountFields) {
         // Each count is kept within what a deal accepts, so the total stays a 16-bit number.
         total += std::clamp(LeadingNumber(field->text().toStdString()), -1.0 * MaxLetterCount,
                             1.0 * MaxLetterCount);
     }
-    Text2->setText(Text(NumberText(RoundHalfEven(total))) + QStringLiteral(" Letters"));
+    TotalField->setText(Text(NumberText(RoundHalfEven(total))) + QStringLiteral(" Letters"));
 }
 
 void LettersForm::Command1_Click() {

@@ -26,9 +26,9 @@ public:
     void Command1_Click(); // "Exit": closes the window and its counts
 
 private:
-    std::array<QLabel*, LetterCount> Label1{};
-    std::array<QLineEdit*, LetterCount> Text1{};
-    QLineEdit* Text2 = nullptr;
+    std::array<QLabel*, LetterCount> LetterLabels{};
+    std::array<QLineEdit*, LetterCount> CountFields{};
+    QLineEdit* TotalField = nullptr;
 };
 
 } // namespace lexabit

@@ -16,12 +16,12 @@ LevelForm::LevelForm(OptionsHost& host, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setAutoFillBackground(true);
 
-    Option1 = new QRadioButton(QStringLiteral("Easy -- 3 Minutes/Word"), this);
-    Option1->setObjectName(QStringLiteral("Option1"));
-    Option2 = new QRadioButton(QStringLiteral("Hard --  1 Minute/Word"), this);
-    Option2->setObjectName(QStringLiteral("Option2"));
-    Option3 = new QRadioButton(QStringLiteral("Very Easy --Timer Off"), this);
-    Option3->setObjectName(QStringLiteral("Option3"));
+    EasyOption = new QRadioButton(QStringLiteral("Easy -- 3 Minutes/Word"), this);
+    EasyOption->setObjectName(QStringLiteral("Option1"));
+    HardOption = new QRadioButton(QStringLiteral("Hard --  1 Minute/Word"), this);
+    HardOption->setObjectName(QStringLiteral("Option2"));
+    VeryEasyOption = new QRadioButton(QStringLiteral("Very Easy --Timer Off"), this);
+    VeryEasyOption->setObjectName(QStringLiteral("Option3"));
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(14.25);
     font.setBold(true);
@@ -42,14 +42,14 @@ LevelForm::LevelForm(OptionsHost& host, QWidget* parent)
             }
         });
     }
-    Command1 = new QPushButton(QStringLiteral("Ok"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    layout->addWidget(Command1, 0, Qt::AlignHCenter);
-    connect(Command1, &QPushButton::clicked, this, &LevelForm::Command1_Click);
+    OkButton = new QPushButton(QStringLiteral("Ok"), this);
+    OkButton->setObjectName(QStringLiteral("Command1"));
+    layout->addWidget(OkButton, 0, Qt::AlignHCenter);
+    connect(OkButton, &QPushButton::clicked, this, &LevelForm::Command1_Click);
     // Tab walks the options in the order they stand, then reaches Ok.
-    setTabOrder(Option3, Option1);
-    setTabOrder(Option1, Option2);
-    setTabOrder(Option2, Command1);
+    setTabOrder(VeryEasyOption, EasyOption);
+    setTabOrder(EasyOption, HardOption);
+    setTabOrder(HardOption, OkButton);
 }
 
 // As in any dialog: Enter presses Ok (where Ok may be pressed), Escape closes the window.
@@ -57,7 +57,7 @@ void LevelForm::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        Command1->click(); // a greyed Ok does nothing
+        OkButton->click(); // a greyed Ok does nothing
         break;
     case Qt::Key_Escape:
         close();
@@ -70,9 +70,9 @@ void LevelForm::keyPressEvent(QKeyEvent* event) {
 void LevelForm::Form_Load() {
     host_.LoadSettings();
     const std::int16_t level = host_.NextGameLevel();
-    Option1->setChecked(level == 2);
-    Option2->setChecked(level == 1);
-    Option3->setChecked(level == 3);
+    EasyOption->setChecked(level == 2);
+    HardOption->setChecked(level == 1);
+    VeryEasyOption->setChecked(level == 3);
 }
 
 void LevelForm::Command1_Click() {
@@ -80,11 +80,11 @@ void LevelForm::Command1_Click() {
         return; // a game that is over, or a held card, comes first
     }
     std::int16_t level = host_.NextGameLevel();
-    if (Option1->isChecked()) {
+    if (EasyOption->isChecked()) {
         level = 2;
-    } else if (Option2->isChecked()) {
+    } else if (HardOption->isChecked()) {
         level = 1;
-    } else if (Option3->isChecked()) {
+    } else if (VeryEasyOption->isChecked()) {
         level = 3;
     }
     host_.ChooseLevel(level);
@@ -94,7 +94,7 @@ void LevelForm::Command1_Click() {
 }
 
 void LevelForm::SetOkEnabled(bool enabled) {
-    Command1->setEnabled(enabled);
+    OkButton->setEnabled(enabled);
 }
 
 } // namespace lexabit

@@ -23,17 +23,17 @@ public:
     void SetOkEnabled(bool enabled);
 
     // The three option buttons, for colouring.
-    QList<QRadioButton*> Options() const { return {Option3, Option1, Option2}; }
+    QList<QRadioButton*> Options() const { return {VeryEasyOption, EasyOption, HardOption}; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     OptionsHost& host_;
-    QRadioButton* Option1 = nullptr; // Easy, level 2
-    QRadioButton* Option2 = nullptr; // Hard, level 1
-    QRadioButton* Option3 = nullptr; // Very Easy, level 3
-    QPushButton* Command1 = nullptr;
+    QRadioButton* EasyOption = nullptr;
+    QRadioButton* HardOption = nullptr;
+    QRadioButton* VeryEasyOption = nullptr;
+    QPushButton* OkButton = nullptr;
 };
 
 } // namespace lexabit

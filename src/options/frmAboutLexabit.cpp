@@ -37,59 +37,59 @@ frmAboutLexabit::frmAboutLexabit(OptionsHost& host, QString programFolder, QWidg
     setWindowTitle(QStringLiteral("About Lexabit Solitaire"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    Picture1 = new QLabel(this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setPixmap(QIcon(QStringLiteral(":/art/logo.svg")).pixmap(QSize(120, 100)));
-    Label3 = new QLabel(Text(product::NameAndVersion), this);
-    Label3->setObjectName(QStringLiteral("Label3"));
-    Label3->setFont(TitleFont());
-    Label8 = new ClickableLabel(Text(product::Publisher), this);
-    Label8->setObjectName(QStringLiteral("Label8"));
-    Label7 = new ClickableLabel(QStringLiteral("WebSite"), this);
-    Label7->setObjectName(QStringLiteral("Label7"));
-    for (ClickableLabel* link : {Label8, Label7}) {
+    Logo = new QLabel(this);
+    Logo->setObjectName(QStringLiteral("Picture1"));
+    Logo->setPixmap(QIcon(QStringLiteral(":/art/logo.svg")).pixmap(QSize(120, 100)));
+    NameAndVersion = new QLabel(Text(product::NameAndVersion), this);
+    NameAndVersion->setObjectName(QStringLiteral("Label3"));
+    NameAndVersion->setFont(TitleFont());
+    PublisherLink = new ClickableLabel(Text(product::Publisher), this);
+    PublisherLink->setObjectName(QStringLiteral("Label8"));
+    WebSiteLink = new ClickableLabel(QStringLiteral("WebSite"), this);
+    WebSiteLink->setObjectName(QStringLiteral("Label7"));
+    for (ClickableLabel* link : {PublisherLink, WebSiteLink}) {
         link->setCursor(Qt::PointingHandCursor);
         QFont underlined = link->font();
         underlined.setUnderline(true);
         link->setFont(underlined);
         connect(link, &ClickableLabel::Clicked, this, &frmAboutLexabit::OpenPage);
     }
-    Label1 = new QLabel(QStringLiteral("Send us an email at:"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    lblEmail = new QLabel(Text(product::ContactEmail), this);
-    lblEmail->setObjectName(QStringLiteral("lblEmail"));
-    lblEmail->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    Label2 = new QLabel(Text(product::PublisherNotice), this);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label4 = new QLabel(Text(product::LegalNotice), this);
-    Label4->setObjectName(QStringLiteral("Label4"));
-    for (QLabel* notice : {Label2, Label4}) {
+    EmailPrompt = new QLabel(QStringLiteral("Send us an email at:"), this);
+    EmailPrompt->setObjectName(QStringLiteral("Label1"));
+    EmailAddress = new QLabel(Text(product::ContactEmail), this);
+    EmailAddress->setObjectName(QStringLiteral("lblEmail"));
+    EmailAddress->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    PublisherNotice = new QLabel(Text(product::PublisherNotice), this);
+    PublisherNotice->setObjectName(QStringLiteral("Label2"));
+    LegalNotice = new QLabel(Text(product::LegalNotice), this);
+    LegalNotice->setObjectName(QStringLiteral("Label4"));
+    for (QLabel* notice : {PublisherNotice, LegalNotice}) {
         notice->setWordWrap(true);
     }
-    cmdWeb = new QPushButton(QStringLiteral("Lexabit Solitaire WebSite"), this);
-    cmdWeb->setObjectName(QStringLiteral("cmdWeb"));
-    cmdContact = new QPushButton(QStringLiteral("Contact Us"), this);
-    cmdContact->setObjectName(QStringLiteral("cmdContact"));
-    cmdExit = new QPushButton(QStringLiteral("Exit"), this);
-    cmdExit->setObjectName(QStringLiteral("cmdExit"));
-    connect(cmdWeb, &QPushButton::clicked, this, &frmAboutLexabit::OpenPage);
-    connect(cmdContact, &QPushButton::clicked, this, &frmAboutLexabit::OpenPage);
-    connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
+    WebSiteButton = new QPushButton(QStringLiteral("Lexabit Solitaire WebSite"), this);
+    WebSiteButton->setObjectName(QStringLiteral("cmdWeb"));
+    ContactButton = new QPushButton(QStringLiteral("Contact Us"), this);
+    ContactButton->setObjectName(QStringLiteral("cmdContact"));
+    ExitButton = new QPushButton(QStringLiteral("Exit"), this);
+    ExitButton->setObjectName(QStringLiteral("cmdExit"));
+    connect(WebSiteButton, &QPushButton::clicked, this, &frmAboutLexabit::OpenPage);
+    connect(ContactButton, &QPushButton::clicked, this, &frmAboutLexabit::OpenPage);
+    connect(ExitButton, &QPushButton::clicked, this, &QWidget::close);
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(Picture1, 0, 0, 3, 1, Qt::AlignTop);
-    grid->addWidget(Label3, 0, 1, 1, 2);
-    grid->addWidget(Label8, 1, 1);
-    grid->addWidget(Label7, 1, 2, Qt::AlignRight);
-    grid->addWidget(Label1, 2, 1);
-    grid->addWidget(lblEmail, 2, 2);
-    grid->addWidget(Label2, 3, 0, 1, 3);
-    grid->addWidget(Label4, 4, 0, 1, 3);
+    grid->addWidget(Logo, 0, 0, 3, 1, Qt::AlignTop);
+    grid->addWidget(NameAndVersion, 0, 1, 1, 2);
+    grid->addWidget(PublisherLink, 1, 1);
+    grid->addWidget(WebSiteLink, 1, 2, Qt::AlignRight);
+    grid->addWidget(EmailPrompt, 2, 1);
+    grid->addWidget(EmailAddress, 2, 2);
+    grid->addWidget(PublisherNotice, 3, 0, 1, 3);
+    grid->addWidget(LegalNotice, 4, 0, 1, 3);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(cmdWeb);
-    buttons->addWidget(cmdContact);
+    buttons->addWidget(WebSiteButton);
+    buttons->addWidget(ContactButton);
     buttons->addStretch();
-    buttons->addWidget(cmdExit);
+    buttons->addWidget(ExitButton);
     grid->addLayout(buttons, 5, 0, 1, 3);
     setMinimumWidth(520);
 }
@@ -99,7 +99,8 @@ void frmAboutLexabit::Form_Load() {
 }
 
 QList<QLabel*> frmAboutLexabit::Labels() const {
-    return {Picture1, Label3, Label8, Label7, Label1, lblEmail, Label2, Label4};
+    return {Logo,        NameAndVersion, PublisherLink,   WebSiteLink,
+            EmailPrompt, EmailAddress,   PublisherNotice, LegalNotice};
 }
 
 void frmAboutLexabit::OpenPage() const {

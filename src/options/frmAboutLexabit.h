@@ -30,17 +30,17 @@ private:
 
     OptionsHost& host_;
     QString programFolder_;
-    QLabel* Picture1 = nullptr;
-    QLabel* Label3 = nullptr;
-    ClickableLabel* Label8 = nullptr;
-    ClickableLabel* Label7 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* lblEmail = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label4 = nullptr;
-    QPushButton* cmdWeb = nullptr;
-    QPushButton* cmdContact = nullptr;
-    QPushButton* cmdExit = nullptr;
+    QLabel* Logo = nullptr;
+    QLabel* NameAndVersion = nullptr;
+    ClickableLabel* PublisherLink = nullptr;
+    ClickableLabel* WebSiteLink = nullptr;
+    QLabel* EmailPrompt = nullptr;
+    QLabel* EmailAddress = nullptr;
+    QLabel* PublisherNotice = nullptr;
+    QLabel* LegalNotice = nullptr;
+    QPushButton* WebSiteButton = nullptr;
+    QPushButton* ContactButton = nullptr;
+    QPushButton* ExitButton = nullptr;
 };
 
 } // namespace lexabit

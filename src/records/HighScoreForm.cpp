@@ -53,18 +53,18 @@ HighScoreForm::HighScoreForm(Highscore& scores, OptionsHost& host, QWidget* pare
     setAttribute(Qt::WA_DeleteOnClose);
     BuildList();
 
-    Command1 = new QPushButton(QStringLiteral("Ok"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
+    OkButton = new QPushButton(QStringLiteral("Ok"), this);
+    OkButton->setObjectName(QStringLiteral("Command1"));
     const int gap = ListPlace.top();
-    Command1->setGeometry(
+    OkButton->setGeometry(
         QRect(QPoint(ListPlace.center().x() - ButtonSize.width() / 2, ListPlace.bottom() + 1 + gap),
               ButtonSize));
-    connect(Command1, &QPushButton::clicked, this, &HighScoreForm::Command1_Click);
+    connect(OkButton, &QPushButton::clicked, this, &HighScoreForm::Command1_Click);
     // Escape puts the table away as its Ok button does, wherever the focus is in it.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape->setContext(Qt::WidgetWithChildrenShortcut);
     connect(escape, &QShortcut::activated, this, &HighScoreForm::Command1_Click);
-    setFixedSize(ListPlace.right() + 1 + gap, Command1->geometry().bottom() + 1 + gap);
+    setFixedSize(ListPlace.right() + 1 + gap, OkButton->geometry().bottom() + 1 + gap);
 }
 
 void HighScoreForm::BuildList() {

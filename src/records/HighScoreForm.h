@@ -37,7 +37,7 @@ private:
     Highscore& scores_;
     OptionsHost& host_;
     QTreeWidget* HighScoreList = nullptr;
-    QPushButton* Command1 = nullptr;
+    QPushButton* OkButton = nullptr;
 };
 
 } // namespace lexabit

@@ -1,7 +1,6 @@
 #include "records/Namefrm.h"
 
 #include "game/files/Highscore.h"
-#include "game/model/GameState.h"
 #include "game/model/Texts.h"
 #include "records/PlayerMessage.h"
 #include "records/RecordsFont.h"
@@ -19,38 +18,36 @@
 
 namespace lexabit {
 
-Namefrm::Namefrm(GameState& state, Highscore& scores, OptionsHost& host, EndOfGameFactsSource facts,
-                 QWidget* parent)
-    : QWidget(parent, Qt::Window), state_(state), scores_(scores), host_(host),
-      facts_(std::move(facts)) {
+Namefrm::Namefrm(Highscore& scores, OptionsHost& host, EndOfGameFactsSource facts, QWidget* parent)
+    : QWidget(parent, Qt::Window), scores_(scores), host_(host), facts_(std::move(facts)) {
     setObjectName(QStringLiteral("Namefrm"));
     setWindowTitle(Text(product::Title));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    Shape1 = new QFrame(this);
-    Shape1->setObjectName(QStringLiteral("Shape1"));
-    Shape1->setFrameShape(QFrame::Box);
-    NameLabel = new QLabel(QStringLiteral("Please Enter Your Name:"), Shape1);
+    NameFrame = new QFrame(this);
+    NameFrame->setObjectName(QStringLiteral("Shape1"));
+    NameFrame->setFrameShape(QFrame::Box);
+    NameLabel = new QLabel(QStringLiteral("Please Enter Your Name:"), NameFrame);
     NameLabel->setObjectName(QStringLiteral("NameLabel"));
-    NameText = new QLineEdit(Shape1);
+    NameText = new QLineEdit(NameFrame);
     NameText->setObjectName(QStringLiteral("NameText"));
     NameText->setFont(RecordsFont());
     NameText->setMaxLength(static_cast<int>(MaxFieldCharacters));
     NameText->setMinimumWidth(280);
     NameText->installEventFilter(this);
     connect(NameText, &QLineEdit::textChanged, this, &Namefrm::KeepNameOnOneLine);
-    Command1 = new QPushButton(QStringLiteral("Ok"), Shape1);
-    Command1->setObjectName(QStringLiteral("Command1"));
+    OkButton = new QPushButton(QStringLiteral("Ok"), NameFrame);
+    OkButton->setObjectName(QStringLiteral("Command1"));
     // Enter belongs to the name box, which answers it with its own message title.
-    Command1->setAutoDefault(false);
-    connect(Command1, &QPushButton::clicked, this, &Namefrm::Command1_Click);
+    OkButton->setAutoDefault(false);
+    connect(OkButton, &QPushButton::clicked, this, &Namefrm::Command1_Click);
 
-    auto* inside = new QVBoxLayout(Shape1);
+    auto* inside = new QVBoxLayout(NameFrame);
     inside->addWidget(NameLabel);
     inside->addWidget(NameText);
-    inside->addWidget(Command1, 0, Qt::AlignHCenter);
+    inside->addWidget(OkButton, 0, Qt::AlignHCenter);
     auto* outside = new QVBoxLayout(this);
-    outside->addWidget(Shape1);
+    outside->addWidget(NameFrame);
     setFocusProxy(NameText);
 }
 
@@ -96,17 +93,16 @@ void Namefrm::ConfirmName(const QString& emptyNameTitle) {
         ShowPlayerMessage(this, emptyNameTitle, QStringLiteral("Please enter your name."));
         return;
     }
-    state_.PlayerName = name.toStdString();
+    host_.EnterPlayerName(name);
     hide();
-    RecordResult();
+    RecordResult(name.toStdString());
     emit Answered();
     host_.NewGame_Click();
 }
 
-void Namefrm::RecordResult() {
+void Namefrm::RecordResult(const std::string& name) {
     const EndOfGameFacts facts = facts_();
-    const FinishedGame game{state_.PlayerName, facts.PlayingTime, facts.WordCount, facts.Level,
-                            facts.Rating};
+    const FinishedGame game{name, facts.PlayingTime, facts.WordCount, facts.Level, facts.Rating};
     const FileOutcome outcome = scores_.AddScore(facts.Score, game);
     if (!outcome.Ok) {
         // This dialog is hidden by now, so the message stands over the board.

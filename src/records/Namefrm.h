@@ -3,6 +3,7 @@
 #include "records/EndOfGameFacts.h"
 
 #include <QWidget>
+#include <string>
 
 class QFrame;
 class QLabel;
@@ -11,7 +12,6 @@ class QPushButton;
 
 namespace lexabit {
 
-class GameState;
 class Highscore;
 class OptionsHost;
 
@@ -23,7 +23,7 @@ class Namefrm : public QWidget {
     Q_OBJECT
 
 public:
-    Namefrm(GameState& state, Highscore& scores, OptionsHost& host, EndOfGameFactsSource facts,
+    Namefrm(Highscore& scores, OptionsHost& host, EndOfGameFactsSource facts,
             QWidget* parent = nullptr);
 
     // Call once the window's pointer is stored: reading the settings colours this window.
@@ -45,17 +45,16 @@ protected:
 
 private:
     void ConfirmName(const QString& emptyNameTitle);
-    void RecordResult();
+    void RecordResult(const std::string& name);
     void KeepNameOnOneLine();
 
-    GameState& state_;
     Highscore& scores_;
     OptionsHost& host_;
     EndOfGameFactsSource facts_;
-    QFrame* Shape1 = nullptr;
+    QFrame* NameFrame = nullptr;
     QLabel* NameLabel = nullptr;
     QLineEdit* NameText = nullptr;
-    QPushButton* Command1 = nullptr;
+    QPushButton* OkButton = nullptr;
 };
 
 } // namespace lexabit

@@ -15,7 +15,7 @@ void ConnectPrintCommands(const GameMenus& menus, WordListPrinter& printer, QTre
                      &WordListPrinter::PrintList_Click);
     QObject::connect(menus.TextColor, &QAction::triggered, &printer,
                      &WordListPrinter::TextColor_Click);
-    ConnectWordListPopup(wordList, *menus.mnuPrint);
+    ConnectWordListPopup(wordList, *menus.WordListMenu);
 }
 
 } // namespace lexabit

@@ -5,12 +5,12 @@
 
 namespace lexabit {
 
-void ConnectWordListPopup(QTreeWidget& wordList, QMenu& mnuPrint) {
+void ConnectWordListPopup(QTreeWidget& wordList, QMenu& popup) {
     wordList.setContextMenuPolicy(Qt::CustomContextMenu);
-    QObject::connect(&wordList, &QWidget::customContextMenuRequested, &mnuPrint,
-                     [&wordList, &mnuPrint](const QPoint& at) {
+    QObject::connect(&wordList, &QWidget::customContextMenuRequested, &popup,
+                     [&wordList, &popup](const QPoint& at) {
                          // A list's menu request comes in the coordinates of its viewport.
-                         mnuPrint.popup(wordList.viewport()->mapToGlobal(at));
+                         popup.popup(wordList.viewport()->mapToGlobal(at));
                      });
 }
 

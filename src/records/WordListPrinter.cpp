@@ -92,12 +92,12 @@ void WordListPrinter::Tell(const QString& text, bool isProblem) const {
 }
 
 QColorDialog& WordListPrinter::ColourDialog() {
-    if (PC == nullptr) {
+    if (textColourDialog_ == nullptr) {
         // Made on first use and kept, like the dialog on the main window it stands for.
-        PC = new QColorDialog(&window_);
-        PC->setObjectName(QStringLiteral("PC"));
+        textColourDialog_ = new QColorDialog(&window_);
+        textColourDialog_->setObjectName(QStringLiteral("PC"));
     }
-    return *PC;
+    return *textColourDialog_;
 }
 
 } // namespace lexabit

@@ -48,7 +48,7 @@ private:
     const Clock& clock_;
     QWidget& window_;
     PrintOutlets outlets_;
-    QColorDialog* PC = nullptr;
+    QColorDialog* textColourDialog_ = nullptr;
     std::int32_t textColor_ = 0;
 };
 

@@ -36,7 +36,7 @@ GameMenus BuildGameMenus(QMainWindow& window) {
     m.NewGame =
         AddCommand(file, "NewGame", QStringLiteral("New Game"), {Qt::Key_F2, Qt::CTRL | Qt::Key_N});
     AddSeparator(file, "mnuLine1");
-    m.sh = AddCommand(file, "sh", QStringLiteral("Shuffle surface"), {Qt::Key_F3});
+    m.ShuffleSurface = AddCommand(file, "sh", QStringLiteral("Shuffle surface"), {Qt::Key_F3});
     m.Undo = AddCommand(file, "Undo", QStringLiteral("Undo"), {Qt::Key_F4, Qt::CTRL | Qt::Key_Z});
     m.Print =
         AddCommand(file, "Print", QStringLiteral("Print "), {Qt::Key_F5, Qt::CTRL | Qt::Key_P});
@@ -47,11 +47,11 @@ GameMenus BuildGameMenus(QMainWindow& window) {
 
     QMenu* options = bar->addMenu(QStringLiteral("&Options"));
     options->setObjectName(QStringLiteral("Options"));
-    m.BgOptions = AddCommand(options, "BgOptions", QStringLiteral("Set Background Color"));
+    m.BackgroundColor = AddCommand(options, "BgOptions", QStringLiteral("Set Background Color"));
     m.CardsOptions = AddCommand(options, "CardsOptions", QStringLiteral("Cards Options"));
     m.Level = AddCommand(options, "Level", QStringLiteral("Difficulty level"));
-    m.LF = AddCommand(options, "LF", QStringLiteral("Letters Form"));
-    m.LF->setVisible(false);
+    m.LettersWindow = AddCommand(options, "LF", QStringLiteral("Letters Form"));
+    m.LettersWindow->setVisible(false);
     m.SoundOnOff = AddCommand(options, "SoundOnOff", QStringLiteral("Sound On"));
     m.SoundOnOff->setCheckable(true);
     m.SoundOnOff->setChecked(true);
@@ -63,22 +63,22 @@ GameMenus BuildGameMenus(QMainWindow& window) {
     m.Contents = AddCommand(help, "Contents", QStringLiteral("Contents"), {Qt::Key_F1});
     m.Website = AddCommand(help, "Website", QStringLiteral("Website"), {Qt::Key_F9});
     AddSeparator(help, "mnuLine3");
-    m.Ab = AddCommand(help, "Ab", QStringLiteral("About"));
+    m.About = AddCommand(help, "Ab", QStringLiteral("About"));
 
-    m.mnuPrint = new QMenu(&window);
-    m.mnuPrint->setObjectName(QStringLiteral("mnuPrint"));
-    m.PrintList = AddCommand(m.mnuPrint, "PrintList", QStringLiteral("Print List"));
-    m.TextColor = AddCommand(m.mnuPrint, "TextColor", QStringLiteral("Printer text color"));
-    m.popExit = AddCommand(m.mnuPrint, "popExit", QStringLiteral("Exit"));
+    m.WordListMenu = new QMenu(&window);
+    m.WordListMenu->setObjectName(QStringLiteral("mnuPrint"));
+    m.PrintList = AddCommand(m.WordListMenu, "PrintList", QStringLiteral("Print List"));
+    m.TextColor = AddCommand(m.WordListMenu, "TextColor", QStringLiteral("Printer text color"));
+    m.WordListExit = AddCommand(m.WordListMenu, "popExit", QStringLiteral("Exit"));
     return m;
 }
 
 bool IsCommandKey(const GameMenus& menus, const QKeySequence& key) {
     for (const QAction* command :
-         {menus.NewGame, menus.sh, menus.Undo, menus.Print, menus.Highscore, menus.EndGame,
-          menus.Exit, menus.BgOptions, menus.CardsOptions, menus.Level, menus.LF, menus.SoundOnOff,
-          menus.Contents, menus.Website, menus.Ab, menus.PrintList, menus.TextColor,
-          menus.popExit}) {
+         {menus.NewGame, menus.ShuffleSurface, menus.Undo, menus.Print, menus.Highscore,
+          menus.EndGame, menus.Exit, menus.BackgroundColor, menus.CardsOptions, menus.Level,
+          menus.LettersWindow, menus.SoundOnOff, menus.Contents, menus.Website, menus.About,
+          menus.PrintList, menus.TextColor, menus.WordListExit}) {
         if (command != nullptr && command->shortcuts().contains(key)) {
             return true;
         }

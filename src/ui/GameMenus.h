@@ -8,29 +8,30 @@ class QMenu;
 
 namespace lexabit {
 
-// The commands of the board's menu bar and of the word list's pop-up menu,
-// each action named after its command.
+// The commands of the board's menu bar and of the word list's pop-up menu, each member
+// named after its command; the actions keep the menu items' short object names ("sh",
+// "LF", "Ab", "BgOptions", "mnuPrint", "popExit") by which scripts find them.
 struct GameMenus {
     QAction* NewGame = nullptr;
-    QAction* sh = nullptr;
+    QAction* ShuffleSurface = nullptr;
     QAction* Undo = nullptr;
     QAction* Print = nullptr;
     QAction* Highscore = nullptr;
     QAction* EndGame = nullptr;
     QAction* Exit = nullptr;
-    QAction* BgOptions = nullptr;
+    QAction* BackgroundColor = nullptr;
     QAction* CardsOptions = nullptr;
     QAction* Level = nullptr;
-    QAction* LF = nullptr;
+    QAction* LettersWindow = nullptr;
     QAction* SoundOnOff = nullptr;
     QAction* Hint = nullptr;
     QAction* Contents = nullptr;
     QAction* Website = nullptr;
-    QAction* Ab = nullptr;
-    QMenu* mnuPrint = nullptr;
+    QAction* About = nullptr;
+    QMenu* WordListMenu = nullptr;
     QAction* PrintList = nullptr;
     QAction* TextColor = nullptr;
-    QAction* popExit = nullptr;
+    QAction* WordListExit = nullptr;
 };
 
 // Creates the menu bar of the window and the pop-up menu of the word list.

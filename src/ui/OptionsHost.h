@@ -2,10 +2,12 @@
 
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 namespace lexabit {
 
-// What the secondary windows ask of the main window.
+// What the secondary windows ask of the main window. The main window owns the game and
+// changes it; a window only asks.
 class OptionsHost {
 public:
     virtual ~OptionsHost() = default;
@@ -21,6 +23,12 @@ public:
     // The player's choice in an options window, which wins over what a re-read set aside.
     virtual void ChooseLevel(std::int16_t level) = 0;
     virtual void ChooseCardStyle(std::int16_t style) = 0;
+    // The card back the pack shows, as a style number; none when it shows no picture.
+    virtual std::optional<int> PackBack() const = 0;
+    // Shows this back on the pack and the discard pile (none: no picture).
+    virtual void ShowBackOnPiles(std::optional<int> style) = 0;
+    // The name confirmed at the end of a game, which the ending waits for.
+    virtual void EnterPlayerName(const QString& name) = 0;
     // False while the game is over and waits for a name, or a card is held: no command
     // may then change the game.
     virtual bool AcceptsGameCommands() const = 0;

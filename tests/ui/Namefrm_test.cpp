@@ -1,7 +1,6 @@
 #include "RecordsTestSupport.h"
 #include "UiTestSupport.h"
 #include "game/files/Highscore.h"
-#include "game/model/GameState.h"
 #include "records/Namefrm.h"
 
 #include <QCoreApplication>
@@ -19,8 +18,7 @@ enum class Confirmation { EnterKey, KeypadEnter, Button };
 // A name dialog at the end of a game worth 7 points, with a high-score file of its own.
 struct FinishedGameDialog {
     explicit FinishedGameDialog(const QString& scoreFile)
-        : scores(scoreFile.toStdString()),
-          dialog(state, scores, host, [this] { return FactsNow(); }) {
+        : scores(scoreFile.toStdString()), dialog(scores, host, [this] { return FactsNow(); }) {
         dialog.Form_Load();
         dialog.show();
     }
@@ -43,7 +41,6 @@ struct FinishedGameDialog {
     QLineEdit& NameText() { return *dialog.findChild<QLineEdit*>(QStringLiteral("NameText")); }
     QPushButton& Command1() { return *dialog.findChild<QPushButton*>(QStringLiteral("Command1")); }
 
-    GameState state;
     Highscore scores;
     uitest::FakeOptionsHost host;
     EndOfGameFacts result{7, "0:12", 3, 2, "Good"};
@@ -85,7 +82,7 @@ private slots:
         QCOMPARE(messages.titles, QStringList{title});
         QCOMPARE(messages.texts, QStringList{QStringLiteral("Please enter your name.")});
         QVERIFY(game.dialog.isVisible());
-        QVERIFY(game.state.PlayerName.empty());
+        QVERIFY(game.host.playerName.isEmpty());
         QCOMPARE(game.host.newGames, 0);
         QVERIFY(!QFile::exists(ScoreFile()));
     }
@@ -108,7 +105,7 @@ private slots:
         uitest::MessageAnswerer messages;
         game.Confirm(how);
         QVERIFY(!messages.Seen());
-        QCOMPARE(game.state.PlayerName, name.toStdString());
+        QCOMPARE(game.host.playerName, name);
         QVERIFY(!game.visibleWhileRecording); // hidden before the result is recorded
         QCOMPARE(game.host.newGames, 1);
         QCOMPARE(fileAtNewGame, name.toLatin1() + AnnsEntry.mid(AnnsEntry.indexOf("\r\n")));
@@ -119,7 +116,6 @@ private slots:
         FinishedGameDialog game(ScoreFile());
         game.NameText().setText(QStringLiteral("Ann Lee "));
         QTest::mouseClick(&game.Command1(), Qt::LeftButton);
-        game.state.PlayerName.clear();
         game.result.Score = 12;
         game.dialog.show();
         QCOMPARE(game.NameText().text(), QStringLiteral("Ann Lee "));
@@ -137,7 +133,7 @@ private slots:
         QCOMPARE(game.NameText().text(), QStringLiteral("AnnLee"));
         QTest::keyClick(&game.NameText(), Qt::Key_Return);
         QCOMPARE(uitest::FileBytes(ScoreFile()).count("\r\n"), 6);
-        QCOMPARE(game.state.PlayerName, std::string("AnnLee"));
+        QCOMPARE(game.host.playerName, QStringLiteral("AnnLee"));
     }
 
     void failedWriteIsReportedAndTheNewGameStillStarts() {

@@ -165,7 +165,7 @@ private slots:
                 dialog->close();
             }
         });
-        board.Menus().BgOptions->trigger();
+        board.Menus().BackgroundColor->trigger();
         QCOMPARE(placeUnderDialog, place);
         QCOMPARE(uitest::CardOnColumn(state, 2), held);
         QVERIFY(board.Menus().NewGame->isEnabled());

@@ -7,7 +7,7 @@
 
 namespace lexabit::uitest {
 
-// The main window as the records windows see it: it only counts what they ask of it.
+// The main window as the records windows see it: it only records what they ask of it.
 class FakeOptionsHost final : public OptionsHost {
 public:
     void LoadSettings() override { ++settingsLoads; }
@@ -21,9 +21,13 @@ public:
     std::int16_t NextGameLevel() const override { return level; }
     void ChooseLevel(std::int16_t chosen) override { level = chosen; }
     void ChooseCardStyle(std::int16_t) override {}
+    std::optional<int> PackBack() const override { return std::nullopt; }
+    void ShowBackOnPiles(std::optional<int>) override {}
+    void EnterPlayerName(const QString& name) override { playerName = name; }
     bool AcceptsGameCommands() const override { return true; }
 
     std::int16_t level = 2;
+    QString playerName;
     int settingsLoads = 0;
     int newGames = 0;
     std::function<void()> onNewGame;

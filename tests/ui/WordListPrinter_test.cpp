@@ -352,7 +352,7 @@ private slots:
         scene.window.resize(300, 300);
         scene.window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&scene.window));
-        QMenu& popup = *scene.menus.mnuPrint;
+        QMenu& popup = *scene.menus.WordListMenu;
         QWindow* window = scene.window.windowHandle();
         const QPoint at = InViewport(*scene.wordList);
         QTest::mouseClick(window, Qt::LeftButton, {}, at);
@@ -363,7 +363,7 @@ private slots:
         const QPoint clicked = scene.window.mapToGlobal(at);
         QVERIFY((popup.geometry().topLeft() - clicked).manhattanLength() <= 2);
 
-        popup.setActiveAction(scene.menus.popExit);
+        popup.setActiveAction(scene.menus.WordListExit);
         QTest::keyClick(&popup, Qt::Key_Return);
         QTRY_VERIFY(!popup.isVisible());
         QVERIFY(scene.messages.empty());
