@@ -34,25 +34,25 @@ CardOptions::CardOptions(Cards& cardPics, int& pickedStyle, OptionsHost& host, Q
     frameLayout->addWidget(BackPreview);
     ReserveRoomForCaptions();
 
-    Ok = new QPushButton(QStringLiteral("Ok"), this);
-    Ok->setObjectName(QStringLiteral("Ok"));
-    Apply = new QPushButton(QStringLiteral("Apply"), this);
-    Apply->setObjectName(QStringLiteral("Apply"));
-    Cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    Cancel->setObjectName(QStringLiteral("Cancel"));
+    OkButton = new QPushButton(QStringLiteral("Ok"), this);
+    OkButton->setObjectName(QStringLiteral("Ok"));
+    ApplyButton = new QPushButton(QStringLiteral("Apply"), this);
+    ApplyButton->setObjectName(QStringLiteral("Apply"));
+    CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    CancelButton->setObjectName(QStringLiteral("Cancel"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(Ok);
-    buttons->addWidget(Apply);
-    buttons->addWidget(Cancel);
+    buttons->addWidget(OkButton);
+    buttons->addWidget(ApplyButton);
+    buttons->addWidget(CancelButton);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(StyleFrame);
     layout->addLayout(buttons);
 
     connect(StyleList, &QComboBox::activated, this, &CardOptions::CardList_Click);
-    connect(Ok, &QPushButton::clicked, this, &CardOptions::Ok_Click);
-    connect(Apply, &QPushButton::clicked, this, &CardOptions::Apply_Click);
-    connect(Cancel, &QPushButton::clicked, this, &CardOptions::Cancel_Click);
+    connect(OkButton, &QPushButton::clicked, this, &CardOptions::Ok_Click);
+    connect(ApplyButton, &QPushButton::clicked, this, &CardOptions::Apply_Click);
+    connect(CancelButton, &QPushButton::clicked, this, &CardOptions::Cancel_Click);
 }
 
 // The frame is wide enough for the longest caption Apply may give it, so the window keeps
@@ -108,10 +108,10 @@ void CardOptions::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        Ok->click();
+        OkButton->click();
         break;
     case Qt::Key_Escape:
-        Cancel->click();
+        CancelButton->click();
         break;
     default:
         QWidget::keyPressEvent(event);

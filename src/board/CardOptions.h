@@ -49,9 +49,9 @@ private:
     QComboBox* StyleList = nullptr;
     QLabel* BackPreview = nullptr;
     QGroupBox* StyleFrame = nullptr;
-    QPushButton* Ok = nullptr;
-    QPushButton* Apply = nullptr;
-    QPushButton* Cancel = nullptr;
+    QPushButton* OkButton = nullptr;
+    QPushButton* ApplyButton = nullptr;
+    QPushButton* CancelButton = nullptr;
 };
 
 } // namespace lexabit
