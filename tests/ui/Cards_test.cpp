@@ -1,11 +1,9 @@
+#include "UiTestSupport.h"
 #include "board/Cards.h"
-#include "game/model/Texts.h"
 
-#include <QApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
-#include <QtTest>
 
 using lexabit::Cards;
 
@@ -53,26 +51,6 @@ int InkMismatch(const QImage& a, const QImage& b) {
     return count;
 }
 
-int CountPixels(const QImage& image, const QRect& area, bool (*matches)(QRgb)) {
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            count += matches(image.pixel(x, y)) ? 1 : 0;
-        }
-    }
-    return count;
-}
-
-// An orange that reads on the white card: the hue of orange, and the contrast text needs.
-bool IsReadableOrange(QRgb pixel) {
-    const QColor colour = QColor::fromRgb(pixel);
-    const lexabit::Rgb rgb{static_cast<std::uint8_t>(colour.red()),
-                           static_cast<std::uint8_t>(colour.green()),
-                           static_cast<std::uint8_t>(colour.blue())};
-    return colour.hsvHue() >= 20 && colour.hsvHue() <= 40 && colour.hsvSaturation() > 200 &&
-           lexabit::ContrastRatio(rgb, lexabit::White) >= lexabit::ReadableContrast;
-}
-
 Cards WithStyle(int style) {
     Cards cards;
     cards.SetCardStyle(style);
@@ -102,25 +80,6 @@ private slots:
             }
             QCOMPARE(QChar('A' + closest), QChar('A' + letter - 1));
         }
-    }
-
-    void faceShowsTheValueInReadableOrangeTopRightAndBottomLeft() {
-        const QImage face = ImageOf(Cards().Card(17));
-        QVERIFY(CountPixels(face, QRect(66, 2, 26, 22), IsReadableOrange) > 10);
-        QVERIFY(CountPixels(face, QRect(1, 97, 26, 22), IsReadableOrange) > 10);
-        QCOMPARE(CountPixels(face, QRect(1, 2, 26, 22), IsReadableOrange), 0);
-        QCOMPARE(CountPixels(face, QRect(16, 26, 62, 70), IsReadableOrange), 0);
-    }
-
-    void faceHasTransparentCornersAndAnOutlineInsideTheBoardCard() {
-        const QImage face = ImageOf(Cards().Card(5));
-        QCOMPARE(qAlpha(face.pixel(0, 0)), 0);
-        QCOMPARE(qAlpha(face.pixel(92, 120)), 0);
-        // The board shows only 93 by 121 pixels: the outline's right and bottom edges lie within.
-        QVERIFY(qGray(face.pixel(92, 60)) < 128);
-        QVERIFY(qGray(face.pixel(46, 120)) < 128);
-        QCOMPARE(qAlpha(face.pixel(93, 60)), 0);
-        QCOMPARE(qAlpha(face.pixel(46, 121)), 0);
     }
 
     void picturesHaveTheirSizeAtEachRatio_data() {
@@ -169,32 +128,8 @@ private slots:
         }
     }
 
-    // A picture once drawn is kept; another ratio, size or letter is drawn afresh.
-    void picturesAreKeptOnceDrawn() {
-        Cards cards;
-        QCOMPARE(cards.Card(3, 2.0).cacheKey(), cards.Card(3, 2.0).cacheKey());
-        QVERIFY(cards.Card(3, 1.0).cacheKey() != cards.Card(3, 2.0).cacheKey());
-        QVERIFY(cards.Card(3).cacheKey() != cards.Card(4).cacheKey());
-        cards.SetCardStyle(6);
-        const qint64 shell = cards.CardBack().cacheKey();
-        cards.SetCardStyle(1);
-        QVERIFY(cards.CardBack().cacheKey() != shell);
-        QVERIFY(cards.CardBack(1.0).cacheKey() != cards.CardBack(1.5).cacheKey());
-        QVERIFY(cards.CardBack(1.0).cacheKey() != cards.CardBack(QSize(93, 121), 1.0).cacheKey());
-        cards.SetCardStyle(6);
-        QCOMPARE(cards.CardBack().cacheKey(), shell);
-    }
-
     void allArtRenders() { QCOMPARE(Cards::CheckArt(), QStringList()); }
 };
 
-int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    CardsTest test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+LEXABIT_UI_TEST_MAIN(CardsTest)
 #include "Cards_test.moc"

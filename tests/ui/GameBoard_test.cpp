@@ -2,127 +2,70 @@
 #include "board/BoardView.h"
 #include "board/GameBoard.h"
 #include "board/GameWindows.h"
-#include "options/LettersForm.h"
-#include "records/StatusPanels.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QLayout>
-#include <QLineEdit>
-#include <QScreen>
 #include <QTreeWidget>
 
 using namespace lexabit;
+using uitest::Child;
+using uitest::PlaceOf;
 
+// The main window played with the mouse and the keys as a player does: the deal, a word
+// laid and checked, and what the board shows meanwhile.
 class GameBoardTest : public QObject {
     Q_OBJECT
 
 private:
-    static QString Panel(GameBoard& board, int n) {
-        return board.findChild<QLabel*>(QStringLiteral("Panel%1").arg(n))->text();
+    static QString WordShown(const GameBoard& board) {
+        return Child<QLabel>(board, QStringLiteral("WordLabel")).text();
+    }
+    static QTreeWidget& WordList(const GameBoard& board) {
+        return Child<QTreeWidget>(board, QStringLiteral("WordList"));
+    }
+    static int TableCards(const GameState& state) {
+        int count = 0;
+        for (int i = 1; i <= state.CardsTotal; ++i) {
+            count += state.Card(i).Tag == CardTag::Table ? 1 : 0;
+        }
+        return count;
     }
 
 private slots:
-    void opensWithTheDealOnTheTable() {
-        GameBoard board(uitest::TestServices(1));
-        const GameState& state = board.State();
-        QCOMPARE(state.Pack.Count(), 98);
-        QVERIFY(state.CardExists(105));
-        QVERIFY(!state.CardExists(106));
-        QCOMPARE(Panel(board, 4), QStringLiteral(" Number of Cards Left:  98"));
-        QVERIFY(board.findChild<QLabel*>(QStringLiteral("WordLabel"))->text().isEmpty());
-        QVERIFY(board.Board().PackVisible());
-        QCOMPARE(board.Board().PackPicture(), std::optional<int>(8));
-        QVERIFY(!board.Board().DiscardVisible());
-        // The opening cards are laid once, at the window's first activation.
-        const auto tableCards = [&state] {
-            int count = 0;
-            for (int i = 1; i <= state.CardsTotal; ++i) {
-                count += state.Card(i).Tag == CardTag::Table ? 1 : 0;
-            }
-            return count;
-        };
+    void theOpeningCardsAreLaidOnceAtTheFirstActivation() {
+        uitest::TestGame game(1);
+        GameBoard& board = game.Open();
         QVERIFY(board.NewGamePending());
-        QCOMPARE(tableCards(), 0);
+        QCOMPARE(TableCards(board.State()), 0);
+        board.Form_Activate();
         board.Form_Activate();
         QVERIFY(!board.NewGamePending());
-        QCOMPARE(tableCards(), 7);
-        board.Form_Activate();
-        QCOMPARE(tableCards(), 7);
+        QCOMPARE(TableCards(board.State()), 7);
     }
 
-    void opensWithItsBoardAtTheDesignSizeCentred() {
-        GameBoard board(uitest::TestServices(2));
-        board.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&board));
-        const QRect available = board.screen()->availableGeometry();
-        const QSize size = board.Board().size();
-        // The design size where the screen has room for it, less (never under the minimum)
-        // where not.
-        QCOMPARE(size.height(), 713);
-        if (available.width() > 1100) {
-            QCOMPARE(size.width(), 1032);
-        } else {
-            QVERIFY(size.width() < 1032 && size.width() >= 716);
-        }
-        QVERIFY(qAbs(board.geometry().center().x() - available.center().x()) <= 1);
-        QCOMPARE(board.State().ScaleWidth, static_cast<double>(size.width()));
-        QCOMPARE(board.Board().minimumSize(), QSize(716, 536));
-        auto* list = board.findChild<QTreeWidget*>(QStringLiteral("WordList"));
-        QCOMPARE(list->x() + list->width(), size.width());
-        auto* status = board.findChild<StatusPanels*>(QStringLiteral("StatusBar"));
-        QCOMPARE(status->y() + status->height(), 713);
-    }
-
-    void newGameDestroysTheOldCardsAndResetsTheState() {
-        GameServices services = uitest::TestServices(4);
-        auto* clock = static_cast<uitest::SettableClock*>(services.Time.get());
-        GameBoard board(std::move(services));
+    void aNewGameReplacesEveryCardAndRestartsTheClocks() {
+        uitest::TestGame game(4);
+        GameBoard& board = game.Deal();
         GameState& state = board.State();
-        clock->now += std::chrono::seconds(125);
+        const std::size_t freshStack = state.StackingOrder().size();
         board.Timer2_Timer();
-        state.TotalScore = 55;
-        state.WordCards.Add(3);
-        board.Letters()
-            .findChild<QLineEdit*>(QStringLiteral("Text1(4)"))
-            ->setText(QStringLiteral("20"));
-        board.Menus().NewGame->trigger();
-        QCOMPARE(state.CardsTotal, 106);
+        const QString freshClocks = uitest::Panel(board, 3) + uitest::Panel(board, 5);
+        uitest::LayTwoLetterWord(board);
+        board.CheckWordButton_Click();
+        game.clock.now += std::chrono::seconds(125);
+        board.Timer2_Timer();
+        QVERIFY(state.TotalScore > 0);
+        QVERIFY(uitest::Panel(board, 3) + uitest::Panel(board, 5) != freshClocks);
+
+        uitest::Command(board, "NewGame").trigger();
         QCOMPARE(state.TotalScore, 0);
         QVERIFY(state.WordCards.empty());
-        QCOMPARE(state.Card(107).Tag, CardTag::Marker);
-        QCOMPARE(static_cast<int>(state.StackingOrder().size()), 114); // no old card is left
-        QCOMPARE(Panel(board, 4), QStringLiteral(" Number of Cards Left:  106"));
-        // The new game's clocks show from its deal on, not the old game's.
-        QCOMPARE(Panel(board, 3), QStringLiteral("Total Playing Time:  0: 0: 0"));
-        QCOMPARE(Panel(board, 5), QStringLiteral("Word Timer:  2: 60"));
+        QCOMPARE(WordList(board).topLevelItemCount(), 0);
+        QCOMPARE(state.StackingOrder().size(), freshStack); // no card of the old game is left
+        QCOMPARE(uitest::Panel(board, 3) + uitest::Panel(board, 5), freshClocks);
     }
 
-    // Each command is reached by its function key and, where there is one, the usual key.
-    void theMenuCommandsHaveTheirKeys() {
-        GameBoard board(uitest::TestServices(6));
-        const struct {
-            const char* name;
-            QKeySequence key;
-            QKeySequence usualKey = {};
-        } commands[] = {
-            {"NewGame", Qt::Key_F2, Qt::CTRL | Qt::Key_N},
-            {"sh", Qt::Key_F3},
-            {"Undo", Qt::Key_F4, Qt::CTRL | Qt::Key_Z},
-            {"Print", Qt::Key_F5, Qt::CTRL | Qt::Key_P},
-            {"Highscore", Qt::Key_F6},
-            {"EndGame", Qt::Key_F7},
-            {"Exit", Qt::Key_F8, Qt::CTRL | Qt::Key_Q},
-            {"Contents", Qt::Key_F1},
-            {"Website", Qt::Key_F9},
-        };
-        for (const auto& command : commands) {
-            auto* action = board.findChild<QAction*>(QString::fromLatin1(command.name));
-            QVERIFY2(action, command.name);
-            QCOMPARE(action->shortcut(), command.key);
-            QCOMPARE(action->shortcuts().value(1), command.usualKey);
-        }
-    }
     // The board's widgets, windows and helpers refer to the game it holds (its state, its
     // services): none of them may outlive it. The clock stands for the game: it is held
     // by the board's first member, so the rest of the game is gone once it is.
@@ -134,9 +77,9 @@ private slots:
             bool& gone_;
         };
         bool clockGone = false;
-        GameServices services = uitest::TestServices(7);
-        services.Time = std::make_unique<WatchedClock>(clockGone);
-        auto* board = new GameBoard(std::move(services));
+        uitest::TestGame game(7);
+        game.services.Time = std::make_unique<WatchedClock>(clockGone);
+        auto* board = new GameBoard(std::move(game.services));
         board->Windows().PaintBackgrounds(0); // creates every secondary window
         QStringList outlivedTheGame;
         for (QObject* child : board->findChildren<QObject*>()) {
@@ -153,6 +96,101 @@ private slots:
         delete board;
         QVERIFY(clockGone);
         QVERIFY2(outlivedTheGame.isEmpty(), qPrintable(outlivedTheGame.join(QLatin1String(", "))));
+    }
+
+    // While a card is held over another, the card that would take it is outlined; once
+    // dropped, the word display shows the two letters.
+    void aHeldCardOutlinesItsTargetAndTheDropShowsTheWord() {
+        uitest::TestGame game(24);
+        GameBoard& board = game.Deal();
+        const GameState& state = board.State();
+        const int target = uitest::CardOnColumn(state, 1);
+        const int held = uitest::CardOnColumn(state, 2);
+        const QPoint corner = PlaceOf(state, target);
+        const QColor ring = board.Board().palette().color(QPalette::Highlight);
+        const auto colourBeside = [&] {
+            return board.Board().grab().toImage().pixelColor(corner + QPoint(-3, 60));
+        };
+        QVERIFY(colourBeside() != ring);
+
+        const QPoint grip(40, 60);
+        QWidget* surface = &board.Board();
+        QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier, PlaceOf(state, held) + grip);
+        QTest::mouseMove(surface, corner + QPoint(8, 5) + grip);
+        QCOMPARE(colourBeside(), ring);
+        QTest::mouseRelease(surface, Qt::LeftButton, Qt::NoModifier, corner + grip);
+        QVERIFY(colourBeside() != ring);
+        QCOMPARE(state.WordCards.Count(), 2);
+        QCOMPARE(WordShown(board),
+                 QString::fromStdString(state.Card(target).DataField + state.Card(held).DataField));
+    }
+
+    void soundsPlayOnlyWhileSoundIsOn() {
+        uitest::TestGame game(24);
+        GameBoard& board = game.Deal();
+        QVERIFY(!game.sound.played.isEmpty()); // the opening deal
+        game.sound.played.clear();
+        const int first = uitest::LayTwoLetterWord(board).first;
+        QCOMPARE(game.sound.played.size(), 1);
+
+        uitest::Command(board, "SoundOnOff").trigger();
+        game.sound.played.clear();
+        const GameState& state = board.State();
+        uitest::DragCard(board, uitest::CardOnColumn(state, 3), PlaceOf(state, first));
+        QCOMPARE(state.WordCards.Count(), 3);
+        QVERIFY(game.sound.played.isEmpty());
+    }
+
+    void aWordThatCannotBeFoundIsRefusedWithAMessage_data() {
+        QTest::addColumn<bool>("listMissing");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("not in the list")
+            << false << QStringLiteral("That word is not in our dictionary.  Please try again.");
+        QTest::newRow("no list") << true << QStringLiteral("dictionary.txt");
+    }
+
+    void aWordThatCannotBeFoundIsRefusedWithAMessage() {
+        QFETCH(bool, listMissing);
+        QFETCH(QString, told);
+        uitest::TestGame game(32, {});
+        if (listMissing) {
+            QFile::remove(game.Path(QStringLiteral("dictionary/dictionary.txt")));
+        }
+        GameBoard& board = game.Deal();
+        const int first = uitest::LayTwoLetterWord(board).first;
+        uitest::MessageAnswerer messages;
+        QTest::keyClick(&board.Board(), Qt::Key_Return); // any key checks the word
+        QCOMPARE(messages.texts.size(), 1);
+        QVERIFY2(messages.texts[0].contains(told), qPrintable(messages.texts[0]));
+        QCOMPARE(board.State().Card(first).Tag, CardTag::Word);
+        QCOMPARE(board.State().TotalScore, 0);
+        QCOMPARE(WordList(board).topLevelItemCount(), 0);
+    }
+
+    // A command's own key runs the command and checks no word, also while the command is
+    // unavailable; any other key, with or without Ctrl, checks the word.
+    void aCommandKeyChecksNoWordAndAnyOtherKeyDoes() {
+        uitest::TestGame game(33);
+        GameBoard& board = game.Deal();
+        board.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&board));
+        const GameState& state = board.State();
+
+        uitest::LayTwoLetterWord(board);
+        QTest::keyClick(&board.Board(), Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(state.WordCards.empty()); // undone
+        QVERIFY(WordShown(board).isEmpty());
+
+        uitest::LayTwoLetterWord(board);
+        uitest::Command(board, "Undo").setEnabled(false);
+        for (const QKeyCombination key :
+             {QKeyCombination(Qt::Key_F4), QKeyCombination(Qt::ControlModifier, Qt::Key_Z)}) {
+            QTest::keyClick(&board.Board(), key.key(), key.keyboardModifiers());
+            QCOMPARE(state.WordCards.Count(), 2);
+            QCOMPARE(WordList(board).topLevelItemCount(), 0);
+        }
+        QTest::keyClick(&board.Board(), Qt::Key_K, Qt::ControlModifier);
+        QCOMPARE(WordList(board).topLevelItemCount(), 1);
     }
 };
 

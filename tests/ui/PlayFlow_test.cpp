@@ -1,70 +1,45 @@
 #include "UiTestSupport.h"
-#include "board/BoardSurface.h"
 #include "board/BoardView.h"
 #include "board/CardOptions.h"
 #include "board/GameBoard.h"
-#include "board/GameWindows.h"
 #include "board/PacedWait.h"
-#include "game/files/Highscore.h"
-#include "options/LevelForm.h"
-#include "options/frmAboutLexabit.h"
-#include "records/HighScoreForm.h"
+#include "game/Highscore.h"
 
 #include <QAction>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <QTreeWidget>
 
 using namespace lexabit;
+using uitest::Child;
+using uitest::Command;
+using uitest::PlaceOf;
 
 namespace {
 
-using uitest::PlaceOf;
+ScoreTable Recorded(GameBoard& board) {
+    Highscore scores(board.Scores().FilePath());
+    return scores.GetScores().Ok ? scores.Table() : ScoreTable{};
+}
 
-// Counts the times a widget is painted.
-class PaintCounter : public QObject {
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        paints += event->type() == QEvent::Paint ? 1 : 0;
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-// A board on its own program folder that knows every two-letter word, on the Hard level.
-struct HardGame {
-    explicit HardGame(std::uint64_t seed) {
-        GameServices services = uitest::TestServices(
-            seed, uitest::MakeProgramFolder(folder, uitest::AllTwoLetterWords()));
-        clock = static_cast<uitest::SettableClock*>(services.Time.get());
-        board = std::make_unique<GameBoard>(std::move(services));
-        board->show();
-        board->ChooseLevel(1);
-        board->NewGame_Click();
-    }
-
-    QTemporaryDir folder;
-    uitest::SettableClock* clock = nullptr;
-    std::unique_ptr<GameBoard> board;
-};
+bool ClocksRun(const GameBoard& board) {
+    return Child<QTimer>(board, QStringLiteral("Timer2")).isActive();
+}
 
 } // namespace
 
-// Where one flow meets another: commands that arrive while a game is over, while a card
-// is held, while a move runs, and settings read again in the middle of a game.
+// Where one flow meets another: the end of a game and the wait for a name, commands that
+// arrive while a card is held or a move runs, and settings read again during a game.
 class PlayFlowTest : public QObject {
     Q_OBJECT
 
 private slots:
     void commandsDuringTheNameDialogLeaveTheFinishedGameAlone() {
-        HardGame game(61);
-        GameBoard& board = *game.board;
+        uitest::TestGame game(61);
+        GameBoard& board = game.Deal();
         GameState& state = board.State();
-        QVERIFY(QTest::qWaitForWindowExposed(&board));
         uitest::LayTwoLetterWord(board);
         board.CheckWordButton_Click();
         const int score = state.TotalScore;
@@ -72,46 +47,114 @@ private slots:
 
         uitest::MessageAnswerer messages;
         QTest::keyClick(&board, Qt::Key_F7);
-        QCOMPARE(messages.texts.size(), 1);
-        QVERIFY2(messages.texts[0].startsWith(QStringLiteral("Your skill level is: ")),
-                 qPrintable(messages.texts[0]));
-        auto* name = board.findChild<QWidget*>(QStringLiteral("Namefrm"));
-        QVERIFY(name->isVisible());
+        QCOMPARE(messages.texts.size(), 1); // the rating
+        auto& name = Child(board, QStringLiteral("Namefrm"));
+        QVERIFY(name.isVisible());
         // While the dialog waits: no new game, and no time-out a minute later.
-        QVERIFY(!board.Menus().NewGame->isEnabled());
+        QVERIFY(!Command(board, "NewGame").isEnabled());
         QTest::keyClick(&board, Qt::Key_F2);
         board.NewGame_Click();
         QCOMPARE(state.TotalScore, score);
-        game.clock->now += std::chrono::seconds(61);
+        game.clock.now += std::chrono::seconds(61);
         board.Timer2_Timer();
         QCOMPARE(messages.texts.size(), 1);
 
-        auto* field = name->findChild<QLineEdit*>(QStringLiteral("NameText"));
-        field->setText(QStringLiteral("Eve"));
-        QTest::keyClick(field, Qt::Key_Return);
-        Highscore scores(board.Scores().FilePath());
-        QVERIFY(scores.GetScores().Ok);
-        QCOMPARE(scores.Table().size(), std::size_t{1});
-        QCOMPARE(std::stoi(scores.Table()[0].Points), score);
-        QCOMPARE(scores.Table()[0].Words, std::string("1"));
-        QCOMPARE(scores.Table()[0].Difficulty, std::string("Hard"));
+        auto& field = Child<QLineEdit>(name, QStringLiteral("NameText"));
+        field.setText(QStringLiteral("Eve"));
+        QTest::keyClick(&field, Qt::Key_Return);
+        const auto recorded = Recorded(board);
+        QCOMPARE(recorded.size(), std::size_t{1});
+        QCOMPARE(std::stoi(recorded[0].Points), score);
         QCOMPARE(state.TotalScore, 0); // the name started the next game
-        QVERIFY(board.Menus().NewGame->isEnabled());
+        QVERIFY(Command(board, "NewGame").isEnabled());
+    }
 
-        // A dialog closed without a name records nothing and gives the board back.
-        board.EndGame_Click();
-        QVERIFY(!board.Menus().NewGame->isEnabled());
-        board.findChild<QWidget*>(QStringLiteral("Namefrm"))->close();
-        QVERIFY(board.Menus().NewGame->isEnabled());
-        QVERIFY(scores.GetScores().Ok);
-        QCOMPARE(scores.Table().size(), std::size_t{1});
+    // Using the last card ends the game once: the show with the clocks stopped, the name,
+    // one entry, and a new game with the controls back.
+    void usingEveryCardEndsTheGameOnce() {
+        uitest::TestGame game(41);
+        GameBoard& board = game.Deal();
+        uitest::DealOnly(board, QStringLiteral("AT"));
+        uitest::LayTwoLetterWord(board);
+        uitest::MessageAnswerer seen(QStringLiteral("Ada"));
+        QList<bool> ticking;
+        seen.whileShown = [&] { ticking << ClocksRun(board); };
+        board.CheckWordButton_Click();
+
+        QCOMPARE(ticking, QList<bool>{false}); // one message, and no time-out can end it again
+        QCOMPARE(board.State().PlayerName, std::string("Ada"));
+        const auto recorded = Recorded(board);
+        QCOMPARE(recorded.size(), std::size_t{1});
+        QCOMPARE(recorded[0].Name, std::string("Ada"));
+        QCOMPARE(board.State().TotalScore, 0);
+        QVERIFY(!board.Board().FigVisible());
+        QVERIFY(Child(board, QStringLiteral("WordList")).isVisible());
+        QVERIFY(Child(board, QStringLiteral("CheckWordButton")).isVisible());
+    }
+
+    void closingTheNameDialogRecordsNothingAndGivesTheBoardBack() {
+        uitest::TestGame game(44);
+        GameBoard& board = game.Deal();
+        uitest::DealOnly(board, QStringLiteral("AT"));
+        uitest::LayTwoLetterWord(board);
+        uitest::MessageAnswerer seen{QString()};
+        // Should the wait go on, the board closes after a while, which ends it too.
+        bool closedToEndTheWait = false;
+        QTimer::singleShot(3000, &board, [&] {
+            closedToEndTheWait = true;
+            board.close();
+        });
+        board.CheckWordButton_Click();
+        QVERIFY(!closedToEndTheWait);
+        QVERIFY(board.State().PlayerName.empty());
+        QVERIFY(Command(board, "NewGame").isEnabled());
+        QVERIFY(Recorded(board).empty());
+    }
+
+    void theWordTimerRunningOutEndsTheGame() {
+        uitest::TestGame game(43, {});
+        GameBoard& board = game.Open();
+        board.ChooseLevel(1);
+        board.NewGame_Click();
+        board.Timer2_Timer();
+        game.clock.now += std::chrono::seconds(60);
+        uitest::MessageAnswerer seen(QStringLiteral("Cy"));
+        board.Timer2_Timer();
+        QVERIFY(!ClocksRun(board)); // until the name starts a new game
+        QCOMPARE(seen.texts.size(), 1);
+        QTRY_COMPARE(board.State().PlayerName, std::string("Cy"));
+        QVERIFY(ClocksRun(board));
+    }
+
+    void aBoxOpenWhenTheTimerRunsOutLeavesTheKeysToTheNameDialog() {
+        uitest::TestGame game(44, {});
+        GameBoard& board = game.Deal();
+        board.ChooseLevel(1);
+        board.NewGame_Click();
+        board.Timer2_Timer();
+        // Any message the player has not yet closed, as the one after printing.
+        QMessageBox standing(QMessageBox::Information, QStringLiteral("Lexabit Solitaire"),
+                             QStringLiteral("Saved."), QMessageBox::Ok, &board);
+        // As an X11 window manager does, the box hands the keys back to the board it stood over.
+        QObject::connect(&standing, &QDialog::finished, &board, [&] { board.activateWindow(); });
+        QTimer::singleShot(5, [&] {
+            game.clock.now += std::chrono::seconds(60);
+            uitest::MessageAnswerer rating;
+            board.Timer2_Timer();
+            standing.accept();
+        });
+        standing.exec();
+        auto& name = Child(board, QStringLiteral("Namefrm"));
+        QVERIFY(name.isVisible());
+        QTRY_COMPARE(QApplication::activeWindow(), &name);
     }
 
     void commandsWhileACardIsHeld() {
-        HardGame game(62);
-        GameBoard& board = *game.board;
+        uitest::TestGame game(62);
+        GameBoard& board = game.Deal();
+        board.ChooseLevel(1);
+        board.NewGame_Click();
         const GameState& state = board.State();
-        QVERIFY(QTest::qWaitForWindowExposed(&board));
         std::map<int, QPoint> places;
         for (int column = 1; column <= 7; ++column) {
             const int card = uitest::CardOnColumn(state, column);
@@ -120,29 +163,28 @@ private slots:
         const int held = uitest::CardOnColumn(state, 3);
         QWidget* surface = &board.Board();
         const QPoint grip = places[held] + QPoint(40, 60);
-        const QPoint away = grip + QPoint(30, 200);
+        const QPoint moved(30, 200);
         QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier, grip);
-        QTest::mouseMove(surface, away);
+        QTest::mouseMove(surface, grip + moved);
 
         uitest::MessageAnswerer messages;
         QTest::keyClick(surface, Qt::Key_A); // would check the word
         QTest::keyClick(&board, Qt::Key_F3); // would shuffle
         QTest::keyClick(&board, Qt::Key_F2); // would deal anew
         QVERIFY2(messages.texts.isEmpty(), qPrintable(messages.texts.join(u'|')));
-        QCOMPARE(PlaceOf(state, held), places[held] + QPoint(30, 200));
         for (const auto& [card, place] : places) {
             QVERIFY(state.CardExists(card));
-            QCOMPARE(PlaceOf(state, card), card == held ? places[held] + QPoint(30, 200) : place);
+            QCOMPARE(PlaceOf(state, card), card == held ? place + moved : place);
         }
 
         // A time-out during the drag puts the card back before its message shows.
         QPoint placeDuringMessage;
         messages.whileShown = [&] { placeDuringMessage = PlaceOf(state, held); };
-        game.clock->now += std::chrono::seconds(60);
+        game.clock.now += std::chrono::seconds(60);
         board.Timer2_Timer();
         QCOMPARE(messages.texts.size(), 1);
         QCOMPARE(placeDuringMessage, places[held]);
-        QTest::mouseRelease(surface, Qt::LeftButton, Qt::NoModifier, away);
+        QTest::mouseRelease(surface, Qt::LeftButton, Qt::NoModifier, grip + moved);
         QCOMPARE(PlaceOf(state, held), places[held]);
         QCOMPARE(state.Card(held).Tag, CardTag::Table);
         QVERIFY(state.WordCards.empty());
@@ -150,10 +192,9 @@ private slots:
 
     // The colour dialog, opened from the keyboard while a card is held, takes the release.
     void aDialogOverAHeldCardPutsTheCardBack() {
-        HardGame game(63);
-        GameBoard& board = *game.board;
+        uitest::TestGame game(63);
+        GameBoard& board = game.Deal();
         const GameState& state = board.State();
-        QVERIFY(QTest::qWaitForWindowExposed(&board));
         const int held = uitest::CardOnColumn(state, 2);
         const QPoint place = PlaceOf(state, held);
         QTest::mousePress(&board.Board(), Qt::LeftButton, Qt::NoModifier, place + QPoint(40, 60));
@@ -165,55 +206,44 @@ private slots:
                 dialog->close();
             }
         });
-        board.Menus().BackgroundColor->trigger();
+        Command(board, "BgOptions").trigger();
         QCOMPARE(placeUnderDialog, place);
         QCOMPARE(uitest::CardOnColumn(state, 2), held);
-        QVERIFY(board.Menus().NewGame->isEnabled());
+        QVERIFY(Command(board, "NewGame").isEnabled());
     }
 
     void aSettingsReReadLeavesTheRunningGameAlone() {
-        QTemporaryDir folder;
-        GameServices services = uitest::TestServices(63, uitest::MakeProgramFolder(folder, {}));
-        auto* clock = static_cast<uitest::SettableClock*>(services.Time.get());
-        GameBoard board(std::move(services)); // the file says Easy, with the Chess back
+        uitest::TestGame game(63, {});
+        GameBoard& board = game.Open(); // the file says Easy, with the Chess back
         board.show();
-        const auto deleteClosed = [] {
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        };
         // This run's choices: Very Easy, and the Robot back.
-        board.Level_Click();
-        LevelForm& level = board.Windows().Level();
-        level.findChild<QRadioButton*>(QStringLiteral("Option3"))->click();
-        QTest::mouseClick(level.findChild<QPushButton*>(QStringLiteral("Command1")),
-                          Qt::LeftButton);
-        deleteClosed();
-        board.CardsOptions_Click();
-        board.Windows().CardOptionsWindow().CardList_Click(5);
-        board.Windows().CardOptionsWindow().Ok_Click();
-        deleteClosed();
+        Command(board, "Level").trigger();
+        auto& level = Child(board, QStringLiteral("LevelForm"));
+        Child<QRadioButton>(level, QStringLiteral("Option3")).click();
+        QTest::mouseClick(&Child<QPushButton>(level, QStringLiteral("Command1")), Qt::LeftButton);
+        uitest::DeleteClosedWindows();
+        Command(board, "CardsOptions").trigger();
+        Child<CardOptions>(board, QStringLiteral("CardOptions")).CardList_Click(5);
+        Child<CardOptions>(board, QStringLiteral("CardOptions")).Ok_Click();
+        uitest::DeleteClosedWindows();
         // Every window that reads the settings as it opens, opened anew.
-        board.Ab_Click();
-        board.Windows().About().close();
-        deleteClosed();
-        board.Ab_Click();
-        board.Highscore_Click();
-        board.Windows().HighScores().close();
-        deleteClosed();
-        board.Highscore_Click();
-        board.Level_Click();
-        board.Windows().Level().close();
-        deleteClosed();
-        board.CardsOptions_Click();
-        board.Windows().CardOptionsWindow().Cancel_Click();
+        for (const char* command : {"Ab", "Highscore", "Level", "CardsOptions"}) {
+            Command(board, command).trigger();
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                if (window != &board && window->isVisible()) {
+                    window->close();
+                }
+            }
+            uitest::DeleteClosedWindows();
+            Command(board, command).trigger();
+        }
 
         QCOMPARE(board.State().Level, 3);
         QCOMPARE(board.Board().PackPicture(), std::optional<int>(5));
         uitest::MessageAnswerer messages;
-        clock->now += std::chrono::minutes(4);
+        game.clock.now += std::chrono::minutes(4);
         board.Timer2_Timer();
         QVERIFY2(messages.texts.isEmpty(), qPrintable(messages.texts.join(u'|')));
-        QCOMPARE(board.findChild<QLabel*>(QStringLiteral("Panel5"))->text(),
-                 QStringLiteral("Timer Off"));
         // What the file says begins with the next game.
         board.NewGame_Click();
         QCOMPARE(board.State().Level, 2);
@@ -221,44 +251,19 @@ private slots:
     }
 
     void aResizeDuringTheDealIsLaidOutOnceTheDealHasEnded() {
-        GameServices services = uitest::TestServices(64);
-        services.Wait = PacedWait;
-        GameBoard board(std::move(services));
+        uitest::TestGame game(64);
+        game.services.Wait = PacedWait;
+        GameBoard& board = game.Open();
         board.show();
         QVERIFY(QTest::qWaitForWindowExposed(&board));
-        const QSize before = board.Board().size();
-        const QSize wider = before + QSize(100, 90);
+        const QSize wider = board.Board().size() + QSize(100, 90);
         QTimer::singleShot(0, &board, [&board] { board.resize(board.size() + QSize(100, 90)); });
         board.NewGame_Click(); // seven paced glides
         QTRY_COMPARE(board.Board().size(), wider);
-        const GameState& state = board.State();
         for (int column = 1; column <= 7; ++column) {
-            QVERIFY2(uitest::CardOnColumn(state, column) > 0, qPrintable(QString::number(column)));
+            QVERIFY2(uitest::CardOnColumn(board.State(), column) > 0,
+                     qPrintable(QString::number(column)));
         }
-    }
-
-    void aGlideIsPaintedAtTheDisplaysRate() {
-        GameServices services = uitest::TestServices(65);
-        services.Wait = PacedWait;
-        GameBoard board(std::move(services));
-        board.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&board));
-        board.Form_Activate();
-        const GameState& state = board.State();
-        const int card = uitest::CardOnColumn(state, 4);
-        const QPoint place = PlaceOf(state, card);
-        board.Card_MouseDown(card, 10, 10);
-        board.Card_MouseMove(card, 10, 300);
-        PaintCounter counter;
-        board.Board().installEventFilter(&counter);
-        board.Card_MouseUp(card); // nothing near: it glides back in 30 steps
-        board.Board().removeEventFilter(&counter);
-        QCOMPARE(PlaceOf(state, card), place);
-        const double frame = 1000.0 / board.screen()->refreshRate();
-        const auto glide =
-            std::chrono::duration<double, std::milli>(BoardSurface::GlideDuration(30));
-        QVERIFY2(counter.paints >= 1 && counter.paints <= glide.count() / frame + 2,
-                 qPrintable(QString::number(counter.paints)));
     }
 };
 

@@ -7,10 +7,11 @@
 #include "options/LettersForm.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <utility>
 
 namespace lexabit::uitest {
@@ -38,32 +39,20 @@ private:
     MersenneRandom random_;
 };
 
+GameServices SeededServices(std::uint64_t seed) {
+    GameServices services;
+    services.Random = std::make_unique<RepeatableRandom>(seed);
+    services.Time = std::make_unique<SettableClock>();
+    services.Sound = std::make_unique<RecordingSound>();
+    return services;
+}
+
 } // namespace
 
 void UseOffscreenWithoutDisplay() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-}
-
-QString BuiltProgramFolder() {
-    return QStringLiteral(LEXABIT_PROGRAM_DIR);
-}
-
-QString MakeProgramFolder(const QTemporaryDir& folder, const QStringList& words) {
-    const QDir root(folder.path());
-    for (const char* name : {"dictionary", "highscore", "Settings", "sounds", "HelpFiles"}) {
-        root.mkpath(QString::fromLatin1(name));
-    }
-    QFile::copy(QDir(BuiltProgramFolder()).filePath(QStringLiteral("Settings/Settings.txt")),
-                root.filePath(QStringLiteral("Settings/Settings.txt")));
-    QFile list(root.filePath(QStringLiteral("dictionary/dictionary.txt")));
-    if (list.open(QIODevice::WriteOnly)) {
-        for (const QString& word : words) {
-            list.write(word.toLatin1() + "\r\n");
-        }
-    }
-    return folder.path();
 }
 
 QStringList AllTwoLetterWords() {
@@ -74,6 +63,135 @@ QStringList AllTwoLetterWords() {
         }
     }
     return words;
+}
+
+TestGame::TestGame(std::uint64_t seed, const QStringList& words)
+    : services(SeededServices(seed)), clock(static_cast<SettableClock&>(*services.Time)),
+      sound(static_cast<RecordingSound&>(*services.Sound)) {
+    const QDir built(QStringLiteral(LEXABIT_PROGRAM_DIR));
+    const QDir root(folder_.path());
+    for (const char* name : {"Settings", "sounds", "HelpFiles", "highscore", "dictionary"}) {
+        const QString folder = QString::fromLatin1(name);
+        root.mkpath(folder);
+        for (const QString& file : QDir(built.filePath(folder)).entryList(QDir::Files)) {
+            if (folder != QLatin1String("dictionary")) {
+                QFile::copy(built.filePath(folder + u'/' + file),
+                            root.filePath(folder + u'/' + file));
+            }
+        }
+    }
+    QByteArray list;
+    for (const QString& word : words) {
+        list += word.toLatin1() + "\r\n";
+    }
+    Write(QStringLiteral("dictionary/dictionary.txt"), list);
+    services.Folder =
+        std::make_unique<FixedFolder>(QFile::encodeName(folder_.path()).toStdString());
+}
+
+TestGame::~TestGame() = default;
+
+QString TestGame::Path(const QString& relative) const {
+    return QDir(folder_.path()).filePath(relative);
+}
+
+QByteArray TestGame::Read(const QString& relative) const {
+    return FileBytes(Path(relative));
+}
+
+void TestGame::Write(const QString& relative, const QByteArray& bytes) const {
+    WriteFile(Path(relative), bytes);
+}
+
+GameBoard& TestGame::Open() {
+    if (!board_) {
+        board_ = std::make_unique<GameBoard>(std::move(services));
+    }
+    return *board_;
+}
+
+GameBoard& TestGame::Deal() {
+    GameBoard& board = Open();
+    board.show();
+    if (!QTest::qWaitForWindowExposed(&board)) {
+        qFatal("the board did not show");
+    }
+    board.Form_Activate();
+    return board;
+}
+
+QAction& Command(const GameBoard& board, const char* name) {
+    return Child<QAction>(board, QString::fromLatin1(name));
+}
+
+QString Panel(const GameBoard& board, int number) {
+    return Child<QLabel>(board, QStringLiteral("Panel%1").arg(number)).text();
+}
+
+void DeleteClosedWindows() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void DealOnly(GameBoard& board, const QString& letters, int level) {
+    LettersForm& form = board.Letters();
+    for (int i = 0; i < 26; ++i) {
+        const bool dealt = letters.contains(QChar(u'A' + i));
+        Child<QLineEdit>(form, QStringLiteral("Text1(%1)").arg(i))
+            .setText(dealt ? QStringLiteral("1") : QStringLiteral("0"));
+    }
+    board.ChooseLevel(static_cast<std::int16_t>(level));
+    board.NewGame_Click();
+}
+
+int CardOnColumn(const GameState& state, int column) {
+    const ColumnTop top = ColumnPosition(state, column);
+    for (int i = 1; i <= state.CardsTotal; ++i) {
+        const CardRecord& card = state.Card(i);
+        if (card.Tag == CardTag::Table && card.Left == static_cast<float>(top.Left) &&
+            card.Top == static_cast<float>(top.Top)) {
+            return i;
+        }
+    }
+    return 0;
+}
+
+int CardOf(const GameState& state, char letter) {
+    for (int i = 1; i <= state.CardsTotal; ++i) {
+        if (state.Card(i).DataField == std::string(1, letter)) {
+            return i;
+        }
+    }
+    return 0;
+}
+
+QPoint PlaceOf(const GameState& state, int index) {
+    return {static_cast<int>(state.Card(index).Left), static_cast<int>(state.Card(index).Top)};
+}
+
+void DragCard(GameBoard& board, int index, QPoint corner) {
+    const QPoint grip(40, 60);
+    const QPoint from = PlaceOf(board.State(), index) + grip;
+    const QPoint to = corner + grip;
+    QWidget* surface = &board.Board();
+    QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier, from);
+    constexpr int steps = 6;
+    for (int step = 1; step <= steps; ++step) {
+        QTest::mouseMove(surface, from + (to - from) * step / steps);
+    }
+    QTest::mouseRelease(surface, Qt::LeftButton, Qt::NoModifier, to);
+}
+
+void LayWord(GameBoard& board, const std::vector<int>& cards) {
+    for (std::size_t k = 1; k < cards.size(); ++k) {
+        DragCard(board, cards[k], PlaceOf(board.State(), cards[k - 1]));
+    }
+}
+
+std::pair<int, int> LayTwoLetterWord(GameBoard& board) {
+    const int first = CardOnColumn(board.State(), 1);
+    const int second = CardOnColumn(board.State(), 2);
+    LayWord(board, {first, second});
+    return {first, second};
 }
 
 MessageAnswerer::MessageAnswerer(std::optional<QString> name,
@@ -115,67 +233,17 @@ void MessageAnswerer::Answer() {
     }
 }
 
-void UseOnlyLetters(GameBoard& board, const std::map<int, QString>& counts) {
-    LettersForm& letters = board.Letters();
-    for (int i = 0; i < 26; ++i) {
-        const auto found = counts.find(i);
-        letters.findChild<QLineEdit*>(QStringLiteral("Text1(%1)").arg(i))
-            ->setText(found == counts.end() ? QStringLiteral("0") : found->second);
+QByteArray FileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(bytes) != bytes.size()) {
+        qFatal("cannot write %s", qPrintable(path));
     }
-}
-
-int CardOnColumn(const GameState& state, int column) {
-    const ColumnTop top = ColumnPosition(state, column);
-    for (int i = 1; i <= state.CardsTotal; ++i) {
-        const CardRecord& card = state.Card(i);
-        if (card.Tag == CardTag::Table && card.Left == static_cast<float>(top.Left) &&
-            card.Top == static_cast<float>(top.Top)) {
-            return i;
-        }
-    }
-    return 0;
-}
-
-QPoint PlaceOf(const GameState& state, int index) {
-    return {static_cast<int>(state.Card(index).Left), static_cast<int>(state.Card(index).Top)};
-}
-
-void ShowAndDeal(GameBoard& board) {
-    board.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&board));
-    board.Form_Activate();
-}
-
-std::pair<int, int> LayTwoLetterWord(GameBoard& board) {
-    const GameState& state = board.State();
-    const int first = CardOnColumn(state, 1);
-    const int second = CardOnColumn(state, 2);
-    DragCard(board, second, PlaceOf(state, first));
-    return {first, second};
-}
-
-void DragCard(GameBoard& board, int index, QPoint corner) {
-    const CardRecord& card = board.State().Card(index);
-    const QPoint grip(40, 60);
-    const QPoint from = QPoint(static_cast<int>(card.Left), static_cast<int>(card.Top)) + grip;
-    const QPoint to = corner + grip;
-    QWidget* surface = &board.Board();
-    QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier, from);
-    constexpr int steps = 6;
-    for (int step = 1; step <= steps; ++step) {
-        QTest::mouseMove(surface, from + (to - from) * step / steps);
-    }
-    QTest::mouseRelease(surface, Qt::LeftButton, Qt::NoModifier, to);
-}
-
-GameServices TestServices(std::uint64_t seed, const QString& programFolder) {
-    GameServices services;
-    services.Random = std::make_unique<RepeatableRandom>(seed);
-    services.Time = std::make_unique<SettableClock>();
-    const QString folder = programFolder.isEmpty() ? BuiltProgramFolder() : programFolder;
-    services.Folder = std::make_unique<FixedFolder>(folder.toStdString());
-    services.Sound = std::make_unique<RecordingSound>();
-    return services;
 }
 
 } // namespace lexabit::uitest

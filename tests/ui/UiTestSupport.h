@@ -1,6 +1,7 @@
 #pragma once
 
 #include "board/GameServices.h"
+#include "ui/OptionsHost.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -12,8 +13,11 @@
 #include <QTimer>
 #include <cstdint>
 #include <functional>
-#include <map>
+#include <memory>
 #include <optional>
+#include <vector>
+
+class QAction;
 
 namespace lexabit {
 class GameBoard;
@@ -44,32 +48,83 @@ public:
     QList<bool> synchronousFlags;
 };
 
-// A seeded random source, a clock standing still, the given program folder (the
-// build's own program folder when empty), no sound and glides without pauses.
-GameServices TestServices(std::uint64_t seed, const QString& programFolder = {});
+// The main window as the records windows see it: it only counts what they ask of it.
+class FakeOptionsHost final : public OptionsHost {
+public:
+    void LoadSettings() override { ++settingsLoads; }
+    void NewGame_Click() override {
+        ++newGames;
+        if (onNewGame) {
+            onNewGame();
+        }
+    }
+    void SetPanelText(int, const QString&) override {}
+    std::int16_t NextGameLevel() const override { return 2; }
+    void ChooseLevel(std::int16_t) override {}
+    void ChooseCardStyle(std::int16_t) override {}
+    bool AcceptsGameCommands() const override { return true; }
 
-// The folder that holds the built program and its data folders.
-QString BuiltProgramFolder();
-
-// A program folder of the test's own: the settings and high-score folders copied from
-// the built program, and a word list holding just the given words (one per line, CR LF).
-QString MakeProgramFolder(const QTemporaryDir& folder, const QStringList& words);
+    int settingsLoads = 0;
+    int newGames = 0;
+    std::function<void()> onNewGame;
+};
 
 // Every two-letter word from AA to ZZ.
 QStringList AllTwoLetterWords();
 
-// Sets the letters window to deal only the given letters: letter number (0 = A) to count.
-void UseOnlyLetters(GameBoard& board, const std::map<int, QString>& counts);
+// A game over a program folder of the test's own: the built program's settings, sounds and
+// help, and a word list of just the given words (CR LF). Services are a seeded deal, a
+// clock standing still, recorded sound and glides without pauses; a test may change them
+// before it opens the board.
+class TestGame {
+public:
+    explicit TestGame(std::uint64_t seed, const QStringList& words = AllTwoLetterWords());
+    ~TestGame();
 
-// The table card lying on column k, or 0.
+    QString Path(const QString& relative) const;
+    QByteArray Read(const QString& relative) const;
+    void Write(const QString& relative, const QByteArray& bytes) const;
+
+    // The board over the folder, made on the first call.
+    GameBoard& Open();
+    // Opened, shown on screen and the opening cards laid.
+    GameBoard& Deal();
+
+    GameServices services;
+    SettableClock& clock;
+    RecordingSound& sound;
+
+private:
+    QTemporaryDir folder_;
+    std::unique_ptr<GameBoard> board_;
+};
+
+// The child of the given name; ends the test when there is none.
+template <class Widget = QWidget> Widget& Child(const QObject& parent, const QString& name) {
+    auto* found = parent.findChild<Widget*>(name);
+    if (found == nullptr) {
+        qFatal("%s has no child %s", qPrintable(parent.objectName()), qPrintable(name));
+    }
+    return *found;
+}
+QAction& Command(const GameBoard& board, const char* name);
+QString Panel(const GameBoard& board, int number);
+// Destroys the windows that closed themselves.
+void DeleteClosedWindows();
+
+// Starts a new game of the given letters only, one card each, on the given level.
+void DealOnly(GameBoard& board, const QString& letters, int level = 2);
+// The table card lying on column k, or 0; the first card of the letter, or 0.
 int CardOnColumn(const GameState& state, int column);
-
+int CardOf(const GameState& state, char letter);
 // A card's place on the board, in whole pixels.
 QPoint PlaceOf(const GameState& state, int index);
 
-// Shows the board, waits until it is on screen and lays the opening cards.
-void ShowAndDeal(GameBoard& board);
-
+// Presses on the middle of a card, moves it in several steps until its corner lies on
+// the given point, and lets go, as a player does.
+void DragCard(GameBoard& board, int index, QPoint corner);
+// Drags each card after the first onto the card before it.
+void LayWord(GameBoard& board, const std::vector<int>& cards);
 // Drags the card of column 2 onto the card of column 1 and gives the two cards of the word.
 std::pair<int, int> LayTwoLetterWord(GameBoard& board);
 
@@ -81,7 +136,6 @@ class MessageAnswerer {
 public:
     explicit MessageAnswerer(std::optional<QString> name = std::nullopt,
                              QMessageBox::StandardButton questionAnswer = QMessageBox::Yes);
-    bool Seen() const { return !texts.isEmpty(); }
 
     QStringList titles;
     QStringList texts;
@@ -95,9 +149,8 @@ private:
     QTimer timer_;
 };
 
-// Presses on the middle of a card, moves it in several steps until its corner lies on
-// the given point, and lets go, as a player does.
-void DragCard(GameBoard& board, int index, QPoint corner);
+QByteArray FileBytes(const QString& path);
+void WriteFile(const QString& path, const QByteArray& bytes);
 
 } // namespace lexabit::uitest
 
