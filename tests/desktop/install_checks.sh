@@ -23,12 +23,12 @@ fail() {
 # As root, installs the Debian packages that hold the missing tools (named package:tool);
 # other tests may be installing at the same time, so a held package list is tried again.
 need_tools() {
-    local pair attempt missing=()
+    local pair missing=()
     for pair in "$@"; do
         command -v "${pair#*:}" >/dev/null || missing+=("${pair%%:*}")
     done
     if [ ${#missing[@]} -gt 0 ] && [ "$(id -u)" -eq 0 ]; then
-        for attempt in 1 2 3; do
+        for _ in 1 2 3; do
             apt-get update -qq >/dev/null 2>&1
             DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
                 -o DPkg::Lock::Timeout=300 "${missing[@]}" >/dev/null 2>&1 && break
