@@ -158,19 +158,6 @@ private slots:
         QCOMPARE(after.permissions(), damagedStatus.permissions());
     }
 
-    void leftoversOfSavesCutShortAreRemovedAtStart() {
-        uitest::TestGame game(62, {});
-        const QString old = game.Path(QStringLiteral("highscore/.highscore.dat.k1LL3d"));
-        const QString young = game.Path(QStringLiteral("Settings/.Settings.txt.s4V1ng"));
-        uitest::WriteFile(old, "half a table");
-        uitest::WriteFile(young, "a save under way");
-        fs::last_write_time(QFile::encodeName(old).toStdString(),
-                            fs::file_time_type::clock::now() - std::chrono::hours(1));
-        game.Open();
-        QVERIFY(!QFile::exists(old));
-        QVERIFY(QFile::exists(young));
-    }
-
     void theProgramFolderIsFoundWhateverItsName() {
         QTemporaryDir temporary;
         const fs::path base = QFile::encodeName(temporary.path()).toStdString();

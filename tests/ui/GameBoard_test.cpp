@@ -1,12 +1,7 @@
 #include "UiTestSupport.h"
-#include "board/BoardView.h"
-#include "board/GameBoard.h"
 #include "board/GameWindows.h"
 
-#include <QAction>
-#include <QLabel>
 #include <QLayout>
-#include <QTreeWidget>
 
 using namespace lexabit;
 using uitest::Child;
@@ -123,48 +118,6 @@ private slots:
         QCOMPARE(state.WordCards.Count(), 2);
         QCOMPARE(WordShown(board),
                  QString::fromStdString(state.Card(target).DataField + state.Card(held).DataField));
-    }
-
-    void soundsPlayOnlyWhileSoundIsOn() {
-        uitest::TestGame game(24);
-        GameBoard& board = game.Deal();
-        QVERIFY(!game.sound.played.isEmpty()); // the opening deal
-        game.sound.played.clear();
-        const int first = uitest::LayTwoLetterWord(board).first;
-        QCOMPARE(game.sound.played.size(), 1);
-
-        uitest::Command(board, "SoundOnOff").trigger();
-        game.sound.played.clear();
-        const GameState& state = board.State();
-        uitest::DragCard(board, uitest::CardOnColumn(state, 3), PlaceOf(state, first));
-        QCOMPARE(state.WordCards.Count(), 3);
-        QVERIFY(game.sound.played.isEmpty());
-    }
-
-    void aWordThatCannotBeFoundIsRefusedWithAMessage_data() {
-        QTest::addColumn<bool>("listMissing");
-        QTest::addColumn<QString>("told");
-        QTest::newRow("not in the list")
-            << false << QStringLiteral("That word is not in our dictionary.  Please try again.");
-        QTest::newRow("no list") << true << QStringLiteral("dictionary.txt");
-    }
-
-    void aWordThatCannotBeFoundIsRefusedWithAMessage() {
-        QFETCH(bool, listMissing);
-        QFETCH(QString, told);
-        uitest::TestGame game(32, {});
-        if (listMissing) {
-            QFile::remove(game.Path(QStringLiteral("dictionary/dictionary.txt")));
-        }
-        GameBoard& board = game.Deal();
-        const int first = uitest::LayTwoLetterWord(board).first;
-        uitest::MessageAnswerer messages;
-        QTest::keyClick(&board.Board(), Qt::Key_Return); // any key checks the word
-        QCOMPARE(messages.texts.size(), 1);
-        QVERIFY2(messages.texts[0].contains(told), qPrintable(messages.texts[0]));
-        QCOMPARE(board.State().Card(first).Tag, CardTag::Word);
-        QCOMPARE(board.State().TotalScore, 0);
-        QCOMPARE(WordList(board).topLevelItemCount(), 0);
     }
 
     // A command's own key runs the command and checks no word, also while the command is

@@ -1,7 +1,5 @@
 #include "UiTestSupport.h"
-#include "board/BoardView.h"
 #include "board/CardOptions.h"
-#include "board/GameBoard.h"
 #include "board/GameWindows.h"
 #include "board/ProgramIcon.h"
 #include "board/WindowPlacement.h"
@@ -11,15 +9,10 @@
 #include "records/HighScoreForm.h"
 #include "records/Namefrm.h"
 
-#include <QAction>
 #include <QColorDialog>
 #include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTextBrowser>
 #include <QWindow>
 
 using namespace lexabit;
@@ -39,19 +32,6 @@ Rgb RgbOf(const QColor& c) {
             static_cast<std::uint8_t>(c.blue())};
 }
 
-// Answers the colour dialog as soon as it opens: with the colour given, or Cancel.
-void AnswerColourDialog(std::optional<QColor> choice) {
-    QTimer::singleShot(0, [choice] {
-        auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
-        if (dialog != nullptr && choice) {
-            dialog->setCurrentColor(*choice);
-            dialog->accept();
-        } else if (dialog != nullptr) {
-            dialog->reject();
-        }
-    });
-}
-
 } // namespace
 
 // The Options and Help menus, their windows, and the settings file that outlasts the program.
@@ -59,24 +39,6 @@ class OptionsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void helpAndAboutOpenAndEscapePutsThemAway() {
-        uitest::TestGame game(51);
-        GameBoard& board = game.Deal();
-        QTest::keyClick(&board, Qt::Key_F1);
-        auto& help = Child(board, QStringLiteral("TheHelp"));
-        QVERIFY(help.isVisible());
-        auto& text = Child<QTextBrowser>(help, QStringLiteral("HelpText"));
-        QVERIFY2(text.toPlainText().contains(QStringLiteral("CheckWord")),
-                 qPrintable(text.toPlainText().left(200)));
-        QTest::keyClick(&text, Qt::Key_Escape);
-        QVERIFY(!help.isVisible());
-        Command(board, "Ab").trigger();
-        auto& about = Child(board, QStringLiteral("frmAboutLexabit"));
-        QVERIFY(about.isVisible());
-        QTest::keyClick(about.findChild<QPushButton*>(), Qt::Key_Escape);
-        QVERIFY(!about.isVisible());
-    }
-
     // Enter presses Ok: a new game on the level chosen, which reaches the file only when the
     // settings are written.
     void choosingALevelStartsANewGameOnIt() {
@@ -102,12 +64,12 @@ private slots:
         game.Write(SettingsPath, "-2147483633 \r\n 8 \r\n 2 \r\n");
         GameBoard& board = game.Open();
         board.ChooseLevel(1); // chosen but never stored: the command reads the file first
-        AnswerColourDialog(std::nullopt);
+        uitest::AnswerColourDialog(std::nullopt);
         Command(board, "BgOptions").trigger();
         QCOMPARE(game.Read(SettingsPath), QByteArray("-2147483633 \r\n 8 \r\n 2 \r\n"));
 
         const QColor chosen(10, 120, 30);
-        AnswerColourDialog(chosen);
+        uitest::AnswerColourDialog(chosen);
         Command(board, "BgOptions").trigger();
         for (const QWidget* painted :
              QList<QWidget*>{&board, &board.Board(), &board.Windows().About()}) {
@@ -135,24 +97,26 @@ private slots:
         game.Write(SettingsPath, stored + "\r\n 8 \r\n 2 \r\n");
         GameBoard& board = game.Open();
         GameWindows& windows = board.Windows();
-        QList<QWidget*> onTheColour{&board.Board(),
-                                    &Child(board, QStringLiteral("WordLabel")),
+        QList<QWidget*> onTheColour{&board.Board(), &Child(board, QStringLiteral("WordLabel")),
                                     &Child(board, QStringLiteral("ShuffleCards")),
-                                    &windows.CardOptionsWindow(),
-                                    windows.CardOptionsWindow().findChild<QGroupBox*>(),
-                                    &Child(windows.NameDialog(), QStringLiteral("NameLabel")),
-                                    &windows.HighScores()};
-        for (QLabel* label : windows.About().findChildren<QLabel*>()) {
-            onTheColour << label;
-        }
-        for (QRadioButton* option : windows.Level().findChildren<QRadioButton*>()) {
-            onTheColour << option;
+                                    &windows.HighScores(),
+                                    &Child(windows.NameDialog(), QStringLiteral("NameLabel"))};
+        for (QWidget* window :
+             QList<QWidget*>{&windows.CardOptionsWindow(), &windows.About(), &windows.Level()}) {
+            onTheColour << window;
+            for (QWidget* child : window->findChildren<QWidget*>()) {
+                if (qobject_cast<QLabel*>(child) != nullptr ||
+                    qobject_cast<QGroupBox*>(child) != nullptr ||
+                    qobject_cast<QRadioButton*>(child) != nullptr) {
+                    onTheColour << child;
+                }
+            }
         }
         for (QWidget* widget : onTheColour) {
             const QPalette palette = widget->palette();
             QCOMPARE(palette.color(QPalette::Window), colour);
-            const QColor text = palette.color(QPalette::WindowText);
-            QVERIFY2(ContrastRatio(RgbOf(text), RgbOf(colour)) >= ReadableContrast,
+            QVERIFY2(ContrastRatio(RgbOf(palette.color(QPalette::WindowText)), RgbOf(colour)) >=
+                         ReadableContrast,
                      qPrintable(widget->objectName()));
         }
         const QPalette system = QApplication::palette();

@@ -1,16 +1,9 @@
 #include "UiTestSupport.h"
-#include "board/BoardView.h"
 #include "board/CardOptions.h"
-#include "board/GameBoard.h"
 #include "board/PacedWait.h"
 #include "game/Highscore.h"
 
-#include <QAction>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
-#include <QTreeWidget>
 
 using namespace lexabit;
 using uitest::Child;
@@ -111,31 +104,18 @@ private slots:
         QVERIFY(Recorded(board).empty());
     }
 
+    // The word timer running out ends the game with the clocks stopped until the name starts
+    // the next; a message the player has not yet closed leaves the keys to the name dialog.
     void theWordTimerRunningOutEndsTheGame() {
-        uitest::TestGame game(43, {});
-        GameBoard& board = game.Open();
-        board.ChooseLevel(1);
-        board.NewGame_Click();
-        board.Timer2_Timer();
-        game.clock.now += std::chrono::seconds(60);
-        uitest::MessageAnswerer seen(QStringLiteral("Cy"));
-        board.Timer2_Timer();
-        QVERIFY(!ClocksRun(board)); // until the name starts a new game
-        QCOMPARE(seen.texts.size(), 1);
-        QTRY_COMPARE(board.State().PlayerName, std::string("Cy"));
-        QVERIFY(ClocksRun(board));
-    }
-
-    void aBoxOpenWhenTheTimerRunsOutLeavesTheKeysToTheNameDialog() {
         uitest::TestGame game(44, {});
         GameBoard& board = game.Deal();
         board.ChooseLevel(1);
         board.NewGame_Click();
         board.Timer2_Timer();
-        // Any message the player has not yet closed, as the one after printing.
+        // Any message, as the one after printing, that hands the keys back to the board it
+        // stood over, as an X11 window manager does.
         QMessageBox standing(QMessageBox::Information, QStringLiteral("Lexabit Solitaire"),
                              QStringLiteral("Saved."), QMessageBox::Ok, &board);
-        // As an X11 window manager does, the box hands the keys back to the board it stood over.
         QObject::connect(&standing, &QDialog::finished, &board, [&] { board.activateWindow(); });
         QTimer::singleShot(5, [&] {
             game.clock.now += std::chrono::seconds(60);
@@ -144,9 +124,15 @@ private slots:
             standing.accept();
         });
         standing.exec();
+        QVERIFY(!ClocksRun(board));
         auto& name = Child(board, QStringLiteral("Namefrm"));
         QVERIFY(name.isVisible());
         QTRY_COMPARE(QApplication::activeWindow(), &name);
+        auto& field = Child<QLineEdit>(name, QStringLiteral("NameText"));
+        field.setText(QStringLiteral("Cy"));
+        QTest::keyClick(&field, Qt::Key_Return);
+        QCOMPARE(board.State().PlayerName, std::string("Cy"));
+        QVERIFY(ClocksRun(board));
     }
 
     void commandsWhileACardIsHeld() {
@@ -168,9 +154,11 @@ private slots:
         QTest::mouseMove(surface, grip + moved);
 
         uitest::MessageAnswerer messages;
-        QTest::keyClick(surface, Qt::Key_A); // would check the word
-        QTest::keyClick(&board, Qt::Key_F3); // would shuffle
-        QTest::keyClick(&board, Qt::Key_F2); // would deal anew
+        QTest::keyClick(surface, Qt::Key_A);                     // would check the word
+        QTest::keyClick(&board, Qt::Key_F3);                     // would shuffle
+        QTest::keyClick(&board, Qt::Key_F2);                     // would deal anew
+        QTest::keyClick(&board, Qt::Key_H, Qt::ControlModifier); // would outline a hint
+        QVERIFY(state.HintedCards.empty());
         QVERIFY2(messages.texts.isEmpty(), qPrintable(messages.texts.join(u'|')));
         for (const auto& [card, place] : places) {
             QVERIFY(state.CardExists(card));

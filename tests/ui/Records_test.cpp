@@ -6,10 +6,6 @@
 
 #include <QDir>
 #include <QHeaderView>
-#include <QLineEdit>
-#include <QPointer>
-#include <QPushButton>
-#include <QTreeWidget>
 
 using namespace lexabit;
 using uitest::Child;
@@ -199,26 +195,6 @@ private slots:
                  qPrintable(messages.texts[0]));
         QVERIFY(form.isVisible());
         QCOMPARE(Child<QTreeWidget>(form, QStringLiteral("HighScoreList")).topLevelItemCount(), 0);
-    }
-
-    void okAndEscapeHideTheHighScoresAndTheFrameDestroysThem() {
-        Highscore scores(ScoreFile().toStdString());
-        uitest::FakeOptionsHost host;
-        QPointer<HighScoreForm> form = new HighScoreForm(scores, host);
-        form->Form_Load();
-        form->ShowScores();
-        QTest::mouseClick(&Child<QPushButton>(*form, QStringLiteral("Command1")), Qt::LeftButton);
-        uitest::DeleteClosedWindows();
-        QVERIFY(!form.isNull() && !form->isVisible());
-        form->ShowScores();
-        QVERIFY(QTest::qWaitForWindowActive(form));
-        QTest::keyClick(form->focusWidget() != nullptr ? form->focusWidget() : form.data(),
-                        Qt::Key_Escape);
-        QVERIFY(!form->isVisible());
-        form->show();
-        form->close();
-        uitest::DeleteClosedWindows();
-        QVERIFY(form.isNull());
     }
 };
 

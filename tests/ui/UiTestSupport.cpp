@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QColorDialog>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -231,6 +232,18 @@ void MessageAnswerer::Answer() {
         }
         return;
     }
+}
+
+void AnswerColourDialog(std::optional<QColor> choice, QColor* openedWith) {
+    QTimer::singleShot(0, [choice, openedWith] {
+        if (auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget())) {
+            if (openedWith != nullptr) {
+                *openedWith = dialog->currentColor();
+            }
+            dialog->setCurrentColor(choice.value_or(QColor()));
+            choice ? dialog->accept() : dialog->reject();
+        }
+    });
 }
 
 QByteArray FileBytes(const QString& path) {

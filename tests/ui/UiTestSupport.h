@@ -1,28 +1,27 @@
 #pragma once
 
+// What every window test uses: the game's main window, the widgets the tests look for by
+// name, and the fakes and helpers below.
+#include "board/BoardView.h"
+#include "board/GameBoard.h"
 #include "board/GameServices.h"
 #include "ui/OptionsHost.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
-#include <QPoint>
-#include <QString>
-#include <QStringList>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
-
-class QAction;
-
-namespace lexabit {
-class GameBoard;
-class GameState;
-} // namespace lexabit
 
 namespace lexabit::uitest {
 
@@ -148,6 +147,10 @@ private:
     QMessageBox::StandardButton questionAnswer_;
     QTimer timer_;
 };
+
+// Answers the colour dialog as soon as it opens: with the colour given, else Cancel; keeps
+// the colour it opened with.
+void AnswerColourDialog(std::optional<QColor> choice, QColor* openedWith = nullptr);
 
 QByteArray FileBytes(const QString& path);
 void WriteFile(const QString& path, const QByteArray& bytes);

@@ -112,17 +112,6 @@ public:
     WordListPrinter* printer = nullptr;
 };
 
-// Answers the colour dialog as soon as it is open; remembers the colour it opened with.
-void AnswerColourDialog(QWidget& window, const QColor& choice, bool accept, QColor* openedWith) {
-    QTimer::singleShot(0, &window, [&window, choice, accept, openedWith] {
-        if (auto* dialog = window.findChild<QColorDialog*>()) {
-            *openedWith = dialog->currentColor();
-            dialog->setCurrentColor(choice);
-            accept ? dialog->accept() : dialog->reject();
-        }
-    });
-}
-
 } // namespace
 
 class WordListPrinterTest : public QObject {
@@ -239,10 +228,10 @@ private slots:
         PrintingScene scene;
         scene.FindWord(QStringLiteral("JAM"), QStringLiteral(" 13"));
         QColor openedWith;
-        AnswerColourDialog(scene.window, QColor(Qt::red), true, &openedWith);
+        uitest::AnswerColourDialog(QColor(Qt::red), &openedWith);
         scene.menus.TextColor->trigger();
         QCOMPARE(openedWith, QColor(Qt::black));
-        AnswerColourDialog(scene.window, QColor(Qt::green), false, &openedWith);
+        uitest::AnswerColourDialog(std::nullopt, &openedWith);
         scene.menus.TextColor->trigger();
         QCOMPARE(openedWith, QColor(Qt::red));
         QCOMPARE(scene.printer->TextColor(), 0x0000FF);
@@ -255,17 +244,15 @@ private slots:
              QStringLiteral("-singlefile"), scene.SavedPage(), stem});
         const QImage page(stem + QStringLiteral(".png"));
         QVERIFY(!page.isNull());
+        // Letter edges blend red into the white paper: red stays full, green equals blue.
         int red = 0;
         int other = 0;
         for (int y = 0; y < page.height(); ++y) {
             for (int x = 0; x < page.width(); ++x) {
                 const QColor pixel = page.pixelColor(x, y);
-                if (pixel == Qt::white) {
-                    continue;
-                }
-                // Letter edges blend red into the white paper: red stays full, green equals blue.
                 const bool reddish = pixel.red() > 240 && qAbs(pixel.green() - pixel.blue()) < 8;
-                ++(reddish ? red : other);
+                red += reddish && pixel != Qt::white ? 1 : 0;
+                other += reddish ? 0 : 1;
             }
         }
         QVERIFY2(red > 100, qPrintable(QString::number(red)));

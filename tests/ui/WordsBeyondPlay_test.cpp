@@ -1,13 +1,7 @@
 #include "UiTestSupport.h"
-#include "board/BoardView.h"
-#include "board/GameBoard.h"
 #include "records/MissedWordsWindow.h"
 
-#include <QAction>
 #include <QCheckBox>
-#include <QMessageBox>
-#include <QTimer>
-#include <QTreeWidget>
 
 using namespace lexabit;
 using uitest::CardOf;
@@ -57,14 +51,6 @@ private slots:
         GameBoard& board = game.Deal();
         uitest::DealOnly(board, QStringLiteral("ATESZ"));
         GameState& state = board.State();
-
-        // While a card is held the hint is not taken.
-        const QPoint onHeld = uitest::PlaceOf(state, CardOf(state, 'S')) + QPoint(40, 40);
-        QTest::mousePress(&board.Board(), Qt::LeftButton, Qt::NoModifier, onHeld);
-        QVERIFY(!uitest::Command(board, "Hint").isEnabled());
-        board.Hint_Click();
-        QVERIFY(state.HintedCards.empty());
-        QTest::mouseRelease(&board.Board(), Qt::LeftButton, Qt::NoModifier, onHeld);
 
         QTest::keyClick(&board, Qt::Key_H, Qt::ControlModifier);
         QTest::keyClick(&board, Qt::Key_H, Qt::ControlModifier);
