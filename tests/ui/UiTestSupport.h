@@ -36,21 +36,16 @@ public:
     GameTime now{std::chrono::seconds(1'800'000'000)};
 };
 
-// Keeps the names of the files the game asked to play, and plays nothing.
-class RecordingSound final : public SoundOutput {
+// Plays nothing: window tests run without speakers.
+class Silence final : public SoundOutput {
 public:
-    void Play(const QString& path, bool synchronous) override {
-        played.append(path);
-        synchronousFlags.append(synchronous);
-    }
-    QStringList played;
-    QList<bool> synchronousFlags;
+    void Play(const QString&, bool) override {}
 };
 
 // The main window as the records windows see it: it only counts what they ask of it.
 class FakeOptionsHost final : public OptionsHost {
 public:
-    void LoadSettings() override { ++settingsLoads; }
+    void LoadSettings() override {}
     void NewGame_Click() override {
         ++newGames;
         if (onNewGame) {
@@ -63,7 +58,6 @@ public:
     void ChooseCardStyle(std::int16_t) override {}
     bool AcceptsGameCommands() const override { return true; }
 
-    int settingsLoads = 0;
     int newGames = 0;
     std::function<void()> onNewGame;
 };
@@ -73,7 +67,7 @@ QStringList AllTwoLetterWords();
 
 // A game over a program folder of the test's own: the built program's settings, sounds and
 // help, and a word list of just the given words (CR LF). Services are a seeded deal, a
-// clock standing still, recorded sound and glides without pauses; a test may change them
+// clock standing still, silence and glides without pauses; a test may change them
 // before it opens the board.
 class TestGame {
 public:
@@ -91,7 +85,6 @@ public:
 
     GameServices services;
     SettableClock& clock;
-    RecordingSound& sound;
 
 private:
     QTemporaryDir folder_;
