@@ -107,21 +107,11 @@ class Board:
                                       2 * LABEL_HEIGHT - LABEL_TOP)
         return plain, "word labels " + ("empty" if plain else "show something")
 
-    def labels_show_word(self):
-        plain, seen = self.labels_empty()
-        return not plain, seen
-
-    def word_list_changed_rows(self, other_shot):
-        other, x = Picture(other_shot), self.x + self.width - WORD_LIST_WIDTH
-        return sum(self.picture.row(y, x, x + WORD_LIST_WIDTH) != other.row(y, x, x + WORD_LIST_WIDTH)
-                   for y in range(self.y, self.y + WORD_LIST_HEIGHT))
-
-    def word_list_changed_from(self, other_shot):
-        changed = self.word_list_changed_rows(other_shot)
-        return changed > 0, f"word list: {changed} rows differ from {other_shot}"
-
     def word_list_as(self, other_shot):
-        changed = self.word_list_changed_rows(other_shot)
+        other, x = Picture(other_shot), self.x + self.width - WORD_LIST_WIDTH
+        changed = sum(self.picture.row(y, x, x + WORD_LIST_WIDTH) !=
+                      other.row(y, x, x + WORD_LIST_WIDTH)
+                      for y in range(self.y, self.y + WORD_LIST_HEIGHT))
         return changed == 0, f"word list: {changed} rows differ from {other_shot}"
 
 
@@ -148,12 +138,14 @@ def command_expect(args):
     board = Board(Picture(args[0]), *map(int, args[1:5]))
     all_hold = True
     for condition in args[5:]:
-        name, _, argument = condition.partition(":")
+        negate = condition.startswith("not-")
+        name, _, argument = condition.removeprefix("not-").partition(":")
         check = getattr(board, name.replace("-", "_"), None)
         if check is None or name.startswith("_") or name == "card-at":
             print(f"unknown condition {condition}", file=sys.stderr)
             return 2
         holds, detail = check(argument) if argument else check()
+        holds = holds != negate
         all_hold = all_hold and holds
         print(("yes: " if holds else "no:  ") + detail)
     return 0 if all_hold else 1
@@ -163,8 +155,8 @@ COMMANDS = {
     "board": (command_board, "SHOT WINDOW_X WINDOW_Y WINDOW_WIDTH WINDOW_HEIGHT"),
     "column-tops": (command_column_tops, "BOARD_X BOARD_Y BOARD_WIDTH BOARD_HEIGHT"),
     "expect": (command_expect, "SHOT BOARD_X BOARD_Y BOARD_WIDTH BOARD_HEIGHT CONDITION... "
-               "(dealt, word-of-two:K, empty-column:K, labels-empty, labels-show-word, "
-               "word-list-changed-from:SHOT, word-list-as:SHOT)"),
+               "(dealt, word-of-two:K, empty-column:K, labels-empty, word-list-as:SHOT, "
+               "each may be preceded by not-)"),
 }
 
 if __name__ == "__main__":

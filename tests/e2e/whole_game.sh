@@ -3,14 +3,11 @@
 # of its own, with the mouse and the keyboard, printing with no printer set up (so the page
 # is saved as a PDF in the documents folder). Then checks what the game showed, printed and
 # wrote.
-#
-# Usage: whole_game.sh PROGRAM_FOLDER [PROGRAM_NAME]
-#   PROGRAM_FOLDER holds the built program and its data folders.
-# Exit status: 0 passed, 1 failed, 77 skipped because it cannot run on this machine.
-#
+# Usage: whole_game.sh PROGRAM_FOLDER [PROGRAM_NAME]; PROGRAM_FOLDER holds the built program
+# and its data folders. Exit status: 0 passed, 1 failed, 77 skipped (it cannot run here).
 # As root it installs the Debian packages it needs. Every process it starts is stopped by
-# its process id when it ends, whatever the outcome; the screenshots stay behind on failure
-# (and on success too when LEXABIT_E2E_KEEP is set).
+# its process id when it ends; the screenshots stay behind on failure (and on success too
+# when LEXABIT_E2E_KEEP is set).
 set -uo pipefail
 
 readonly SKIPPED=77 TITLE="Lexabit Solitaire" PLAYER="Ada Lovelace"
@@ -20,14 +17,8 @@ program_folder=${1:?usage: whole_game.sh PROGRAM_FOLDER [PROGRAM_NAME]}
 program_name=${2:-lexabit-solitaire}
 started_at=$(date +%s%N)
 
-log() {
-    local tenths=$((($(date +%s%N) - started_at) / 100000000))
-    printf 'whole_game [%3d.%ds] %s\n' $((tenths / 10)) $((tenths % 10)) "$*"
-}
-skip() {
-    echo "whole_game: SKIPPED: $*" >&2
-    exit "$SKIPPED"
-}
+log() { printf 'whole_game [%5.1fs] %s\n' "$((($(date +%s%N) - started_at) / 100000000))e-1" "$*"; }
+skip() { echo "whole_game: SKIPPED: $*" >&2 && exit "$SKIPPED"; }
 
 # ---------------------------------------------------------------- what the test needs
 
@@ -258,19 +249,18 @@ log "seven cards dealt to the columns"
 { read -r source_x source_y && read -r target_x target_y; } < <(picture_tool column-tops \
     "${board[@]}")
 drag_card "$source_x" "$source_y" "$target_x" "$target_y"
-poll 10 board_shows dropped labels-show-word word-of-two:2 empty-column:1 ||
+poll 10 board_shows dropped not-labels-empty word-of-two:2 empty-column:1 ||
     fail "dropping column 1's card on column 2's did not make a word: $(last_check)"
 cp "$shots/dropped.ppm" "$shots/before-check.ppm"
 log "column 1's card now lies below column 2's: a word of two cards"
 
 xdotool key space
-poll 20 board_shows checked labels-empty "word-list-changed-from:$shots/before-check.ppm" dealt ||
+poll 20 board_shows checked labels-empty "not-word-list-as:$shots/before-check.ppm" dealt ||
     fail "the word was not accepted, or the columns not refilled: $(last_check)"
 log "the word was accepted: listed, labels empty, columns refilled"
 
 xdotool key F5
 saved_message=$(poll 10 window_after) || fail "no message about the saved PDF appeared"
-take_shot "saved-pdf-message" >/dev/null
 focus_window "$saved_message"
 xdotool key Return
 poll 5 no_other_window || fail "the message about the saved PDF did not close"
@@ -285,12 +275,10 @@ check_printed_page "$pdf"
 focus_window "$main_window"
 xdotool key F7
 rating_box=$(poll 10 window_after) || fail "no rating message after End Game"
-take_shot "rating-message" >/dev/null
 focus_window "$rating_box"
 xdotool key Return
 name_dialog=$(poll 10 window_after "$rating_box") ||
     fail "the name dialog did not follow the rating message"
-take_shot "name-dialog" >/dev/null
 focus_window "$name_dialog"
 xdotool type --delay 40 "$PLAYER"
 xdotool key Return
@@ -298,7 +286,6 @@ poll 10 eval '! cmp -s "$game/highscore/highscore.dat" "$work/highscore-before.d
     fail "highscore.dat was not written after the name was confirmed"
 missed_words=$(poll 10 window_after "$name_dialog") ||
     fail "the name dialog stayed open, or the missed words did not follow it"
-take_shot "missed-words" >/dev/null
 focus_window "$missed_words"
 xdotool key Escape
 poll 10 no_other_window || fail "Escape did not close the missed words"
