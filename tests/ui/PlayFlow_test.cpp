@@ -1,7 +1,7 @@
 #include "UiTestSupport.h"
 #include "board/CardOptions.h"
 #include "board/PacedWait.h"
-#include "game/Highscore.h"
+#include "game/files/Highscore.h"
 
 #include <QRadioButton>
 

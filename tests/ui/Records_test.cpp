@@ -1,6 +1,5 @@
 #include "UiTestSupport.h"
-#include "game/GameState.h"
-#include "game/Highscore.h"
+#include "game/files/Highscore.h"
 #include "records/HighScoreForm.h"
 #include "records/Namefrm.h"
 
@@ -21,7 +20,7 @@ QByteArray Entry(const QByteArray& name, const char* points, const char* difficu
 // A name dialog at the end of a game worth 7 points, with a high-score file of its own.
 struct FinishedGameDialog {
     explicit FinishedGameDialog(const QString& scoreFile)
-        : scores(scoreFile.toStdString()), dialog(state, scores, host, [this] {
+        : scores(scoreFile.toStdString()), dialog(scores, host, [this] {
               visibleWhileRecording = dialog.isVisible();
               return result;
           }) {
@@ -42,7 +41,6 @@ struct FinishedGameDialog {
 
     QLineEdit& NameText() { return Child<QLineEdit>(dialog, QStringLiteral("NameText")); }
 
-    GameState state;
     Highscore scores;
     uitest::FakeOptionsHost host;
     EndOfGameFacts result{7, "0:12", 3, 2, "Good"};
@@ -90,6 +88,7 @@ private slots:
         QCOMPARE(messages.titles, QStringList{title});
         QCOMPARE(messages.texts, QStringList{QStringLiteral("Please enter your name.")});
         QVERIFY(game.dialog.isVisible());
+        QVERIFY(game.host.playerName.isEmpty());
         QCOMPARE(game.host.newGames, 0);
         QVERIFY(!QFile::exists(ScoreFile()));
     }
@@ -119,7 +118,7 @@ private slots:
         uitest::MessageAnswerer messages;
         game.Confirm(how);
         QVERIFY(messages.texts.isEmpty());
-        QCOMPARE(game.state.PlayerName, name.toStdString());
+        QCOMPARE(game.host.playerName, name);
         QVERIFY(!game.visibleWhileRecording); // hidden before the result is recorded
         QCOMPARE(game.host.newGames, 1);
         QCOMPARE(fileAtNewGame, Entry(name.toLatin1(), "  7"));
@@ -130,7 +129,6 @@ private slots:
         FinishedGameDialog game(ScoreFile());
         game.NameText().setText(QStringLiteral("Ann"));
         game.Confirm(Confirmation::Button);
-        game.state.PlayerName.clear();
         game.result.Score = 12;
         game.dialog.show();
         QCOMPARE(game.NameText().text(), QStringLiteral("Ann"));

@@ -42,7 +42,7 @@ public:
     void Play(const QString&, bool) override {}
 };
 
-// The main window as the records windows see it: it only counts what they ask of it.
+// The main window as the records windows see it: it only records what they ask of it.
 class FakeOptionsHost final : public OptionsHost {
 public:
     void LoadSettings() override {}
@@ -56,8 +56,12 @@ public:
     std::int16_t NextGameLevel() const override { return 2; }
     void ChooseLevel(std::int16_t) override {}
     void ChooseCardStyle(std::int16_t) override {}
+    std::optional<int> PackBack() const override { return std::nullopt; }
+    void ShowBackOnPiles(std::optional<int>) override {}
+    void EnterPlayerName(const QString& name) override { playerName = name; }
     bool AcceptsGameCommands() const override { return true; }
 
+    QString playerName;
     int newGames = 0;
     std::function<void()> onNewGame;
 };

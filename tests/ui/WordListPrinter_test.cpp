@@ -1,5 +1,5 @@
 #include "UiTestSupport.h"
-#include "game/GameState.h"
+#include "game/model/GameState.h"
 #include "records/PrintCommands.h"
 #include "records/WordListPrinter.h"
 #include "ui/GameMenus.h"
@@ -275,7 +275,7 @@ private slots:
         scene.window.resize(300, 300);
         scene.window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&scene.window));
-        QMenu& popup = *scene.menus.mnuPrint;
+        QMenu& popup = *scene.menus.WordListMenu;
         QWindow* window = scene.window.windowHandle();
         const QWidget* viewport = scene.wordList->viewport();
         const QPoint at = viewport->mapTo(&scene.window, viewport->rect().center());
@@ -287,7 +287,7 @@ private slots:
         const QPoint clicked = scene.window.mapToGlobal(at);
         QVERIFY((popup.geometry().topLeft() - clicked).manhattanLength() <= 2);
 
-        popup.setActiveAction(scene.menus.popExit);
+        popup.setActiveAction(scene.menus.WordListExit);
         QTest::keyClick(&popup, Qt::Key_Return);
         QTRY_VERIFY(!popup.isVisible());
         QVERIFY(scene.messages.empty());
