@@ -1,18 +1,13 @@
 #include "UiTestSupport.h"
 
-#include "board/BoardView.h"
-#include "board/GameBoard.h"
 #include "game/model/BoardLayout.h"
 #include "game/model/Ports.h"
 #include "options/LettersForm.h"
 
 #include <QAbstractButton>
-#include <QAction>
 #include <QColorDialog>
 #include <QDir>
 #include <QFile>
-#include <QLabel>
-#include <QLineEdit>
 #include <utility>
 
 namespace lexabit::uitest {
