@@ -74,6 +74,10 @@ void CardOptions::Form_Load() {
         StyleList->addItem(Cards::StyleName(style));
     }
     StyleList->setCurrentIndex(-1);
+    PreviewPackBack();
+}
+
+void CardOptions::PreviewPackBack() {
     ShowTestCard(host_.PackBack());
 }
 

@@ -24,6 +24,8 @@ public:
 
     // Re-applies the saved settings, fills the list and previews the pack's back.
     void Form_Load();
+    // Previews the back the pack shows now.
+    void PreviewPackBack();
 
     void CardList_Click(int position);
     void Ok_Click();

@@ -38,7 +38,14 @@ void GameBoard::LF_Click() {
 }
 
 void GameBoard::CardsOptions_Click() {
-    ShowOverBoard(windows_->CardOptionsWindow(), *this);
+    CardOptions& options = windows_->CardOptionsWindow();
+    // The window is made at start-up to take the board's colour, before the first deal
+    // puts a back on the pack; opening it previews the back the pack shows now. An open
+    // window keeps the player's pick.
+    if (!options.isVisible()) {
+        options.PreviewPackBack();
+    }
+    ShowOverBoard(options, *this);
 }
 
 void GameBoard::Level_Click() {

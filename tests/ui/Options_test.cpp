@@ -137,13 +137,14 @@ private slots:
         QApplication::setWindowIcon(QIcon());
     }
 
-    // Apply takes the back for the next deal, Ok shows it on the pack at once; Escape
-    // cancels, and opening the window again keeps the back chosen.
+    // The window opens on the pack's back; Apply takes the back for the next deal, Ok shows it on
+    // the pack at once; Escape cancels, and opening the window again keeps the back chosen.
     void cardOptionsApplyOkAndCancel() {
         uitest::TestGame game(57);
         GameBoard& board = game.Open();
         Command(board, "CardsOptions").trigger();
         auto* options = &Child<CardOptions>(board, QStringLiteral("CardOptions"));
+        QCOMPARE(options->TestCardPicture(), std::optional<int>(8)); // the back on the pack
         options->CardList_Click(5);
         options->Apply_Click();
         QCOMPARE(board.Board().PackPicture(), std::optional<int>(8));
