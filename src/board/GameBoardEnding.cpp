@@ -101,7 +101,7 @@ void GameBoard::ShowNameDialog() {
 }
 
 void GameBoard::EnterPlayerName(const QString& name) {
-    state_.PlayerName = name.toStdString();
+    state_.PlayerName = RulesText(name);
 }
 
 void GameBoard::NameDialogAnswered() {

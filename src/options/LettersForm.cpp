@@ -51,7 +51,7 @@ LettersForm::LettersForm(QWidget* parent) : QWidget(parent, Qt::Window) {
 LetterCountTexts LettersForm::CountTexts() const {
     LetterCountTexts texts;
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        texts[i] = CountFields[i]->text().toStdString();
+        texts[i] = RulesText(CountFields[i]->text());
     }
     return texts;
 }
@@ -60,7 +60,7 @@ void LettersForm::Command2_Click() {
     double total = 0;
     for (const QLineEdit* field : CountFields) {
         // Each count is kept within what a deal accepts, so the total stays a 16-bit number.
-        total += std::clamp(LeadingNumber(field->text().toStdString()), -1.0 * MaxLetterCount,
+        total += std::clamp(LeadingNumber(RulesText(field->text())), -1.0 * MaxLetterCount,
                             1.0 * MaxLetterCount);
     }
     TotalField->setText(Text(NumberText(RoundHalfEven(total))) + QStringLiteral(" Letters"));

@@ -1,6 +1,7 @@
 #include "options/WebPage.h"
 
 #include "game/model/Texts.h"
+#include "ui/GameText.h"
 
 #include <QDesktopServices>
 #include <QUrl>
@@ -8,8 +9,8 @@
 namespace lexabit {
 
 void OpenWebPage(const QString& programFolder) {
-    const auto page = product::WebPagePath(programFolder.toStdString());
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(page.string())));
+    const auto page = product::WebPagePath(RulesText(programFolder));
+    QDesktopServices::openUrl(QUrl::fromLocalFile(Text(page.string())));
 }
 
 } // namespace lexabit

@@ -95,7 +95,7 @@ void Namefrm::ConfirmName(const QString& emptyNameTitle) {
     }
     host_.EnterPlayerName(name);
     hide();
-    RecordResult(name.toStdString());
+    RecordResult(RulesText(name));
     emit Answered();
     host_.NewGame_Click();
 }
@@ -114,7 +114,7 @@ void Namefrm::RecordResult(const std::string& name) {
 // characters are taken out as soon as they arrive.
 void Namefrm::KeepNameOnOneLine() {
     const QString typed = NameText->text();
-    const QString oneLine = Text(OneLineText(typed.toStdString()));
+    const QString oneLine = Text(OneLineText(RulesText(typed)));
     if (oneLine != typed) {
         const int cursor = NameText->cursorPosition();
         NameText->setText(oneLine);

@@ -1,6 +1,7 @@
 #include "records/WordListPdf.h"
 
 #include "records/WordListPagePainting.h"
+#include "ui/GameText.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -16,9 +17,8 @@ constexpr int DotsPerInch = 600;
 constexpr double PrinterMargin = 0.25;
 
 FileOutcome Failure(const QString& path, const QString& reason) {
-    return FileOutcome::Failure(QStringLiteral("Could not save %1: %2.")
-                                    .arg(QDir::toNativeSeparators(path), reason)
-                                    .toStdString());
+    return FileOutcome::Failure(RulesText(
+        QStringLiteral("Could not save %1: %2.").arg(QDir::toNativeSeparators(path), reason)));
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "records/WordListRows.h"
 
+#include "ui/GameText.h"
+
 #include <QTreeWidget>
 
 namespace lexabit {
@@ -10,7 +12,7 @@ std::vector<WordListRow> WordListRows(const QTreeWidget& wordList) {
     rows.reserve(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
         const QTreeWidgetItem* item = wordList.topLevelItem(i);
-        rows.push_back({item->text(0).toStdString(), item->text(1).toStdString()});
+        rows.push_back({RulesText(item->text(0)), RulesText(item->text(1))});
     }
     return rows;
 }
