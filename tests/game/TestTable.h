@@ -4,9 +4,9 @@
 #include "game/model/GameState.h"
 
 #include <cstdint>
-#include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace lexabit::testing {
 
@@ -24,9 +24,8 @@ public:
         state.CardsTotal = static_cast<std::int16_t>(letters.size());
         for (int i = 1; i <= state.CardsTotal; ++i) {
             state.CreateCard(i);
+            SetLetter(i, letters[static_cast<std::size_t>(i - 1)]);
             CardRecord& card = state.Card(i);
-            card.DataField = std::string(1, letters[static_cast<std::size_t>(i - 1)]);
-            card.DataMember = std::to_string(LetterValue(card.DataField));
             card.Left = PackLeft;
             card.Top = PackTop;
             state.Pack.Add(i);
@@ -42,6 +41,12 @@ public:
 
     int Marker(int column) const { return state.MarkerIndex(column); }
 
+    void SetLetter(int index, char letter) {
+        CardRecord& card = state.Card(index);
+        card.DataField = std::string(1, letter);
+        card.DataMember = std::to_string(LetterValue(card.DataField));
+    }
+
     CardRecord& PutOnTable(int index, float left, float top) {
         CardRecord& card = state.Card(index);
         card.Tag = CardTag::Table;
@@ -54,7 +59,7 @@ public:
         return PutOnTable(index, ColumnLeft(column), ColumnTop);
     }
     // Lays the cards as the word, fanned down from the top of the column.
-    void MakeWord(std::initializer_list<int> cards, int column) {
+    void MakeWord(const std::vector<int>& cards, int column) {
         float top = ColumnTop;
         for (const int index : cards) {
             PutOnTable(index, ColumnLeft(column), top).Tag = CardTag::Word;
