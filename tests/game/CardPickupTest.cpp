@@ -3,8 +3,10 @@
 #include "DragSteps.h"
 #include "MotionFakes.h"
 #include "TestTable.h"
+#include "game/play/CardDrop.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace lexabit {
 namespace {
@@ -12,123 +14,120 @@ namespace {
 using testing::GlidingEffects;
 using testing::TestTable;
 
-class CardPickup : public ::testing::Test {
-protected:
-    CardPickup() : table("ABCDEFGH") {}
-
-    void SetUndoRecord(int left, int top, const std::string& tag, int wordPos, int index) {
-        state().UndoLeft = left;
-        state().UndoTop = top;
-        state().UndoTag = tag;
-        state().UndoWordPos = wordPos;
-        state().UndoIndex = index;
-    }
-    GameState& state() { return table.state; }
-    int TopOfPile() { return state().StackingOrder().back(); }
-
-    TestTable table;
-    GlidingEffects effects{table.state};
-};
-
-TEST_F(CardPickup, PressOnMarkerOrUsedCardChangesNothing) {
-    table.MarkUsed(1);
-    SetUndoRecord(7, 8, "1", 2, 5);
-    state().Dragging = false;
-    Card_MouseDown(state(), effects, table.Marker(3), 5, 5);
-    Card_MouseDown(state(), effects, 1, 5, 5);
-    EXPECT_FALSE(state().Dragging);
-    EXPECT_EQ(state().UndoLeft, 7);
-    EXPECT_EQ(state().UndoTop, 8);
-    EXPECT_EQ(state().UndoTag, "1");
-    EXPECT_EQ(state().UndoWordPos, 2);
-    EXPECT_EQ(state().UndoIndex, 5);
+auto UndoRecord(const GameState& state) {
+    return std::tuple(state.UndoLeft, state.UndoTop, state.UndoTag, state.UndoWordPos,
+                      state.UndoIndex);
 }
 
-TEST_F(CardPickup, PressOnTableCardRecordsUndoGrabAndStartAndRaisesIt) {
+TEST(CardPickup, APressOnATableCardRecordsItsPlaceAndGraspAndRaisesIt) {
+    TestTable table("ABCDE");
+    GameState& state = table.state;
+    GlidingEffects effects(state);
+    table.MarkUsed(1);
+    state.UndoWordPos = 3;
+    Card_MouseDown(state, effects, table.Marker(3), 5, 5); // markers and used cards stay put
+    Card_MouseDown(state, effects, 1, 5, 5);
+    EXPECT_FALSE(state.Dragging);
+    EXPECT_EQ(UndoRecord(state), std::tuple(0, 0, std::string(), 3, 0));
+
     table.PutOnTable(4, 300, 400);
     table.PutOnTable(5, 300, 400);
-    SetUndoRecord(0, 0, "", 3, 0);
-    Card_MouseDown(state(), effects, 4, 10.5, 11.5);
+    Card_MouseDown(state, effects, 4, 10.5, 11.5);
+    EXPECT_TRUE(state.Dragging);
+    EXPECT_EQ(UndoRecord(state), std::tuple(300, 400, std::string("1"), 3, 4));
+    EXPECT_EQ(std::tuple(state.GrabX, state.GrabY), std::tuple(10, 12)); // halves to even
+    EXPECT_EQ(std::tuple(state.StartLeft, state.StartTop), std::tuple(300, 400));
+    EXPECT_EQ(state.StackingOrder().back(), 4);
 
-    EXPECT_TRUE(state().Dragging);
-    EXPECT_EQ(state().UndoLeft, 300);
-    EXPECT_EQ(state().UndoTop, 400);
-    EXPECT_EQ(state().UndoTag, "1");
-    EXPECT_EQ(state().UndoWordPos, 3); // not in the word: kept as it was
-    EXPECT_EQ(state().UndoIndex, 4);
-    EXPECT_EQ(state().GrabX, 10); // halves go to the even neighbour
-    EXPECT_EQ(state().GrabY, 12);
-    EXPECT_EQ(state().StartLeft, 300);
-    EXPECT_EQ(state().StartTop, 400);
-    EXPECT_EQ(TopOfPile(), 4);
-    EXPECT_GE(effects.repaints, 1);
+    // Every move keeps the grasped point under the pointer, beyond the board too.
+    Card_MouseMove(state, effects, 4, 30, 40);
+    EXPECT_EQ(std::tuple(state.Card(4).Left, state.Card(4).Top), std::tuple(320.0F, 428.0F));
+    Card_MouseMove(state, effects, 4, 300.5 - 320, 1000 - 428);
+    EXPECT_EQ(std::tuple(state.Card(4).Left, state.Card(4).Top), std::tuple(290.5F, 988.0F));
+
+    Card_MouseUp(state, effects, 4);
+    Card_MouseMove(state, effects, 5, 50, 50); // no drag: nothing moves
+    EXPECT_EQ(state.Card(5).Left, 300);
 }
 
-TEST_F(CardPickup, PressOnThirdCardOfFourRecordsButDragsNothing) {
-    table.MakeWord({1, 2, 3, 4}, 2);
-    Card_MouseDown(state(), effects, 3, 20, 20);
-    EXPECT_FALSE(state().Dragging);
-    EXPECT_EQ(state().UndoTag, "3");
-    EXPECT_EQ(state().UndoWordPos, 3);
-    EXPECT_EQ(state().StartLeft, TestTable::ColumnLeft(2));
-    EXPECT_EQ(state().StartTop, TestTable::ColumnTop + 60);
-
-    Card_MouseMove(state(), effects, 3, 80, 90);
-    EXPECT_EQ(state().Card(3).Left, TestTable::ColumnLeft(2));
-    EXPECT_EQ(state().Card(4).Top, TestTable::ColumnTop + 90);
-}
-
-TEST_F(CardPickup, PressOnWordCardStacksTheWordInReadingOrder) {
+TEST(CardPickup, TheFirstCardDragsTheWordTheSecondAllButTheFirstTheLastOfTwoItself) {
+    TestTable table("ABCDEFGH");
+    GameState& state = table.state;
+    GlidingEffects effects(state);
     table.MakeWord({3, 1, 2}, 2);
-    state().RaiseCard(1);
-    state().RaiseCard(3);
-    Card_MouseDown(state(), effects, 1, 20, 20);
-    const auto& pile = state().StackingOrder();
-    ASSERT_GE(pile.size(), 3U);
+    Card_MouseDown(state, effects, 3, 20, 20);
+    const auto& pile = state.StackingOrder();
     EXPECT_EQ(std::vector<int>(pile.end() - 3, pile.end()), (std::vector<int>{3, 1, 2}));
-}
+    Card_MouseMove(state, effects, 3, 600 - TestTable::ColumnLeft(2), 0);
+    EXPECT_EQ(state.Card(1).Left, state.Card(3).Left);
+    EXPECT_EQ(state.Card(2).Top, state.Card(3).Top + 60);
+    Card_MouseUp(state, effects, 3);
 
-TEST_F(CardPickup, TheFirstCardDragsTheWordTheSecondAllButTheFirstTheLastOfTwoItself) {
-    const float column = TestTable::ColumnLeft(2);
-    table.MakeWord({1, 2, 3}, 2);
-    testing::PickUpAndMove(state(), effects, 1, 600, 100);
-    EXPECT_EQ(state().Card(1).Left, 600);
-    EXPECT_EQ(state().Card(2).Top, 130);
-    EXPECT_EQ(state().Card(3).Left, 600);
-    EXPECT_EQ(state().Card(3).Top, 160);
-
-    state().WordCards.Clear();
+    state.WordCards.Clear();
     table.MakeWord({4, 5, 6}, 3);
-    testing::PickUpAndMove(state(), effects, 5, 600, 100);
-    EXPECT_EQ(state().Card(4).Left, TestTable::ColumnLeft(3));
-    EXPECT_EQ(state().Card(5).Left, 600);
-    EXPECT_EQ(state().Card(6).Top, 130);
+    testing::PickUpAndMove(state, effects, 5, 600, 100);
+    EXPECT_EQ(state.Card(4).Left, TestTable::ColumnLeft(3));
+    EXPECT_EQ(state.Card(6).Top, 130);
+    Card_MouseUp(state, effects, 5);
 
-    state().WordCards.Clear();
-    table.MakeWord({7, 8}, 2);
-    testing::PickUpAndMove(state(), effects, 8, 700, 200);
-    EXPECT_EQ(state().Card(7).Left, column);
-    EXPECT_EQ(state().Card(8).Left, 700);
-    EXPECT_EQ(state().Card(8).Top, 200);
+    state.WordCards.Clear();
+    table.MakeWord({7, 8}, 4);
+    testing::PickUpAndMove(state, effects, 8, 700, 200);
+    EXPECT_EQ(state.Card(7).Left, TestTable::ColumnLeft(4));
+    EXPECT_EQ(state.Card(8).Left, 700);
 }
 
-TEST_F(CardPickup, EveryMoveKeepsTheGraspedPointUnderThePointer) {
-    table.PutOnTable(4, 300, 400);
-    Card_MouseDown(state(), effects, 4, 20, 30);
-    // Pointer at board (330, 440), then at (300.5, 1000): beyond the board is allowed.
-    Card_MouseMove(state(), effects, 4, 30, 40);
-    EXPECT_EQ(state().Card(4).Left, 310);
-    EXPECT_EQ(state().Card(4).Top, 410);
-    Card_MouseMove(state(), effects, 4, 300.5 - 310, 1000 - 410);
-    EXPECT_EQ(state().Card(4).Left, 280.5);
-    EXPECT_EQ(state().Card(4).Top, 970);
+TEST(CardPickup, APressOnTheThirdCardOfFourRecordsItButDragsNothing) {
+    TestTable table("ABCD");
+    GlidingEffects effects(table.state);
+    table.MakeWord({1, 2, 3, 4}, 2);
+    Card_MouseDown(table.state, effects, 3, 20, 20);
+    EXPECT_FALSE(table.state.Dragging);
+    EXPECT_EQ(table.state.UndoTag, "3");
+    EXPECT_EQ(table.state.UndoWordPos, 3);
+    EXPECT_EQ(table.state.StartTop, TestTable::ColumnTop + 60);
+    Card_MouseMove(table.state, effects, 3, 80, 90);
+    EXPECT_EQ(table.state.Card(3).Left, TestTable::ColumnLeft(2));
 }
 
-TEST_F(CardPickup, MoveWithoutADragDoesNothing) {
-    table.PutOnTable(4, 300, 400);
-    Card_MouseMove(state(), effects, 4, 50, 50);
-    EXPECT_EQ(state().Card(4).Left, 300);
-    EXPECT_EQ(effects.repaints, 0);
+TEST(FindDropTarget, TheNearestCardWithin49PixelsTiesGoingToTheLowerIndex) {
+    TestTable table("ABCD");
+    table.PutOnTable(1, 500, 500);
+    table.PutOnTable(2, 549.4F, 500);
+    EXPECT_EQ(FindDropTarget(table.state, 2), 1);
+    table.state.Card(2).Left = 549.5F; // rounds to 50
+    EXPECT_EQ(FindDropTarget(table.state, 2), std::nullopt);
+
+    table.PutOnTable(3, 520, 530);
+    table.PutOnTable(4, 480, 530);
+    table.state.Card(1).Top = 520;
+    table.PutOnTable(2, 500, 530);
+    EXPECT_EQ(FindDropTarget(table.state, 2), 1);
+    table.state.Card(1).Top = 560; // now 3 and 4 are the nearest, 20 pixels each way
+    EXPECT_EQ(FindDropTarget(table.state, 2), 3);
+}
+
+TEST(FindDropTarget, ATableCardSeesAllButPackCardsAndAWordCardNoUsedOnes) {
+    TestTable table("ABCDE");
+    table.PutOnTable(2, 500, 500);
+    table.state.Card(1).Left = 500; // a pack card right there
+    table.state.Card(1).Top = 500;
+    EXPECT_EQ(FindDropTarget(table.state, 2), std::nullopt);
+    table.MarkUsed(3);
+    table.state.Card(3).Left = 505;
+    table.state.Card(3).Top = 505;
+    EXPECT_EQ(FindDropTarget(table.state, 2), 3);
+
+    TestTable word("ABCDE");
+    word.MakeWord({1, 2}, 1);
+    word.MarkUsed(3);
+    word.state.Card(3).Left = TestTable::ColumnLeft(1) + 1;
+    word.state.Card(3).Top = TestTable::ColumnTop;
+    word.state.Card(1).Left += 2; // the word's own card lies nearer than the marker
+    EXPECT_EQ(FindDropTarget(word.state, 2), word.Marker(1));
+    word.state.Card(5).Left = TestTable::ColumnLeft(1); // a pack card nearer still
+    word.state.Card(5).Top = TestTable::ColumnTop + 30;
+    EXPECT_EQ(FindDropTarget(word.state, 2), 5);
 }
 
 } // namespace

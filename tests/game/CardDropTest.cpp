@@ -1,0 +1,274 @@
+#include "game/play/CardDrop.h"
+
+#include "DragSteps.h"
+#include "MotionFakes.h"
+#include "TestTable.h"
+#include "game/play/GameRound.h"
+#include "game/play/UndoLastMove.h"
+
+#include <algorithm>
+#include <functional>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace lexabit {
+namespace {
+
+using testing::DragTo;
+using testing::GlidingEffects;
+using testing::TestTable;
+
+const auto Column = TestTable::ColumnLeft;
+constexpr float Top = TestTable::ColumnTop;
+constexpr float Used = TestTable::UsedLeft;
+
+// Letter cards C A T S O (1 to 5) and a used E (6). The word, when there is one, is the
+// first wordLength cards fanned down column 1; of C A T, those not in the word lie in
+// columns 1, 6 and 7. S lies in column 5 and O in column 3.
+TestTable Layout(int wordLength) {
+    TestTable table("CATSOE");
+    std::vector<int> word;
+    for (int card = 1; card <= wordLength; ++card) {
+        word.push_back(card);
+    }
+    table.MakeWord(word, 1);
+    const int columns[] = {1, 6, 7};
+    for (int card = wordLength + 1; card <= 3; ++card) {
+        table.PutInColumn(card, columns[card - 1]);
+    }
+    table.PutInColumn(4, 5);
+    table.PutInColumn(5, 3);
+    table.MarkUsed(6);
+    return table;
+}
+
+// A card's place: its column and how many cards lie above it there (column 0: used).
+struct Place {
+    int card;
+    int column;
+    int slot;
+};
+
+// The word as listed, the places given, and every other letter card a table card.
+void ExpectTable(const GameState& state, const std::vector<int>& word,
+                 const std::vector<Place>& places) {
+    EXPECT_EQ(state.WordCards.items(), word);
+    for (int i = 1; i <= 5; ++i) {
+        const bool used = std::ranges::any_of(
+            places, [i](const Place& place) { return place.card == i && place.column == 0; });
+        const bool inWord = std::ranges::find(word, i) != word.end();
+        EXPECT_EQ(state.Card(i).Tag, used     ? CardTag::Used
+                                     : inWord ? CardTag::Word
+                                              : CardTag::Table)
+            << "card " << i;
+    }
+    for (const Place& place : places) {
+        const CardRecord& card = state.Card(place.card);
+        const float left = place.column == 0 ? Used : Column(place.column);
+        const float top = place.column == 0 ? Used : Top + 30.0F * static_cast<float>(place.slot);
+        EXPECT_EQ(card.Left, left) << "card " << place.card;
+        EXPECT_EQ(card.Top, top) << "card " << place.card;
+    }
+}
+
+const std::vector<Place> CatInColumn1 = {{1, 1, 0}, {2, 1, 1}, {3, 1, 2}};
+const std::vector<std::string> DrawCard = {"DrawCard"};
+
+// clang-format off
+TEST(CardDrop, PlacesTheCardWhereTheRulesAllowAndElseGlidesItBack) {
+    struct Row {
+        const char* what;
+        int wordLength;
+        int dragged;
+        float left; // where the card's corner is let go
+        float top;
+        std::vector<int> word;
+        std::vector<Place> places;
+        std::vector<std::string> sounds;
+        std::size_t glides;
+    };
+    const std::vector<std::string> none;
+    const std::vector<std::string> drawStack3(3, "DrawStack");
+    const Row rows[] = {
+        {"first card onto a marker moves the word there", 3, 1, Column(4) + 12, Top - 9,
+         {1, 2, 3}, {{1, 4, 0}, {2, 4, 1}, {3, 4, 2}}, DrawCard, 0},
+        {"first card onto a table card makes it the first letter", 3, 1, Column(5) + 5, Top + 20,
+         {4, 1, 2, 3}, {{4, 5, 0}, {1, 5, 1}, {3, 5, 3}}, DrawCard, 0},
+        {"second card onto its own marker puts the word back", 3, 2, Column(1) + 3, Top + 4,
+         {1, 2, 3}, CatInColumn1, DrawCard, 0},
+        {"second card onto another marker leaves the first card", 3, 2, Column(6) - 20, Top + 20,
+         {2, 3}, {{1, 1, 0}, {2, 6, 0}, {3, 6, 1}}, DrawCard, 0},
+        {"second card onto a table card starts from that card", 3, 2, Column(5), Top + 10,
+         {4, 2, 3}, {{1, 1, 0}, {2, 5, 1}, {3, 5, 2}}, DrawCard, 0},
+        {"last card onto its own marker goes back under the card before", 3, 3, Column(1) + 30,
+         Top + 10, {1, 2, 3}, CatInColumn1, DrawCard, 0},
+        {"last card onto another marker leaves the word", 3, 3, Column(7) + 1, Top - 1,
+         {1, 2}, {{3, 7, 0}}, DrawCard, 0},
+        {"last of a two-card word onto a table card starts the word anew", 2, 2, Column(5) - 10,
+         Top + 10, {4, 2}, {{1, 1, 0}, {2, 5, 1}}, DrawCard, 0},
+        {"a two-card word losing its last card is no word", 2, 2, Column(6), Top,
+         {}, {{1, 1, 0}, {2, 6, 0}}, DrawCard, 0},
+        {"last card with nothing near glides back without sound", 3, 3, 700, 600,
+         {1, 2, 3}, CatInColumn1, none, 1},
+        {"a word near the pack goes back as if nothing were near", 3, 1, TestTable::PackLeft + 5,
+         TestTable::PackTop, {1, 2, 3}, CatInColumn1, drawStack3, 3},
+        {"table card onto a table card with no word starts a word", 0, 1, Column(5) + 20,
+         Top + 20, {4, 1}, {{4, 5, 0}, {1, 5, 1}}, DrawCard, 0},
+        {"table card onto the word's first card joins its end", 3, 5, Column(1) + 2, Top + 2,
+         {1, 2, 3, 5}, {{5, 1, 3}}, DrawCard, 0},
+        {"table card onto a used card joins the end of the word", 3, 5, Used + 3, Used,
+         {1, 2, 3, 5}, {{5, 1, 3}, {6, 0, 0}}, DrawCard, 0},
+        {"table card onto a used card with no word glides back", 0, 3, Used + 3, Used,
+         {}, {{3, 7, 0}}, DrawCard, 1},
+        {"table card onto a marker lies exactly in that column", 0, 3, Column(4) + 25, Top - 30,
+         {}, {{3, 4, 0}}, DrawCard, 0},
+        {"table card onto a table card while a word exists glides back", 3, 5, Column(5) - 10,
+         Top + 10, {1, 2, 3}, {{5, 3, 0}}, DrawCard, 1},
+        {"table card with nothing near glides back without sound", 0, 3, 900, 650,
+         {}, {{3, 7, 0}}, none, 1},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        TestTable table = Layout(row.wordLength);
+        GameState& state = table.state;
+        GlidingEffects effects(state);
+        testing::PickUpAndMove(state, effects, row.dragged, row.left, row.top);
+        // While the card is held, the board names the card that would receive it.
+        EXPECT_EQ(ReceivingCard(state, row.dragged).has_value(), row.glides == 0);
+        Card_MouseUp(state, effects, row.dragged);
+        ExpectTable(state, row.word, row.places);
+        EXPECT_EQ(effects.sounds, row.sounds);
+        EXPECT_EQ(effects.glides.size(), row.glides);
+        EXPECT_EQ(ReceivingCard(state, row.dragged), std::nullopt) << "nothing is held any more";
+    }
+}
+// clang-format on
+
+TEST(CardDrop, ARefusedCardGlidesBackToWholePixelsBelowTheCardBefore) {
+    TestTable table = Layout(3);
+    GlidingEffects effects(table.state);
+    table.state.Card(2).Top += 0.75F; // the card before it stands a fraction off its place
+    const WordDisplay shown = DragTo(table.state, effects, 3, Column(5) + 7, Top + 7);
+    ASSERT_EQ(effects.glides.size(), 1U);
+    EXPECT_EQ(effects.glides[0].steps, 30);
+    EXPECT_EQ(effects.glides[0].top, Top + 61);
+    EXPECT_EQ(table.state.Card(3).Top, Top + 61);
+    EXPECT_EQ(shown.Word, "CAT");
+}
+
+TEST(CardDrop, AWordGlidesBackCardByCardAndThenLiesExactlyInItsColumn) {
+    TestTable table = Layout(3);
+    GlidingEffects effects(table.state);
+    DragTo(table.state, effects, 1, 733, 611);
+    EXPECT_EQ(effects.events,
+              (std::vector<std::string>{"glide 1", "sound DrawStack", "glide 2", "sound DrawStack",
+                                        "glide 3", "sound DrawStack"}));
+    // The lower part laid on its own marker is judged as put back, not moved elsewhere.
+    DragTo(table.state, effects, 2, Column(1) + 3, Top + 4);
+    ExpectTable(table.state, {1, 2, 3}, CatInColumn1);
+
+    // The lower part of a longer word, let go far away, glides back under its first card.
+    table.PutOnTable(5, Column(1), Top + 90).Tag = CardTag::Word;
+    table.state.WordCards.Add(5);
+    effects.glides.clear();
+    DragTo(table.state, effects, 2, 700, 600);
+    ASSERT_EQ(effects.glides.size(), 4U);
+    EXPECT_EQ(effects.glides[0].index, 1);
+    EXPECT_EQ(effects.glides[0].fromLeft, Column(1));
+    ExpectTable(table.state, {1, 2, 3, 5}, {{2, 1, 1}, {5, 1, 3}});
+}
+
+TEST(CardDrop, AReleaseAfterAPressOnAMarkerOnlyEndsAOneCardWord) {
+    TestTable table = Layout(0);
+    GlidingEffects effects(table.state);
+    table.state.WordCards.Add(4);
+    table.state.Card(4).Tag = CardTag::Word;
+    Card_MouseDown(table.state, effects, table.Marker(5), 1, 1);
+    const WordDisplay shown = Card_MouseUp(table.state, effects, table.Marker(5));
+    ExpectTable(table.state, {}, {{4, 5, 0}});
+    EXPECT_TRUE(effects.events.empty());
+    EXPECT_EQ(shown, (WordDisplay{"", " 0 Points"}));
+}
+
+TEST(ShowWord, LettersInTheWordsOrderWithTheirValues) {
+    TestTable table("AEI");
+    table.MakeWord({3, 1}, 1);
+    EXPECT_EQ(ShowWord(table.state), (WordDisplay{"IA", " 2 Points"}));
+}
+
+// clang-format off
+TEST(UndoLastMove, PutsTheLastMovedCardsBackUnlessTheTableChangedSince) {
+    struct Row {
+        const char* what;
+        int wordLength;
+        int dragged;
+        float left;
+        float top;
+        std::function<void(TestTable&)> since; // what happened between the move and the undo
+        std::vector<int> word;                 // after the undo
+        std::vector<Place> places;
+    };
+    const auto moveCard1To = [](int column) {
+        return [column](TestTable& table) { table.state.Card(1).Left = Column(column); };
+    };
+    const Row rows[] = {
+        {"a table card moved on the table returns", 3, 4, Column(2), Top, {}, {1, 2, 3},
+         {{4, 5, 0}}},
+        {"a two-card word started by a table card becomes two table cards", 0, 4, Column(3), Top,
+         {}, {}, {{4, 5, 0}, {5, 3, 0}}},
+        {"a table card added to a longer word is taken off its end", 3, 4, Column(1), Top + 30,
+         {}, {1, 2, 3}, {{4, 5, 0}}},
+        {"a table card used since is left alone", 3, 4, Column(2), Top,
+         [](TestTable& table) { table.MarkUsed(4); }, {1, 2, 3}, {{4, 0, 0}}},
+        {"a word card taken off returns to the end of the word", 3, 3, Column(6), Top, {},
+         {1, 2, 3}, {{3, 1, 2}}},
+        {"a card taken off a two-card word makes the card above first again", 2, 2, Column(6),
+         Top, {}, {1, 2}, {{1, 1, 0}, {2, 1, 1}}},
+        {"a card with no card above its old place returns as a table card", 2, 2, Column(6), Top,
+         moveCard1To(4), {}, {{2, 1, 1}}},
+        {"a whole word moved by its first card is put back", 3, 1, Column(4), Top, {}, {1, 2, 3},
+         CatInColumn1},
+        {"a word laid onto a table card leaves that card behind", 3, 1, Column(5), Top, {},
+         {1, 2, 3}, {{4, 5, 0}, {1, 1, 0}, {2, 1, 1}, {3, 1, 2}}},
+        {"a lower part moved away rejoins under its first card", 3, 2, Column(6), Top, {},
+         {1, 2, 3}, CatInColumn1},
+        {"a lower part with no card above its old place keeps its order", 3, 2, Column(6), Top,
+         moveCard1To(7), {2, 3}, {{2, 1, 1}, {3, 1, 2}}},
+        {"a lower part laid onto a table card is not taken back", 3, 2, Column(5), Top, {},
+         {4, 2, 3}, {{2, 5, 1}, {3, 5, 2}}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        TestTable table = Layout(row.wordLength);
+        GlidingEffects effects(table.state);
+        DragTo(table.state, effects, row.dragged, row.left, row.top);
+        if (row.since) {
+            row.since(table);
+        }
+        UndoLastMove(table.state, effects);
+        ExpectTable(table.state, row.word, row.places);
+    }
+}
+// clang-format on
+
+TEST(UndoLastMove, DoesNothingBeforeAPickUpOrInANewGameAndRepeatsItsRecord) {
+    TestTable table = Layout(0);
+    GlidingEffects effects(table.state);
+    UndoLastMove(table.state, effects);
+    EXPECT_EQ(effects.repaints, 0);
+
+    DragTo(table.state, effects, 4, Column(3), Top);
+    UndoLastMove(table.state, effects);
+    UndoLastMove(table.state, effects);
+    ExpectTable(table.state, {}, {{4, 5, 0}, {5, 3, 0}});
+
+    DragTo(table.state, effects, 1, 700, 600); // let go far from every card: it glides back
+    ResetGameVariables(table.state, StandardLetterCounts, GameTime{});
+    table.PutInColumn(1, 4); // the new game's deal lays its card 1 on column 4
+    UndoLastMove(table.state, effects);
+    EXPECT_EQ(table.state.Card(1).Left, Column(4));
+}
+
+} // namespace
+} // namespace lexabit
