@@ -1,0 +1,185 @@
+#include "game/files/Settings.h"
+
+#include "TempFolder.h"
+
+#include <csignal>
+#include <cstdint>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <optional>
+#include <string>
+#include <sys/resource.h>
+#include <vector>
+
+namespace lexabit {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ReadBytes;
+using testing::TempFolder;
+using testing::WriteBytes;
+
+constexpr const char* WorkedExample = " 16744576 \r\n 8 \r\n 2 \r\n";
+constexpr std::int32_t DefaultColour = SettingsValues::DefaultBackgroundColor;
+
+SettingsValues Values(std::int32_t colour, std::int16_t style, std::int16_t level) {
+    SettingsValues values;
+    values.BackgroundColor = colour;
+    values.CardStyle = style;
+    values.Level = level;
+    return values;
+}
+
+std::vector<std::string> EntriesOf(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        names.push_back(entry.path().filename().string());
+    }
+    return names;
+}
+
+TEST(SettingsText, WritesEachNumberFramedByBlanksOrAMinusSign) {
+    EXPECT_EQ(FormatSettings(SettingsValues{}), WorkedExample);
+    EXPECT_EQ(FormatSettings(Values(static_cast<std::int32_t>(0x8000000FU), 3, 1)),
+              "-2147483633 \r\n 3 \r\n 1 \r\n");
+    for (const std::int32_t colour : {INT32_MIN, -1, 0, INT32_MAX}) {
+        EXPECT_EQ(ParseSettings(FormatSettings(Values(colour, 0, 3))).Values, Values(colour, 0, 3));
+    }
+}
+
+// Each line stands on its own: one that cannot be used takes its default alone.
+TEST(SettingsText, ReadsWhatItCanAndDefaultsTheRest) {
+    struct Case {
+        std::string text;
+        SettingsValues values;
+        bool complete;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {WorkedExample, Values(16744576, 8, 2), true},
+        {" 255 \n 4 \n 3 \n", Values(255, 4, 3), true},
+        {" 255 \r 4 \r 3 \r", Values(255, 4, 3), true},
+        {" 255 \n 4 \r\n 3", Values(255, 4, 3), true},
+        {"\xEF\xBB\xBF\t+65280\r\n5\r\n   1\t", Values(65280, 5, 1), true},
+        {" 1 \r\n 2 \r\n 3 \r\n junk \r\n 7 \r\n", Values(1, 2, 3), true},
+        {" 0 \r\n 8 \r\n 3 \r\n", Values(0, 8, 3), true},   // the highest style and level
+        {" 0 \r\n 0 \r\n 1 \r\n", Values(0, 0, 1), true},   // the lowest
+        {"", SettingsValues{}, false},
+        {" 255 \r\n", Values(255, 8, 2), false},
+        {" 255 \r\n 0 ", Values(255, 0, 2), false},
+        {" 255 \r\nblue\r\n 3 \r\n", Values(255, 8, 3), false},
+        {" 255 \r\n12abc\r\n 3 \r\n", Values(255, 8, 3), false},
+        {" 255 \r\n   \r\n 3 \r\n", Values(255, 8, 3), false},
+        {" 255 \r\n1.5\r\n 3 \r\n", Values(255, 8, 3), false},
+        {" 255 \r\n- 5\r\n 3 \r\n", Values(255, 8, 3), false},
+        {" 255 \r\n0x10\r\n 3 \r\n", Values(255, 8, 3), false},
+        {"2147483648\r\n 1 \r\n 1 \r\n", Values(DefaultColour, 1, 1), false},
+        {"-2147483649\r\n 1 \r\n 1 \r\n", Values(DefaultColour, 1, 1), false},
+        {" 0 \r\n 4294967301 \r\n 65537 \r\n", Values(0, 8, 2), false}, // not truncated
+        {" 0 \r\n-1 \r\n 0 \r\n", Values(0, 8, 2), false},
+        {" 0 \r\n 9 \r\n 4 \r\n", Values(0, 8, 2), false},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        const ParsedSettings parsed = ParseSettings(c.text);
+        EXPECT_EQ(parsed.Values, c.values) << c.text;
+        EXPECT_EQ(parsed.Complete, c.complete) << c.text;
+    }
+}
+
+// What a load makes of the file, and what saving the loaded values writes back.
+TEST(SettingsFile, LoadsRepairsAndSavesWhole) {
+    struct Case {
+        std::optional<std::string> content; // none: neither file nor folder exists
+        SettingsFileState state;
+        SettingsValues values;
+        const char* saved;
+    };
+    const std::string longFirstLine = " 255" + std::string(100000, ' ') + "x\r\n 1 \r\n 1 \r\n";
+    // clang-format off
+    const Case cases[] = {
+        {WorkedExample, SettingsFileState::Complete, Values(16744576, 8, 2), WorkedExample},
+        {std::nullopt, SettingsFileState::Missing, SettingsValues{}, WorkedExample},
+        {" 255 \n", SettingsFileState::Repaired, Values(255, 8, 2), " 255 \r\n 8 \r\n 2 \r\n"},
+        {std::string("\0\0\0\n\0", 5), SettingsFileState::Repaired, SettingsValues{}, WorkedExample},
+        {longFirstLine, SettingsFileState::Repaired, SettingsValues{}, WorkedExample},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        TempFolder folder;
+        const SettingsFile file(folder.Path() / "not-yet" / "Settings.txt");
+        if (c.content) {
+            WriteBytes(file.Path(), *c.content);
+        }
+        const SettingsReadResult read = file.Load();
+        EXPECT_EQ(read.State, c.state) << c.saved;
+        EXPECT_EQ(read.Values, c.values) << c.saved;
+        const FileOutcome written = file.Save(read.Values);
+        ASSERT_TRUE(written.Ok) << written.Problem;
+        EXPECT_EQ(ReadBytes(file.Path()), c.saved);
+        EXPECT_EQ(EntriesOf(file.Path().parent_path()), std::vector<std::string>{"Settings.txt"});
+    }
+    const SettingsFile shipped(SettingsFile::PathIn(fs::path(LEXABIT_SOURCE_DIR) / "data"));
+    EXPECT_EQ(ReadBytes(shipped.Path()), WorkedExample);
+}
+
+TEST(SettingsFile, AFolderInPlaceOfTheFileOrAFileInPlaceOfTheFolderIsKept) {
+    TempFolder folder;
+    const SettingsFile file(SettingsFile::PathIn(folder.Path()));
+    fs::create_directories(file.Path());
+    const SettingsReadResult read = file.Load();
+    EXPECT_EQ(read.State, SettingsFileState::Unreadable);
+    EXPECT_EQ(read.Values, SettingsValues{});
+    const FileOutcome written = file.Save(read.Values);
+    EXPECT_NE(written.Problem.find(file.Path().string()), std::string::npos);
+    EXPECT_TRUE(fs::is_directory(file.Path()));
+
+    TempFolder other;
+    WriteBytes(other.Path() / "Settings", "not a folder");
+    const SettingsFile blocked(SettingsFile::PathIn(other.Path()));
+    EXPECT_FALSE(blocked.Save(Values(1, 2, 3)).Ok);
+    EXPECT_EQ(ReadBytes(other.Path() / "Settings"), "not a folder");
+}
+
+TEST(SettingsFile, ReadOnlyFolderOrUnreadableFileIsReportedAndKeptAsItWas) {
+    TempFolder folder;
+    const SettingsFile file(SettingsFile::PathIn(folder.Path()));
+    WriteBytes(file.Path(), WorkedExample);
+    fs::permissions(file.Path().parent_path(), fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_TRUE(testing::HoldsForAPlayer(folder.Path(), [&] {
+        return !file.Save(Values(1, 2, 3)).Ok && ReadBytes(file.Path()) == WorkedExample;
+    }));
+
+    fs::permissions(file.Path().parent_path(), fs::perms::owner_all);
+    fs::permissions(file.Path(), fs::perms::none);
+    EXPECT_TRUE(testing::HoldsForAPlayer(folder.Path(), [&] {
+        const SettingsReadResult read = file.Load();
+        return read.State == SettingsFileState::Unreadable &&
+               read.Problem.find(file.Path().string()) != std::string::npos &&
+               !file.Save(read.Values).Ok;
+    }));
+    EXPECT_EQ(fs::status(file.Path()).permissions(), fs::perms::none);
+}
+
+// A write that fails half-way, even for root: the largest file size this process may
+// write is lowered, and the signal that would end the process ignored meanwhile.
+TEST(SettingsFile, FailedWriteLeavesTheOldFileWholeAndNoTemporaryFile) {
+    TempFolder folder;
+    const SettingsFile file(SettingsFile::PathIn(folder.Path()));
+    WriteBytes(file.Path(), WorkedExample);
+    rlimit old{};
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit lowered = old;
+    lowered.rlim_cur = 5;
+    ::setrlimit(RLIMIT_FSIZE, &lowered);
+    const FileOutcome written = file.Save(Values(-2147483647, 7, 3));
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(written.Error, std::errc::file_too_large);
+    EXPECT_EQ(ReadBytes(file.Path()), WorkedExample);
+    EXPECT_EQ(EntriesOf(file.Path().parent_path()), std::vector<std::string>{"Settings.txt"});
+}
+
+} // namespace
+} // namespace lexabit
