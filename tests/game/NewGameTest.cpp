@@ -1,0 +1,151 @@
+#include "FakePorts.h"
+#include "game/model/Alphabet.h"
+#include "game/model/GameState.h"
+#include "game/model/Ports.h"
+#include "game/play/Deal.h"
+#include "game/play/GameRound.h"
+
+#include <gtest/gtest.h>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace lexabit {
+namespace {
+
+using testing::LetterDraw;
+using testing::QuarterDraw;
+
+// Deals as a new game does: the total first, then the cards.
+void DealWith(GameState& state, const LetterCountValues& counts, RandomSource& random) {
+    ResetGameVariables(state, counts, GameTime{});
+    DealCards(state, counts, random);
+}
+
+TEST(Deal, TheStandardPackMakes98HiddenLetterCardsAtThePackThenSevenMarkers) {
+    GameState state;
+    state.Elements.PackBack.Left = 51.6;
+    state.Elements.PackBack.Top = 35.65;
+    MersenneRandom random(7);
+    DealWith(state, StandardLetterCounts, random);
+
+    ASSERT_EQ(state.CardsTotal, 98);
+    std::map<std::string, int> letters;
+    for (int i = 1; i <= 98; ++i) {
+        const CardRecord& card = state.Card(i);
+        EXPECT_EQ(std::tuple(card.Tag, card.Visible, state.Pack.Item(i)),
+                  std::tuple(CardTag::Pack, false, i));
+        EXPECT_FLOAT_EQ(card.Left, 51.6F);
+        EXPECT_FLOAT_EQ(card.Top, 35.65F);
+        EXPECT_EQ(card.DataMember, std::to_string(LetterValue(card.DataField)));
+        EXPECT_EQ(LetterOf(card.Picture), card.DataField);
+        ++letters[card.DataField];
+    }
+    for (int n = 1; n <= 26; ++n) {
+        EXPECT_EQ(letters[LetterOf(n)], StandardLetterCounts[n - 1]) << LetterOf(n);
+    }
+    for (int i = 99; i <= 105; ++i) {
+        EXPECT_EQ(state.Card(i).Tag, CardTag::Marker);
+    }
+    EXPECT_FALSE(state.CardExists(106));
+
+    state.WordCards.Add(5);
+    UnloadCards(state);
+    EXPECT_FALSE(state.CardExists(1));
+    EXPECT_TRUE(state.Pack.empty());
+    EXPECT_TRUE(state.WordCards.empty());
+    EXPECT_EQ(state.StackingOrder(), std::vector<int>{0}); // the template card stays
+}
+
+// Each consonant dealt draws X from 1 to 4; when X divides the count dealt so far, Y from
+// 1 to 4 picks a vowel A, E, I or O to deal next, while that vowel's count lasts.
+TEST(Deal, AnExtraVowelFollowsAConsonantNowAndThenWithinTheCountsAndTheTotal) {
+    struct Row {
+        const char* what;
+        std::vector<std::pair<char, int>> counts;
+        std::vector<double> draws;
+        std::string dealt;
+    };
+    const auto L = LetterDraw;
+    const auto Q = QuarterDraw;
+    // clang-format off
+    const Row rows[] = {
+        {"no counts", {}, {}, ""},
+        {"a negative total", {{'A', 2}, {'E', -5}}, {}, ""},
+        {"E after B, then C with 2 of 3 no", {{'B', 1}, {'E', 1}, {'C', 1}}, {L(2), Q(1), Q(1), L(3), Q(2)}, "BEC"},
+        {"a vowel brings no extra vowel", {{'A', 1}, {'E', 1}}, {L(1), L(5)}, "AE"},
+        {"the extra vowel's count is used up", {{'B', 2}}, {L(2), Q(1), Q(2), L(2), Q(3)}, "BB"},
+        {"a letter used up is drawn again", {{'Z', 1}}, {L(1), L(5), L(13), L(26), Q(3)}, "Z"},
+        {"the extra vowel may not pass the total", {{'B', 3}, {'C', -2}, {'E', 1}}, {L(2), Q(3), L(2), Q(1), Q(1)}, "BB"},
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        LetterCountValues counts{};
+        for (const auto& [letter, count] : row.counts) {
+            counts[static_cast<std::size_t>(letter - 'A')] = count;
+        }
+        GameState state;
+        testing::ScriptedRandom random(row.draws);
+        DealWith(state, counts, random);
+        const int total = static_cast<int>(row.dealt.size());
+        ASSERT_EQ(state.CardsTotal, total);
+        EXPECT_EQ(state.Pack.Count(), total);
+        for (int i = 1; i <= total; ++i) {
+            EXPECT_EQ(state.Card(i).DataField, row.dealt.substr(i - 1, 1));
+        }
+        EXPECT_EQ(state.Card(total + 1).Tag, CardTag::Marker);
+        EXPECT_EQ(random.used(), row.draws.size());
+        EXPECT_EQ(random.seeds, 1);
+    }
+}
+
+TEST(NewGameReset, ResetsClocksScoreAndStyleAndSetsTheWordTimerByLevel) {
+    GameState state;
+    const GameTime now{std::chrono::seconds(1000)};
+    state.TotalScore = 120;
+    state.PlayMinutes = 12;
+    state.PlayHours = 1;
+    state.Dragging = true;
+    state.CardStyle = 0; // none chosen yet
+    state.Level = 1;
+    ResetGameVariables(state, StandardLetterCounts, now);
+    EXPECT_EQ(std::tuple(state.TotalScore, state.PlayMinutes, state.PlayHours, state.PlayingTime),
+              std::tuple(0, 0, 0, std::string("0")));
+    EXPECT_FALSE(state.Dragging);
+    EXPECT_EQ(state.CardStyle, 8);
+    EXPECT_EQ(state.MinuteStart, now);
+    EXPECT_EQ(state.WordTimerStart, now);
+    state.CardStyle = 5;
+    ResetGameVariables(state, StandardLetterCounts, now);
+    EXPECT_EQ(state.CardStyle, 5);
+
+    const std::tuple<int, int, int> timers[] = {{1, 7, 0}, {2, 7, 2}, {3, 7, -1}, {4, 7, 7}};
+    for (const auto& [level, kept, minutes] : timers) {
+        EXPECT_EQ(WordTimerMinutesFor(level, kept), minutes) << level;
+    }
+}
+
+TEST(GameState, CardsAreCreatedOnceAndTheTopmostVisibleOneIsFoundUnderAPoint) {
+    GameState state;
+    for (int i = 1; i <= 3; ++i) {
+        state.CreateCard(i);
+        state.Card(i).Visible = i != 3;
+        state.Card(i).Left = 100;
+        state.Card(i).Top = 100;
+    }
+    EXPECT_THROW(state.CreateCard(2), std::logic_error);
+    EXPECT_EQ(state.CardAt(150, 150), 2);
+    state.RaiseCard(1);
+    EXPECT_EQ(state.CardAt(100 + CardWidth - 0.5, 100), 1);
+    EXPECT_FALSE(state.CardAt(100 + CardWidth, 100).has_value());
+    EXPECT_FALSE(state.CardAt(99.5, 150).has_value());
+    state.DestroyCard(1);
+    EXPECT_THROW((void)state.Card(1), std::out_of_range);
+    state.DestroyCard(0);
+    EXPECT_TRUE(state.CardExists(0)); // the template stays
+}
+
+} // namespace
+} // namespace lexabit
