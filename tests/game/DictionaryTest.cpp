@@ -2,9 +2,13 @@
 
 #include "TempProgramFolder.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <set>
 #include <string>
+#include <vector>
 
 namespace lexabit {
 namespace {
@@ -12,60 +16,39 @@ namespace {
 using testing::TempProgramFolder;
 
 TEST(Dictionary, FindsWholeEntriesInAnyCaseWhateverSeparatesThem) {
-    constexpr auto Found = WordLookup::Found;
-    constexpr auto NotFound = WordLookup::NotFound;
     const std::string bom = "\xEF\xBB\xBF";
     struct Case {
         std::string list;
-        const char* word;
-        WordLookup lookup;
+        std::vector<const char*> found;
+        std::vector<const char*> notFound;
     };
+    // clang-format off
     const Case cases[] = {
-        {"dog\r\nCat\r\nhOrSe\r\nEMU\r\n", "CAT", Found},
-        {"dog\r\nCat\r\nhOrSe\r\nEMU\r\n", "HORSE", Found},
-        {"dog\r\nCat\r\nhOrSe\r\nEMU\r\n", "DOG", Found},
-        {"cat\r\nCAT\r\n", "cat", NotFound}, // the word asked for is in capitals
-        {"cat\r\nCAT\r\n", "Cat", NotFound},
-        {"cats\r\nscat\r\nca\r\n", "CAT", NotFound},
-        {"cats\r\nscat\r\nca\r\n", "AT", NotFound},
-        {"cats\r\nscat\r\nca\r\n", "CA", Found},
-        {"dog\ncat\nemu", "CAT", Found},
-        {"dog\rcat\remu", "CAT", Found},
-        {"dog\r\n\r\ncat", "CAT", Found},
-        {"dog\r\ncat", "CAT", Found}, // no line end after the last
-        {"dog,cat\r\n", "CAT", Found},
-        {"dog,cat\r\n", "DOG", Found},
-        {"dog,cat\r\n", "DOG,CAT", NotFound},
-        {"dog,,cat,\r\n", "CAT", Found},
-        {"dog,  cat\r\n", "CAT", Found},
-        {" \tcat\r\n", "CAT", Found},
-        {"cat \r\ndog", "CAT", Found},
-        {"cat\t ,dog\r\n", "CAT", Found},
-        {"c at\r\n", "CAT", NotFound},
-        {bom + "cat\r\ndog\r\n", "CAT", Found},
-        {bom, "CAT", NotFound},
-        {"\"cat\"\r\n", "CAT", Found},
-        {"dog, \"cat\"\r\n", "CAT", Found},
-        {"\"cat\" ,dog\r\n", "DOG", Found},
-        {"\"dog,cat\"\r\n", "CAT", NotFound},
-        {"\"dog,cat\"\r\n", "DOG,CAT", Found},
-        {"", "CAT", NotFound},
-        {"dog\r\n\r\n", "", NotFound},
+        {"dog\r\nCat\r\nhOrSe\r\n", {"CAT", "HORSE", "DOG"}, {"cat", "Cat"}}, // asked in capitals
+        {"cats\r\nscat\r\nca\r\n", {"CA"}, {"CAT", "AT"}},
+        {"dog\ncat\remu\r\n\r\nant", {"CAT", "EMU", "ANT"}, {""}},
+        {"dog,,cat,\r\n", {"CAT", "DOG"}, {"DOG,CAT"}},
+        {" \tcat\t ,  dog \r\nemu ", {"CAT", "DOG", "EMU"}, {}},
+        {"c at\r\n", {}, {"CAT"}},
+        {bom + "cat\r\n", {"CAT"}, {}},
+        {bom, {}, {"CAT"}},
+        {"\"cat\" , \"dog\"\r\n", {"CAT", "DOG"}, {}},
+        {"\"dog,cat\"\r\n", {"DOG,CAT"}, {"CAT"}},
+        {"", {}, {"CAT"}},
     };
+    // clang-format on
     TempProgramFolder folder;
     const Dictionary dictionary(folder);
-    EXPECT_EQ(dictionary.WordListPath(), folder.Path() / "dictionary" / "dictionary.txt");
+    EXPECT_EQ(dictionary.WordListPath(), folder.WordListFile());
     for (const Case& c : cases) {
         folder.WriteWordList(c.list); // every call reads the list afresh
-        EXPECT_EQ(dictionary.CheckWord(c.word), c.lookup) << c.word << " in " << c.list;
+        for (const char* word : c.found) {
+            EXPECT_EQ(dictionary.CheckWord(word), WordLookup::Found) << word << " in " << c.list;
+        }
+        for (const char* word : c.notFound) {
+            EXPECT_EQ(dictionary.CheckWord(word), WordLookup::NotFound) << word << " in " << c.list;
+        }
     }
-}
-
-TEST(Dictionary, AListThatCannotBeOpenedOrReadIsReportedAsSuch) {
-    TempProgramFolder folder;
-    const Dictionary dictionary(folder);
-    folder.WriteWordList("cat\r\n");
-    EXPECT_EQ(dictionary.CheckWord("CAT"), WordLookup::Found);
     std::filesystem::remove(folder.WordListFile()); // closed after the call
     EXPECT_EQ(dictionary.CheckWord("CAT"), WordLookup::Unreadable);
     std::filesystem::create_directory(folder.WordListFile()); // a folder in its place
@@ -78,17 +61,57 @@ TEST(Dictionary, TheWordIsFoundWhereverTheBlocksOfTheFileEnd) {
     for (int i = 0; i < 40; ++i) {
         list += "word" + std::to_string(i) + "\r\n";
     }
-    list += "TaRgEt\r\n\"quoted, Target\"\r\ntail";
-    folder.WriteWordList(list);
-    const auto file = folder.WordListFile();
+    folder.WriteWordList(list + "TaRgEt\r\n\"quoted, Target\"\r\ntail");
     for (const std::size_t block : {1, 2, 3, 5, 8, 13, 16, 17, 24, 64, 4096}) {
-        SCOPED_TRACE(block);
         for (const char* word : {"TARGET", "QUOTED, TARGET", "TAIL", "WORD0"}) {
-            EXPECT_EQ(ScanWordList(file, word, block), WordLookup::Found) << word;
+            EXPECT_EQ(ScanWordList(folder.WordListFile(), word, block), WordLookup::Found)
+                << word << " in blocks of " << block;
         }
-        EXPECT_EQ(ScanWordList(file, "ARGET", block), WordLookup::NotFound);
-        EXPECT_EQ(ScanWordList(file, "WORD40", block), WordLookup::NotFound);
+        for (const char* word : {"ARGET", "WORD40"}) {
+            EXPECT_EQ(ScanWordList(folder.WordListFile(), word, block), WordLookup::NotFound)
+                << word << " in blocks of " << block;
+        }
     }
+}
+
+const std::filesystem::path ShippedFolder = std::filesystem::path(LEXABIT_SOURCE_DIR) / "data";
+
+std::string ReadText(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TEST(ShippedWordList, HoldsSortedDistinctLowerCaseWordsLessAbbreviationsAndDeniedWords) {
+    const std::string bytes = ReadText(ShippedFolder / "dictionary" / "dictionary.txt");
+    ASSERT_TRUE(bytes.ends_with("\r\n"));
+    std::vector<std::string> lines;
+    for (std::size_t start = 0, end; start < bytes.size(); start = end + 2) {
+        end = bytes.find("\r\n", start);
+        lines.push_back(bytes.substr(start, end - start));
+    }
+    ASSERT_GT(lines.size(), 100'000U);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string& word = lines[i];
+        ASSERT_TRUE(word.size() >= 2 && word.size() <= 15 &&
+                    std::ranges::all_of(word, [](char c) { return c >= 'a' && c <= 'z'; }))
+            << "line " << i + 1 << ": " << word;
+        ASSERT_TRUE(i == 0 || lines[i - 1] < word) << "line " << i + 1;
+    }
+    const std::set<std::string> words(lines.begin(), lines.end());
+    for (const char* abbreviation : {"cs", "gs", "ks", "ms", "kb", "mb", "lx", "csc", "dkl"}) {
+        EXPECT_FALSE(words.contains(abbreviation)) << abbreviation;
+    }
+    std::ifstream deny(std::filesystem::path(LEXABIT_SOURCE_DIR) / "scripts/dictionary-deny.txt");
+    int denied = 0;
+    for (std::string line; std::getline(deny, line);) {
+        if (!line.empty() && line.front() != '#') {
+            ++denied;
+            EXPECT_FALSE(words.contains(line)) << line;
+        }
+    }
+    EXPECT_GT(denied, 0);
+    EXPECT_NE(ReadText(ShippedFolder / "dictionary" / "COPYING-SCOWL.txt").find("Kevin Atkinson"),
+              std::string::npos);
 }
 
 } // namespace

@@ -113,9 +113,9 @@ TEST(TheDllList, MoveToGathersEveryPictureOnTheTargetAndFramesItWithTheExtraUnit
     EXPECT_EQ(board.clears, 21); // the borders first, then once per step
     ASSERT_EQ(board.rectangles.size(), 1U);
     const auto& frame = board.rectangles[0];
-    EXPECT_EQ(std::tuple(frame.left, frame.top, frame.right, frame.bottom, frame.colour,
-                         frame.penWidth),
-              std::tuple(197, 97, 297, 225, 0x00FF00U, 3));
+    EXPECT_EQ(
+        std::tuple(frame.left, frame.top, frame.right, frame.bottom, frame.colour, frame.penWidth),
+        std::tuple(197, 97, 297, 225, 0x00FF00U, 3));
 }
 
 } // namespace

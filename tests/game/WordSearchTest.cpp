@@ -1,0 +1,144 @@
+#include "TempProgramFolder.h"
+#include "TestTable.h"
+#include "game/scoring/ScoreTexts.h"
+#include "game/words/Dictionary.h"
+#include "game/words/WordFinder.h"
+#include "game/words/WordsOnTable.h"
+
+#include <gtest/gtest.h>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace lexabit {
+namespace {
+
+using testing::TempProgramFolder;
+using testing::TestTable;
+using Words = std::vector<std::string>;
+
+Words WordsOf(const WordSearch& search) {
+    Words words;
+    for (const FoundWord& found : search.Words) {
+        words.push_back(found.Word);
+    }
+    return words;
+}
+
+TEST(FindBestWords, FindsOnlyWordsTheCardsCanLayBestFirst) {
+    struct Row {
+        std::optional<std::string> list; // none: there is no list
+        std::string cards;               // the letters at hand
+        std::string start;               // the capitals already laid
+        std::size_t limit;
+        Words found;
+    };
+    // Points: ZA 11; TEA, ATE and EAT 3; ET 2.
+    // clang-format off
+    const Row rows[] = {
+        {"TAT\r\nTA\r\n", "AT", "", 10, {"TA"}},              // each letter as often as it lies
+        {"TAT\r\nTA\r\n", "ATT", "", 10, {"TAT", "TA"}},
+        {"CATS\r\nCAT\r\n", "CAT", "", 10, {"CAT"}},
+        {"cAt\r\nCAT\r\ncat\r\n", "TAC", "", 10, {"CAT"}},   // any case, each word once
+        {"AT\nTA\rET", "ATE", "", 10, {"AT", "ET", "TA"}},
+        {"A\r\nA-T\r\nT A\r\nAT\r\n", "AT", "", 10, {"AT"}}, // two cards or more, letters only
+        {" \"za\", quiz\r\n", "ZAQUI", "", 10, {"QUIZ", "ZA"}}, // entries as the word check reads
+        {"ET\r\nTEA\r\nEAT\r\nZA\r\nATE\r\n", "ZATE", "", 3, {"ZA", "ATE", "EAT"}},
+        {"TEA\r\nEAT\r\nET\r\nE\r\n", "AT", "E", 10, {"EAT", "ET"}}, // begins with the word laid
+        {"", "AT", "", 10, {}},
+        {std::nullopt, "AT", "", 10, {}},
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        TempProgramFolder folder;
+        if (row.list) {
+            folder.WriteWordList(*row.list);
+        } else {
+            std::filesystem::remove(folder.WordListFile());
+        }
+        LetterTally tally{};
+        for (const char letter : row.cards) {
+            ++tally[static_cast<std::size_t>(letter - 'A')];
+        }
+        const WordSearch search = FindBestWords(Dictionary(folder), row.start, tally, row.limit);
+        EXPECT_EQ(WordsOf(search), row.found) << row.cards << " " << row.list.value_or("no list");
+        EXPECT_EQ(search.Problem, row.list
+                                      ? std::string{}
+                                      : WordCheckTexts::WordListUnreadable(folder.WordListFile()));
+    }
+    EXPECT_EQ(PointsOfCheckedWord("BREAD"), 8 + 3 + 3); // letters, five cards laid, length
+}
+
+// Cards 1 to 6 spell Z, A, T, E, Q, V.
+class WordsOnTableTest : public ::testing::Test {
+protected:
+    WordsOnTableTest() { folder.WriteWordList("za\r\ntea\r\neat\r\nate\r\nzeta\r\nvat\r\n"); }
+
+    TempProgramFolder folder;
+    Dictionary dictionary{folder};
+    TestTable table{"ZATEQV"};
+};
+
+TEST_F(WordsOnTableTest, MissedWordsComeFromTableAndWordCardsOnly) {
+    table.PutInColumn(2, 1);   // A
+    table.PutInColumn(3, 2);   // T
+    table.MakeWord({4, 6}, 3); // E V
+    table.MarkUsed(1);         // Z is gone; Q stays in the pack
+    EXPECT_EQ(WordsOf(MissedWords(table.state, dictionary)), (Words{"VAT", "ATE", "EAT", "TEA"}));
+}
+
+TEST_F(WordsOnTableTest, AHintContinuesTheWordLaidOrElseUsesTableCardsAlone) {
+    table.PutInColumn(1, 1);   // Z
+    table.PutInColumn(2, 2);   // A
+    table.PutInColumn(3, 3);   // T
+    table.MakeWord({4, 6}, 4); // E V: no word begins so, so the table alone
+    HintSearch hint = FindHint(table.state, dictionary);
+    ASSERT_TRUE(hint.Found);
+    EXPECT_EQ(hint.Found->Cards, (std::vector<int>{1, 2})); // ZA, 11 points
+    EXPECT_EQ(hint.Found->Best.Points, 11);
+
+    table.state.WordCards.Clear();
+    table.state.Card(6).Tag = CardTag::Table;
+    table.state.Card(4).Tag = CardTag::Table;
+    table.MakeWord({1, 4}, 5); // Z E: ZETA goes on with T and A from the table
+    hint = FindHint(table.state, dictionary);
+    ASSERT_TRUE(hint.Found);
+    EXPECT_EQ(hint.Found->Cards, (std::vector<int>{1, 4, 3, 2}));
+}
+
+TEST_F(WordsOnTableTest, AStuckPositionIsAskedAboutOnce) {
+    table.PutInColumn(6, 1); // a lone V, the rest used or in the pack
+    for (const int used : {1, 2, 3, 4}) {
+        table.MarkUsed(used);
+    }
+    EXPECT_FALSE(StuckPositionToAskAbout(table.state, dictionary)) << "Q is still in the pack";
+    table.MarkUsed(5);
+    EXPECT_TRUE(StuckPositionToAskAbout(table.state, dictionary));
+    EXPECT_FALSE(StuckPositionToAskAbout(table.state, dictionary));
+}
+
+TEST(HintCost, IsTakenOnceWhenTheNextWordIsAcceptedButNeverBelowZero) {
+    struct Row {
+        int level;
+        int scoreBefore;
+        std::vector<int> hints;
+        int scoreAfter;
+    };
+    const Row rows[] = {
+        {1, 30, {5, 7}, 18}, {2, 30, {11}, 19}, {2, 4, {11}, 0}, {3, 30, {11, 20}, 30}};
+    for (const Row& row : rows) {
+        GameState state;
+        state.Level = static_cast<std::int16_t>(row.level);
+        state.TotalScore = static_cast<std::int16_t>(row.scoreBefore);
+        for (const int points : row.hints) {
+            ChargeForHint(state, points);
+        }
+        EXPECT_EQ(state.TotalScore, row.scoreBefore) << "nothing is taken before a word";
+        TakeHintCost(state);
+        TakeHintCost(state);
+        EXPECT_EQ(state.TotalScore, row.scoreAfter) << row.level << " " << row.scoreBefore;
+    }
+}
+
+} // namespace
+} // namespace lexabit
