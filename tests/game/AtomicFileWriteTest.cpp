@@ -36,17 +36,6 @@ TEST(AtomicFileWrite, ReplacesTheWholeContentKeepsThePermissionsAndLeavesNoTempo
     EXPECT_EQ(FolderListing(folder.Path()), std::vector<std::string>{"scores.dat"});
 }
 
-TEST(AtomicFileWrite, AFolderInPlaceOfTheFileIsReportedAndNothingIsLeftBehind) {
-    TempFolder folder;
-    const auto file = folder / "scores.dat";
-    std::filesystem::create_directory(file);
-    const FileOutcome outcome = WriteFileAtomically(file, "x");
-    EXPECT_FALSE(outcome.Ok);
-    EXPECT_NE(outcome.Problem.find(file.string()), std::string::npos) << outcome.Problem;
-    EXPECT_TRUE(std::filesystem::is_directory(file));
-    EXPECT_EQ(FolderListing(folder.Path()), std::vector<std::string>{"scores.dat"});
-}
-
 TEST(AtomicFileWrite, ALinkKeepsPointingAtTheFileThatReceivesTheNewContent) {
     TempFolder folder;
     const auto shared = folder / "shared" / "scores.dat";

@@ -40,47 +40,36 @@ std::string SilentWav(std::uint32_t samples) {
     return Riff(FormatChunk(44100) + Chunk("data", std::string(samples * 2, '\0')));
 }
 
-TEST(WavDuration, IsTheDataBytesOverTheByteRateRoundedUp) {
-    const std::string list = "LIST" + LittleEndian(3, 4) + "abc" + std::string(1, '\0');
-    const std::pair<std::string, milliseconds> cases[] = {
-        {SilentWav(22050), milliseconds(500)},
-        {SilentWav(45), milliseconds(2)}, // part of a millisecond counts as a whole one
-        {Riff(FormatChunk(8000) + list + Chunk("data", std::string(16000, '\0'))),
-         milliseconds(1000)}, // chunks before the data are skipped, padding included
-    };
-    for (const auto& [wav, duration] : cases) {
-        EXPECT_EQ(WavDurationFromHeader(wav, wav.size()), duration);
-    }
-}
-
-TEST(WavDuration, IncompleteCutShortOrForeignHeaderHasNoDuration) {
+// The data bytes over the byte rate, rounded up; nothing for a header that is cut short,
+// foreign, or claims more sound data than follows (the audio layer would wait for it).
+TEST(WavDuration, IsTheDataBytesOverTheByteRateRoundedUpForAWholeHeaderOnly) {
     const std::string wav = SilentWav(100);
     std::string notWave = wav;
     notWave.replace(8, 4, "AVI ");
     std::string slowBytes = wav; // one byte a second at 44.1 kHz
     slowBytes.replace(28, 4, LittleEndian(1, 4));
-    const std::string headers[] = {
-        wav.substr(0, 30), // inside "fmt "
-        wav.substr(0, 40), // before "data"
-        "",
-        // Sound data cut short of what the header claims would keep the audio layer waiting.
-        wav.substr(0, wav.size() - 1),
-        notWave,
-        Riff(Chunk("data", std::string(100, '\0'))), // no format
-        Riff(FormatChunk(0) + Chunk("data", std::string(100, '\0'))),
-        slowBytes,
+    const std::string list = "LIST" + LittleEndian(3, 4) + "abc" + std::string(1, '\0');
+    const std::string silence(100, '\0');
+    const std::pair<std::string, std::optional<milliseconds>> cases[] = {
+        {SilentWav(22050), milliseconds(500)},
+        {SilentWav(45), milliseconds(2)},
+        {Riff(FormatChunk(8000) + list + Chunk("data", std::string(16000, '\0'))),
+         milliseconds(1000)}, // chunks before the data are skipped, padding included
+        {wav.substr(0, 30), {}},
+        {wav.substr(0, 40), {}},
+        {"", {}},
+        {wav.substr(0, wav.size() - 1), {}},
+        {notWave, {}},
+        {Riff(Chunk("data", silence)), {}},
+        {Riff(FormatChunk(0) + Chunk("data", silence)), {}},
+        {slowBytes, {}},
     };
-    for (const std::string& header : headers) {
-        EXPECT_EQ(WavDurationFromHeader(header, header.size()), std::nullopt) << header.size();
+    for (const auto& [header, duration] : cases) {
+        EXPECT_EQ(WavDurationFromHeader(header, header.size()), duration) << header.size();
     }
-}
-
-TEST(WavFileDuration, ReadsAFileAndReportsNothingForAMissingOrTruncatedOne) {
     const testing::TempFolder folder;
     testing::WriteBytes(folder / "whole.wav", SilentWav(4410));
-    testing::WriteBytes(folder / "cut.wav", SilentWav(4410).substr(0, 20));
     EXPECT_EQ(WavFileDuration(folder / "whole.wav"), milliseconds(100));
-    EXPECT_EQ(WavFileDuration(folder / "cut.wav"), std::nullopt);
     EXPECT_EQ(WavFileDuration(folder / "missing.wav"), std::nullopt);
 }
 
