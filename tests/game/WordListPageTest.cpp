@@ -36,9 +36,7 @@ public:
     double LineHeight() const override { return size_ * 10; }
     void EndDocument() override { ++ended; }
 
-    bool Drew(const Drawn& wanted) const {
-        return std::find(drawn.begin(), drawn.end(), wanted) != drawn.end();
-    }
+    bool Drew(const Drawn& wanted) const { return std::ranges::find(drawn, wanted) != drawn.end(); }
 
     std::vector<Drawn> drawn;
     std::int32_t colour = 0;
@@ -59,33 +57,20 @@ TEST(ItemListCanvas, PlacesNumbersTextsAndColumnStopsFromTheLeftEdge) {
         std::vector<Drawn> drawn;
         double nextY; // where the next list starts
     };
+    // clang-format off
     const Case cases[] = {
-        {"numbers framed by blanks or a minus sign",
-         0,
-         {PrintNumber{7}, PrintNumber{-3}, PrintText{"x"}},
-         {{0, 600, " 7 "}, {300, 600, "-3 "}, {600, 600, "x"}},
-         700},
-        {"column stop ahead",
-         0,
-         {PrintText{"abc"}, ColumnStop{20}, PrintText{"p"}},
-         {{0, 600, "abc"}, {1900, 600, "p"}},
-         700},
-        {"column stop counted from the edge, not the text",
-         2500,
-         {PrintText{"ab"}, ColumnStop{55}, PrintText{"p"}},
-         {{2500, 600, "ab"}, {5400, 600, "p"}},
-         700},
-        {"column stop exactly reached",
-         0,
-         {PrintText{std::string(19, 'w')}, ColumnStop{20}, PrintText{"p"}},
-         {{0, 600, std::string(19, 'w')}, {1900, 600, "p"}},
-         700},
-        {"column stop passed goes to the next line",
-         0,
-         {PrintText{std::string(25, 'w')}, ColumnStop{20}, PrintText{"p"}},
-         {{0, 600, std::string(25, 'w')}, {1900, 700, "p"}},
-         800},
+        {"numbers framed by blanks or a minus sign", 0, {PrintNumber{7}, PrintNumber{-3}, PrintText{"x"}},
+         {{0, 600, " 7 "}, {300, 600, "-3 "}, {600, 600, "x"}}, 700},
+        {"column stop ahead", 0, {PrintText{"abc"}, ColumnStop{20}, PrintText{"p"}},
+         {{0, 600, "abc"}, {1900, 600, "p"}}, 700},
+        {"column stop counted from the edge", 2500, {PrintText{"ab"}, ColumnStop{55}, PrintText{"p"}},
+         {{2500, 600, "ab"}, {5400, 600, "p"}}, 700},
+        {"column stop exactly reached", 0, {PrintText{std::string(19, 'w')}, ColumnStop{20}, PrintText{"p"}},
+         {{0, 600, std::string(19, 'w')}, {1900, 600, "p"}}, 700},
+        {"column stop passed", 0, {PrintText{std::string(25, 'w')}, ColumnStop{20}, PrintText{"p"}},
+         {{0, 600, std::string(25, 'w')}, {1900, 700, "p"}}, 800},
     };
+    // clang-format on
     for (const Case& c : cases) {
         FixedPitchDevice device;
         ItemListCanvas canvas(device);
