@@ -50,36 +50,16 @@ TEST(CardPickup, APressOnATableCardRecordsItsPlaceAndGraspAndRaisesIt) {
     EXPECT_EQ(state.Card(5).Left, 300);
 }
 
-TEST(CardPickup, TheFirstCardDragsTheWordTheSecondAllButTheFirstTheLastOfTwoItself) {
-    TestTable table("ABCDEFGH");
-    GameState& state = table.state;
-    GlidingEffects effects(state);
-    table.MakeWord({3, 1, 2}, 2);
-    Card_MouseDown(state, effects, 3, 20, 20);
-    const auto& pile = state.StackingOrder();
-    EXPECT_EQ(std::vector<int>(pile.end() - 3, pile.end()), (std::vector<int>{3, 1, 2}));
-    Card_MouseMove(state, effects, 3, 600 - TestTable::ColumnLeft(2), 0);
-    EXPECT_EQ(state.Card(1).Left, state.Card(3).Left);
-    EXPECT_EQ(state.Card(2).Top, state.Card(3).Top + 60);
-    Card_MouseUp(state, effects, 3);
-
-    state.WordCards.Clear();
-    table.MakeWord({4, 5, 6}, 3);
-    testing::PickUpAndMove(state, effects, 5, 600, 100);
-    EXPECT_EQ(state.Card(4).Left, TestTable::ColumnLeft(3));
-    EXPECT_EQ(state.Card(6).Top, 130);
-    Card_MouseUp(state, effects, 5);
-
-    state.WordCards.Clear();
-    table.MakeWord({7, 8}, 4);
-    testing::PickUpAndMove(state, effects, 8, 700, 200);
-    EXPECT_EQ(state.Card(7).Left, TestTable::ColumnLeft(4));
-    EXPECT_EQ(state.Card(8).Left, 700);
-}
-
-TEST(CardPickup, APressOnTheThirdCardOfFourRecordsItButDragsNothing) {
+// Which cards a drag takes along is checked with the drops.
+TEST(CardPickup, APressOnAWordRaisesItInReadingOrderAndOnItsThirdCardDragsNothing) {
     TestTable table("ABCD");
     GlidingEffects effects(table.state);
+    table.MakeWord({3, 1, 2, 4}, 2);
+    Card_MouseDown(table.state, effects, 1, 20, 20);
+    const auto& pile = table.state.StackingOrder();
+    EXPECT_EQ(std::vector<int>(pile.end() - 4, pile.end()), (std::vector<int>{3, 1, 2, 4}));
+    Card_MouseUp(table.state, effects, 1);
+    table.state.WordCards.Clear();
     table.MakeWord({1, 2, 3, 4}, 2);
     Card_MouseDown(table.state, effects, 3, 20, 20);
     EXPECT_FALSE(table.state.Dragging);

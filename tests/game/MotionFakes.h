@@ -11,46 +11,12 @@
 
 namespace lexabit::testing {
 
-// A picture that keeps its position as plain doubles.
-class TestPicture final : public MovablePicture {
-public:
-    TestPicture(double left, double top, double width = CardWidth, double height = CardHeight)
-        : left_(left), top_(top), width_(width), height_(height) {}
-    double Left() const override { return left_; }
-    double Top() const override { return top_; }
-    void SetLeft(double left) override { left_ = left; }
-    void SetTop(double top) override { top_ = top; }
-    double ScaleWidth() const override { return width_; }
-    double ScaleHeight() const override { return height_; }
-
-private:
-    double left_;
-    double top_;
-    double width_;
-    double height_;
-};
-
-// A board that draws nothing and shows nothing: it counts what it was asked to do, keeps
-// the rectangles drawn since it was last cleared, and can look at the scene at each repaint.
+// A board that draws nothing: it counts its repaints and can look at the scene at each.
 class CountingSurface final : public DrawingSurface {
 public:
-    struct Rectangle {
-        double left;
-        double top;
-        double right;
-        double bottom;
-        RgbColour colour;
-        int penWidth;
-    };
-    void ClearDrawings() override {
-        ++clears;
-        rectangles.clear();
-    }
-    void SetPenWidth(int width) override { penWidth = width; }
-    void DrawRectangle(double left, double top, double right, double bottom,
-                       RgbColour colour) override {
-        rectangles.push_back({left, top, right, bottom, colour, penWidth});
-    }
+    void ClearDrawings() override {}
+    void SetPenWidth(int) override {}
+    void DrawRectangle(double, double, double, double, RgbColour) override {}
     void RepaintNow() override {
         ++repaints;
         if (onRepaint) {
@@ -58,10 +24,7 @@ public:
         }
     }
 
-    int clears = 0;
     int repaints = 0;
-    int penWidth = 1;
-    std::vector<Rectangle> rectangles;
     std::function<void()> onRepaint;
 };
 

@@ -12,7 +12,22 @@ namespace lexabit {
 namespace {
 
 using testing::CountingSurface;
-using testing::TestPicture;
+
+// A card-sized picture that keeps its position as plain doubles.
+class TestPicture final : public MovablePicture {
+public:
+    TestPicture(double left, double top) : left_(left), top_(top) {}
+    double Left() const override { return left_; }
+    double Top() const override { return top_; }
+    void SetLeft(double left) override { left_ = left; }
+    void SetTop(double top) override { top_ = top; }
+    double ScaleWidth() const override { return CardWidth; }
+    double ScaleHeight() const override { return CardHeight; }
+
+private:
+    double left_;
+    double top_;
+};
 
 TEST(MoveToLocation, MovesByEqualSignedStepsAndRepaintsEachOne) {
     struct Case {
@@ -70,52 +85,6 @@ TEST(GlideCardOnBoard, EveryGlideEndsExactlyOnItsWholePixelTarget) {
     GlideCardOnBoard(sprites, board, state, 1, 10.5, 11.5, 30); // halves to the even pixel
     EXPECT_EQ(state.Card(1).Left, 10);
     EXPECT_EQ(state.Card(1).Top, 12);
-}
-
-TEST(TheDllList, ResetJumpsHomeAndClearingKeepsHomesUntilTheNextPictureComes) {
-    TheDll sprites;
-    CountingSurface board;
-    TestPicture first(10, 20);
-    TestPicture second(300, 400);
-    sprites.AddPicture(first);
-    sprites.AddPicture(second);
-    sprites.MoveToLocation(first, board, 90, 90, 5);
-    second.SetLeft(1);
-    sprites.Reset();
-    EXPECT_EQ(std::pair(first.Left(), first.Top()), std::pair(10.0, 20.0));
-    EXPECT_EQ(second.Left(), 300);
-    EXPECT_EQ(board.repaints, 5);
-
-    sprites.ClearCollection();
-    EXPECT_EQ(sprites.PictureCount(), 0);
-    EXPECT_EQ(sprites.HomePositions().size(), 2U);
-    TestPicture third(50, 60);
-    sprites.AddPicture(third);
-    ASSERT_EQ(sprites.HomePositions().size(), 1U);
-    EXPECT_EQ(sprites.HomePositions()[0].Left, 50);
-}
-
-TEST(TheDllList, MoveToGathersEveryPictureOnTheTargetAndFramesItWithTheExtraUnitFarOff) {
-    TheDll sprites;
-    CountingSurface board;
-    TestPicture target(200, 100, 93, 121);
-    TestPicture left(100, 160);
-    TestPicture right(260, 40);
-    sprites.AddPicture(left);
-    sprites.AddPicture(target);
-    sprites.AddPicture(right);
-    sprites.MoveTo(target, board, 20, 0x00FF00U, 3);
-
-    for (const TestPicture* picture : {&target, &left, &right}) {
-        EXPECT_EQ(std::pair(picture->Left(), picture->Top()), std::pair(200.0, 100.0));
-    }
-    EXPECT_EQ(board.repaints, 20);
-    EXPECT_EQ(board.clears, 21); // the borders first, then once per step
-    ASSERT_EQ(board.rectangles.size(), 1U);
-    const auto& frame = board.rectangles[0];
-    EXPECT_EQ(
-        std::tuple(frame.left, frame.top, frame.right, frame.bottom, frame.colour, frame.penWidth),
-        std::tuple(197, 97, 297, 225, 0x00FF00U, 3));
 }
 
 } // namespace

@@ -153,18 +153,17 @@ TEST_F(WordCheckTest, AnAcceptedWordRunsItsStepsInOrderAndPaysTheHintsCost) {
     EXPECT_EQ(view.panels[1], "Total Score:  10");
 }
 
-TEST_F(WordCheckTest, AnAcceptedWordRestartsTheWordTimerUnlessItIsOff) {
-    clock.Advance(90);
-    LayWord("CAT");
-    Check();
-    EXPECT_EQ(state.WordTimerStart, clock.now);
-    EXPECT_EQ(state.WordTimerMinutes, 2);
-
-    state.Level = 3;
-    state.WordTimerMinutes = -1;
-    LayWord("JO");
-    Check();
-    EXPECT_EQ(state.WordTimerMinutes, -1);
+TEST_F(WordCheckTest, AnAcceptedWordRestartsTheWordTimerWithTheLevelsTime) {
+    const std::tuple<int, int, int> levels[] = {{1, 1, 0}, {2, 1, 2}, {3, -1, -1}};
+    for (const auto& [level, minutesBefore, minutesAfter] : levels) {
+        clock.Advance(90);
+        state.Level = static_cast<std::int16_t>(level);
+        state.WordTimerMinutes = static_cast<std::int16_t>(minutesBefore);
+        LayWord("JO");
+        Check();
+        EXPECT_EQ(state.WordTimerMinutes, minutesAfter) << level;
+        EXPECT_EQ(state.WordTimerStart, clock.now) << level;
+    }
 }
 
 TEST_F(WordCheckTest, TheCardsGatherOnTheFirstThenGoToTheDiscardPileAndTheColumnsAreRefilled) {
@@ -211,7 +210,6 @@ TEST_F(WordCheckTest, TheHardLevelKeepsTheLastCardOnTheFirstCardsPlace) {
     const CardRecord& kept = state.Card(FirstWordCard + 4);
     EXPECT_EQ(std::tuple(kept.Tag, kept.Visible, kept.Left, kept.Top),
               std::tuple(CardTag::Table, true, WordLeft, WordTop));
-    EXPECT_EQ(state.WordTimerMinutes, 0);
     EXPECT_EQ(view.panels[4], " Number of Cards Left:  16");
 }
 
