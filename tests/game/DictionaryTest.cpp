@@ -1,6 +1,6 @@
 #include "game/words/Dictionary.h"
 
-#include "TempProgramFolder.h"
+#include "TempFolder.h"
 
 #include <algorithm>
 #include <filesystem>

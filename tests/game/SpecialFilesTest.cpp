@@ -1,5 +1,4 @@
 #include "TempFolder.h"
-#include "TempProgramFolder.h"
 #include "game/files/FileRead.h"
 #include "game/files/Highscore.h"
 #include "game/files/Settings.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/model/Ports.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -76,5 +78,19 @@ inline std::string ReadBytes(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
+
+// A program folder of its own, removed again at the end of the test, with a word list
+// the test writes byte for byte.
+class TempProgramFolder final : public ProgramFolder {
+public:
+    TempProgramFolder() { std::filesystem::create_directories(folder_ / "dictionary"); }
+
+    std::filesystem::path Path() const override { return folder_.Path(); }
+    std::filesystem::path WordListFile() const { return folder_ / "dictionary/dictionary.txt"; }
+    void WriteWordList(std::string_view bytes) const { WriteBytes(WordListFile(), bytes); }
+
+private:
+    TempFolder folder_;
+};
 
 } // namespace lexabit::testing

@@ -4,7 +4,7 @@
 #include "FakePorts.h"
 #include "FakeWordCheckView.h"
 #include "MotionFakes.h"
-#include "TempProgramFolder.h"
+#include "TempFolder.h"
 #include "TestTable.h"
 #include "game/play/UndoLastMove.h"
 #include "game/words/Dictionary.h"

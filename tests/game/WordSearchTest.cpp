@@ -1,4 +1,4 @@
-#include "TempProgramFolder.h"
+#include "TempFolder.h"
 #include "TestTable.h"
 #include "game/scoring/ScoreTexts.h"
 #include "game/words/Dictionary.h"
