@@ -2,11 +2,8 @@
 
 #include "TempFolder.h"
 
-#include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -72,46 +69,6 @@ TEST(Dictionary, TheWordIsFoundWhereverTheBlocksOfTheFileEnd) {
                 << word << " in blocks of " << block;
         }
     }
-}
-
-const std::filesystem::path ShippedFolder = std::filesystem::path(LEXABIT_SOURCE_DIR) / "data";
-
-std::string ReadText(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-TEST(ShippedWordList, HoldsSortedDistinctLowerCaseWordsLessAbbreviationsAndDeniedWords) {
-    const std::string bytes = ReadText(ShippedFolder / "dictionary" / "dictionary.txt");
-    ASSERT_TRUE(bytes.ends_with("\r\n"));
-    std::vector<std::string> lines;
-    for (std::size_t start = 0, end; start < bytes.size(); start = end + 2) {
-        end = bytes.find("\r\n", start);
-        lines.push_back(bytes.substr(start, end - start));
-    }
-    ASSERT_GT(lines.size(), 100'000U);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const std::string& word = lines[i];
-        ASSERT_TRUE(word.size() >= 2 && word.size() <= 15 &&
-                    std::ranges::all_of(word, [](char c) { return c >= 'a' && c <= 'z'; }))
-            << "line " << i + 1 << ": " << word;
-        ASSERT_TRUE(i == 0 || lines[i - 1] < word) << "line " << i + 1;
-    }
-    const std::set<std::string> words(lines.begin(), lines.end());
-    for (const char* abbreviation : {"cs", "gs", "ks", "ms", "kb", "mb", "lx", "csc", "dkl"}) {
-        EXPECT_FALSE(words.contains(abbreviation)) << abbreviation;
-    }
-    std::ifstream deny(std::filesystem::path(LEXABIT_SOURCE_DIR) / "scripts/dictionary-deny.txt");
-    int denied = 0;
-    for (std::string line; std::getline(deny, line);) {
-        if (!line.empty() && line.front() != '#') {
-            ++denied;
-            EXPECT_FALSE(words.contains(line)) << line;
-        }
-    }
-    EXPECT_GT(denied, 0);
-    EXPECT_NE(ReadText(ShippedFolder / "dictionary" / "COPYING-SCOWL.txt").find("Kevin Atkinson"),
-              std::string::npos);
 }
 
 } // namespace
