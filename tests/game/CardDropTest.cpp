@@ -79,10 +79,8 @@ const std::vector<std::string> DrawCard = {"DrawCard"};
 TEST(CardDrop, PlacesTheCardWhereTheRulesAllowAndElseGlidesItBack) {
     struct Row {
         const char* what;
-        int wordLength;
-        int dragged;
-        float left; // where the card's corner is let go
-        float top;
+        int wordLength, dragged;
+        float left, top; // where the card's corner is let go
         std::vector<int> word;
         std::vector<Place> places;
         std::vector<std::string> sounds;
@@ -91,42 +89,24 @@ TEST(CardDrop, PlacesTheCardWhereTheRulesAllowAndElseGlidesItBack) {
     const std::vector<std::string> none;
     const std::vector<std::string> drawStack3(3, "DrawStack");
     const Row rows[] = {
-        {"first card onto a marker moves the word there", 3, 1, Column(4) + 12, Top - 9,
-         {1, 2, 3}, {{1, 4, 0}, {2, 4, 1}, {3, 4, 2}}, DrawCard, 0},
-        {"first card onto a table card makes it the first letter", 3, 1, Column(5) + 5, Top + 20,
-         {4, 1, 2, 3}, {{4, 5, 0}, {1, 5, 1}, {3, 5, 3}}, DrawCard, 0},
-        {"second card onto its own marker puts the word back", 3, 2, Column(1) + 3, Top + 4,
-         {1, 2, 3}, CatInColumn1, DrawCard, 0},
-        {"second card onto another marker leaves the first card", 3, 2, Column(6) - 20, Top + 20,
-         {2, 3}, {{1, 1, 0}, {2, 6, 0}, {3, 6, 1}}, DrawCard, 0},
-        {"second card onto a table card starts from that card", 3, 2, Column(5), Top + 10,
-         {4, 2, 3}, {{1, 1, 0}, {2, 5, 1}, {3, 5, 2}}, DrawCard, 0},
-        {"last card onto its own marker goes back under the card before", 3, 3, Column(1) + 30,
-         Top + 10, {1, 2, 3}, CatInColumn1, DrawCard, 0},
-        {"last card onto another marker leaves the word", 3, 3, Column(7) + 1, Top - 1,
-         {1, 2}, {{3, 7, 0}}, DrawCard, 0},
-        {"last of a two-card word onto a table card starts the word anew", 2, 2, Column(5) - 10,
-         Top + 10, {4, 2}, {{1, 1, 0}, {2, 5, 1}}, DrawCard, 0},
-        {"a two-card word losing its last card is no word", 2, 2, Column(6), Top,
-         {}, {{1, 1, 0}, {2, 6, 0}}, DrawCard, 0},
-        {"last card with nothing near glides back without sound", 3, 3, 700, 600,
-         {1, 2, 3}, CatInColumn1, none, 1},
-        {"a word near the pack goes back as if nothing were near", 3, 1, TestTable::PackLeft + 5,
-         TestTable::PackTop, {1, 2, 3}, CatInColumn1, drawStack3, 3},
-        {"table card onto a table card with no word starts a word", 0, 1, Column(5) + 20,
-         Top + 20, {4, 1}, {{4, 5, 0}, {1, 5, 1}}, DrawCard, 0},
-        {"table card onto the word's first card joins its end", 3, 5, Column(1) + 2, Top + 2,
-         {1, 2, 3, 5}, {{5, 1, 3}}, DrawCard, 0},
-        {"table card onto a used card joins the end of the word", 3, 5, Used + 3, Used,
-         {1, 2, 3, 5}, {{5, 1, 3}, {6, 0, 0}}, DrawCard, 0},
-        {"table card onto a used card with no word glides back", 0, 3, Used + 3, Used,
-         {}, {{3, 7, 0}}, DrawCard, 1},
-        {"table card onto a marker lies exactly in that column", 0, 3, Column(4) + 25, Top - 30,
-         {}, {{3, 4, 0}}, DrawCard, 0},
-        {"table card onto a table card while a word exists glides back", 3, 5, Column(5) - 10,
-         Top + 10, {1, 2, 3}, {{5, 3, 0}}, DrawCard, 1},
-        {"table card with nothing near glides back without sound", 0, 3, 900, 650,
-         {}, {{3, 7, 0}}, none, 1},
+        {"first card onto a marker moves the word there", 3, 1, Column(4) + 12, Top - 9, {1, 2, 3}, {{1, 4, 0}, {2, 4, 1}, {3, 4, 2}}, DrawCard, 0},
+        {"first card onto a table card makes it the first letter", 3, 1, Column(5) + 5, Top + 20, {4, 1, 2, 3}, {{4, 5, 0}, {1, 5, 1}, {3, 5, 3}}, DrawCard, 0},
+        {"second card onto its own marker puts the word back", 3, 2, Column(1) + 3, Top + 4, {1, 2, 3}, CatInColumn1, DrawCard, 0},
+        {"second card onto another marker leaves the first card", 3, 2, Column(6) - 20, Top + 20, {2, 3}, {{1, 1, 0}, {2, 6, 0}, {3, 6, 1}}, DrawCard, 0},
+        {"second card onto a table card starts from that card", 3, 2, Column(5), Top + 10, {4, 2, 3}, {{1, 1, 0}, {2, 5, 1}, {3, 5, 2}}, DrawCard, 0},
+        {"last card onto its own marker goes back under the card before", 3, 3, Column(1) + 30, Top + 10, {1, 2, 3}, CatInColumn1, DrawCard, 0},
+        {"last card onto another marker leaves the word", 3, 3, Column(7) + 1, Top - 1, {1, 2}, {{3, 7, 0}}, DrawCard, 0},
+        {"last of a two-card word onto a table card starts the word anew", 2, 2, Column(5) - 10, Top + 10, {4, 2}, {{1, 1, 0}, {2, 5, 1}}, DrawCard, 0},
+        {"a two-card word losing its last card is no word", 2, 2, Column(6), Top, {}, {{1, 1, 0}, {2, 6, 0}}, DrawCard, 0},
+        {"last card with nothing near glides back without sound", 3, 3, 700, 600, {1, 2, 3}, CatInColumn1, none, 1},
+        {"a word near the pack goes back as if nothing were near", 3, 1, TestTable::PackLeft + 5, TestTable::PackTop, {1, 2, 3}, CatInColumn1, drawStack3, 3},
+        {"table card onto a table card with no word starts a word", 0, 1, Column(5) + 20, Top + 20, {4, 1}, {{4, 5, 0}, {1, 5, 1}}, DrawCard, 0},
+        {"table card onto the word's first card joins its end", 3, 5, Column(1) + 2, Top + 2, {1, 2, 3, 5}, {{5, 1, 3}}, DrawCard, 0},
+        {"table card onto a used card joins the end of the word", 3, 5, Used + 3, Used, {1, 2, 3, 5}, {{5, 1, 3}, {6, 0, 0}}, DrawCard, 0},
+        {"table card onto a used card with no word glides back", 0, 3, Used + 3, Used, {}, {{3, 7, 0}}, DrawCard, 1},
+        {"table card onto a marker lies exactly in that column", 0, 3, Column(4) + 25, Top - 30, {}, {{3, 4, 0}}, DrawCard, 0},
+        {"table card onto a table card while a word exists glides back", 3, 5, Column(5) - 10, Top + 10, {1, 2, 3}, {{5, 3, 0}}, DrawCard, 1},
+        {"table card with nothing near glides back without sound", 0, 3, 900, 650, {}, {{3, 7, 0}}, none, 1},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
@@ -191,20 +171,12 @@ TEST(CardDrop, AReleaseAfterAPressOnAMarkerOnlyEndsAOneCardWord) {
     EXPECT_EQ(shown, (WordDisplay{"", " 0 Points"}));
 }
 
-TEST(ShowWord, LettersInTheWordsOrderWithTheirValues) {
-    TestTable table("AEI");
-    table.MakeWord({3, 1}, 1);
-    EXPECT_EQ(ShowWord(table.state), (WordDisplay{"IA", " 2 Points"}));
-}
-
 // clang-format off
 TEST(UndoLastMove, PutsTheLastMovedCardsBackUnlessTheTableChangedSince) {
     struct Row {
         const char* what;
-        int wordLength;
-        int dragged;
-        float left;
-        float top;
+        int wordLength, dragged;
+        float left, top;
         std::function<void(TestTable&)> since; // what happened between the move and the undo
         std::vector<int> word;                 // after the undo
         std::vector<Place> places;
@@ -213,30 +185,18 @@ TEST(UndoLastMove, PutsTheLastMovedCardsBackUnlessTheTableChangedSince) {
         return [column](TestTable& table) { table.state.Card(1).Left = Column(column); };
     };
     const Row rows[] = {
-        {"a table card moved on the table returns", 3, 4, Column(2), Top, {}, {1, 2, 3},
-         {{4, 5, 0}}},
-        {"a two-card word started by a table card becomes two table cards", 0, 4, Column(3), Top,
-         {}, {}, {{4, 5, 0}, {5, 3, 0}}},
-        {"a table card added to a longer word is taken off its end", 3, 4, Column(1), Top + 30,
-         {}, {1, 2, 3}, {{4, 5, 0}}},
-        {"a table card used since is left alone", 3, 4, Column(2), Top,
-         [](TestTable& table) { table.MarkUsed(4); }, {1, 2, 3}, {{4, 0, 0}}},
-        {"a word card taken off returns to the end of the word", 3, 3, Column(6), Top, {},
-         {1, 2, 3}, {{3, 1, 2}}},
-        {"a card taken off a two-card word makes the card above first again", 2, 2, Column(6),
-         Top, {}, {1, 2}, {{1, 1, 0}, {2, 1, 1}}},
-        {"a card with no card above its old place returns as a table card", 2, 2, Column(6), Top,
-         moveCard1To(4), {}, {{2, 1, 1}}},
-        {"a whole word moved by its first card is put back", 3, 1, Column(4), Top, {}, {1, 2, 3},
-         CatInColumn1},
-        {"a word laid onto a table card leaves that card behind", 3, 1, Column(5), Top, {},
-         {1, 2, 3}, {{4, 5, 0}, {1, 1, 0}, {2, 1, 1}, {3, 1, 2}}},
-        {"a lower part moved away rejoins under its first card", 3, 2, Column(6), Top, {},
-         {1, 2, 3}, CatInColumn1},
-        {"a lower part with no card above its old place keeps its order", 3, 2, Column(6), Top,
-         moveCard1To(7), {2, 3}, {{2, 1, 1}, {3, 1, 2}}},
-        {"a lower part laid onto a table card is not taken back", 3, 2, Column(5), Top, {},
-         {4, 2, 3}, {{2, 5, 1}, {3, 5, 2}}},
+        {"a table card moved on the table returns", 3, 4, Column(2), Top, {}, {1, 2, 3}, {{4, 5, 0}}},
+        {"a two-card word started by a table card becomes two table cards", 0, 4, Column(3), Top, {}, {}, {{4, 5, 0}, {5, 3, 0}}},
+        {"a table card added to a longer word is taken off its end", 3, 4, Column(1), Top + 30, {}, {1, 2, 3}, {{4, 5, 0}}},
+        {"a table card used since is left alone", 3, 4, Column(2), Top, [](TestTable& table) { table.MarkUsed(4); }, {1, 2, 3}, {{4, 0, 0}}},
+        {"a word card taken off returns to the end of the word", 3, 3, Column(6), Top, {}, {1, 2, 3}, {{3, 1, 2}}},
+        {"a card taken off a two-card word makes the card above first again", 2, 2, Column(6), Top, {}, {1, 2}, {{1, 1, 0}, {2, 1, 1}}},
+        {"a card with no card above its old place returns as a table card", 2, 2, Column(6), Top, moveCard1To(4), {}, {{2, 1, 1}}},
+        {"a whole word moved by its first card is put back", 3, 1, Column(4), Top, {}, {1, 2, 3}, CatInColumn1},
+        {"a word laid onto a table card leaves that card behind", 3, 1, Column(5), Top, {}, {1, 2, 3}, {{4, 5, 0}, {1, 1, 0}, {2, 1, 1}, {3, 1, 2}}},
+        {"a lower part moved away rejoins under its first card", 3, 2, Column(6), Top, {}, {1, 2, 3}, CatInColumn1},
+        {"a lower part with no card above its old place keeps its order", 3, 2, Column(6), Top, moveCard1To(7), {2, 3}, {{2, 1, 1}, {3, 1, 2}}},
+        {"a lower part laid onto a table card is not taken back", 3, 2, Column(5), Top, {}, {4, 2, 3}, {{2, 5, 1}, {3, 5, 2}}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);

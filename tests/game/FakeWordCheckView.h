@@ -9,13 +9,6 @@
 
 namespace lexabit::testing {
 
-// The board's controls by name, in the order of BoardControl.
-inline std::string ControlName(BoardControl control) {
-    static const char* const names[] = {"PackBack", "DiscardDeck", "CheckWordButton",
-                                        "WordList", "Fig",         "ShuffleCards"};
-    return names[static_cast<int>(control)];
-}
-
 // The main window as the word check sees it: labels, word list, status bar and the
 // board's controls kept as plain values, and every call written to a log in order.
 class FakeWordCheckView final : public WordCheckView {
@@ -52,21 +45,21 @@ public:
         log.push_back("card back on DiscardDeck");
     }
     void SetControlVisible(BoardControl control, bool show) override {
+        static const char* const names[] = {"PackBack", "DiscardDeck", "CheckWordButton",
+                                            "WordList", "Fig",         "ShuffleCards"};
         visible[control] = show;
-        log.push_back((show ? "show " : "hide ") + ControlName(control));
+        log.push_back((show ? "show " : "hide ") + std::string(names[static_cast<int>(control)]));
     }
     void PlayGameOverAnimation() override {
         log.push_back("animation");
-        if (onAnimation) {
-            onAnimation();
-        }
+        onAnimation();
     }
     void GameEnded() override { log.push_back("game ended"); }
     void ShowNameDialog() override { log.push_back("name dialog"); }
     bool WaitForEvents() override {
         ++waits;
         log.push_back("wait");
-        return onWait ? onWait() : false;
+        return onWait();
     }
 
     bool IsVisible(BoardControl control) const {
@@ -82,8 +75,8 @@ public:
     int waits = 0;
     // What happens on the window's side while the game-over show runs or the word check
     // waits for a name; a wait answers false once the program is closing.
-    std::function<void()> onAnimation;
-    std::function<bool()> onWait;
+    std::function<void()> onAnimation = [] {};
+    std::function<bool()> onWait = [] { return false; };
 };
 
 } // namespace lexabit::testing
