@@ -29,16 +29,6 @@ TEST(Alphabet, LettersTheirValuesAndVowels) {
     EXPECT_FALSE(IsVowel("a"));
 }
 
-TEST(NumberText, ShowsABlankOrAMinusInFrontAndRoundsHalvesToEven) {
-    EXPECT_EQ(NumberText(98), " 98");
-    EXPECT_EQ(NumberText(0), " 0");
-    EXPECT_EQ(NumberText(-4), "-4");
-    const std::pair<double, int> rounded[] = {{453.5, 454}, {454.5, 454}, {-2.5, -2}, {2.6, 3}};
-    for (const auto& [value, whole] : rounded) {
-        EXPECT_EQ(RoundHalfEven(value), whole) << value;
-    }
-}
-
 TEST(LetterCounts, FieldsReadAsLeadingNumbersUpTo999) {
     const std::pair<const char*, int> fields[] = {
         {"9", 9},   {" 2 cards", 2}, {"many", 0}, {"2.5", 2},

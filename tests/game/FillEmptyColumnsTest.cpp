@@ -67,6 +67,11 @@ TEST(FillEmptyColumns, DealsFromThePackByWhatTheTableLacks) {
          },
          "......."},
         {"AB", [](TestTable& t) { t.MarkUsed(1), t.MarkUsed(2); }, "......."}, // empty pack
+        {"BCADFEGHOIJK", // J half a pixel off marker 2: column 2 empty, J counts
+         [](TestTable& t) {
+             t.PutOnTable(11, TestTable::ColumnLeft(2) + 0.5F, TestTable::ColumnTop);
+         },
+         "AEOBCD."},
     };
     for (const Row& row : rows) {
         TestTable table(row.letters);
@@ -76,22 +81,6 @@ TEST(FillEmptyColumns, DealsFromThePackByWhatTheTableLacks) {
         EXPECT_EQ(LettersOnColumns(table.state), row.columns) << row.letters;
         EXPECT_EQ(effects.sounds.size(), effects.glides.size()) << row.letters;
     }
-}
-
-TEST(FillEmptyColumns, OnlyCardsOutsideThePackExactlyOnAMarkerFillItsColumn) {
-    TestTable table("AEBYUZ");
-    const int marker = table.Marker(1);
-    table.state.Card(1).Left = TestTable::ColumnLeft(1); // a pack card on the marker
-    table.state.Card(1).Top = TestTable::ColumnTop;
-    EXPECT_TRUE(ColumnIsEmpty(table.state, marker));
-    table.PutOnTable(2, TestTable::ColumnLeft(1) + 0.5F, TestTable::ColumnTop);
-    EXPECT_TRUE(ColumnIsEmpty(table.state, marker));
-    table.PutInColumn(3, 1);
-    EXPECT_FALSE(ColumnIsEmpty(table.state, marker));
-
-    table.MarkUsed(6);
-    EXPECT_EQ(PackVowels(table.state), 2);     // A and U
-    EXPECT_EQ(PackConsonants(table.state), 1); // Y
 }
 
 } // namespace

@@ -35,10 +35,7 @@ class GlidingEffects final : public Effects {
 public:
     struct Glide {
         int index;
-        double fromLeft;
-        double fromTop;
-        double left;
-        double top;
+        double fromLeft, left, top;
         int steps;
     };
 
@@ -46,7 +43,7 @@ public:
 
     void GlideCard(int index, double left, double top, int steps) override {
         const CardRecord& card = state_.Card(index);
-        glides.push_back({index, card.Left, card.Top, left, top, steps});
+        glides.push_back({index, card.Left, left, top, steps});
         events.push_back("glide " + std::to_string(index));
         GlideCardOnBoard(sprites_, board, state_, index, left, top, steps);
     }

@@ -2,7 +2,6 @@
 #include "game/model/Texts.h"
 
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace lexabit {
 namespace {
@@ -27,24 +26,6 @@ TEST(OneLineText, DropsLineBreaksAndControlsKeepsTheRestAndReadsNonUtf8AsLatin1)
     }
     EXPECT_EQ(OneLineText("ééé", 2), "éé"); // cut by characters, not bytes
     EXPECT_EQ(OneLineText(std::string(10'000, 'x')).size(), MaxFieldCharacters);
-}
-
-TEST(TextLineReader, SplitsOnEveryLineEndAndKeepsTheStartOfALongLine) {
-    using Lines = std::vector<std::string>;
-    const auto allLines = [](const std::string& text, std::size_t maxLineBytes = 4096) {
-        std::istringstream in(text);
-        TextLineReader reader(in, maxLineBytes);
-        Lines lines;
-        while (auto line = reader.NextLine()) {
-            lines.push_back(*line);
-        }
-        return lines;
-    };
-    EXPECT_EQ(allLines("a\r\nb\nc\rd"), (Lines{"a", "b", "c", "d"}));
-    EXPECT_EQ(allLines("a\r\n\r\n"), (Lines{"a", ""}));
-    EXPECT_EQ(allLines(""), Lines{});
-    EXPECT_EQ(allLines(std::string(100, 'x') + "\r\nnext\r\n", 10),
-              (Lines{std::string(10, 'x'), "next"}));
 }
 
 } // namespace

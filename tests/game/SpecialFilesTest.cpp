@@ -34,6 +34,7 @@ struct SpecialFile {
 const SpecialFile SpecialFiles[] = {
     {"named pipe", [](const fs::path& at) { ASSERT_EQ(::mkfifo(at.c_str(), 0644), 0); }},
     {"link to /dev/zero", [](const fs::path& at) { fs::create_symlink("/dev/zero", at); }},
+    {"folder", [](const fs::path& at) { fs::create_directory(at); }},
 };
 
 class SpecialFilesTest : public ::testing::TestWithParam<SpecialFile> {
@@ -57,14 +58,19 @@ TEST_P(SpecialFilesTest, EveryReaderCallsItUnreadableAndNoWriterReplacesIt) {
     EXPECT_EQ(dictionary.CheckWord("CAT"), WordLookup::Unreadable);
 
     Highscore scores(MakeSpecial(program.Path() / "highscore" / "highscore.dat"));
-    EXPECT_FALSE(scores.GetScores().Ok);
+    const FileOutcome read = scores.GetScores();
+    EXPECT_NE(read.Problem.find(scores.FilePath().string()), std::string::npos) << read.Problem;
     EXPECT_FALSE(scores.AddScore(50, GameOfAnn()).Ok);
     EXPECT_FALSE(fs::is_regular_file(fs::symlink_status(scores.FilePath())));
+    EXPECT_EQ(scores.Table().size(), 1U); // the window can still show the result
 
     const SettingsFile settings(MakeSpecial(SettingsFile::PathIn(program.Path())));
-    const SettingsReadResult read = settings.Load();
-    EXPECT_EQ(read.State, SettingsFileState::Unreadable);
-    EXPECT_NE(read.Problem.find(settings.Path().string()), std::string::npos) << read.Problem;
+    const SettingsReadResult loaded = settings.Load();
+    EXPECT_EQ(loaded.State, SettingsFileState::Unreadable);
+    EXPECT_EQ(loaded.Values, SettingsValues{});
+    EXPECT_NE(loaded.Problem.find(settings.Path().string()), std::string::npos) << loaded.Problem;
+    EXPECT_FALSE(settings.Save(loaded.Values).Ok);
+    EXPECT_FALSE(fs::is_regular_file(fs::symlink_status(settings.Path())));
 
     EXPECT_EQ(WavFileDuration(MakeSpecial(program.Path() / "sounds" / "Draw.wav")), std::nullopt);
 }

@@ -25,8 +25,6 @@ public:
         }
         path_ = pattern;
     }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
     ~TempFolder() {
         std::error_code ignored;
         std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
@@ -51,27 +49,34 @@ inline void WriteBytes(const std::filesystem::path& file, std::string_view bytes
     }
 }
 
-// Runs the check in a child process. When the tests run as root, the child first makes the
-// folder and everything in it its own and becomes the unprivileged user "nobody", so that
-// file permissions count as they do for a player. True when the check held.
-inline bool HoldsForAPlayer(const std::filesystem::path& folder,
-                            const std::function<bool()>& check) {
-    constexpr uid_t nobody = 65534;
+// Runs the work in a process of its own; true when it ended well.
+inline bool HoldsInAChild(const std::function<bool()>& work) {
     const pid_t child = ::fork();
     if (child == 0) {
+        std::_Exit(work() ? 0 : 1);
+    }
+    int status = 0;
+    return ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// Runs the check in a child process. When the tests run as root, the child first makes the
+// folder and everything in it its own and becomes the unprivileged user "nobody", so that
+// file permissions count as they do for a player.
+inline bool HoldsForAPlayer(const std::filesystem::path& folder,
+                            const std::function<bool()>& check) {
+    return HoldsInAChild([&] {
+        constexpr uid_t nobody = 65534;
         if (::geteuid() == 0) {
             bool owned = ::chown(folder.c_str(), nobody, nobody) == 0;
             for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
                 owned = owned && ::lchown(entry.path().c_str(), nobody, nobody) == 0;
             }
             if (!owned || ::setgid(nobody) != 0 || ::setuid(nobody) != 0) {
-                std::_Exit(2);
+                return false;
             }
         }
-        std::_Exit(check() ? 0 : 1);
-    }
-    int status = 0;
-    return ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+        return check();
+    });
 }
 
 inline std::string ReadBytes(const std::filesystem::path& file) {

