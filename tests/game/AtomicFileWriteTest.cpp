@@ -9,45 +9,30 @@
 namespace lexabit {
 namespace {
 
+using testing::Listing;
 using testing::ReadBytes;
 using testing::TempFolder;
 using testing::WriteBytes;
 
-std::vector<std::string> FolderListing(const std::filesystem::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& item : std::filesystem::directory_iterator(folder)) {
-        names.push_back(item.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
+// The game may reach its file through a link: the link stays, and the file it points to
+// receives the new content and keeps its permissions.
 TEST(AtomicFileWrite, ReplacesTheWholeContentKeepsThePermissionsAndLeavesNoTemporaryFile) {
     TempFolder folder;
-    const auto file = folder / "scores.dat";
-    WriteBytes(file, "an older and much longer content");
+    const auto shared = folder / "shared" / "scores.dat";
+    WriteBytes(shared, "an older and much longer content");
     using std::filesystem::perms;
     const perms sharedWithGroup = perms::owner_read | perms::owner_write | perms::group_read;
-    std::filesystem::permissions(file, sharedWithGroup);
-    const FileOutcome outcome = WriteFileAtomically(file, "new\r\n");
-    ASSERT_TRUE(outcome.Ok) << outcome.Problem;
-    EXPECT_EQ(ReadBytes(file), "new\r\n");
-    EXPECT_EQ(std::filesystem::status(file).permissions(), sharedWithGroup);
-    EXPECT_EQ(FolderListing(folder.Path()), std::vector<std::string>{"scores.dat"});
-}
-
-TEST(AtomicFileWrite, ALinkKeepsPointingAtTheFileThatReceivesTheNewContent) {
-    TempFolder folder;
-    const auto shared = folder / "shared" / "scores.dat";
-    WriteBytes(shared, "old");
+    std::filesystem::permissions(shared, sharedWithGroup);
     std::filesystem::create_directory(folder / "game");
     const auto link = folder / "game" / "scores.dat";
     std::filesystem::create_symlink("../shared/scores.dat", link);
 
-    ASSERT_TRUE(WriteFileAtomically(link, "new").Ok);
+    const FileOutcome outcome = WriteFileAtomically(link, "new\r\n");
+    ASSERT_TRUE(outcome.Ok) << outcome.Problem;
     EXPECT_TRUE(std::filesystem::is_symlink(link));
-    EXPECT_EQ(ReadBytes(shared), "new");
-    EXPECT_EQ(FolderListing(folder / "shared"), std::vector<std::string>{"scores.dat"});
+    EXPECT_EQ(ReadBytes(shared), "new\r\n");
+    EXPECT_EQ(std::filesystem::status(shared).permissions(), sharedWithGroup);
+    EXPECT_EQ(Listing(folder / "shared"), std::vector<std::string>{"scores.dat"});
 }
 
 TEST(AtomicFileWrite, AFileItsOwnerMayNotWriteIsKeptAndReported) {
@@ -77,7 +62,7 @@ TEST(AtomicFileWrite, OnlyTheLeftoversOfEarlierSavesOfThatFileAreRemoved) {
         }
     }
     RemoveStaleTemporaryFiles(file, std::chrono::minutes(10));
-    EXPECT_EQ(FolderListing(folder.Path()),
+    EXPECT_EQ(Listing(folder.Path()),
               (std::vector<std::string>{".other.dat.a1B2c3", ".scores.dat.lock",
                                         ".scores.dat.young1", "scores.dat"}));
 }

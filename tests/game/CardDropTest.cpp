@@ -144,10 +144,6 @@ TEST(CardDrop, AWordGlidesBackCardByCardAndThenLiesExactlyInItsColumn) {
     EXPECT_EQ(effects.events,
               (std::vector<std::string>{"glide 1", "sound DrawStack", "glide 2", "sound DrawStack",
                                         "glide 3", "sound DrawStack"}));
-    // The lower part laid on its own marker is judged as put back, not moved elsewhere.
-    DragTo(table.state, effects, 2, Column(1) + 3, Top + 4);
-    ExpectTable(table.state, {1, 2, 3}, CatInColumn1);
-
     // The lower part of a longer word, let go far away, glides back under its first card.
     table.PutOnTable(5, Column(1), Top + 90).Tag = CardTag::Word;
     table.state.WordCards.Add(5);
@@ -157,18 +153,6 @@ TEST(CardDrop, AWordGlidesBackCardByCardAndThenLiesExactlyInItsColumn) {
     EXPECT_EQ(effects.glides[0].index, 1);
     EXPECT_EQ(effects.glides[0].fromLeft, Column(1));
     ExpectTable(table.state, {1, 2, 3, 5}, {{2, 1, 1}, {5, 1, 3}});
-}
-
-TEST(CardDrop, AReleaseAfterAPressOnAMarkerOnlyEndsAOneCardWord) {
-    TestTable table = Layout(0);
-    GlidingEffects effects(table.state);
-    table.state.WordCards.Add(4);
-    table.state.Card(4).Tag = CardTag::Word;
-    Card_MouseDown(table.state, effects, table.Marker(5), 1, 1);
-    const WordDisplay shown = Card_MouseUp(table.state, effects, table.Marker(5));
-    ExpectTable(table.state, {}, {{4, 5, 0}});
-    EXPECT_TRUE(effects.events.empty());
-    EXPECT_EQ(shown, (WordDisplay{"", " 0 Points"}));
 }
 
 // clang-format off
@@ -212,16 +196,11 @@ TEST(UndoLastMove, PutsTheLastMovedCardsBackUnlessTheTableChangedSince) {
 }
 // clang-format on
 
-TEST(UndoLastMove, DoesNothingBeforeAPickUpOrInANewGameAndRepeatsItsRecord) {
+TEST(UndoLastMove, DoesNothingBeforeAPickUpOrInANewGame) {
     TestTable table = Layout(0);
     GlidingEffects effects(table.state);
     UndoLastMove(table.state, effects);
     EXPECT_EQ(effects.repaints, 0);
-
-    DragTo(table.state, effects, 4, Column(3), Top);
-    UndoLastMove(table.state, effects);
-    UndoLastMove(table.state, effects);
-    ExpectTable(table.state, {}, {{4, 5, 0}, {5, 3, 0}});
 
     DragTo(table.state, effects, 1, 700, 600); // let go far from every card: it glides back
     ResetGameVariables(table.state, StandardLetterCounts, GameTime{});

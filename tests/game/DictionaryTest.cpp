@@ -57,7 +57,7 @@ TEST(Dictionary, TheWordIsFoundWhereverTheBlocksOfTheFileEnd) {
         list += "word" + std::to_string(i) + "\r\n";
     }
     folder.WriteWordList(list + "TaRgEt\r\n\"quoted, Target\"\r\ntail");
-    for (const std::size_t block : {1, 2, 3, 5, 8, 13, 16, 17, 24, 64, 4096}) {
+    for (const std::size_t block : {1, 2, 3, 5, 8, 13, 4096}) {
         for (const char* word : {"TARGET", "QUOTED, TARGET", "TAIL", "WORD0"}) {
             EXPECT_EQ(ScanWordList(folder.WordListFile(), word, block), WordLookup::Found)
                 << word << " in blocks of " << block;

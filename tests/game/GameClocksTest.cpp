@@ -41,10 +41,6 @@ const Game Games[] = {
         {58 * 60 + 59, true, " 0: 59: 59", "Timer Off"},
         {1, false, " 1: 0: 0", "Timer Off"},
         {2 * 3600 + 8 * 60 + 10, false, " 3: 8: 10", "Timer Off"}}},
-    {"a five-second pause across the minute", 2, {
-        {57, true, " 0: 0: 57", "Word Timer:  2: 3"},
-        {5, false, " 0: 1: 2", "Word Timer:  1: 58"},
-        {58, false, " 0: 2: 0", "Word Timer:  0: 60"}}},
     {"a long pause runs the Easy word timer out", 2, {
         {10, false, " 0: 0: 10", "Word Timer:  2: 50"},
         {180, false, " 0: 3: 10", nullptr, true}}},

@@ -119,20 +119,5 @@ TEST(NewGameReset, ResetsClocksScoreAndStyleAndSetsTheWordTimerByLevel) {
     }
 }
 
-TEST(GameState, TheTopmostVisibleCardIsFoundUnderAPoint) {
-    GameState state;
-    for (int i = 1; i <= 3; ++i) {
-        state.CreateCard(i);
-        state.Card(i).Visible = i != 3;
-        state.Card(i).Left = 100;
-        state.Card(i).Top = 100;
-    }
-    EXPECT_EQ(state.CardAt(150, 150), 2);
-    state.RaiseCard(1);
-    EXPECT_EQ(state.CardAt(100 + CardWidth - 0.5, 100), 1);
-    EXPECT_FALSE(state.CardAt(100 + CardWidth, 100).has_value());
-    EXPECT_FALSE(state.CardAt(99.5, 150).has_value());
-}
-
 } // namespace
 } // namespace lexabit

@@ -2,6 +2,7 @@
 
 #include "game/model/Ports.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -11,6 +12,7 @@
 #include <string_view>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 namespace lexabit::testing {
 
@@ -77,6 +79,16 @@ inline bool HoldsForAPlayer(const std::filesystem::path& folder,
         }
         return check();
     });
+}
+
+// The names in the folder, sorted.
+inline std::vector<std::string> Listing(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::ranges::sort(names);
+    return names;
 }
 
 inline std::string ReadBytes(const std::filesystem::path& file) {

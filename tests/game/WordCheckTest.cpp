@@ -91,14 +91,20 @@ TEST_F(WordCheckTest, AWordNotInTheListOrAnUnreadableListRefusesTheWordAndChange
 }
 
 // The word's points: its letters, the bonus for laying five to seven cards, and after a
-// plus sign the bonus for its length.
-TEST_F(WordCheckTest, EarnsTheLaidPointsPlusTheLengthBonus) {
-    const std::tuple<const char*, const char*, int> rows[] = {
-        {"JO", " 9", 9},          {"CAT", " 5", 5},          {"QUIZ", " 22 + 2", 24},
-        {"BREAD", " 11 + 3", 14}, {"SQUASH", " 22 + 5", 27}, {"ANAGRAM", " 20 + 10", 30},
+// plus sign the bonus for its length. The word timer starts again with the level's time.
+TEST_F(WordCheckTest, EarnsTheLaidPointsPlusTheLengthBonusAndRestartsTheWordTimer) {
+    // clang-format off
+    const std::tuple<const char*, const char*, int, int, int> rows[] = {
+        // word, row points, gain, level, word timer after (1 before)
+        {"JO", " 9", 9, 1, 0},          {"CAT", " 5", 5, 2, 2},          {"QUIZ", " 22 + 2", 24, 3, -1},
+        {"BREAD", " 11 + 3", 14, 2, 2}, {"SQUASH", " 22 + 5", 27, 2, 2}, {"ANAGRAM", " 20 + 10", 30, 2, 2},
     };
-    for (const auto& [word, rowPoints, gain] : rows) {
+    // clang-format on
+    for (const auto& [word, rowPoints, gain, level, minutes] : rows) {
         state.TotalScore = 7;
+        state.Level = static_cast<std::int16_t>(level);
+        state.WordTimerMinutes = level == 3 ? -1 : 1;
+        clock.Advance(90);
         view.rows.clear();
         LayWord(word);
         Check();
@@ -106,6 +112,8 @@ TEST_F(WordCheckTest, EarnsTheLaidPointsPlusTheLengthBonus) {
         EXPECT_EQ(view.rows[0].word, word);
         EXPECT_EQ(view.rows[0].points, rowPoints);
         EXPECT_EQ(state.TotalScore, 7 + gain) << word;
+        EXPECT_EQ(state.WordTimerMinutes, minutes) << word;
+        EXPECT_EQ(state.WordTimerStart, clock.now) << word;
     }
 }
 
@@ -119,19 +127,6 @@ TEST_F(WordCheckTest, AnAcceptedWordRunsItsStepsInOrderAndPaysTheHintsCost) {
                             "panel 2 Total Number of Words:  1", "panel 1 Total Score:  1"));
     EXPECT_EQ(state.HintCost, 0);
     EXPECT_EQ(firstTagAtFill, CardTag::Used) << "the columns are filled after the word left";
-}
-
-TEST_F(WordCheckTest, AnAcceptedWordRestartsTheWordTimerWithTheLevelsTime) {
-    const std::tuple<int, int, int> levels[] = {{1, 1, 0}, {2, 1, 2}, {3, -1, -1}};
-    for (const auto& [level, minutesBefore, minutesAfter] : levels) {
-        clock.Advance(90);
-        state.Level = static_cast<std::int16_t>(level);
-        state.WordTimerMinutes = static_cast<std::int16_t>(minutesBefore);
-        LayWord("JO");
-        Check();
-        EXPECT_EQ(state.WordTimerMinutes, minutesAfter) << level;
-        EXPECT_EQ(state.WordTimerStart, clock.now) << level;
-    }
 }
 
 // The cards gather on the first card's place and glide to the discard pile; on the Hard
