@@ -5,27 +5,20 @@
 #include "game/motion/CardGlide.h"
 #include "game/motion/TheDll.h"
 
-#include <functional>
 #include <string>
 #include <vector>
 
 namespace lexabit::testing {
 
-// A board that draws nothing: it counts its repaints and can look at the scene at each.
+// A board that draws nothing and counts its repaints.
 class CountingSurface final : public DrawingSurface {
 public:
     void ClearDrawings() override {}
     void SetPenWidth(int) override {}
     void DrawRectangle(double, double, double, double, RgbColour) override {}
-    void RepaintNow() override {
-        ++repaints;
-        if (onRepaint) {
-            onRepaint();
-        }
-    }
+    void RepaintNow() override { ++repaints; }
 
     int repaints = 0;
-    std::function<void()> onRepaint;
 };
 
 // An Effects port that really moves the cards: every glide runs the motion engine over

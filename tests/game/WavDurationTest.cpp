@@ -65,8 +65,6 @@ TEST(WavDuration, IsTheDataBytesOverTheByteRateRoundedUpForAWholeHeaderOnly) {
         EXPECT_EQ(WavDurationFromHeader(header, header.size()), duration) << header.size();
     }
     const testing::TempFolder folder;
-    testing::WriteBytes(folder / "whole.wav", SilentWav(4410));
-    EXPECT_EQ(WavFileDuration(folder / "whole.wav"), milliseconds(100));
     EXPECT_EQ(WavFileDuration(folder / "missing.wav"), std::nullopt);
 }
 
