@@ -133,24 +133,16 @@ TEST(FillEmptyColumns, DealsFromThePackByWhatTheTableLacks) {
         const char* columns;
     };
     const auto none = [](TestTable&) {};
+    // clang-format off
     const Row rows[] = {
         {"BCADFEGHJK", none, "BCADFEG"}, // too few vowels left: the next pack cards
         {"AEIOUBCDA", [](TestTable& t) { t.PutOnTable(6, 600, 500); }, "AEIOUCD"}, // B laid
         {"BCADFEGHOIJK", [](TestTable& t) { t.PutInColumn(12, 3); }, "AEKOBCD"},   // K covers 3
-        {"AEIBCDFOGH",
-         [](TestTable& t) {
-             for (int i = 1; i <= 7; ++i) { // balanced, wherever they lie
-                 t.PutOnTable(i, 600 + static_cast<float>(i), 500);
-             }
-         },
-         "......."},
+        {"AEIBCDFOGH", [](TestTable& t) { for (int i = 1; i <= 7; ++i) { t.PutOnTable(i, 600.0F + i, 500); } }, "......."}, // balanced
         {"AB", [](TestTable& t) { t.MarkUsed(1), t.MarkUsed(2); }, "......."}, // empty pack
-        {"BCADFEGHOIJK", // J half a pixel off marker 2: column 2 empty, J counts
-         [](TestTable& t) {
-             t.PutOnTable(11, TestTable::ColumnLeft(2) + 0.5F, TestTable::ColumnTop);
-         },
-         "AEOBCD."},
+        {"BCADFEGHOIJK", [](TestTable& t) { t.PutOnTable(11, TestTable::ColumnLeft(2) + 0.5F, TestTable::ColumnTop); }, "AEOBCD."}, // J half a pixel off marker 2: column 2 empty, J counts
     };
+    // clang-format on
     for (const Row& row : rows) {
         TestTable table(row.letters);
         row.before(table);
