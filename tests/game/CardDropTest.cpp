@@ -1,6 +1,5 @@
 #include "game/play/CardDrop.h"
 
-#include "DragSteps.h"
 #include "MotionFakes.h"
 #include "TestTable.h"
 #include "game/play/CardPickup.h"

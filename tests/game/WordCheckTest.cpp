@@ -1,6 +1,5 @@
 #include "game/play/WordCheck.h"
 
-#include "DragSteps.h"
 #include "FakePorts.h"
 #include "FakeWordCheckView.h"
 #include "MotionFakes.h"
