@@ -17,15 +17,10 @@ public:
         std::string word;
         std::string points;
     };
-    struct Message {
-        std::string text;
-        std::string title;
-    };
 
     void ClearWordLabels() override { log.push_back("clear labels"); }
     void ShowMessage(const std::string& text, const std::string& title) override {
-        messages.push_back({text, title});
-        log.push_back("message " + text);
+        log.push_back("message " + title + ": " + text);
     }
     void InsertWordRowAtTop(const std::string& word) override {
         rows.insert(rows.begin(), Row{word, ""});
@@ -68,7 +63,6 @@ public:
     }
 
     std::vector<Row> rows;
-    std::vector<Message> messages;
     std::map<int, std::string> panels;
     std::map<BoardControl, bool> visible;
     std::vector<std::string> log;

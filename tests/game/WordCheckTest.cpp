@@ -76,12 +76,11 @@ TEST_F(WordCheckTest, AWordNotInTheListOrAnUnreadableListRefusesTheWordAndChange
         state.WordCards.Clear();
         LayWord(word);
         const GameState before = state;
-        view.messages.clear();
         view.log.clear();
         Check();
         ASSERT_EQ(view.log.size(), 1U) << word; // the message and nothing else
-        EXPECT_NE(view.messages.at(0).text.find(message), std::string::npos);
-        EXPECT_EQ(view.messages[0].title, "Lexabit Solitaire");
+        EXPECT_TRUE(view.log[0].starts_with("message Lexabit Solitaire: ")) << view.log[0];
+        EXPECT_NE(view.log[0].find(message), std::string::npos);
         EXPECT_TRUE(effects.glides.empty());
         EXPECT_EQ(state.WordTimerMinutes, before.WordTimerMinutes);
         EXPECT_EQ(state.WordCards, before.WordCards);
@@ -213,16 +212,15 @@ protected:
 TEST_F(LastCardUsed, OnTheEasyLevelEndsTheGameWithTheBonusAfterTheStatusBar) {
     Check();
     const auto panel4 = std::ranges::find(view.log, "panel 4  Number of Cards Left:  0");
-    EXPECT_THAT(std::vector<std::string>(panel4, view.log.end()),
-                ElementsAre("panel 4  Number of Cards Left:  0",
-                            "panel 2 Total Number of Words:  1", "panel 1 Total Score:  105",
-                            "game ended", "message Game Over, you are a real Master of the game",
-                            "hide DiscardDeck", "hide PackBack", "hide CheckWordButton",
-                            "hide WordList", "hide Fig", "hide ShuffleCards", "animation",
-                            "show PackBack", "show DiscardDeck", "show CheckWordButton",
-                            "show WordList", "show ShuffleCards", "name dialog", "wait", "wait",
-                            "new game"));
-    EXPECT_EQ(view.messages.back().title, "Lexabit");
+    EXPECT_THAT(
+        std::vector<std::string>(panel4, view.log.end()),
+        ElementsAre("panel 4  Number of Cards Left:  0", "panel 2 Total Number of Words:  1",
+                    "panel 1 Total Score:  105", "game ended",
+                    "message Lexabit: Game Over, you are a real Master of the game",
+                    "hide DiscardDeck", "hide PackBack", "hide CheckWordButton", "hide WordList",
+                    "hide Fig", "hide ShuffleCards", "animation", "show PackBack",
+                    "show DiscardDeck", "show CheckWordButton", "show WordList",
+                    "show ShuffleCards", "name dialog", "wait", "wait", "new game"));
     EXPECT_EQ(state.TotalScore, 115);
     EXPECT_EQ(nameDuringShow, "");
     EXPECT_EQ(state.PlayerName, "Ann");
