@@ -1,7 +1,4 @@
 #include "UiTestSupport.h"
-#include "game/files/Highscore.h"
-#include "records/HighScoreForm.h"
-#include "records/Namefrm.h"
 
 #include <QDir>
 #include <QHeaderView>
@@ -13,40 +10,11 @@ namespace {
 
 enum class Confirmation { EnterKey, KeypadEnter, Button };
 
-QByteArray Entry(const QByteArray& name, const char* points, const char* difficulty = "Easy") {
-    return name + "\r\n" + points + "\r\n0:12\r\n3\r\n" + difficulty + "\r\nGood\r\n";
+const QString ScoreFile = QStringLiteral("highscore/highscore.dat");
+
+QByteArray Entry(const QByteArray& name, const char* points) {
+    return name + "\r\n" + points + "\r\n0:12\r\n3\r\nEasy\r\nGood\r\n";
 }
-
-// A name dialog at the end of a game worth 7 points, with a high-score file of its own.
-struct FinishedGameDialog {
-    explicit FinishedGameDialog(const QString& scoreFile)
-        : scores(scoreFile.toStdString()), dialog(scores, host, [this] {
-              visibleWhileRecording = dialog.isVisible();
-              return result;
-          }) {
-        dialog.Form_Load();
-        dialog.show();
-    }
-
-    void Confirm(Confirmation how) {
-        if (how == Confirmation::Button) {
-            QTest::mouseClick(&Child<QPushButton>(dialog, QStringLiteral("Command1")),
-                              Qt::LeftButton);
-        } else {
-            QTest::keyClick(&NameText(),
-                            how == Confirmation::EnterKey ? Qt::Key_Return : Qt::Key_Enter,
-                            how == Confirmation::EnterKey ? Qt::NoModifier : Qt::KeypadModifier);
-        }
-    }
-
-    QLineEdit& NameText() { return Child<QLineEdit>(dialog, QStringLiteral("NameText")); }
-
-    Highscore scores;
-    uitest::FakeOptionsHost host;
-    EndOfGameFacts result{7, "0:12", 3, 2, "Good"};
-    bool visibleWhileRecording = true;
-    Namefrm dialog;
-};
 
 QStringList Column(const QTreeWidget& list, int column) {
     QStringList texts;
@@ -56,21 +24,47 @@ QStringList Column(const QTreeWidget& list, int column) {
     return texts;
 }
 
+// A game with a word scored, ended from the menu: the rating answered, the name dialog waits.
+struct EndedGame {
+    EndedGame() { End(); }
+
+    void End() {
+        QTRY_VERIFY(uitest::CardOnColumn(board.State(), 2) > 0); // the deal has ended
+        uitest::LayTwoLetterWord(board);
+        board.CheckWordButton_Click();
+        score = board.State().TotalScore;
+        uitest::MessageAnswerer rating;
+        uitest::Command(board, "EndGame").trigger();
+    }
+
+    void Confirm(Confirmation how) {
+        if (how == Confirmation::Button) {
+            QTest::mouseClick(&Child<QPushButton>(Dialog(), QStringLiteral("Command1")),
+                              Qt::LeftButton);
+        } else {
+            QTest::keyClick(&NameText(),
+                            how == Confirmation::EnterKey ? Qt::Key_Return : Qt::Key_Enter,
+                            how == Confirmation::EnterKey ? Qt::NoModifier : Qt::KeypadModifier);
+        }
+    }
+
+    QWidget& Dialog() const { return Child(board, QStringLiteral("Namefrm")); }
+    QLineEdit& NameText() const { return Child<QLineEdit>(Dialog(), QStringLiteral("NameText")); }
+
+    uitest::TestGame game{70};
+    GameBoard& board = game.Deal();
+    int score = 0;
+};
+
 } // namespace
 
 Q_DECLARE_METATYPE(Confirmation)
 
-// The name dialog and the high-score window, each over a high-score file of its own.
+// The name dialog at a game's end and the high-score window.
 class RecordsTest : public QObject {
     Q_OBJECT
 
-private:
-    QTemporaryDir folder_;
-    QString ScoreFile() const { return folder_.filePath(QStringLiteral("highscore.dat")); }
-
 private slots:
-    void init() { QFile::remove(ScoreFile()); }
-
     void anEmptyNameIsRefusedWithAMessage_data() {
         QTest::addColumn<Confirmation>("how");
         QTest::addColumn<QString>("title");
@@ -81,97 +75,77 @@ private slots:
     void anEmptyNameIsRefusedWithAMessage() {
         QFETCH(Confirmation, how);
         QFETCH(QString, title);
-        FinishedGameDialog game(ScoreFile());
-        QVERIFY(!game.dialog.isModal());
+        EndedGame ended;
+        QVERIFY(ended.Dialog().isVisible() && !ended.Dialog().isModal());
         uitest::MessageAnswerer messages;
-        game.Confirm(how);
+        ended.Confirm(how);
         QCOMPARE(messages.titles, QStringList{title});
         QCOMPARE(messages.texts, QStringList{QStringLiteral("Please enter your name.")});
-        QVERIFY(game.dialog.isVisible());
-        QVERIFY(game.host.playerName.isEmpty());
-        QCOMPARE(game.host.newGames, 0);
-        QVERIFY(!QFile::exists(ScoreFile()));
+        QVERIFY(ended.Dialog().isVisible());
+        QVERIFY(uitest::RecordedScores(ended.board).empty());
+        QCOMPARE(ended.board.State().TotalScore, ended.score); // no new game
     }
 
-    void aConfirmedNameIsRecordedBeforeTheNewGame_data() {
+    void aConfirmedNameIsRecordedAndTheNextGameStarts_data() {
         QTest::addColumn<Confirmation>("how");
-        QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("name");
-        QTest::newRow("Enter key") << Confirmation::EnterKey << "Ann Lee "
-                                   << "Ann Lee ";
-        QTest::newRow("keypad Enter") << Confirmation::KeypadEnter << "Ann Lee "
-                                      << "Ann Lee ";
-        QTest::newRow("Ok button, blanks only") << Confirmation::Button << "  "
-                                                << "  ";
-        QTest::newRow("line breaks dropped") << Confirmation::EnterKey << "Ann\r\nLee\t"
-                                             << "AnnLee";
+        QTest::newRow("Enter key") << Confirmation::EnterKey << "Ann Lee ";
+        QTest::newRow("keypad Enter") << Confirmation::KeypadEnter << "Ann Lee ";
+        QTest::newRow("Ok button, blanks only") << Confirmation::Button << "  ";
     }
 
-    void aConfirmedNameIsRecordedBeforeTheNewGame() {
+    void aConfirmedNameIsRecordedAndTheNextGameStarts() {
         QFETCH(Confirmation, how);
-        QFETCH(QString, typed);
         QFETCH(QString, name);
-        FinishedGameDialog game(ScoreFile());
-        QByteArray fileAtNewGame;
-        game.host.onNewGame = [&] { fileAtNewGame = uitest::FileBytes(ScoreFile()); };
-        game.NameText().setText(typed);
+        EndedGame ended;
+        ended.NameText().setText(name);
         uitest::MessageAnswerer messages;
-        game.Confirm(how);
+        ended.Confirm(how);
         QVERIFY(messages.texts.isEmpty());
-        QCOMPARE(game.host.playerName, name);
-        QVERIFY(!game.visibleWhileRecording); // hidden before the result is recorded
-        QCOMPARE(game.host.newGames, 1);
-        QCOMPARE(fileAtNewGame, Entry(name.toLatin1(), "  7"));
+        QVERIFY(!ended.Dialog().isVisible());
+        const ScoreTable recorded = uitest::RecordedScores(ended.board);
+        QCOMPARE(recorded.size(), std::size_t{1});
+        QVERIFY(ended.game.Read(ScoreFile).startsWith(name.toLatin1() + "\r\n"));
+        QCOMPARE(std::stoi(recorded[0].Points), ended.score); // recorded before the new game
+        QCOMPARE(ended.board.State().TotalScore, 0);
     }
 
     // The dialog offers the last name, and Enter goes to the name box though Ok was clicked.
     void theNextGameOffersTheLastName() {
-        FinishedGameDialog game(ScoreFile());
-        game.NameText().setText(QStringLiteral("Ann"));
-        game.Confirm(Confirmation::Button);
-        game.result.Score = 12;
-        game.dialog.show();
-        QCOMPARE(game.NameText().text(), QStringLiteral("Ann"));
-        QCOMPARE(game.dialog.focusWidget(), &game.NameText());
-        QTest::keyClick(game.dialog.focusWidget(), Qt::Key_Return);
-        QCOMPARE(game.host.newGames, 2);
-        QCOMPARE(uitest::FileBytes(ScoreFile()), Entry("Ann", " 12") + Entry("Ann", "  7"));
+        EndedGame ended;
+        ended.NameText().setText(QStringLiteral("Ann"));
+        ended.Confirm(Confirmation::Button);
+        ended.End();
+        QCOMPARE(ended.NameText().text(), QStringLiteral("Ann"));
+        QCOMPARE(ended.Dialog().focusWidget(), &ended.NameText());
+        QTest::keyClick(ended.Dialog().focusWidget(), Qt::Key_Return);
+        QCOMPARE(uitest::RecordedScores(ended.board).size(), std::size_t{2});
     }
 
-    void aFailedWriteIsReportedAndTheNewGameStillStarts() {
-        const QString plainFile = folder_.filePath(QStringLiteral("plain"));
-        uitest::WriteFile(plainFile, {});
-        FinishedGameDialog game(plainFile + QStringLiteral("/highscore.dat"));
-        game.NameText().setText(QStringLiteral("Ann"));
+    // The message stands over the board, the dialog gone, and the next game starts anyway.
+    void aFailedWriteIsReportedAndTheNextGameStillStarts() {
+        EndedGame ended;
+        QVERIFY(QDir(ended.game.Path(QStringLiteral("highscore"))).removeRecursively());
+        uitest::WriteFile(ended.game.Path(QStringLiteral("highscore")), {});
+        ended.NameText().setText(QStringLiteral("Ann"));
         bool visibleDuringMessage = true;
         uitest::MessageAnswerer messages;
-        messages.whileShown = [&] { visibleDuringMessage = game.dialog.isVisible(); };
-        game.Confirm(Confirmation::Button);
+        messages.whileShown = [&] { visibleDuringMessage = ended.Dialog().isVisible(); };
+        ended.Confirm(Confirmation::Button);
         QCOMPARE(messages.texts.size(), 1);
-        QVERIFY2(messages.texts[0].startsWith(QStringLiteral("The high score could not be saved.")),
-                 qPrintable(messages.texts[0]));
         QVERIFY(!visibleDuringMessage);
-        QCOMPARE(game.host.newGames, 1);
+        QCOMPARE(ended.board.State().TotalScore, 0);
     }
 
-    // The window opens on the table as last loaded; View Highscore reads the file again
-    // and shows it best first, and a click on a column header does not sort it by text.
+    // The window reads the file again as it opens and shows it best first; a click on a
+    // column header does not sort it by text.
     void theHighScoresShowBestFirst() {
-        uitest::WriteFile(ScoreFile(), Entry("Al", " 12"));
-        Highscore scores(ScoreFile().toStdString());
-        QVERIFY(scores.GetScores().Ok);
-        uitest::FakeOptionsHost host;
-        HighScoreForm form(scores, host);
-        form.Form_Load();
-        QTreeWidget& list = Child<QTreeWidget>(form, QStringLiteral("HighScoreList"));
-        QCOMPARE(Column(list, 0), QStringList{"Al"});
-
-        uitest::WriteFile(ScoreFile(), Entry("Bo", "999", "Hard") + Entry("Cy", "  7") +
-                                           Entry("Al", "1234", "Very Easy"));
-        form.ShowScores();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        uitest::TestGame game(71);
+        GameBoard& board = game.Deal();
+        game.Write(ScoreFile, Entry("Bo", "999") + Entry("Cy", "  7") + Entry("Al", "1234"));
+        uitest::Command(board, "Highscore").trigger();
+        auto& list = Child<QTreeWidget>(board, QStringLiteral("HighScoreList"));
         QCOMPARE(Column(list, 0), QStringList({"Al", "Bo", "Cy"}));
-        QCOMPARE(Column(list, 4), QStringList({"Very Easy", "Hard", "Easy"}));
         QHeaderView* header = list.header();
         const QPoint points(header->sectionViewportPosition(1) + 10, header->height() / 2);
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, points);
@@ -180,17 +154,16 @@ private slots:
     }
 
     void anUnreadableTableIsReportedOverAnEmptyList() {
-        const QString folderInstead = folder_.filePath(QStringLiteral("folder.dat"));
-        QVERIFY(QDir().mkpath(folderInstead));
-        Highscore scores(folderInstead.toStdString());
-        uitest::FakeOptionsHost host;
-        HighScoreForm form(scores, host);
-        form.Form_Load();
+        uitest::TestGame game(72);
+        GameBoard& board = game.Deal();
+        QFile::remove(game.Path(ScoreFile));
+        QVERIFY(QDir().mkpath(game.Path(ScoreFile)));
         uitest::MessageAnswerer messages;
-        form.ShowScores();
+        uitest::Command(board, "Highscore").trigger();
         QCOMPARE(messages.texts.size(), 1);
-        QVERIFY2(messages.texts[0].contains(QStringLiteral("folder.dat")),
+        QVERIFY2(messages.texts[0].contains(QStringLiteral("highscore.dat")),
                  qPrintable(messages.texts[0]));
+        auto& form = Child(board, QStringLiteral("HighScoreForm"));
         QVERIFY(form.isVisible());
         QCOMPARE(Child<QTreeWidget>(form, QStringLiteral("HighScoreList")).topLevelItemCount(), 0);
     }

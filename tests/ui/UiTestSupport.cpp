@@ -35,6 +35,11 @@ private:
     MersenneRandom random_;
 };
 
+class Silence final : public SoundOutput {
+public:
+    void Play(const QString&, bool) override {}
+};
+
 GameServices SeededServices(std::uint64_t seed) {
     GameServices services;
     services.Random = std::make_unique<RepeatableRandom>(seed);
@@ -44,12 +49,6 @@ GameServices SeededServices(std::uint64_t seed) {
 }
 
 } // namespace
-
-void UseOffscreenWithoutDisplay() {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-}
 
 QStringList AllTwoLetterWords() {
     QStringList words;
@@ -65,11 +64,10 @@ TestGame::TestGame(std::uint64_t seed, const QStringList& words)
     : services(SeededServices(seed)), clock(static_cast<SettableClock&>(*services.Time)) {
     const QDir built(QStringLiteral(LEXABIT_PROGRAM_DIR));
     const QDir root(folder_.path());
-    for (const char* name : {"Settings", "sounds", "HelpFiles", "highscore", "dictionary"}) {
-        const QString folder = QString::fromLatin1(name);
+    for (const QString folder : {"Settings", "sounds", "HelpFiles", "highscore", "dictionary"}) {
         root.mkpath(folder);
         for (const QString& file : QDir(built.filePath(folder)).entryList(QDir::Files)) {
-            if (folder != QLatin1String("dictionary")) {
+            if (folder != u"dictionary") {
                 QFile::copy(built.filePath(folder + u'/' + file),
                             root.filePath(folder + u'/' + file));
             }
@@ -119,12 +117,13 @@ QAction& Command(const GameBoard& board, const char* name) {
     return Child<QAction>(board, QString::fromLatin1(name));
 }
 
-QString Panel(const GameBoard& board, int number) {
-    return Child<QLabel>(board, QStringLiteral("Panel%1").arg(number)).text();
-}
-
 void DeleteClosedWindows() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+ScoreTable RecordedScores(GameBoard& board) {
+    Highscore scores(board.Scores().FilePath());
+    return scores.GetScores().Ok ? scores.Table() : ScoreTable{};
 }
 
 void DealOnly(GameBoard& board, const QString& letters, int level) {
@@ -163,22 +162,17 @@ QPoint PlaceOf(const GameState& state, int index) {
     return {static_cast<int>(state.Card(index).Left), static_cast<int>(state.Card(index).Top)};
 }
 
-void DragCard(GameBoard& board, int index, QPoint corner) {
-    const QPoint grip(40, 60);
-    const QPoint from = PlaceOf(board.State(), index) + grip;
-    const QPoint to = corner + grip;
-    QWidget* surface = &board.Board();
-    QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier, from);
-    constexpr int steps = 6;
-    for (int step = 1; step <= steps; ++step) {
-        QTest::mouseMove(surface, from + (to - from) * step / steps);
-    }
-    QTest::mouseRelease(surface, Qt::LeftButton, Qt::NoModifier, to);
-}
-
 void LayWord(GameBoard& board, const std::vector<int>& cards) {
+    const QPoint grip(40, 60);
+    QWidget* surface = &board.Board();
     for (std::size_t k = 1; k < cards.size(); ++k) {
-        DragCard(board, cards[k], PlaceOf(board.State(), cards[k - 1]));
+        const QPoint from = PlaceOf(board.State(), cards[k]) + grip;
+        const QPoint to = PlaceOf(board.State(), cards[k - 1]) + grip;
+        QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier, from);
+        for (int step = 1; step <= 6; ++step) {
+            QTest::mouseMove(surface, from + (to - from) * step / 6);
+        }
+        QTest::mouseRelease(surface, Qt::LeftButton, Qt::NoModifier, to);
     }
 }
 
@@ -228,12 +222,9 @@ void MessageAnswerer::Answer() {
     }
 }
 
-void AnswerColourDialog(std::optional<QColor> choice, QColor* openedWith) {
-    QTimer::singleShot(0, [choice, openedWith] {
+void AnswerColourDialog(std::optional<QColor> choice) {
+    QTimer::singleShot(0, [choice] {
         if (auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget())) {
-            if (openedWith != nullptr) {
-                *openedWith = dialog->currentColor();
-            }
             dialog->setCurrentColor(choice.value_or(QColor()));
             choice ? dialog->accept() : dialog->reject();
         }

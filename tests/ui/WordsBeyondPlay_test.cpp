@@ -44,33 +44,26 @@ private slots:
         QVERIFY(board.OpenMissedWords() == nullptr);
     }
 
-    // On a background of the outline's own amber, the hint's outline still shows.
-    void aHintOutlinesTheCardsOfTheBestWordAndCostsItsPoints() {
+    // Ctrl+H outlines the cards of the best word on the board until a while has passed.
+    void aHintOutlinesTheCardsOfTheBestWordForAWhile() {
         uitest::TestGame game(52, {"ZA", "TEA", "AT", "ES"});
-        game.Write(QStringLiteral("Settings/Settings.txt"), " 51455 \r\n 8 \r\n 2 \r\n");
         GameBoard& board = game.Deal();
         uitest::DealOnly(board, QStringLiteral("ATESZ"));
-        GameState& state = board.State();
+        const GameState& state = board.State();
+        const QPoint besideZ = uitest::PlaceOf(state, CardOf(state, 'Z')) + QPoint(-5, 60);
+        const auto colourBesideZ = [&] {
+            return board.Board().grab().toImage().pixelColor(besideZ);
+        };
+        const QColor unlit = colourBesideZ();
 
         QTest::keyClick(&board, Qt::Key_H, Qt::ControlModifier);
-        QTest::keyClick(&board, Qt::Key_H, Qt::ControlModifier);
-        QCOMPARE(state.HintCost, 11); // the same hint, still showing, is paid once
-        const std::vector<int> za{CardOf(state, 'Z'), CardOf(state, 'A')};
-        QCOMPARE(state.HintedCards, za);
-        const QColor background = board.Board().palette().color(QPalette::Window);
-        const QPoint besideCard = uitest::PlaceOf(state, za.front()) + QPoint(-5, 60);
-        QVERIFY(board.Board().grab().toImage().pixelColor(besideCard) != background);
-
-        // The outlined cards make a word the check accepts; the hint's 11 points go again.
-        state.TotalScore = 20;
-        uitest::LayWord(board, za);
-        board.CheckWordButton_Click();
-        QCOMPARE(Child<QTreeWidget>(board, QStringLiteral("WordList")).topLevelItemCount(), 1);
-        QCOMPARE(state.TotalScore, 20 + 11 - 11);
+        QCOMPARE(state.HintedCards, (std::vector<int>{CardOf(state, 'Z'), CardOf(state, 'A')}));
+        QVERIFY(colourBesideZ() != unlit);
         QTRY_VERIFY_WITH_TIMEOUT(state.HintedCards.empty(), 4000);
+        QCOMPARE(colourBesideZ(), unlit);
     }
 
-    void aStuckGameAsksOnceAndYesEndsIt() {
+    void aStuckGameAsksAndYesEndsIt() {
         uitest::TestGame game(53, {"AT"});
         GameBoard& board = game.Deal();
         uitest::DealOnly(board, QStringLiteral("ATV"), 3);
@@ -81,12 +74,7 @@ private slots:
             LayAT(board);
             board.CheckWordButton_Click();
             QCOMPARE(no.texts, QStringList{stuck});
-            // No leaves the game as it was; a hint finds nothing; nobody asks again.
-            QCOMPARE(state.Card(CardOf(state, 'V')).Tag, CardTag::Table);
-            uitest::Command(board, "Hint").trigger();
-            board.CheckWordButton_Click();
-            QCOMPARE(no.texts.size(), 3);
-            QCOMPARE(no.texts.count(stuck), 1);
+            QCOMPARE(state.Card(CardOf(state, 'V')).Tag, CardTag::Table); // the game goes on
         }
         board.NewGame_Click();
         uitest::MessageAnswerer yes(QStringLiteral("Ed"));
