@@ -23,36 +23,6 @@ class PlayFlowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void commandsDuringTheNameDialogLeaveTheFinishedGameAlone() {
-        uitest::TestGame game(61);
-        GameBoard& board = game.Deal();
-        GameState& state = board.State();
-        uitest::LayTwoLetterWord(board);
-        board.CheckWordButton_Click();
-        const int score = state.TotalScore;
-        QVERIFY(score > 0);
-
-        uitest::MessageAnswerer messages;
-        QTest::keyClick(&board, Qt::Key_F7);
-        QCOMPARE(messages.texts.size(), 1); // the rating
-        auto& name = Child(board, QStringLiteral("Namefrm"));
-        QVERIFY(name.isVisible());
-        // While the dialog waits: no new game, and no time-out a minute later.
-        QVERIFY(!Command(board, "NewGame").isEnabled());
-        QTest::keyClick(&board, Qt::Key_F2);
-        board.NewGame_Click();
-        QCOMPARE(state.TotalScore, score);
-        game.clock.now += std::chrono::seconds(61);
-        board.Timer2_Timer();
-        QCOMPARE(messages.texts.size(), 1);
-
-        auto& field = Child<QLineEdit>(name, QStringLiteral("NameText"));
-        field.setText(QStringLiteral("Eve"));
-        QTest::keyClick(&field, Qt::Key_Return);
-        QCOMPARE(std::stoi(uitest::RecordedScores(board).at(0).Points), score);
-        QVERIFY(Command(board, "NewGame").isEnabled());
-    }
-
     // Using the last card ends the game once: the show with the clocks stopped, the name,
     // one entry, and a new game with the controls back.
     void usingEveryCardEndsTheGameOnce() {

@@ -60,7 +60,7 @@ struct EndedGame {
 
 Q_DECLARE_METATYPE(Confirmation)
 
-// The name dialog at a game's end and the high-score window.
+// The name dialog at a game's end, the commands while it waits, and the high-score window.
 class RecordsTest : public QObject {
     Q_OBJECT
 
@@ -78,6 +78,12 @@ private slots:
         EndedGame ended;
         QVERIFY(ended.Dialog().isVisible() && !ended.Dialog().isModal());
         uitest::MessageAnswerer messages;
+        // While the dialog waits: no new game, and no time-out a minute later.
+        QVERIFY(!uitest::Command(ended.board, "NewGame").isEnabled());
+        ended.board.NewGame_Click();
+        ended.game.clock.now += std::chrono::seconds(61);
+        ended.board.Timer2_Timer();
+        QVERIFY(messages.texts.isEmpty());
         ended.Confirm(how);
         QCOMPARE(messages.titles, QStringList{title});
         QCOMPARE(messages.texts, QStringList{QStringLiteral("Please enter your name.")});
@@ -108,6 +114,7 @@ private slots:
         QVERIFY(ended.game.Read(ScoreFile).startsWith(name.toLatin1() + "\r\n"));
         QCOMPARE(std::stoi(recorded[0].Points), ended.score); // recorded before the new game
         QCOMPARE(ended.board.State().TotalScore, 0);
+        QVERIFY(uitest::Command(ended.board, "NewGame").isEnabled());
     }
 
     // The dialog offers the last name, and Enter goes to the name box though Ok was clicked.

@@ -64,15 +64,13 @@ TestGame::TestGame(std::uint64_t seed, const QStringList& words)
     : services(SeededServices(seed)), clock(static_cast<SettableClock&>(*services.Time)) {
     const QDir built(QStringLiteral(LEXABIT_PROGRAM_DIR));
     const QDir root(folder_.path());
-    for (const QString folder : {"Settings", "sounds", "HelpFiles", "highscore", "dictionary"}) {
+    for (const QString folder : {"Settings", "sounds", "HelpFiles", "highscore"}) {
         root.mkpath(folder);
         for (const QString& file : QDir(built.filePath(folder)).entryList(QDir::Files)) {
-            if (folder != u"dictionary") {
-                QFile::copy(built.filePath(folder + u'/' + file),
-                            root.filePath(folder + u'/' + file));
-            }
+            QFile::copy(built.filePath(folder + u'/' + file), root.filePath(folder + u'/' + file));
         }
     }
+    root.mkpath(QStringLiteral("dictionary"));
     QByteArray list;
     for (const QString& word : words) {
         list += word.toLatin1() + "\r\n";
@@ -176,11 +174,8 @@ void LayWord(GameBoard& board, const std::vector<int>& cards) {
     }
 }
 
-std::pair<int, int> LayTwoLetterWord(GameBoard& board) {
-    const int first = CardOnColumn(board.State(), 1);
-    const int second = CardOnColumn(board.State(), 2);
-    LayWord(board, {first, second});
-    return {first, second};
+void LayTwoLetterWord(GameBoard& board) {
+    LayWord(board, {CardOnColumn(board.State(), 1), CardOnColumn(board.State(), 2)});
 }
 
 MessageAnswerer::MessageAnswerer(std::optional<QString> name,

@@ -76,8 +76,8 @@ QPoint PlaceOf(const GameState& state, int index);
 
 // Drags each card after the first, in several steps by the mouse, onto the card before it.
 void LayWord(GameBoard& board, const std::vector<int>& cards);
-// Lays the card of column 2 on the card of column 1 and gives the two cards.
-std::pair<int, int> LayTwoLetterWord(GameBoard& board);
+// Lays the card of column 2 on the card of column 1.
+void LayTwoLetterWord(GameBoard& board);
 
 // While it lives, answers every message box as it opens (a question with the given
 // button, any other box with its default) and keeps the titles and texts of the boxes.
