@@ -1,93 +1,40 @@
 #!/usr/bin/env bash
 # Keeps the source folders layered: the rules know nothing of the window toolkit or the
-# windows, and the window folders include each other in one direction only.
+# windows, and folders include each other in one direction only, never in a circle.
 # Usage: include_rules.sh <source folder>
-set -euo pipefail
-source_root="${1:?usage: include_rules.sh <source folder>}"
+set -uo pipefail
+src="${1:?usage: include_rules.sh <source folder>}"
+failed=0
+complain() { echo "$*" >&2; failed=1; }
 
 # The folders each folder may include, itself among them.
-declare -A may_include=(
-  [game]="game"
-  [ui]="ui game"
-  [records]="records ui game"
-  [options]="options ui game"
-  [board]="board records options ui game"
-)
+declare -A windows=([game]="game" [ui]="ui game" [records]="records ui game"
+  [options]="options ui game" [board]="board records options ui game")
+# Inside the rules: the model at the bottom, play on top.
+declare -A rules=([model]="model" [motion]="motion model" [scoring]="scoring model"
+  [files]="files model" [print]="print model" [words]="words files scoring model"
+  [play]="play words motion scoring model")
 
-failed=0
-edges=()
-for path in "$source_root"/*/; do
-  folder=$(basename "$path")
-  if [ -z "${may_include[$folder]:-}" ]; then
-    echo "$folder/: a folder the table of this script does not know yet" >&2
-    failed=1
-    continue
-  fi
-  # Every "folder/..." include, as "file:line:folder".
-  while IFS=: read -r file line included; do
-    edges+=("$folder $included")
-    if [[ " ${may_include[$folder]} " != *" $included "* ]]; then
-      echo "${file#"$source_root"/}:$line: $folder must not include $included/" >&2
-      failed=1
-    fi
-  done < <(grep -rnE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"[^"/]+/' "$source_root/$folder" |
-    sed -E 's/^([^:]+):([0-9]+):.*include[[:space:]]*"([^"/]+)\/.*/\1:\2:\3/')
-done
-
-# The rules never include a window folder, however the table above grows.
-if grep -rnE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"(ui|board|records|options)/' \
-  "$source_root/game" >&2; then
-  echo "game/ must not include a window folder" >&2
-  failed=1
-fi
-
-# Inside the rules, the folders are layered too: the model at the bottom, play on top.
-declare -A game_may_include=(
-  [model]="model"
-  [motion]="motion model"
-  [scoring]="scoring model"
-  [files]="files model"
-  [print]="print model"
-  [words]="words files scoring model"
-  [play]="play words motion scoring model"
-)
-game_edges=()
-for path in "$source_root"/game/*/; do
-  folder=$(basename "$path")
-  if [ -z "${game_may_include[$folder]:-}" ]; then
-    echo "game/$folder/: a folder the table of this script does not know yet" >&2
-    failed=1
-    continue
-  fi
-  while IFS=: read -r file line included; do
-    game_edges+=("$folder $included")
-    if [[ " ${game_may_include[$folder]} " != *" $included "* ]]; then
-      echo "${file#"$source_root"/}:$line: game/$folder must not include game/$included/" >&2
-      failed=1
-    fi
-  done < <(grep -rnE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"game/[^"/]+/' "$path" |
-    sed -E 's/^([^:]+):([0-9]+):.*include[[:space:]]*"game\/([^"/]+)\/.*/\1:\2:\3/')
-done
-# Every header of the rules lives in one of those folders.
-if grep -rnE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"game/[^"/]+\.h"' "$source_root" >&2; then
-  echo "game headers are included by their folder: \"game/<folder>/Name.h\"" >&2
-  failed=1
-fi
-if ! printf '%s\n' "${game_edges[@]}" | sort -u | tsort >/dev/null; then
-  echo "the folders of game/ include each other in a circle" >&2
-  failed=1
-fi
-
-# The rules stay free of the window toolkit.
-if grep -rnE '^[[:space:]]*#[[:space:]]*include[[:space:]]*<Q' "$source_root/game" >&2; then
-  echo "game/ must not include the window toolkit" >&2
-  failed=1
-fi
-
-# Whatever the table above allows, the folders must never include each other in a circle.
-if ! printf '%s\n' "${edges[@]}" | sort -u | tsort >/dev/null; then
-  echo "the source folders include each other in a circle" >&2
-  failed=1
-fi
-
+# check_folders PARENT TABLE: each folder under src/PARENT includes only "PARENT<folder>/..."
+# of the folders its row names, and together they form no circle.
+check_folders() {
+  local -n allowed=$2
+  local path folder file line included edges=()
+  for path in "$src/$1"*/; do
+    folder=$(basename "$path")
+    [ -n "${allowed[$folder]:-}" ] || { complain "$1$folder/: a folder this script does not know yet"; continue; }
+    while IFS=: read -r file line included; do
+      edges+=("$folder $included")
+      [[ " ${allowed[$folder]} " == *" $included "* ]] ||
+        complain "${file#"$src"/}:$line: $1$folder must not include $1$included/"
+    done < <(grep -rnE "^\s*#\s*include\s*\"$1[^\"/]+/" "$path" |
+      sed -E "s|^([^:]+):([0-9]+):.*include\s*\"$1([^\"/]+)/.*|\1:\2:\3|")
+  done
+  printf '%s\n' "${edges[@]}" | sort -u | tsort >/dev/null || complain "the folders of src/$1 include each other in a circle"
+}
+check_folders "" windows
+check_folders game/ rules
+grep -rnE '^\s*#\s*include\s*"game/[^"/]+\.h"' "$src" >&2 &&
+  complain 'headers of the rules are included by their folder: "game/<folder>/Name.h"'
+grep -rnE '^\s*#\s*include\s*<Q' "$src/game" >&2 && complain "game/ must not include the window toolkit"
 exit "$failed"
