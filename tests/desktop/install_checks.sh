@@ -24,19 +24,23 @@ need_tools() {
         sleep 10
     done
     for pair; do
-        command -v "${pair#*:}" >/dev/null || { echo "$mode: SKIPPED: no ${pair#*:} (package ${pair%%:*})" >&2; exit 77; }
+        command -v "${pair#*:}" >/dev/null ||
+            { echo "$mode: SKIPPED: no ${pair#*:} (package ${pair%%:*})" >&2; exit 77; }
     done
 }
 
 # Every path the install puts under its prefix, one a line.
 expected_paths() {
-    printf '%s\n' bin/lexabit-solitaire lib/lexabit-solitaire/lexabit-solitaire share/doc/lexabit-solitaire/COPYING \
-        "share/applications/$app_id.desktop" "share/metainfo/$app_id.metainfo.xml" "share/icons/hicolor/scalable/apps/$app_id.svg"
+    printf '%s\n' bin/lexabit-solitaire lib/lexabit-solitaire/lexabit-solitaire \
+        share/doc/lexabit-solitaire/COPYING "share/applications/$app_id.desktop" \
+        "share/metainfo/$app_id.metainfo.xml" "share/icons/hicolor/scalable/apps/$app_id.svg"
     for size in $icon_sizes; do echo "share/icons/hicolor/${size}x${size}/apps/$app_id.png"; done
     (cd "$source_dir/data" && find "$@" ! -name .keep) | sed 's|^|lib/lexabit-solitaire/|'
 }
 # Its debug information stays behind, so the program stays under a megabyte.
-check_program_size() { [ "${1:-0}" -gt 0 ] && [ "$1" -le 1048576 ] || fail "the program is ${1:-missing} bytes, over 1 MiB"; }
+check_program_size() {
+    [ "${1:-0}" -gt 0 ] && [ "$1" -le 1048576 ] || fail "the program is ${1:-missing} bytes, over 1 MiB"
+}
 
 stage=$(mktemp -d "${TMPDIR:-/tmp}/lexabit-$mode.XXXXXX") || exit 77
 trap 'rm -rf "$stage"' EXIT
@@ -61,7 +65,8 @@ if [ "$mode" = installed ]; then
     desktop-file-validate "$entry" || fail "desktop-file-validate rejects $entry"
     grep -qx "Icon=$app_id" "$entry" || fail "the desktop entry does not name the icon $app_id"
     grep -qx "Exec=lexabit-solitaire" "$entry" || fail "the desktop entry does not start the game"
-    appstreamcli validate --no-net "$usr/share/metainfo/$app_id.metainfo.xml" || fail "appstreamcli rejects the metadata"
+    appstreamcli validate --no-net "$usr/share/metainfo/$app_id.metainfo.xml" ||
+        fail "appstreamcli rejects the metadata"
     # The metadata, the entry it launches and the icon, checked together as one tree.
     appstreamcli validate-tree --no-net "$stage" || fail "appstreamcli rejects the installed tree"
 else
@@ -74,11 +79,14 @@ else
     # with " -> target"); paths may hold blanks.
     contents=$(dpkg-deb -c "${debs[0]}")
     paths=$(sed -E -e 's/^([^ ]+ +){5}//' -e 's/ -> .*$//' -e 's|^\./usr/||' -e 's|/$||' <<<"$contents")
-    while read -r path; do grep -qxF "$path" <<<"$paths" || fail "not in the package: $path"; done < <(expected_paths "$@")
+    while read -r path; do
+        grep -qxF "$path" <<<"$paths" || fail "not in the package: $path"
+    done < <(expected_paths "$@")
     check_program_size "$(awk '$6 == "./usr/lib/lexabit-solitaire/lexabit-solitaire" { print $3 }' <<<"$contents")"
     depends=$(dpkg-deb -f "${debs[0]}" Depends)
     for library in libc6 libqt6widgets6 libqt6multimedia6 libqt6svg6 libqt6printsupport6; do
-        grep -qE "(^|, )$library( |,|$)" <<<"$depends" || fail "the package does not depend on $library (Depends: $depends)"
+        grep -qE "(^|, )$library( |,|$)" <<<"$depends" ||
+            fail "the package does not depend on $library (Depends: $depends)"
     done
 fi
 [ "$failures" -eq 0 ] || { echo "$mode: $failures check(s) failed" >&2; exit 1; }

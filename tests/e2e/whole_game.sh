@@ -7,7 +7,8 @@
 # packages it needs. Every process it starts is stopped by its id; the screenshots stay
 # behind on failure, and on success too when LEXABIT_E2E_KEEP is set.
 set -uo pipefail
-readonly TITLE="Lexabit Solitaire" PLAYER="Ada Lovelace" PACKAGES="xvfb xdotool x11-utils imagemagick poppler-utils"
+readonly TITLE="Lexabit Solitaire" PLAYER="Ada Lovelace"
+readonly PACKAGES="xvfb xdotool x11-utils imagemagick poppler-utils"
 program_folder=${1:?usage: whole_game.sh PROGRAM_FOLDER [PROGRAM_NAME]} program_name=${2:-lexabit-solitaire}
 log() { echo "whole_game: $*"; }
 skip() { log "SKIPPED: $*" >&2; exit 77; }
@@ -47,7 +48,8 @@ clean_up() {
         kill -KILL "$pid" 2>/dev/null
         wait "$pid" 2>/dev/null
     done
-    if $passed && [ -z "${LEXABIT_E2E_KEEP:-}" ]; then rm -rf "$work"; else log "the screenshots and logs are in $work" >&2; fi
+    if $passed && [ -z "${LEXABIT_E2E_KEEP:-}" ]; then rm -rf "$work"
+    else log "the screenshots and logs are in $work" >&2; fi
     exit "$status"
 }
 trap clean_up EXIT
@@ -75,7 +77,8 @@ no_other_window() { [ "$(game_windows)" = "$main_window" ]; }
 # The one message box or dialog besides the main window, when it is not the last one seen.
 window_after_last() {
     local id
-    id=$(game_windows | grep -vx "$main_window") && [ "$(wc -l <<<"$id")" -eq 1 ] && [ "$id" != "$dialog" ] && echo "$id"
+    id=$(game_windows | grep -vx "$main_window") && [ "$(wc -l <<<"$id")" -eq 1 ] &&
+        [ "$id" != "$dialog" ] && echo "$id"
 }
 focus_window() { timeout 5 xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"; }
 # next_dialog PROBLEM: focuses the next message box or dialog, or fails with the problem.
@@ -133,7 +136,8 @@ read -r -a window < <(xwininfo -id "$main_window" | awk '/Absolute upper-left X/
 shot=$(take_shot window) || fail "cannot take a screenshot"
 read -r -a board < <(picture_tool board "$shot" "${window[@]}")
 [ ${#board[@]} -eq 4 ] || fail "no board in the window at ${window[*]}"
-poll 20 board_shows dealt dealt || fail "the opening deal did not lay seven cards where the columns stand: $(last_check)"
+poll 20 board_shows dealt dealt ||
+    fail "the opening deal did not lay seven cards where the columns stand: $(last_check)"
 log "window ${window[*]}, board ${board[*]}: seven cards dealt"
 
 read -r -a tops < <(picture_tool column-tops "${board[@]}")
@@ -152,17 +156,20 @@ xdotool key Return
 poll 5 no_other_window || fail "the message about the saved PDF did not close"
 saved_pdf() {
     local pdf
-    pdf=$(find "$work/home/Documents" -name '*.pdf' 2>/dev/null | head -n 1) && pdfinfo "$pdf" >/dev/null 2>&1 && echo "$pdf"
+    pdf=$(find "$work/home/Documents" -name '*.pdf' 2>/dev/null | head -n 1) &&
+        pdfinfo "$pdf" >/dev/null 2>&1 && echo "$pdf"
 }
 pdf=$(poll 10 saved_pdf) || fail "no whole PDF was saved in $work/home/Documents"
 pages=$(pdfinfo "$pdf" | awk '/^Pages:/ {print $2}')
 [ "$pages" = 1 ] || fail "the printed PDF $pdf has $pages pages, expected 1"
-pdftoppm -r 72 -singlefile "$pdf" "$work/page" && pdftotext -layout "$pdf" "$work/page.txt" || fail "cannot read $pdf"
+pdftoppm -r 72 -singlefile "$pdf" "$work/page" && pdftotext -layout "$pdf" "$work/page.txt" ||
+    fail "cannot read $pdf"
 ink=$(convert "$work/page.ppm" -colorspace Gray -threshold 50% -format '%[fx:round((1-mean)*w*h)]' info:)
 [ "${ink:-0}" -ge 500 ] || fail "the printed page is blank: ${ink:-no} dark pixels"
 grep -q "$TITLE" "$work/page.txt" || fail "the printed page does not show the title"
 points=$(grep -o 'Points: *[0-9]*' "$work/page.txt" | grep -o '[0-9]*$')
-[ "${points:-0}" -ge 2 ] && [ "$points" -le 20 ] || fail "the printed page gives ${points:-no} points for a word of two cards"
+[ "${points:-0}" -ge 2 ] && [ "$points" -le 20 ] ||
+    fail "the printed page gives ${points:-no} points for a word of two cards"
 log "printed page: $ink dark pixels: $(tr -s ' \n' ' ' <"$work/page.txt")"
 
 focus_window "$main_window"
@@ -190,7 +197,8 @@ wait "$game_pid" || fail "the game ended with status $?"
 scores=$game/highscore/highscore.dat
 [ "$(wc -l <"$scores")" -eq 150 ] && [ "$(grep -c $'\r$' "$scores")" -eq 150 ] ||
     fail "highscore.dat does not hold 25 results of six lines ending in CR LF"
-cmp -s <(sed '73,78d' "$scores") "$work/highscore-before.dat" || fail "the old results did not stay as they were around a new 13th"
+cmp -s <(sed '73,78d' "$scores") "$work/highscore-before.dat" ||
+    fail "the old results did not stay as they were around a new 13th"
 entry=$(sed -n '73,78p' "$scores" | tr -d '\r' | paste -sd '|')
 [[ $entry =~ ^"$PLAYER|$(printf '%3d' "$points")|"\ ?[0-9]+:\ ?[0-9]+:\ ?[0-9]+"|1|Easy|Fair"$ ]] ||
     fail "the new result is \"$entry\", expected $PLAYER with the $points points printed"

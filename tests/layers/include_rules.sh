@@ -30,7 +30,8 @@ check_folders() {
     done < <(grep -rnE "^\s*#\s*include\s*\"$1[^\"/]+/" "$path" |
       sed -E "s|^([^:]+):([0-9]+):.*include\s*\"$1([^\"/]+)/.*|\1:\2:\3|")
   done
-  printf '%s\n' "${edges[@]}" | sort -u | tsort >/dev/null || complain "the folders of src/$1 include each other in a circle"
+  printf '%s\n' "${edges[@]}" | sort -u | tsort >/dev/null ||
+    complain "the folders of src/$1 include each other in a circle"
 }
 check_folders "" windows
 check_folders game/ rules
