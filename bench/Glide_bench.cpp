@@ -151,7 +151,7 @@ int main(int argc, char* argv[]) {
     std::vector<Duration> returns;
     for (int run = 0; run < runs; ++run) {
         deals.push_back(DurationOf(board.Board(), [&] { board.NewGame_Click(); }));
-        state.Level = 2; // the word leaves the table whole and five columns refill
+        state.GameLevel = Level::Easy; // the word leaves the table whole and five columns refill
         for (int column = 1; column <= 7; ++column) {
             if (TableCardOnColumn(state, column) == 0) {
                 std::fprintf(stderr, "column %d was not dealt\n", column);
@@ -169,7 +169,7 @@ int main(int argc, char* argv[]) {
         shuffles.push_back(DurationOf(board.Board(), [&] { board.ShuffleSurface(); }));
 
         board.NewGame_Click(); // the shuffle moved the cards off their columns' order
-        state.Level = 2;
+        state.GameLevel = Level::Easy;
         if (!LayStone(board)) {
             std::fprintf(stderr, "could not lay the word\n");
             return 1;

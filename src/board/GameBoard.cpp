@@ -211,7 +211,7 @@ void GameBoard::NewGameSetup() {
     controls_.WordLabel->clear();
     board_->SetPackVisible(true);
     // The stored level and card back that a settings re-read set aside begin here.
-    state_.Level = storedLevel_.value_or(state_.Level);
+    state_.GameLevel = storedLevel_.value_or(state_.GameLevel);
     state_.CardStyle = storedCardStyle_.value_or(state_.CardStyle);
     storedLevel_.reset();
     storedCardStyle_.reset();

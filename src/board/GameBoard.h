@@ -92,8 +92,8 @@ public:
     void ApplySettings(const SettingsValues& values);
     void SaveSettings();
     void SetPanelText(int panel, const QString& text) override;
-    std::int16_t NextGameLevel() const override;
-    void ChooseLevel(std::int16_t level) override;
+    Level NextGameLevel() const override;
+    void ChooseLevel(Level level) override;
     void ChooseCardStyle(std::int16_t style) override;
     std::optional<int> PackBack() const override;
     void ShowBackOnPiles(std::optional<int> style) override;
@@ -163,7 +163,7 @@ private:
     GameClocks clocks_;
     std::int32_t backgroundColor_ = SettingsValues::DefaultBackgroundColor;
     // The stored level and card back a settings re-read set aside for the next game.
-    std::optional<std::int16_t> storedLevel_;
+    std::optional<Level> storedLevel_;
     std::optional<std::int16_t> storedCardStyle_;
     EndOfGameFacts result_;
     bool endingUnderway_ = false;

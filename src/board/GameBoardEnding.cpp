@@ -53,9 +53,9 @@ void GameBoard::ShowClockReading(const ClockReading& reading) {
 void GameBoard::EndTheGame() {
     clockTimer_->stop();
     clocks_.Stop();
-    result_ =
-        EndOfGameFacts{state_.TotalScore, state_.PlayingTime,
-                       controls_.WordList->topLevelItemCount(), state_.Level, SkillLevel(state_)};
+    result_ = EndOfGameFacts{state_.TotalScore, state_.PlayingTime,
+                             controls_.WordList->topLevelItemCount(), state_.GameLevel,
+                             SkillLevel(state_)};
     endingUnderway_ = true;
     UpdateCommandAvailability();
     CloseGameMessage();

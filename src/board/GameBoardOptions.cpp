@@ -80,19 +80,19 @@ void GameBoard::LoadSettings() {
 void GameBoard::ApplySettings(const SettingsValues& values) {
     // The running game keeps its level, its word timer and its card back; what the file
     // says begins with the next game.
-    storedLevel_ = values.Level;
+    storedLevel_ = values.GameLevel;
     storedCardStyle_ = values.CardStyle;
     PaintBoardBackground(values.BackgroundColor);
     windows_->PaintBackgrounds(values.BackgroundColor);
 }
 
-std::int16_t GameBoard::NextGameLevel() const {
-    return storedLevel_.value_or(state_.Level);
+Level GameBoard::NextGameLevel() const {
+    return storedLevel_.value_or(state_.GameLevel);
 }
 
-void GameBoard::ChooseLevel(std::int16_t level) {
+void GameBoard::ChooseLevel(Level level) {
     storedLevel_.reset();
-    state_.Level = level;
+    state_.GameLevel = level;
 }
 
 void GameBoard::ChooseCardStyle(std::int16_t style) {

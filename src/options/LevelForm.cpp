@@ -69,23 +69,23 @@ void LevelForm::keyPressEvent(QKeyEvent* event) {
 
 void LevelForm::Form_Load() {
     host_.LoadSettings();
-    const std::int16_t level = host_.NextGameLevel();
-    EasyOption->setChecked(level == 2);
-    HardOption->setChecked(level == 1);
-    VeryEasyOption->setChecked(level == 3);
+    const Level level = host_.NextGameLevel();
+    EasyOption->setChecked(level == Level::Easy);
+    HardOption->setChecked(level == Level::Hard);
+    VeryEasyOption->setChecked(level == Level::VeryEasy);
 }
 
 void LevelForm::Command1_Click() {
     if (!host_.AcceptsGameCommands()) {
         return; // a game that is over, or a held card, comes first
     }
-    std::int16_t level = host_.NextGameLevel();
+    Level level = host_.NextGameLevel();
     if (EasyOption->isChecked()) {
-        level = 2;
+        level = Level::Easy;
     } else if (HardOption->isChecked()) {
-        level = 1;
+        level = Level::Hard;
     } else if (VeryEasyOption->isChecked()) {
-        level = 3;
+        level = Level::VeryEasy;
     }
     host_.ChooseLevel(level);
     host_.SetPanelText(5, QStringLiteral("Timer off"));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/model/Level.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -12,7 +14,7 @@ struct EndOfGameFacts {
     std::int16_t Score = 0;
     std::string PlayingTime;
     int WordCount = 0;
-    int Level = 0;
+    Level GameLevel = Level::Easy;
     std::string Rating;
 };
 

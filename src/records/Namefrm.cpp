@@ -102,7 +102,8 @@ void Namefrm::ConfirmName(const QString& emptyNameTitle) {
 
 void Namefrm::RecordResult(const std::string& name) {
     const EndOfGameFacts facts = facts_();
-    const FinishedGame game{name, facts.PlayingTime, facts.WordCount, facts.Level, facts.Rating};
+    const FinishedGame game{name, facts.PlayingTime, facts.WordCount, facts.GameLevel,
+                            facts.Rating};
     const FileOutcome outcome = scores_.AddScore(facts.Score, game);
     if (!outcome.Ok) {
         // This dialog is hidden by now, so the message stands over the board.

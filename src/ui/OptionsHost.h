@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/model/Level.h"
+
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -19,9 +21,9 @@ public:
 
     // The level the next game starts with: the stored one after a settings re-read,
     // else the running game's.
-    virtual std::int16_t NextGameLevel() const = 0;
+    virtual Level NextGameLevel() const = 0;
     // The player's choice in an options window, which wins over what a re-read set aside.
-    virtual void ChooseLevel(std::int16_t level) = 0;
+    virtual void ChooseLevel(Level level) = 0;
     virtual void ChooseCardStyle(std::int16_t style) = 0;
     // The card back the pack shows, as a style number; none when it shows no picture.
     virtual std::optional<int> PackBack() const = 0;

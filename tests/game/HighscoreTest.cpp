@@ -32,11 +32,11 @@ std::string Entries(int count, int firstPoints) {
     return text;
 }
 
-FinishedGame Game(const std::string& name, int level = 2) {
+FinishedGame Game(const std::string& name, Level level = Level::Easy) {
     return FinishedGame{.PlayerName = name,
                         .PlayingTime = " 0: 3: 5",
                         .WordCount = 4,
-                        .Level = level,
+                        .GameLevel = level,
                         .Rating = "Good"};
 }
 
@@ -49,11 +49,11 @@ Names NamesOf(const ScoreTable& table) {
 }
 
 TEST(ScoreEntryText, AnEntryHoldsTheFinishedGameWithPaddedPointsAndTheLevelNamed) {
-    const std::tuple<int, int, ScoreEntry> rows[] = {
-        {87, 2, {"AnnMarie", " 87", " 0: 3: 5", "4", "Easy", "Good"}},
-        {7, 1, {"AnnMarie", "  7", " 0: 3: 5", "4", "Hard", "Good"}},
-        {1234, 3, {"AnnMarie", "1234", " 0: 3: 5", "4", "Very Easy", "Good"}},
-        {-5, 4, {"AnnMarie", " -5", " 0: 3: 5", "4", "", "Good"}},
+    const std::tuple<int, Level, ScoreEntry> rows[] = {
+        {87, Level::Easy, {"AnnMarie", " 87", " 0: 3: 5", "4", "Easy", "Good"}},
+        {7, Level::Hard, {"AnnMarie", "  7", " 0: 3: 5", "4", "Hard", "Good"}},
+        {1234, Level::VeryEasy, {"AnnMarie", "1234", " 0: 3: 5", "4", "Very Easy", "Good"}},
+        {-5, Level::Hard, {"AnnMarie", " -5", " 0: 3: 5", "4", "Hard", "Good"}},
     };
     for (const auto& [points, level, entry] : rows) {
         EXPECT_EQ(MakeScoreEntry(points, Game("Ann\r\nMarie\t", level)), entry);

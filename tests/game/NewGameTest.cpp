@@ -14,6 +14,8 @@
 namespace lexabit {
 namespace {
 
+using enum Level;
+
 using testing::LetterDraw;
 using testing::QuarterDraw;
 
@@ -124,24 +126,24 @@ struct Tick {
 
 struct Game {
     const char* what;
-    int level;
+    Level level;
     std::vector<Tick> ticks;
 };
 
 // clang-format off
 const Game Games[] = {
-    {"the Hard word timer runs out after a minute", 1, {{0, false, " 0: 0: 0", "Word Timer:  0: 60"},
+    {"the Hard word timer runs out after a minute", Hard, {{0, false, " 0: 0: 0", "Word Timer:  0: 60"},
         {59, true, " 0: 0: 59", "Word Timer:  0: 1"}, {1, false, " 0: 1: 0", nullptr, true}}},
-    {"the Easy word timer counts down three minutes", 2, {{0, false, " 0: 0: 0", "Word Timer:  2: 60"},
+    {"the Easy word timer counts down three minutes", Easy, {{0, false, " 0: 0: 0", "Word Timer:  2: 60"},
         {1, false, " 0: 0: 1", "Word Timer:  2: 59"}, {58, true, " 0: 0: 59", "Word Timer:  2: 1"},
         {1, false, " 0: 1: 0", "Word Timer:  1: 60"}, {119, true, " 0: 2: 59", "Word Timer:  0: 1"},
         {1, false, " 0: 3: 0", nullptr, true}}},
-    {"Very Easy has no word timer; the hours roll", 3, {{59, true, " 0: 0: 59", "Timer Off"},
+    {"Very Easy has no word timer; the hours roll", VeryEasy, {{59, true, " 0: 0: 59", "Timer Off"},
         {1, false, " 0: 1: 0", "Timer Off"}, {58 * 60 + 59, true, " 0: 59: 59", "Timer Off"},
         {1, false, " 1: 0: 0", "Timer Off"}, {2 * 3600 + 8 * 60 + 10, false, " 3: 8: 10", "Timer Off"}}},
-    {"a long pause runs the Easy word timer out", 2, {{10, false, " 0: 0: 10", "Word Timer:  2: 50"},
+    {"a long pause runs the Easy word timer out", Easy, {{10, false, " 0: 0: 10", "Word Timer:  2: 50"},
         {180, false, " 0: 3: 10", nullptr, true}}},
-    {"a clock set back restarts the running minute", 2, {{20, true, " 0: 0: 20", "Word Timer:  2: 40"},
+    {"a clock set back restarts the running minute", Easy, {{20, true, " 0: 0: 20", "Word Timer:  2: 40"},
         {-50, false, " 0: 0: 0", "Word Timer:  2: 60"}, {1, false, " 0: 0: 1", "Word Timer:  2: 59"}}},
 };
 // clang-format on
@@ -153,7 +155,7 @@ TEST(GameClocks, ShowThePlayingTimeAndTheWordTimerAtEachTick) {
     GameClocks clocks(clock);
     for (const Game& game : Games) {
         SCOPED_TRACE(game.what);
-        state.Level = static_cast<std::int16_t>(game.level);
+        state.GameLevel = game.level;
         ResetGameVariables(state, StandardLetterCounts, clock.Now());
         clocks.Start();
         for (const Tick& tick : game.ticks) {

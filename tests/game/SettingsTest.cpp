@@ -14,6 +14,8 @@
 namespace lexabit {
 namespace {
 
+using enum Level;
+
 namespace fs = std::filesystem;
 using testing::Listing;
 using testing::ReadBytes;
@@ -23,20 +25,21 @@ using testing::WriteBytes;
 constexpr const char* WorkedExample = " 16744576 \r\n 8 \r\n 2 \r\n";
 constexpr std::int32_t DefaultColour = SettingsValues::DefaultBackgroundColor;
 
-SettingsValues Values(std::int32_t colour, std::int16_t style, std::int16_t level) {
+SettingsValues Values(std::int32_t colour, std::int16_t style, Level level) {
     SettingsValues values;
     values.BackgroundColor = colour;
     values.CardStyle = style;
-    values.Level = level;
+    values.GameLevel = level;
     return values;
 }
 
 TEST(SettingsText, WritesEachNumberFramedByBlanksOrAMinusSign) {
     EXPECT_EQ(FormatSettings(SettingsValues{}), WorkedExample);
-    EXPECT_EQ(FormatSettings(Values(static_cast<std::int32_t>(0x8000000FU), 3, 1)),
+    EXPECT_EQ(FormatSettings(Values(static_cast<std::int32_t>(0x8000000FU), 3, Hard)),
               "-2147483633 \r\n 3 \r\n 1 \r\n");
     for (const std::int32_t colour : {INT32_MIN, -1, 0, INT32_MAX}) {
-        EXPECT_EQ(ParseSettings(FormatSettings(Values(colour, 0, 3))).Values, Values(colour, 0, 3));
+        EXPECT_EQ(ParseSettings(FormatSettings(Values(colour, 0, VeryEasy))).Values,
+                  Values(colour, 0, VeryEasy));
     }
 }
 
@@ -49,24 +52,24 @@ TEST(SettingsText, ReadsWhatItCanAndDefaultsTheRest) {
     };
     // clang-format off
     const Case cases[] = {
-        {WorkedExample, Values(16744576, 8, 2), true},
-        {" 255 \n 4 \n 3 \n", Values(255, 4, 3), true},
-        {" 255 \n 4 \r\n 3", Values(255, 4, 3), true},
-        {"\xEF\xBB\xBF\t+65280\r\n5\r\n   1\t", Values(65280, 5, 1), true},
-        {" 1 \r\n 2 \r\n 3 \r\n junk \r\n 7 \r\n", Values(1, 2, 3), true},
-        {" 0 \r\n 8 \r\n 3 \r\n", Values(0, 8, 3), true},   // the highest style and level
-        {" 0 \r\n 0 \r\n 1 \r\n", Values(0, 0, 1), true},   // the lowest
+        {WorkedExample, Values(16744576, 8, Easy), true},
+        {" 255 \n 4 \n 3 \n", Values(255, 4, VeryEasy), true},
+        {" 255 \n 4 \r\n 3", Values(255, 4, VeryEasy), true},
+        {"\xEF\xBB\xBF\t+65280\r\n5\r\n   1\t", Values(65280, 5, Hard), true},
+        {" 1 \r\n 2 \r\n 3 \r\n junk \r\n 7 \r\n", Values(1, 2, VeryEasy), true},
+        {" 0 \r\n 8 \r\n 3 \r\n", Values(0, 8, VeryEasy), true},   // the highest style and level
+        {" 0 \r\n 0 \r\n 1 \r\n", Values(0, 0, Hard), true},   // the lowest
         {"", SettingsValues{}, false},
-        {" 255 \r\n", Values(255, 8, 2), false},
-        {" 255 \r\n 0 ", Values(255, 0, 2), false},
-        {" 255 \r\nblue\r\n 3 \r\n", Values(255, 8, 3), false},
-        {" 255 \r\n12abc\r\n 3 \r\n", Values(255, 8, 3), false},
-        {" 255 \r\n   \r\n 3 \r\n", Values(255, 8, 3), false},
-        {" 255 \r\n- 5\r\n 3 \r\n", Values(255, 8, 3), false},
-        {"2147483648\r\n 1 \r\n 1 \r\n", Values(DefaultColour, 1, 1), false},
-        {" 0 \r\n 4294967301 \r\n 65537 \r\n", Values(0, 8, 2), false}, // not truncated
-        {" 0 \r\n-1 \r\n 0 \r\n", Values(0, 8, 2), false},
-        {" 0 \r\n 9 \r\n 4 \r\n", Values(0, 8, 2), false},
+        {" 255 \r\n", Values(255, 8, Easy), false},
+        {" 255 \r\n 0 ", Values(255, 0, Easy), false},
+        {" 255 \r\nblue\r\n 3 \r\n", Values(255, 8, VeryEasy), false},
+        {" 255 \r\n12abc\r\n 3 \r\n", Values(255, 8, VeryEasy), false},
+        {" 255 \r\n   \r\n 3 \r\n", Values(255, 8, VeryEasy), false},
+        {" 255 \r\n- 5\r\n 3 \r\n", Values(255, 8, VeryEasy), false},
+        {"2147483648\r\n 1 \r\n 1 \r\n", Values(DefaultColour, 1, Hard), false},
+        {" 0 \r\n 4294967301 \r\n 65537 \r\n", Values(0, 8, Easy), false}, // not truncated
+        {" 0 \r\n-1 \r\n 0 \r\n", Values(0, 8, Easy), false},
+        {" 0 \r\n 9 \r\n 4 \r\n", Values(0, 8, Easy), false},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -87,9 +90,9 @@ TEST(SettingsFile, LoadsRepairsAndSavesWhole) {
     const std::string longFirstLine = " 255" + std::string(100000, ' ') + "x\r\n 1 \r\n 1 \r\n";
     // clang-format off
     const Case cases[] = {
-        {WorkedExample, SettingsFileState::Complete, Values(16744576, 8, 2), WorkedExample},
+        {WorkedExample, SettingsFileState::Complete, Values(16744576, 8, Easy), WorkedExample},
         {std::nullopt, SettingsFileState::Missing, SettingsValues{}, WorkedExample},
-        {" 255 \n", SettingsFileState::Repaired, Values(255, 8, 2), " 255 \r\n 8 \r\n 2 \r\n"},
+        {" 255 \n", SettingsFileState::Repaired, Values(255, 8, Easy), " 255 \r\n 8 \r\n 2 \r\n"},
         {std::string("\0\0\0\n\0", 5), SettingsFileState::Repaired, SettingsValues{}, WorkedExample},
         {longFirstLine, SettingsFileState::Repaired, SettingsValues{}, WorkedExample},
     };
@@ -118,7 +121,7 @@ TEST(SettingsFile, ReadOnlyFolderOrUnreadableFileIsReportedAndKeptAsItWas) {
     WriteBytes(file.Path(), WorkedExample);
     fs::permissions(file.Path().parent_path(), fs::perms::owner_read | fs::perms::owner_exec);
     EXPECT_TRUE(testing::HoldsForAPlayer(folder.Path(), [&] {
-        return !file.Save(Values(1, 2, 3)).Ok && ReadBytes(file.Path()) == WorkedExample;
+        return !file.Save(Values(1, 2, VeryEasy)).Ok && ReadBytes(file.Path()) == WorkedExample;
     }));
 
     fs::permissions(file.Path().parent_path(), fs::perms::owner_all);
@@ -144,7 +147,7 @@ TEST(SettingsFile, FailedWriteLeavesTheOldFileWholeAndNoTemporaryFile) {
     rlimit lowered = old;
     lowered.rlim_cur = 5;
     ::setrlimit(RLIMIT_FSIZE, &lowered);
-    const FileOutcome written = file.Save(Values(-2147483647, 7, 3));
+    const FileOutcome written = file.Save(Values(-2147483647, 7, VeryEasy));
     ::setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
     EXPECT_EQ(written.Error, std::errc::file_too_large);

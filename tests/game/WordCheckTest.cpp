@@ -17,6 +17,8 @@
 namespace lexabit {
 namespace {
 
+using enum Level;
+
 using ::testing::ElementsAre;
 using testing::TestTable;
 
@@ -92,16 +94,17 @@ TEST_F(WordCheckTest, AWordNotInTheListOrAnUnreadableListRefusesTheWordAndChange
 // plus sign the bonus for its length. The word timer starts again with the level's time.
 TEST_F(WordCheckTest, EarnsTheLaidPointsPlusTheLengthBonusAndRestartsTheWordTimer) {
     // clang-format off
-    const std::tuple<const char*, const char*, int, int, int> rows[] = {
+    const std::tuple<const char*, const char*, int, Level, int> rows[] = {
         // word, row points, gain, level, word timer after (1 before)
-        {"JO", " 9", 9, 1, 0},          {"CAT", " 5", 5, 2, 2},          {"QUIZ", " 22 + 2", 24, 3, -1},
-        {"BREAD", " 11 + 3", 14, 2, 2}, {"SQUASH", " 22 + 5", 27, 2, 2}, {"ANAGRAM", " 20 + 10", 30, 2, 2},
+        {"JO", " 9", 9, Hard, 0},          {"CAT", " 5", 5, Easy, 2},
+        {"QUIZ", " 22 + 2", 24, VeryEasy, -1}, {"BREAD", " 11 + 3", 14, Easy, 2},
+        {"SQUASH", " 22 + 5", 27, Easy, 2},    {"ANAGRAM", " 20 + 10", 30, Easy, 2},
     };
     // clang-format on
     for (const auto& [word, rowPoints, gain, level, minutes] : rows) {
         state.TotalScore = 7;
-        state.Level = static_cast<std::int16_t>(level);
-        state.WordTimerMinutes = level == 3 ? -1 : 1;
+        state.GameLevel = level;
+        state.WordTimerMinutes = level == VeryEasy ? -1 : 1;
         clock.Advance(90);
         view.rows.clear();
         LayWord(word);
@@ -130,13 +133,14 @@ TEST_F(WordCheckTest, AnAcceptedWordRunsItsStepsInOrderAndPaysTheHintsCost) {
 // The cards gather on the first card's place and glide to the discard pile; on the Hard
 // level the last one stays on the table in the first card's place.
 TEST_F(WordCheckTest, TheCardsGatherOnTheFirstThenGoToTheDiscardPile) {
-    for (const int level : {2, 1}) {
-        state.Level = static_cast<std::int16_t>(level);
+    for (const Level level : {Easy, Hard}) {
+        state.GameLevel = level;
         effects.glides.clear();
         LayWord("CAT");
         Check();
-        const int away = level == 1 ? 2 : 3;
-        ASSERT_EQ(effects.glides.size(), 3U + static_cast<std::size_t>(away)) << level;
+        const int away = level == Hard ? 2 : 3;
+        ASSERT_EQ(effects.glides.size(), 3U + static_cast<std::size_t>(away))
+            << StoredLevelNumber(level);
         for (int k = 0; k < 3; ++k) {
             const auto& gather = effects.glides[static_cast<std::size_t>(k)];
             EXPECT_EQ(std::tuple(gather.index, gather.left, gather.top, gather.steps),
@@ -226,12 +230,12 @@ TEST_F(LastCardUsed, OnTheEasyLevelEndsTheGameWithTheBonusAfterTheStatusBar) {
     EXPECT_EQ(state.PlayerName, "Ann");
 }
 
-using LastCardRow = std::tuple<int, int, int, bool>; // level, score before, after, ends
+using LastCardRow = std::tuple<Level, int, int, bool>; // level, score before, after, ends
 class LastCardByLevel : public LastCardUsed, public ::testing::WithParamInterface<LastCardRow> {};
 
 TEST_P(LastCardByLevel, OnlyTheEasyLevelEarnsTheBonusAndHardNeverEnds) {
     const auto [level, scoreBefore, scoreAfter, ends] = GetParam();
-    state.Level = static_cast<std::int16_t>(level);
+    state.GameLevel = level;
     state.TotalScore = static_cast<std::int16_t>(scoreBefore);
     Check();
     EXPECT_EQ(state.TotalScore, scoreAfter);
@@ -241,9 +245,9 @@ TEST_P(LastCardByLevel, OnlyTheEasyLevelEarnsTheBonusAndHardNeverEnds) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Levels, LastCardByLevel, ::testing::Values(
-    LastCardRow{3, 100, 105, true},     // Very Easy: no bonus
-    LastCardRow{2, 32760, 32765, true}, // the bonus would overflow
-    LastCardRow{1, 100, 105, false}));  // Hard keeps one card
+    LastCardRow{VeryEasy, 100, 105, true},     // Very Easy: no bonus
+    LastCardRow{Easy, 32760, 32765, true}, // the bonus would overflow
+    LastCardRow{Hard, 100, 105, false}));  // Hard keeps one card
 // clang-format on
 
 TEST_F(LastCardUsed, TheWaitForANameEndsWhenTheProgramCloses) {

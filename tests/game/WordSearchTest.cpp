@@ -116,15 +116,18 @@ TEST_F(WordsOnTableTest, AStuckPositionIsAskedAboutOnce) {
 
 TEST(HintCost, IsTakenOnceWhenTheNextWordIsAcceptedButNeverBelowZero) {
     struct Row {
-        int level, scoreBefore;
+        Level level;
+        int scoreBefore;
         std::vector<int> hints;
         int scoreAfter;
     };
-    const Row rows[] = {
-        {1, 30, {5, 7}, 18}, {2, 30, {11}, 19}, {2, 4, {11}, 0}, {3, 30, {11, 20}, 30}};
+    const Row rows[] = {{Level::Hard, 30, {5, 7}, 18},
+                        {Level::Easy, 30, {11}, 19},
+                        {Level::Easy, 4, {11}, 0},
+                        {Level::VeryEasy, 30, {11, 20}, 30}};
     for (const Row& row : rows) {
         GameState state;
-        state.Level = static_cast<std::int16_t>(row.level);
+        state.GameLevel = row.level;
         state.TotalScore = static_cast<std::int16_t>(row.scoreBefore);
         for (const int points : row.hints) {
             ChargeForHint(state, points);
@@ -132,7 +135,8 @@ TEST(HintCost, IsTakenOnceWhenTheNextWordIsAcceptedButNeverBelowZero) {
         EXPECT_EQ(state.TotalScore, row.scoreBefore) << "nothing is taken before a word";
         TakeHintCost(state);
         TakeHintCost(state);
-        EXPECT_EQ(state.TotalScore, row.scoreAfter) << row.level << " " << row.scoreBefore;
+        EXPECT_EQ(state.TotalScore, row.scoreAfter)
+            << StoredLevelNumber(row.level) << " " << row.scoreBefore;
     }
 }
 

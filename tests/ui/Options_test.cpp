@@ -34,7 +34,7 @@ private slots:
         uitest::TestGame game(54);
         game.Write(SettingsPath, "-2147483633 \r\n 8 \r\n 2 \r\n");
         GameBoard& board = game.Open();
-        board.ChooseLevel(1); // chosen but never stored: the command reads the file first
+        board.ChooseLevel(Level::Hard); // chosen but never stored: the command reads the file first
         uitest::AnswerColourDialog(std::nullopt);
         Command(board, "BgOptions").trigger();
         QCOMPARE(game.Read(SettingsPath), QByteArray("-2147483633 \r\n 8 \r\n 2 \r\n"));
@@ -52,7 +52,7 @@ private slots:
         }
         // Red in the low byte: 10 + 120 * 256 + 30 * 65536.
         QCOMPARE(game.Read(SettingsPath), QByteArray(" 1996810 \r\n 8 \r\n 2 \r\n"));
-        QCOMPARE(board.State().Level, 1); // the running game keeps its level
+        QCOMPARE(board.State().GameLevel, Level::Hard); // the running game keeps its level
     }
 
     void exitWritesTheSettingsAndClosesEveryWindow() {
@@ -62,7 +62,7 @@ private slots:
         board.show();
         Command(board, "Ab").trigger();
         board.ChooseCardStyle(4);
-        board.ChooseLevel(3);
+        board.ChooseLevel(Level::VeryEasy);
         board.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&board));
         QTest::keyClick(&board, Qt::Key_F8);

@@ -61,7 +61,7 @@ private slots:
     void theWordTimerRunningOutEndsTheGame() {
         uitest::TestGame game(44, {});
         GameBoard& board = game.Deal();
-        board.ChooseLevel(1);
+        board.ChooseLevel(Level::Hard);
         board.NewGame_Click();
         board.Timer2_Timer();
         // Any message, as the one after printing, that hands the keys back to the board it
@@ -90,7 +90,7 @@ private slots:
     void commandsWhileACardIsHeld() {
         uitest::TestGame game(62);
         GameBoard& board = game.Deal();
-        board.ChooseLevel(1);
+        board.ChooseLevel(Level::Hard);
         board.NewGame_Click();
         const GameState& state = board.State();
         std::map<int, QPoint> places;
@@ -183,7 +183,7 @@ private slots:
             Command(board, command).trigger();
         }
 
-        QCOMPARE(board.State().Level, 3);
+        QCOMPARE(board.State().GameLevel, Level::VeryEasy);
         QCOMPARE(board.Board().PackPicture(), std::optional<int>(5));
         uitest::MessageAnswerer messages;
         game.clock.now += std::chrono::minutes(4);
@@ -191,7 +191,7 @@ private slots:
         QVERIFY2(messages.texts.isEmpty(), qPrintable(messages.texts.join(u'|')));
         QCOMPARE(game.Read(QStringLiteral("Settings/Settings.txt")), stored);
         board.NewGame_Click();
-        QCOMPARE(board.State().Level, 2);
+        QCOMPARE(board.State().GameLevel, Level::Easy);
         QCOMPARE(board.Board().PackPicture(), std::optional<int>(8));
     }
 

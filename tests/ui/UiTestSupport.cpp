@@ -124,14 +124,14 @@ ScoreTable RecordedScores(GameBoard& board) {
     return scores.GetScores().Ok ? scores.Table() : ScoreTable{};
 }
 
-void DealOnly(GameBoard& board, const QString& letters, int level) {
+void DealOnly(GameBoard& board, const QString& letters, Level level) {
     LettersForm& form = board.Letters();
     for (int i = 0; i < 26; ++i) {
         const bool dealt = letters.contains(QChar(u'A' + i));
         Child<QLineEdit>(form, QStringLiteral("Text1(%1)").arg(i))
             .setText(dealt ? QStringLiteral("1") : QStringLiteral("0"));
     }
-    board.ChooseLevel(static_cast<std::int16_t>(level));
+    board.ChooseLevel(level);
     board.NewGame_Click();
 }
 

@@ -69,7 +69,7 @@ void DeleteClosedWindows();
 ScoreTable RecordedScores(GameBoard& board);
 
 // Starts a new game of the given letters only, one card each, on the given level.
-void DealOnly(GameBoard& board, const QString& letters, int level = 2);
+void DealOnly(GameBoard& board, const QString& letters, Level level = Level::Easy);
 int CardOnColumn(const GameState& state, int column); // 0 when the column is empty
 int CardOf(const GameState& state, char letter);      // the first card of the letter, or 0
 QPoint PlaceOf(const GameState& state, int index);

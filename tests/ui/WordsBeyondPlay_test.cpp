@@ -62,7 +62,7 @@ private slots:
     void aStuckGameAsksAndYesEndsIt() {
         uitest::TestGame game(53, {"AT"});
         GameBoard& board = game.Deal();
-        uitest::DealOnly(board, QStringLiteral("ATV"), 3);
+        uitest::DealOnly(board, QStringLiteral("ATV"), Level::VeryEasy);
         GameState& state = board.State();
         const QString stuck = QStringLiteral("No more words can be laid. End the game?");
         {
@@ -84,7 +84,7 @@ private slots:
     void aTimeOutWhileTheStuckQuestionStandsClosesIt() {
         uitest::TestGame game(55, {"AT"});
         GameBoard& board = game.Deal();
-        uitest::DealOnly(board, QStringLiteral("ATV"), 1);
+        uitest::DealOnly(board, QStringLiteral("ATV"), Level::Hard);
         bool timedOut = false;
         QStringList leftOver; // boxes still standing once the game has ended
         QTimer watcher;

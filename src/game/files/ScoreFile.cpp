@@ -47,17 +47,16 @@ std::optional<long long> PointsValue(std::string_view points) {
     return negative ? -value : value;
 }
 
-std::string DifficultyText(int level) {
+std::string DifficultyText(Level level) {
     switch (level) {
-    case 1:
+    case Level::Hard:
         return "Hard";
-    case 2:
+    case Level::Easy:
         return "Easy";
-    case 3:
-        return "Very Easy";
-    default:
-        return "";
+    case Level::VeryEasy:
+        break;
     }
+    return "Very Easy";
 }
 
 ScoreEntry MakeScoreEntry(int score, const FinishedGame& game) {
@@ -66,7 +65,7 @@ ScoreEntry MakeScoreEntry(int score, const FinishedGame& game) {
         .Points = PointsText(score),
         .Time = OneLineText(game.PlayingTime),
         .Words = std::to_string(game.WordCount),
-        .Difficulty = DifficultyText(game.Level),
+        .Difficulty = DifficultyText(game.GameLevel),
         .Rating = OneLineText(game.Rating),
     };
 }

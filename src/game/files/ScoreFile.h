@@ -3,6 +3,7 @@
 // The high-score file: one entry, its text, the table's order, reading and writing.
 
 #include "game/files/AtomicFileWrite.h"
+#include "game/model/Level.h"
 
 #include <array>
 #include <cstddef>
@@ -42,7 +43,7 @@ struct FinishedGame {
     std::string PlayerName;
     std::string PlayingTime;
     int WordCount = 0;
-    int Level = 0;
+    Level GameLevel = Level::Easy;
     std::string Rating;
 };
 
@@ -59,9 +60,8 @@ std::string PadPoints(std::string points);
 // The score a Points text stands for, or nothing when it is not a whole number.
 std::optional<long long> PointsValue(std::string_view points);
 
-// The table's name of a difficulty level: 1 "Hard", 2 "Easy", 3 "Very Easy",
-// any other level the empty text.
-std::string DifficultyText(int level);
+// The table's name of a difficulty level: "Hard", "Easy" or "Very Easy".
+std::string DifficultyText(Level level);
 
 // The table entry for a game just finished; the name and the other texts are made
 // single lines without control characters before they are stored.

@@ -81,11 +81,22 @@ bool ReadInto(const std::optional<std::string_view>& line, long long lowest, lon
     return true;
 }
 
+// A level is read as its stored number; any other number leaves the target as it is.
+bool ReadLevelInto(const std::optional<std::string_view>& line, Level& target) {
+    const std::optional<long long> number = line ? WholeNumber(*line) : std::nullopt;
+    const std::optional<Level> level = number ? LevelFromStoredNumber(*number) : std::nullopt;
+    if (!level) {
+        return false;
+    }
+    target = *level;
+    return true;
+}
+
 } // namespace
 
 std::string FormatSettings(const SettingsValues& values) {
     return SettingsLine(values.BackgroundColor) + SettingsLine(values.CardStyle) +
-           SettingsLine(values.Level);
+           SettingsLine(StoredLevelNumber(values.GameLevel));
 }
 
 ParsedSettings ParseSettings(std::string_view text) {
@@ -97,8 +108,7 @@ ParsedSettings ParseSettings(std::string_view text) {
     const bool colour = ReadInto(lines[0], INT32_MIN, INT32_MAX, parsed.Values.BackgroundColor);
     const bool style = ReadInto(lines[1], SettingsValues::LowestCardStyle,
                                 SettingsValues::HighestCardStyle, parsed.Values.CardStyle);
-    const bool level = ReadInto(lines[2], SettingsValues::LowestLevel, SettingsValues::HighestLevel,
-                                parsed.Values.Level);
+    const bool level = ReadLevelInto(lines[2], parsed.Values.GameLevel);
     parsed.Complete = colour && style && level;
     return parsed;
 }

@@ -3,6 +3,7 @@
 // The settings: their values, their text format, their file, and the missed-words choice.
 
 #include "game/files/AtomicFileWrite.h"
+#include "game/model/Level.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -17,18 +18,15 @@ struct SettingsValues {
     static constexpr std::int32_t DefaultBackgroundColor = 16744576;
     // Chess, the style a new game falls back to.
     static constexpr std::int16_t DefaultCardStyle = 8;
-    // Easy: three minutes per word.
-    static constexpr std::int16_t DefaultLevel = 2;
+    static constexpr Level DefaultLevel = Level::Easy;
 
     static constexpr std::int16_t LowestCardStyle = 0;
     static constexpr std::int16_t HighestCardStyle = 8;
-    static constexpr std::int16_t LowestLevel = 1;
-    static constexpr std::int16_t HighestLevel = 3;
 
     // Red in the low byte, then green, then blue; a negative value names a system colour.
     std::int32_t BackgroundColor = DefaultBackgroundColor;
     std::int16_t CardStyle = DefaultCardStyle;
-    std::int16_t Level = DefaultLevel;
+    Level GameLevel = DefaultLevel;
 
     friend bool operator==(const SettingsValues&, const SettingsValues&) = default;
 };

@@ -3,6 +3,7 @@
 // The game state, the single source of truth of a running game: the cards with their
 // tags and places, the lists of card numbers, the board's fixed elements, scores and clocks.
 
+#include "game/model/Level.h"
 #include "game/model/Ports.h"
 
 #include <cstddef>
@@ -131,7 +132,7 @@ public:
     // --- The variables of a game.
     std::int16_t CardsTotal = 0;
     std::int16_t TotalScore = 0;
-    std::int16_t Level = 2;
+    Level GameLevel = Level::Easy;
     std::int16_t WordTimerMinutes = 2;
     GameTime WordTimerStart{};
     GameTime MinuteStart{};

@@ -9,17 +9,16 @@
 
 namespace lexabit {
 
-int WordTimerMinutesFor(int level, int previous) {
+int WordTimerMinutesFor(Level level) {
     switch (level) {
-    case 1:
+    case Level::Hard:
         return 0;
-    case 2:
+    case Level::Easy:
         return 2;
-    case 3:
-        return -1;
-    default:
-        return previous;
+    case Level::VeryEasy:
+        break;
     }
+    return -1;
 }
 
 void ResetGameVariables(GameState& state, const LetterCountValues& counts, GameTime now) {
@@ -30,8 +29,7 @@ void ResetGameVariables(GameState& state, const LetterCountValues& counts, GameT
     state.Dragging = false;
     state.ForgetLastMove();
     state.CardsTotal = 0;
-    state.WordTimerMinutes =
-        static_cast<std::int16_t>(WordTimerMinutesFor(state.Level, state.WordTimerMinutes));
+    state.WordTimerMinutes = static_cast<std::int16_t>(WordTimerMinutesFor(state.GameLevel));
     state.CardsTotal = static_cast<std::int16_t>(CardsToDeal(counts));
     if (state.CardStyle == 0) {
         state.CardStyle = 8;
@@ -47,7 +45,6 @@ namespace {
 
 constexpr int SecondsPerMinute = 60;
 constexpr int MinutesPerHour = 60;
-constexpr int LevelWithoutTimer = 3;
 constexpr std::int16_t TimeIsUp = -1;
 
 std::int16_t ClampToInt16(long long value) {
@@ -97,7 +94,7 @@ std::optional<ClockReading> GameClocks::Tick(GameState& state) {
     ClockReading reading;
     const int seconds = RollPlayingClock(state, now);
 
-    if (state.Level == LevelWithoutTimer) {
+    if (state.GameLevel == Level::VeryEasy) {
         reading.WordTimerPanel = TimerOffPanel;
     } else {
         const int wordSeconds = RollWordTimer(state, now);

@@ -3,6 +3,7 @@
 // A round of the game: a new game's reset, and the clocks that count it down.
 
 #include "game/model/Alphabet.h"
+#include "game/model/Level.h"
 #include "game/model/Ports.h"
 
 #include <chrono>
@@ -13,9 +14,9 @@ namespace lexabit {
 
 class GameState;
 
-// The word timer's whole minutes for a level: 0 for Hard (1), 2 for Easy (2),
-// -1 (no timer) for Very Easy (3); any other level keeps the previous value.
-int WordTimerMinutesFor(int level, int previous);
+// The word timer's whole minutes for a level: 0 for Hard, 2 for Easy, -1 (no timer)
+// for Very Easy.
+int WordTimerMinutesFor(Level level);
 
 // Resets the variables of a game for a new deal: the clocks start now, nothing is
 // dragged, there is no move to undo, the word timer follows the level, CardsTotal is the

@@ -16,8 +16,6 @@ namespace lexabit {
 
 namespace {
 
-constexpr int HardLevel = 1;
-constexpr int EasyLevel = 2;
 constexpr int AllCardsUsedBonus = 10;
 
 // The controls hidden for the show. The figure over the pack is hidden with them and
@@ -40,7 +38,7 @@ void SetControlsVisible(WordCheckView& view, const std::array<BoardControl, N>& 
 } // namespace
 
 void EndGameAllCardsUsed(GameState& state, WordCheckView& view) {
-    if (state.Level == EasyLevel) {
+    if (state.GameLevel == Level::Easy) {
         AddToScore(state.TotalScore, AllCardsUsedBonus); // left out if it would overflow
     }
     RunGuarded([&] { view.GameEnded(); });
@@ -153,7 +151,7 @@ void WordCheck::GatherWord() {
 // on the Hard level the last card stays on the table.
 void WordCheck::SendWordAway() {
     const int count = state_.WordCards.Count();
-    const int leaving = state_.Level == HardLevel ? count - 1 : count;
+    const int leaving = state_.GameLevel == Level::Hard ? count - 1 : count;
     const auto pileLeft = static_cast<double>(RoundHalfEven(state_.Elements.DiscardDeck.Left));
     const auto pileTop = static_cast<double>(RoundHalfEven(state_.Elements.DiscardDeck.Top));
     for (int sent = 0; sent < leaving; ++sent) {
@@ -189,9 +187,9 @@ void WordCheck::WriteStatusPanels() {
 
 // The next word gets the level's full time; Very Easy has no word timer.
 void WordCheck::RestartWordTimerMinutes() {
-    if (state_.Level == HardLevel) {
+    if (state_.GameLevel == Level::Hard) {
         state_.WordTimerMinutes = 0;
-    } else if (state_.Level == EasyLevel) {
+    } else if (state_.GameLevel == Level::Easy) {
         state_.WordTimerMinutes = 2;
     }
 }

@@ -9,8 +9,6 @@ namespace lexabit {
 
 namespace {
 
-constexpr int VeryEasyLevel = 3;
-
 bool IsLetterCard(const GameState& state, int index, CardTag tag) {
     return state.CardExists(index) && state.Card(index).Tag == tag &&
            state.Card(index).DataField.size() == 1 && state.Card(index).DataField[0] >= 'A' &&
@@ -98,7 +96,7 @@ HintSearch FindHint(const GameState& state, const Dictionary& dictionary) {
 }
 
 void ChargeForHint(GameState& state, int points) {
-    if (state.Level == VeryEasyLevel) {
+    if (state.GameLevel == Level::VeryEasy) {
         return;
     }
     // Held wide enough that no number of hints can wrap it round.
