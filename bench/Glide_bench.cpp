@@ -57,8 +57,8 @@ void DragBy(GameBoard& board, int index, double dx, double dy) {
 // written over first, so every run checks the same word).
 bool LayStone(GameBoard& board) {
     GameState& state = board.State();
-    constexpr std::array<std::pair<const char*, const char*>, 5> letters{
-        {{"S", "1"}, {"T", "1"}, {"O", "1"}, {"N", "1"}, {"E", "1"}}};
+    constexpr std::array<std::pair<char, int>, 5> letters{
+        {{'S', 1}, {'T', 1}, {'O', 1}, {'N', 1}, {'E', 1}}};
     std::array<int, 5> cards{};
     for (int column = 1; column <= 5; ++column) {
         const int card = TableCardOnColumn(state, column);
@@ -66,8 +66,8 @@ bool LayStone(GameBoard& board) {
             return false;
         }
         cards.at(column - 1) = card;
-        state.Card(card).DataField = letters.at(column - 1).first;
-        state.Card(card).DataMember = letters.at(column - 1).second;
+        state.Card(card).Letter = letters.at(column - 1).first;
+        state.Card(card).Value = letters.at(column - 1).second;
     }
     const CardRecord& first = state.Card(cards[0]);
     for (std::size_t q = 1; q < cards.size(); ++q) {

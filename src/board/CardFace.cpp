@@ -85,12 +85,12 @@ void DrawCentrePanel(QPainter& painter, const QString& letter) {
 } // namespace
 
 QPixmap DrawCardFace(int letterNumber, qreal dpr) {
-    const std::string letterText = LetterOf(letterNumber);
-    if (letterText.empty() || !(dpr > 0)) {
+    const char capital = LetterOf(letterNumber);
+    if (capital == '\0' || !(dpr > 0)) {
         return {};
     }
-    const QString letter = Text(letterText);
-    const QString value = QString::number(LetterValue(letterText));
+    const QString letter = LetterText(capital);
+    const QString value = QString::number(LetterValue(capital));
 
     QPixmap face(CardFaceSize * dpr);
     face.setDevicePixelRatio(dpr);

@@ -42,7 +42,7 @@ bool HasCentreLetter(const QImage& face) {
 
 void CheckFace(int letterNumber, QStringList& problems) {
     const QString name =
-        QStringLiteral("Face %1 (%2)").arg(letterNumber).arg(Text(LetterOf(letterNumber)));
+        QStringLiteral("Face %1 (%2)").arg(letterNumber).arg(LetterText(LetterOf(letterNumber)));
     const QPixmap face = DrawCardFace(letterNumber, 1.0);
     if (face.isNull()) {
         problems << name + QStringLiteral(": no picture");

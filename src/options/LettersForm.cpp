@@ -22,7 +22,7 @@ LettersForm::LettersForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     constexpr int rowsPerColumn = 13; // A to M on the left, N to Z on the right
     for (int i = 0; i < LetterCount; ++i) {
         const auto at = static_cast<std::size_t>(i);
-        LetterLabels[at] = new QLabel(Text(LetterOf(i + 1)), this);
+        LetterLabels[at] = new QLabel(LetterText(LetterOf(i + 1)), this);
         LetterLabels[at]->setObjectName(QStringLiteral("Label1(%1)").arg(i));
         CountFields[at] = new QLineEdit(Text(counts[at]), this);
         CountFields[at]->setObjectName(QStringLiteral("Text1(%1)").arg(i));

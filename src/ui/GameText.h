@@ -16,4 +16,9 @@ inline std::string RulesText(const QString& text) {
     return text.toStdString();
 }
 
+// A card's letter as the windows show it; a card without one shows nothing.
+inline QString LetterText(char letter) {
+    return letter == '\0' ? QString() : QString(QChar::fromLatin1(letter));
+}
+
 } // namespace lexabit

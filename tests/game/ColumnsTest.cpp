@@ -96,11 +96,11 @@ std::string LettersOnColumns(const GameState& state) {
     std::string letters;
     for (int column = 1; column <= 7; ++column) {
         const CardRecord& marker = state.Card(state.MarkerIndex(column));
-        std::string found = ".";
+        char found = '.';
         for (int i = 1; i <= state.CardsTotal; ++i) {
             const CardRecord& card = state.Card(i);
             if (card.Tag == CardTag::Table && card.Left == marker.Left && card.Top == marker.Top) {
-                found = card.DataField;
+                found = card.Letter;
             }
         }
         letters += found;

@@ -33,14 +33,14 @@ TEST(Deal, TheStandardPackMakes98HiddenLetterCardsAtThePackThenSevenMarkers) {
     DealWith(state, StandardLetterCounts, random);
 
     ASSERT_EQ(state.CardsTotal, 98);
-    std::map<std::string, int> letters;
+    std::map<char, int> letters;
     for (int i = 1; i <= 98; ++i) {
         const CardRecord& card = state.Card(i);
         EXPECT_EQ(std::tuple(card.Tag, card.Visible, state.Pack.Item(i), card.Left, card.Top,
-                             card.DataMember, LetterOf(card.Picture)),
-                  std::tuple(CardTag::Pack, false, i, 51.6F, 35.65F,
-                             std::to_string(LetterValue(card.DataField)), card.DataField));
-        ++letters[card.DataField];
+                             card.Value, LetterOf(card.Picture)),
+                  std::tuple(CardTag::Pack, false, i, 51.6F, 35.65F, LetterValue(card.Letter),
+                             card.Letter));
+        ++letters[card.Letter];
     }
     for (int n = 1; n <= 26; ++n) {
         EXPECT_EQ(letters[LetterOf(n)], StandardLetterCounts[n - 1]) << LetterOf(n);
@@ -91,7 +91,7 @@ TEST(Deal, AnExtraVowelFollowsAConsonantNowAndThenWithinTheCountsAndTheTotal) {
         ASSERT_EQ(state.CardsTotal, total);
         EXPECT_EQ(state.Pack.Count(), total);
         for (int i = 1; i <= total; ++i) {
-            EXPECT_EQ(state.Card(i).DataField, row.dealt.substr(i - 1, 1));
+            EXPECT_EQ(state.Card(i).Letter, row.dealt[static_cast<std::size_t>(i - 1)]);
         }
         EXPECT_EQ(state.Card(total + 1).Tag, CardTag::Marker);
         EXPECT_EQ(random.used(), row.draws.size());

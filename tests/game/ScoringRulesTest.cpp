@@ -47,25 +47,25 @@ TEST(Rating, FollowsTheLetterCardsNotYetUsed) {
 }
 
 TEST(Alphabet, LettersTheirValuesAndVowels) {
-    EXPECT_EQ(LetterOf(1), "A");
-    EXPECT_EQ(LetterOf(26), "Z");
+    EXPECT_EQ(LetterOf(1), 'A');
+    EXPECT_EQ(LetterOf(26), 'Z');
     for (const int outside : {0, 27, -3}) {
-        EXPECT_EQ(LetterOf(outside), "");
+        EXPECT_EQ(LetterOf(outside), '\0');
     }
     int sum = 0;
     for (int n = 1; n <= 26; ++n) {
         sum += LetterValue(LetterOf(n)) * StandardLetterCounts[n - 1];
     }
     EXPECT_EQ(sum, 187); // the whole standard pack
-    EXPECT_EQ(LetterValue("Q"), 10);
-    for (const char* notALetter : {"a", "", "AB"}) {
+    EXPECT_EQ(LetterValue('Q'), 10);
+    for (const char notALetter : {'a', '\0', '['}) {
         EXPECT_EQ(LetterValue(notALetter), 0);
     }
-    for (const char* vowel : {"A", "E", "I", "O", "U"}) {
+    for (const char vowel : {'A', 'E', 'I', 'O', 'U'}) {
         EXPECT_TRUE(IsVowel(vowel));
     }
-    EXPECT_FALSE(IsVowel("Y"));
-    EXPECT_FALSE(IsVowel("a"));
+    EXPECT_FALSE(IsVowel('Y'));
+    EXPECT_FALSE(IsVowel('a'));
 }
 
 TEST(LetterCounts, FieldsReadAsLeadingNumbersUpTo999) {

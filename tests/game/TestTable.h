@@ -43,8 +43,8 @@ public:
 
     void SetLetter(int index, char letter) {
         CardRecord& card = state.Card(index);
-        card.DataField = std::string(1, letter);
-        card.DataMember = std::to_string(LetterValue(card.DataField));
+        card.Letter = letter;
+        card.Value = LetterValue(letter);
     }
 
     CardRecord& PutOnTable(int index, float left, float top) {

@@ -1,5 +1,6 @@
 #include "UiTestSupport.h"
 #include "board/GameWindows.h"
+#include "ui/GameText.h"
 
 #include <QLayout>
 
@@ -118,7 +119,7 @@ private slots:
         QVERIFY(colourBeside() != ring);
         QCOMPARE(state.WordCards.Count(), 2);
         QCOMPARE(WordShown(board),
-                 QString::fromStdString(state.Card(target).DataField + state.Card(held).DataField));
+                 LetterText(state.Card(target).Letter) + LetterText(state.Card(held).Letter));
     }
 
     // A command's own key runs the command and checks no word, also while the command is

@@ -149,7 +149,7 @@ int CardOnColumn(const GameState& state, int column) {
 
 int CardOf(const GameState& state, char letter) {
     for (int i = 1; i <= state.CardsTotal; ++i) {
-        if (state.Card(i).DataField == std::string(1, letter)) {
+        if (state.Card(i).Letter == letter) {
             return i;
         }
     }

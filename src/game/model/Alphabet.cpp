@@ -12,22 +12,22 @@ constexpr std::array<int, LetterCount> LetterValues = {1, 3, 3, 2,  1, 4, 2, 4, 
                                                        1, 1, 3, 10, 1, 1, 1, 1, 4, 4, 8, 4, 10};
 } // namespace
 
-std::string LetterOf(int n) {
+char LetterOf(int n) {
     if (n < 1 || n > LetterCount) {
-        return {};
+        return '\0';
     }
-    return {static_cast<char>('A' + n - 1)};
+    return static_cast<char>('A' + n - 1);
 }
 
-int LetterValue(std::string_view letter) {
-    if (letter.size() != 1 || letter[0] < 'A' || letter[0] > 'Z') {
+int LetterValue(char letter) {
+    if (letter < 'A' || letter > 'Z') {
         return 0;
     }
-    return LetterValues[static_cast<std::size_t>(letter[0] - 'A')];
+    return LetterValues[static_cast<std::size_t>(letter - 'A')];
 }
 
-bool IsVowel(std::string_view letter) {
-    return letter == "A" || letter == "E" || letter == "I" || letter == "O" || letter == "U";
+bool IsVowel(char letter) {
+    return letter == 'A' || letter == 'E' || letter == 'I' || letter == 'O' || letter == 'U';
 }
 
 LetterCountValues ReadLetterCounts(const LetterCountTexts& texts) {

@@ -4,18 +4,17 @@
 
 #include <array>
 #include <string>
-#include <string_view>
 
 namespace lexabit {
 
 inline constexpr int LetterCount = 26;
 
-// The capital letter of letter number n (1 = "A" ... 26 = "Z"); empty for any other n.
-std::string LetterOf(int n);
-// The point value of one capital letter; 0 for anything else.
-int LetterValue(std::string_view letter);
+// The capital letter of letter number n (1 = 'A' ... 26 = 'Z'); '\0' for any other n.
+char LetterOf(int n);
+// The point value of a capital letter; 0 for anything else.
+int LetterValue(char letter);
 // Vowels for the table's balance: A, E, I, O and U.
-bool IsVowel(std::string_view letter);
+bool IsVowel(char letter);
 
 // How many cards of each letter a standard pack holds, A to Z: 98 in all.
 inline constexpr std::array<int, LetterCount> StandardLetterCounts = {

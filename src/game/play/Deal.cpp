@@ -39,7 +39,7 @@ public:
         card.Top = static_cast<float>(state_.Elements.PackBack.Top);
         card.Tag = CardTag::Pack;
         card.Picture = letter;
-        card.DataField = LetterOf(letter);
+        card.Letter = LetterOf(letter);
         counts_[static_cast<std::size_t>(letter - 1)] -= 1;
         state_.Pack.Add(dealt_);
     }
@@ -89,7 +89,7 @@ void DealCards(GameState& state, const LetterCountValues& counts, RandomSource& 
 
     for (int i = 1; i <= total; ++i) {
         CardRecord& card = state.Card(i);
-        card.DataMember = std::to_string(LetterValue(card.DataField));
+        card.Value = LetterValue(card.Letter);
     }
 }
 
@@ -108,9 +108,9 @@ enum class LetterClass { Any, Vowel, Consonant };
 bool IsOfClass(const CardRecord& card, LetterClass wanted) {
     switch (wanted) {
     case LetterClass::Vowel:
-        return IsVowel(card.DataField);
+        return IsVowel(card.Letter);
     case LetterClass::Consonant:
-        return !IsVowel(card.DataField);
+        return !IsVowel(card.Letter);
     case LetterClass::Any:
         break;
     }

@@ -76,17 +76,19 @@ std::vector<const CardRecord*> WordCardRecords(const GameState& state) {
 
 long long LaidWordPoints(const GameState& state) {
     const std::vector<const CardRecord*> cards = WordCardRecords(state);
-    double letters = 0;
+    long long letters = 0;
     for (const CardRecord* card : cards) {
-        letters += LeadingNumber(card->DataMember);
+        letters += card->Value;
     }
-    return RoundHalfEven(letters) + LayingBonus(static_cast<int>(cards.size()));
+    return letters + LayingBonus(static_cast<int>(cards.size()));
 }
 
 WordDisplay ShowWord(const GameState& state) {
     WordDisplay display;
     for (const CardRecord* card : WordCardRecords(state)) {
-        display.Word += card->DataField;
+        if (card->Letter != '\0') {
+            display.Word += card->Letter;
+        }
     }
     display.Points = NumberText(LaidWordPoints(state)) + " Points";
     return display;

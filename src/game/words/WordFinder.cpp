@@ -124,7 +124,7 @@ private:
 int PointsOfCheckedWord(std::string_view word) {
     int letters = 0;
     for (const char letter : word) {
-        letters += LetterValue(std::string_view(&letter, 1));
+        letters += LetterValue(letter);
     }
     return letters + LayingBonus(static_cast<int>(word.size())) + WordLengthBonus(word);
 }

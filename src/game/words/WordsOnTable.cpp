@@ -11,8 +11,7 @@ namespace {
 
 bool IsLetterCard(const GameState& state, int index, CardTag tag) {
     return state.CardExists(index) && state.Card(index).Tag == tag &&
-           state.Card(index).DataField.size() == 1 && state.Card(index).DataField[0] >= 'A' &&
-           state.Card(index).DataField[0] <= 'Z';
+           state.Card(index).Letter >= 'A' && state.Card(index).Letter <= 'Z';
 }
 
 std::vector<int> CardsLying(const GameState& state, std::initializer_list<CardTag> tags) {
@@ -27,7 +26,7 @@ std::vector<int> CardsLying(const GameState& state, std::initializer_list<CardTa
 }
 
 std::size_t LetterNumber(const GameState& state, int index) {
-    return static_cast<std::size_t>(state.Card(index).DataField[0] - 'A');
+    return static_cast<std::size_t>(state.Card(index).Letter - 'A');
 }
 
 LetterTally TallyOf(const GameState& state, const std::vector<int>& cards) {
@@ -44,7 +43,7 @@ std::vector<int> TableCardsSpelling(const GameState& state, std::string_view res
     std::vector<int> spelling;
     for (const char letter : rest) {
         const auto card = std::find_if(tableCards.begin(), tableCards.end(), [&](int index) {
-            return state.Card(index).DataField[0] == letter;
+            return state.Card(index).Letter == letter;
         });
         spelling.push_back(*card); // the finder used no letter more often than it lies here
         tableCards.erase(card);
@@ -69,9 +68,9 @@ HintSearch FindHint(const GameState& state, const Dictionary& dictionary) {
     std::vector<int> wordCards;
     std::string laid;
     for (const int index : state.WordCards.items()) {
-        if (state.CardExists(index) && !state.Card(index).DataField.empty()) {
+        if (state.CardExists(index) && state.Card(index).Letter != '\0') {
             wordCards.push_back(index);
-            laid += state.Card(index).DataField;
+            laid += state.Card(index).Letter;
         }
     }
     if (!wordCards.empty()) {
