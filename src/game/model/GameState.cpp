@@ -5,20 +5,6 @@
 
 namespace lexabit {
 
-std::string tagText(CardTag tag) {
-    return std::to_string(static_cast<int>(tag));
-}
-
-std::optional<CardTag> tagFromText(std::string_view text) {
-    for (const CardTag tag :
-         {CardTag::Used, CardTag::Pack, CardTag::Table, CardTag::Marker, CardTag::Word}) {
-        if (tagText(tag) == text) {
-            return tag;
-        }
-    }
-    return std::nullopt;
-}
-
 int CardList::PositionOf(int index) const {
     const auto found = std::find(items_.begin(), items_.end(), index);
     return found == items_.end() ? 0 : static_cast<int>(found - items_.begin()) + 1;
@@ -75,11 +61,7 @@ const CardRecord& GameState::Card(int index) const {
 }
 
 void GameState::ForgetLastMove() {
-    UndoLeft = 0;
-    UndoTop = 0;
-    UndoTag.clear();
-    UndoWordPos = 0;
-    UndoIndex = 0;
+    Undo = LastMove{};
 }
 
 void GameState::RaiseCard(int index) {

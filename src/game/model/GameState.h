@@ -10,13 +10,11 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace lexabit {
 
-// Where a card lies. The numeric values are the location codes the game
-// keeps in a card's Tag and in the undo record.
+// Where a card lies.
 enum class CardTag : int {
     Used = -1,  // part of an accepted word, taken off the board
     Pack = 0,   // dealt into the pack, hidden at the pack's place
@@ -24,9 +22,6 @@ enum class CardTag : int {
     Marker = 2, // invisible placeholder at the top of a column
     Word = 3,   // a member of the word being built
 };
-
-std::string tagText(CardTag tag);
-std::optional<CardTag> tagFromText(std::string_view text);
 
 // Size of a card on the board, in pixels.
 inline constexpr int CardWidth = 93;
@@ -93,6 +88,17 @@ struct BoardElements {
     ElementBox StatusBar{0, 0, 1032, 25};
 };
 
+// The card last picked up and where it lay before: what undo puts back.
+struct LastMove {
+    int Card = 0;                // the card's index
+    std::optional<CardTag> From; // where it lay; nothing when there is nothing to undo
+    int Left = 0;                // its place, in whole pixels
+    int Top = 0;
+    // Its place in the word. A card picked up outside the word keeps the number of the
+    // pick-up before, which is what undo then goes by.
+    int WordPosition = 0;
+};
+
 // The one state object of the game: every card with its letter, place, visibility
 // and stacking order, the two card lists and the variables of a game in progress.
 class GameState {
@@ -146,11 +152,7 @@ public:
     int GrabY = 0;
     int StartLeft = 0;
     int StartTop = 0;
-    int UndoLeft = 0;
-    int UndoTop = 0;
-    std::string UndoTag;
-    int UndoWordPos = 0;
-    int UndoIndex = 0;
+    LastMove Undo;
     // Points of the hints shown since the last accepted word, taken off the score when
     // the next word is accepted.
     int HintCost = 0;

@@ -14,13 +14,13 @@ int WholePixels(double value) {
 
 void RecordForUndo(GameState& state, int index) {
     const CardRecord& card = state.Card(index);
-    state.UndoLeft = WholePixels(card.Left);
-    state.UndoTop = WholePixels(card.Top);
-    state.UndoTag = tagText(card.Tag);
+    state.Undo.Left = WholePixels(card.Left);
+    state.Undo.Top = WholePixels(card.Top);
+    state.Undo.From = card.Tag;
     if (const int position = state.WordCards.PositionOf(index); position != 0) {
-        state.UndoWordPos = position;
+        state.Undo.WordPosition = position;
     }
-    state.UndoIndex = index;
+    state.Undo.Card = index;
 }
 
 // Only the first, the second or the last card of a word takes part of it along.

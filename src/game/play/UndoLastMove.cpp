@@ -11,8 +11,8 @@ namespace lexabit {
 namespace {
 
 void PutBackAtUndoPlace(GameState& state, CardRecord& card) {
-    card.Left = static_cast<float>(state.UndoLeft);
-    card.Top = static_cast<float>(state.UndoTop);
+    card.Left = static_cast<float>(state.Undo.Left);
+    card.Top = static_cast<float>(state.Undo.Top);
 }
 
 // Cards that lay directly above the picked-up card's old place in the word (markers aside).
@@ -23,8 +23,8 @@ std::vector<int> CardsAboveUndoPlace(const GameState& state) {
             continue;
         }
         const CardRecord& card = state.Card(i);
-        if (card.Tag != CardTag::Marker && card.Left == static_cast<float>(state.UndoLeft) &&
-            card.Top + WordCardStep == static_cast<float>(state.UndoTop)) {
+        if (card.Tag != CardTag::Marker && card.Left == static_cast<float>(state.Undo.Left) &&
+            card.Top + WordCardStep == static_cast<float>(state.Undo.Top)) {
             found.push_back(i);
         }
     }
@@ -77,7 +77,7 @@ void ReturnCardToWord(GameState& state, int index) {
 
 // The word's lower part goes back under the card it was taken from, which leads again.
 void RejoinLowerPart(GameState& state) {
-    LayWordAt(state, static_cast<float>(state.UndoLeft), static_cast<float>(state.UndoTop));
+    LayWordAt(state, static_cast<float>(state.Undo.Left), static_cast<float>(state.Undo.Top));
     const std::vector<int> above = CardsAboveUndoPlace(state);
     for (const int index : above) {
         TurnIntoWordCard(state, index);
@@ -106,18 +106,18 @@ bool UndoWordCardMove(GameState& state, int index) {
     }
     const bool leads = word.First() == index;
     const bool second = word.Count() >= 2 && word.Item(2) == index;
-    if (state.UndoWordPos == 1 && leads) {
-        LayWordAt(state, static_cast<float>(state.UndoLeft), static_cast<float>(state.UndoTop));
+    if (state.Undo.WordPosition == 1 && leads) {
+        LayWordAt(state, static_cast<float>(state.Undo.Left), static_cast<float>(state.Undo.Top));
         return true;
     }
-    if (state.UndoWordPos == 1 && second) {
+    if (state.Undo.WordPosition == 1 && second) {
         // The word had been laid onto a table card, which stays behind where it lies.
         state.Card(word.First()).Tag = CardTag::Table;
         word.Remove(1);
-        LayWordAt(state, static_cast<float>(state.UndoLeft), static_cast<float>(state.UndoTop));
+        LayWordAt(state, static_cast<float>(state.Undo.Left), static_cast<float>(state.Undo.Top));
         return true;
     }
-    if (state.UndoWordPos == 2 && leads) {
+    if (state.Undo.WordPosition == 2 && leads) {
         RejoinLowerPart(state);
         return true;
     }
@@ -127,14 +127,14 @@ bool UndoWordCardMove(GameState& state, int index) {
 } // namespace
 
 void UndoLastMove(GameState& state, Effects& effects) {
-    const int index = state.UndoIndex;
+    const int index = state.Undo.Card;
     if (!state.CardExists(index)) {
         return;
     }
     bool changed = false;
-    if (state.UndoTag == tagText(CardTag::Table)) {
+    if (state.Undo.From == CardTag::Table) {
         changed = UndoTableCardMove(state, index);
-    } else if (state.UndoTag == tagText(CardTag::Word)) {
+    } else if (state.Undo.From == CardTag::Word) {
         changed = UndoWordCardMove(state, index);
     }
     if (changed) {
