@@ -79,7 +79,7 @@ int main(int argc, char* argv[]) {
         std::printf("no card to hold over card 30\n");
         return 1;
     }
-    state.Dragging = true;
+    state.Drag.Active = true;
     state.Card(*held).Left = target.Left + 10;
     state.Card(*held).Top = target.Top + 6;
     if (ReceivingCard(state, *held) != std::optional<int>(30)) {

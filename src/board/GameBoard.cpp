@@ -295,15 +295,16 @@ void GameBoard::PutHeldCardBack() {
     const std::optional<int> held = board_->CapturedCard();
     board_->ForgetCapturedCard();
     UpdateCommandAvailability();
-    if (!held || !state_.Dragging || !state_.CardExists(*held)) {
+    if (!held || !state_.Drag.Active || !state_.CardExists(*held)) {
         return;
     }
     // A last move of the pointer that brings the held card, and the part of the word
     // that came with it, back to where it was picked up.
     const CardRecord& card = state_.Card(*held);
-    lexabit::Card_MouseMove(state_, *effects_, *held, state_.GrabX + state_.StartLeft - card.Left,
-                            state_.GrabY + state_.StartTop - card.Top);
-    state_.Dragging = false;
+    lexabit::Card_MouseMove(state_, *effects_, *held,
+                            state_.Drag.GrabX + state_.Drag.StartLeft - card.Left,
+                            state_.Drag.GrabY + state_.Drag.StartTop - card.Top);
+    state_.Drag.Active = false;
     board_->repaint();
 }
 

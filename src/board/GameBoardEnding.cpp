@@ -53,7 +53,7 @@ void GameBoard::ShowClockReading(const ClockReading& reading) {
 void GameBoard::EndTheGame() {
     clockTimer_->stop();
     clocks_.Stop();
-    result_ = EndOfGameFacts{state_.TotalScore, state_.PlayingTime,
+    result_ = EndOfGameFacts{state_.TotalScore, state_.Clocks.PlayingTime,
                              controls_.WordList->topLevelItemCount(), state_.GameLevel,
                              SkillLevel(state_)};
     endingUnderway_ = true;

@@ -56,7 +56,7 @@ WordListSummary WordListPrinter::Summary() const {
     WordListSummary summary;
     summary.TotalScore = state_.TotalScore;
     summary.Rows = WordListRows(wordList_);
-    summary.PlayingTime = state_.PlayingTime;
+    summary.PlayingTime = state_.Clocks.PlayingTime;
     summary.CardsLeft = CardsLeft(state_);
     summary.Rating = SkillLevel(state_);
     summary.TextColor = textColor_;

@@ -214,13 +214,13 @@ TEST(CardPickup, APressOnATableCardGraspsAndRaisesItAndMovesKeepTheGraspUnderThe
     table.MarkUsed(1);
     Card_MouseDown(state, effects, table.Marker(3), 5, 5); // markers and used cards stay put
     Card_MouseDown(state, effects, 1, 5, 5);
-    EXPECT_FALSE(state.Dragging);
+    EXPECT_FALSE(state.Drag.Active);
 
     table.PutOnTable(4, 300, 400);
     table.PutOnTable(5, 300, 400);
     Card_MouseDown(state, effects, 4, 10.5, 11.5);
-    EXPECT_TRUE(state.Dragging);
-    EXPECT_EQ(std::tuple(state.GrabX, state.GrabY), std::tuple(10, 12)); // halves to even
+    EXPECT_TRUE(state.Drag.Active);
+    EXPECT_EQ(std::tuple(state.Drag.GrabX, state.Drag.GrabY), std::tuple(10, 12)); // halves to even
     EXPECT_EQ(state.StackingOrder().back(), 4);
     Card_MouseMove(state, effects, 4, 10.5, 600); // beyond the board too
     EXPECT_EQ(std::tuple(state.Card(4).Left, state.Card(4).Top), std::tuple(300.5F, 988.0F));
@@ -242,7 +242,7 @@ TEST(CardPickup, APressOnAWordRaisesItInReadingOrderAndOnItsThirdCardDragsNothin
     table.state.WordCards.Clear();
     table.MakeWord({1, 2, 3, 4}, 2);
     Card_MouseDown(table.state, effects, 3, 20, 20);
-    EXPECT_FALSE(table.state.Dragging);
+    EXPECT_FALSE(table.state.Drag.Active);
     Card_MouseMove(table.state, effects, 3, 80, 90);
     EXPECT_EQ(table.state.Card(3).Left, TestTable::ColumnLeft(2));
 }

@@ -103,13 +103,14 @@ TEST(NewGameReset, ResetsClocksScoreAndTheStyleNotYetChosen) {
     GameState state;
     const GameTime now{std::chrono::seconds(1000)};
     state.TotalScore = 120;
-    state.PlayMinutes = 12;
-    state.PlayHours = 1;
-    state.Dragging = true;
+    state.Clocks.PlayMinutes = 12;
+    state.Clocks.PlayHours = 1;
+    state.Drag.Active = true;
     state.CardStyle = 0; // none chosen yet
     ResetGameVariables(state, StandardLetterCounts, now);
-    EXPECT_EQ(std::tuple(state.TotalScore, state.PlayMinutes, state.PlayHours, state.PlayingTime,
-                         state.Dragging, state.CardStyle, state.MinuteStart, state.WordTimerStart),
+    EXPECT_EQ(std::tuple(state.TotalScore, state.Clocks.PlayMinutes, state.Clocks.PlayHours,
+                         state.Clocks.PlayingTime, state.Drag.Active, state.CardStyle,
+                         state.Clocks.MinuteStart, state.Clocks.WordTimerStart),
               std::tuple(0, 0, 0, std::string("0"), false, 8, now, now));
     state.CardStyle = 5;
     ResetGameVariables(state, StandardLetterCounts, now);
@@ -168,13 +169,13 @@ TEST(GameClocks, ShowThePlayingTimeAndTheWordTimerAtEachTick) {
             }
             EXPECT_EQ(reading->PlayingTimePanel,
                       std::string("Total Playing Time: ") + tick.playing);
-            EXPECT_EQ(state.PlayingTime, tick.playing);
+            EXPECT_EQ(state.Clocks.PlayingTime, tick.playing);
             EXPECT_EQ(reading->WordTimerPanel,
                       tick.timer ? std::optional<std::string>(tick.timer) : std::nullopt);
             EXPECT_EQ(reading->TimedOut, tick.timedOut) << tick.playing;
         }
         if (game.ticks.back().timedOut) { // both clocks stand still
-            EXPECT_EQ(state.WordTimerMinutes, -1);
+            EXPECT_EQ(state.Clocks.WordTimerMinutes, -1);
             clock.Advance(30);
             EXPECT_FALSE(clocks.Tick(state).has_value());
             EXPECT_FALSE(clocks.Running());

@@ -34,7 +34,7 @@ protected:
         folder.WriteWordList("cat\r\nquiz\r\nbread\r\nsquash\r\nanagram\r\njo\r\nzoo\r\n");
         state.Elements.DiscardDeck.Left = 900.4;
         state.Elements.DiscardDeck.Top = 50.6;
-        state.WordTimerMinutes = 1;
+        state.Clocks.WordTimerMinutes = 1;
     }
 
     void LayWord(const std::string& word) {
@@ -84,7 +84,7 @@ TEST_F(WordCheckTest, AWordNotInTheListOrAnUnreadableListRefusesTheWordAndChange
         EXPECT_TRUE(view.log[0].starts_with("message Lexabit Solitaire: ")) << view.log[0];
         EXPECT_NE(view.log[0].find(message), std::string::npos);
         EXPECT_TRUE(effects.glides.empty());
-        EXPECT_EQ(state.WordTimerMinutes, before.WordTimerMinutes);
+        EXPECT_EQ(state.Clocks.WordTimerMinutes, before.Clocks.WordTimerMinutes);
         EXPECT_EQ(state.WordCards, before.WordCards);
         EXPECT_EQ(state.Card(FirstWordCard).Tag, CardTag::Word);
     }
@@ -104,7 +104,7 @@ TEST_F(WordCheckTest, EarnsTheLaidPointsPlusTheLengthBonusAndRestartsTheWordTime
     for (const auto& [word, rowPoints, gain, level, minutes] : rows) {
         state.TotalScore = 7;
         state.GameLevel = level;
-        state.WordTimerMinutes = level == VeryEasy ? -1 : 1;
+        state.Clocks.WordTimerMinutes = level == VeryEasy ? -1 : 1;
         clock.Advance(90);
         view.rows.clear();
         LayWord(word);
@@ -113,8 +113,8 @@ TEST_F(WordCheckTest, EarnsTheLaidPointsPlusTheLengthBonusAndRestartsTheWordTime
         EXPECT_EQ(view.rows[0].word, word);
         EXPECT_EQ(view.rows[0].points, rowPoints);
         EXPECT_EQ(state.TotalScore, 7 + gain) << word;
-        EXPECT_EQ(state.WordTimerMinutes, minutes) << word;
-        EXPECT_EQ(state.WordTimerStart, clock.now) << word;
+        EXPECT_EQ(state.Clocks.WordTimerMinutes, minutes) << word;
+        EXPECT_EQ(state.Clocks.WordTimerStart, clock.now) << word;
     }
 }
 

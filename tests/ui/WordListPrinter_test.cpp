@@ -71,7 +71,7 @@ public:
             state.Card(i).Tag = i <= 9 ? CardTag::Used : CardTag::Table;
         }
         state.TotalScore = 57;
-        state.PlayingTime = " 0: 12: 5";
+        state.Clocks.PlayingTime = " 0: 12: 5";
     }
 
     QStringList SavedPages() const {

@@ -99,6 +99,27 @@ struct LastMove {
     int WordPosition = 0;
 };
 
+// The word timer and the playing clock of a game.
+struct ClockValues {
+    // Whole minutes left on the word timer besides the running one; -1 when the level has
+    // no timer or its time is up.
+    std::int16_t WordTimerMinutes = 2;
+    GameTime WordTimerStart{}; // when the word timer's running minute began
+    GameTime MinuteStart{};    // when the playing clock's running minute began
+    std::int16_t PlayMinutes = 0;
+    std::int16_t PlayHours = 0;
+    std::string PlayingTime = "0"; // as the status bar last showed it
+};
+
+// A card held by the pointer.
+struct DragValues {
+    bool Active = false; // the held card (and the word cards below it) follow the pointer
+    int GrabX = 0;       // where the pointer took the card, in the card's own pixels
+    int GrabY = 0;
+    int StartLeft = 0; // where the card lay when it was taken, for its way back
+    int StartTop = 0;
+};
+
 // The one state object of the game: every card with its letter, place, visibility
 // and stacking order, the two card lists and the variables of a game in progress.
 class GameState {
@@ -139,19 +160,10 @@ public:
     std::int16_t CardsTotal = 0;
     std::int16_t TotalScore = 0;
     Level GameLevel = Level::Easy;
-    std::int16_t WordTimerMinutes = 2;
-    GameTime WordTimerStart{};
-    GameTime MinuteStart{};
-    std::int16_t PlayMinutes = 0;
-    std::int16_t PlayHours = 0;
-    std::string PlayingTime = "0";
+    ClockValues Clocks;
     std::int16_t CardStyle = 8;
     std::string PlayerName;
-    bool Dragging = false;
-    int GrabX = 0;
-    int GrabY = 0;
-    int StartLeft = 0;
-    int StartTop = 0;
+    DragValues Drag;
     LastMove Undo;
     // Points of the hints shown since the last accepted word, taken off the score when
     // the next word is accepted.

@@ -53,8 +53,8 @@ namespace {
 void GlideWordBack(GameState& state, Effects& effects) {
     const CardList& word = state.WordCards;
     for (int q = 1; q <= word.Count(); ++q) {
-        effects.GlideCard(word.Item(q), state.StartLeft, state.StartTop + (q - 1) * WordCardStep,
-                          CardGlideSteps);
+        effects.GlideCard(word.Item(q), state.Drag.StartLeft,
+                          state.Drag.StartTop + (q - 1) * WordCardStep, CardGlideSteps);
         effects.PlaySound("DrawStack");
     }
 }
@@ -62,8 +62,8 @@ void GlideWordBack(GameState& state, Effects& effects) {
 } // namespace
 
 void ReturnToStart(GameState& state, Effects& effects, int index) {
-    GlideAndPlace(state, effects, index, static_cast<float>(state.StartLeft),
-                  static_cast<float>(state.StartTop));
+    GlideAndPlace(state, effects, index, static_cast<float>(state.Drag.StartLeft),
+                  static_cast<float>(state.Drag.StartTop));
 }
 
 void ReturnWithoutTarget(GameState& state, Effects& effects, int index) {
@@ -80,8 +80,8 @@ void ReturnWithoutTarget(GameState& state, Effects& effects, int index) {
     } else if (position == 2) {
         // The lower part goes back under the first card, wherever that stands now.
         const CardRecord& first = state.Card(word.First());
-        state.StartLeft = static_cast<int>(RoundHalfEven(first.Left));
-        state.StartTop = static_cast<int>(RoundHalfEven(first.Top));
+        state.Drag.StartLeft = static_cast<int>(RoundHalfEven(first.Left));
+        state.Drag.StartTop = static_cast<int>(RoundHalfEven(first.Top));
         GlideWordBack(state, effects);
     }
 }
@@ -211,8 +211,8 @@ void DropLastCard(GameState& state, Effects& effects, int index, int target) {
         dragged.Left = card.Left;
         dragged.Top = card.Top;
     } else if (WordDropRefused(state, index, target)) {
-        state.StartLeft = static_cast<int>(RoundHalfEven(before.Left));
-        state.StartTop = static_cast<int>(RoundHalfEven(before.Top + WordCardStep));
+        state.Drag.StartLeft = static_cast<int>(RoundHalfEven(before.Left));
+        state.Drag.StartTop = static_cast<int>(RoundHalfEven(before.Top + WordCardStep));
         ReturnToStart(state, effects, index);
     } else {
         // Two cards: the word starts anew on the table card.
@@ -248,7 +248,7 @@ void DropWordCard(GameState& state, Effects& effects, int index, int target) {
 }
 
 std::optional<int> ReceivingCard(const GameState& state, int draggedIndex) {
-    if (!state.Dragging || !state.CardExists(draggedIndex)) {
+    if (!state.Drag.Active || !state.CardExists(draggedIndex)) {
         return std::nullopt;
     }
     const std::optional<int> target = FindDropTarget(state, draggedIndex);
@@ -293,8 +293,8 @@ void DissolveOneCardWord(GameState& state) {
 } // namespace
 
 WordDisplay Card_MouseUp(GameState& state, Effects& effects, int index) {
-    if (state.Dragging) {
-        state.Dragging = false;
+    if (state.Drag.Active) {
+        state.Drag.Active = false;
         DropDraggedCard(state, effects, index);
     }
     DissolveOneCardWord(state);

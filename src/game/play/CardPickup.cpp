@@ -41,30 +41,31 @@ void Card_MouseDown(GameState& state, Effects& effects, int index, double x, dou
         return;
     }
     RecordForUndo(state, index);
-    state.GrabX = WholePixels(x);
-    state.GrabY = WholePixels(y);
-    state.StartLeft = WholePixels(state.Card(index).Left);
-    state.StartTop = WholePixels(state.Card(index).Top);
+    state.Drag.GrabX = WholePixels(x);
+    state.Drag.GrabY = WholePixels(y);
+    state.Drag.StartLeft = WholePixels(state.Card(index).Left);
+    state.Drag.StartTop = WholePixels(state.Card(index).Top);
 
     if (tag == CardTag::Word) {
-        state.Dragging = WordCardCanBeDragged(state.WordCards, state.WordCards.PositionOf(index));
+        state.Drag.Active =
+            WordCardCanBeDragged(state.WordCards, state.WordCards.PositionOf(index));
         // Each card covers the lower part of the one above it, so the letters read in order.
         for (const int wordCard : state.WordCards.items()) {
             state.RaiseCard(wordCard);
         }
     } else {
         state.RaiseCard(index);
-        state.Dragging = true;
+        state.Drag.Active = true;
     }
     effects.Repaint();
 }
 
 void Card_MouseMove(GameState& state, Effects& effects, int index, double x, double y) {
-    if (!state.Dragging) {
+    if (!state.Drag.Active) {
         return;
     }
-    const double dx = x - state.GrabX;
-    const double dy = y - state.GrabY;
+    const double dx = x - state.Drag.GrabX;
+    const double dy = y - state.Drag.GrabY;
     const CardTag tag = state.Card(index).Tag;
     if (tag == CardTag::Word) {
         const CardList& word = state.WordCards;

@@ -22,21 +22,21 @@ int WordTimerMinutesFor(Level level) {
 }
 
 void ResetGameVariables(GameState& state, const LetterCountValues& counts, GameTime now) {
-    state.MinuteStart = now;
-    state.PlayMinutes = 0;
-    state.PlayHours = 0;
-    state.WordTimerStart = now;
-    state.Dragging = false;
+    state.Clocks.MinuteStart = now;
+    state.Clocks.PlayMinutes = 0;
+    state.Clocks.PlayHours = 0;
+    state.Clocks.WordTimerStart = now;
+    state.Drag.Active = false;
     state.ForgetLastMove();
     state.CardsTotal = 0;
-    state.WordTimerMinutes = static_cast<std::int16_t>(WordTimerMinutesFor(state.GameLevel));
+    state.Clocks.WordTimerMinutes = static_cast<std::int16_t>(WordTimerMinutesFor(state.GameLevel));
     state.CardsTotal = static_cast<std::int16_t>(CardsToDeal(counts));
     if (state.CardStyle == 0) {
         state.CardStyle = 8;
     }
     state.TotalScore = 0;
     // Filled rather than copied from a literal, which GCC 12 mistakes for an overlapping copy.
-    state.PlayingTime.assign(1, '0');
+    state.Clocks.PlayingTime.assign(1, '0');
     state.HintCost = 0;
     state.StuckPositionAsked.clear();
 }
@@ -71,17 +71,18 @@ int SecondsSince(GameTime start, GameTime now) {
 
 // Rolls the playing clock; returns the seconds of the running minute.
 int RollPlayingClock(GameState& state, GameTime now) {
-    const long long minutes = state.PlayMinutes + TakeWholeMinutes(state.MinuteStart, now);
-    state.PlayHours = ClampToInt16(state.PlayHours + minutes / MinutesPerHour);
-    state.PlayMinutes = static_cast<std::int16_t>(minutes % MinutesPerHour);
-    return SecondsSince(state.MinuteStart, now);
+    const long long minutes =
+        state.Clocks.PlayMinutes + TakeWholeMinutes(state.Clocks.MinuteStart, now);
+    state.Clocks.PlayHours = ClampToInt16(state.Clocks.PlayHours + minutes / MinutesPerHour);
+    state.Clocks.PlayMinutes = static_cast<std::int16_t>(minutes % MinutesPerHour);
+    return SecondsSince(state.Clocks.MinuteStart, now);
 }
 
 // Rolls the word timer; returns the seconds of its running minute.
 int RollWordTimer(GameState& state, GameTime now) {
-    const long long minutes = TakeWholeMinutes(state.WordTimerStart, now);
-    state.WordTimerMinutes = ClampToInt16(state.WordTimerMinutes - minutes);
-    return SecondsSince(state.WordTimerStart, now);
+    const long long minutes = TakeWholeMinutes(state.Clocks.WordTimerStart, now);
+    state.Clocks.WordTimerMinutes = ClampToInt16(state.Clocks.WordTimerMinutes - minutes);
+    return SecondsSince(state.Clocks.WordTimerStart, now);
 }
 
 } // namespace
@@ -98,18 +99,19 @@ std::optional<ClockReading> GameClocks::Tick(GameState& state) {
         reading.WordTimerPanel = TimerOffPanel;
     } else {
         const int wordSeconds = RollWordTimer(state, now);
-        if (state.WordTimerMinutes >= 0) {
+        if (state.Clocks.WordTimerMinutes >= 0) {
             reading.WordTimerPanel =
-                WordTimerPanel(state.WordTimerMinutes, SecondsPerMinute - wordSeconds);
+                WordTimerPanel(state.Clocks.WordTimerMinutes, SecondsPerMinute - wordSeconds);
         } else {
             // Time is up: the clocks stop here, so the game ends only once.
-            state.WordTimerMinutes = TimeIsUp;
+            state.Clocks.WordTimerMinutes = TimeIsUp;
             reading.TimedOut = true;
             running_ = false;
         }
     }
-    state.PlayingTime = PlayingTimeText(state.PlayHours, state.PlayMinutes, seconds);
-    reading.PlayingTimePanel = PlayingTimePanel(state.PlayingTime);
+    state.Clocks.PlayingTime =
+        PlayingTimeText(state.Clocks.PlayHours, state.Clocks.PlayMinutes, seconds);
+    reading.PlayingTimePanel = PlayingTimePanel(state.Clocks.PlayingTime);
     return reading;
 }
 

@@ -115,7 +115,7 @@ bool WordCheck::Accepts(const std::string& word) {
 }
 
 void WordCheck::ScoreWord(const std::string& word, const WordPoints& points) {
-    state_.WordTimerStart = clock_.Now();
+    state_.Clocks.WordTimerStart = clock_.Now();
     RunGuarded([&] { view_.InsertWordRowAtTop(word); });
     AddToScore(state_.TotalScore, points.Laid); // left out if it would overflow
     RunGuarded([&] { view_.SetTopRowPoints(WordRowPointsText(points)); });
@@ -188,9 +188,9 @@ void WordCheck::WriteStatusPanels() {
 // The next word gets the level's full time; Very Easy has no word timer.
 void WordCheck::RestartWordTimerMinutes() {
     if (state_.GameLevel == Level::Hard) {
-        state_.WordTimerMinutes = 0;
+        state_.Clocks.WordTimerMinutes = 0;
     } else if (state_.GameLevel == Level::Easy) {
-        state_.WordTimerMinutes = 2;
+        state_.Clocks.WordTimerMinutes = 2;
     }
 }
 
