@@ -8,7 +8,6 @@
 #include <csignal>
 #include <gtest/gtest.h>
 #include <optional>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace lexabit {
@@ -146,14 +145,10 @@ TEST_F(HighscoreFile, GamesRecordingAtOnceOrMeanwhileLoseNoResult) {
         }
         return recorded;
     };
-    const pid_t even = ::fork();
-    if (even == 0) {
-        std::_Exit(recordEvery(0) ? 0 : 1);
-    }
-    EXPECT_TRUE(testing::HoldsInAChild([&] { return recordEvery(1); }));
-    int status = 0;
-    ASSERT_EQ(::waitpid(even, &status, 0), even);
-    EXPECT_EQ(status, 0);
+    const pid_t even = testing::InAChild([&] { return recordEvery(0); });
+    const pid_t odd = testing::InAChild([&] { return recordEvery(1); });
+    EXPECT_TRUE(testing::Succeeded(even));
+    EXPECT_TRUE(testing::Succeeded(odd));
 
     Names best{"Theirs", "Mine"};
     for (int points = 2 * resultsEach - 1; best.size() < 25; --points) {

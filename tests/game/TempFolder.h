@@ -9,7 +9,6 @@
 #include <functional>
 #include <stdexcept>
 #include <string>
-#include <string_view>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -31,8 +30,6 @@ public:
     TempFolder& operator=(const TempFolder&) = delete;
     ~TempFolder() {
         std::error_code ignored;
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ignored);
         std::filesystem::remove_all(path_, ignored);
     }
 
@@ -46,41 +43,12 @@ private:
 // Writes the bytes exactly as given, creating folders on the way.
 inline void WriteBytes(const std::filesystem::path& file, std::string_view bytes) {
     std::filesystem::create_directories(file.parent_path());
-    std::ofstream out(file, std::ios::binary);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!out) {
-        throw std::runtime_error("cannot write " + file.string());
-    }
+    std::ofstream(file, std::ios::binary) << bytes;
 }
 
-// Runs the work in a process of its own; true when it ended well.
-inline bool HoldsInAChild(const std::function<bool()>& work) {
-    const pid_t child = ::fork();
-    if (child == 0) {
-        std::_Exit(work() ? 0 : 1);
-    }
-    int status = 0;
-    return ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
-
-// Runs the check in a child process. When the tests run as root, the child first makes the
-// folder and everything in it its own and becomes the unprivileged user "nobody", so that
-// file permissions count as they do for a player.
-inline bool HoldsForAPlayer(const std::filesystem::path& folder,
-                            const std::function<bool()>& check) {
-    return HoldsInAChild([&] {
-        constexpr uid_t nobody = 65534;
-        if (::geteuid() == 0) {
-            bool owned = ::chown(folder.c_str(), nobody, nobody) == 0;
-            for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
-                owned = owned && ::lchown(entry.path().c_str(), nobody, nobody) == 0;
-            }
-            if (!owned || ::setgid(nobody) != 0 || ::setuid(nobody) != 0) {
-                return false;
-            }
-        }
-        return check();
-    });
+inline std::string ReadBytes(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // The names in the folder, sorted.
@@ -93,17 +61,42 @@ inline std::vector<std::string> Listing(const std::filesystem::path& folder) {
     return names;
 }
 
-inline std::string ReadBytes(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+// Starts the work in a process of its own; Succeeded waits for it and tells whether it held.
+inline pid_t InAChild(const std::function<bool()>& work) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        std::_Exit(work() ? 0 : 1);
+    }
+    return child;
+}
+inline bool Succeeded(pid_t child) {
+    int status = 0;
+    return ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-// A program folder of its own, removed again at the end of the test, with a word list
-// the test writes byte for byte.
+// Runs the check in a child process. Run as root, the child first gives the folder and
+// everything in it to the unprivileged user "nobody" and becomes that user, so that file
+// permissions count as they do for a player.
+inline bool HoldsForAPlayer(const std::filesystem::path& folder,
+                            const std::function<bool()>& check) {
+    return Succeeded(InAChild([&] {
+        constexpr uid_t nobody = 65534;
+        if (::geteuid() == 0) {
+            bool owned = ::chown(folder.c_str(), nobody, nobody) == 0;
+            for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+                owned = owned && ::lchown(entry.path().c_str(), nobody, nobody) == 0;
+            }
+            if (!owned || ::setgid(nobody) != 0 || ::setuid(nobody) != 0) {
+                return false;
+            }
+        }
+        return check();
+    }));
+}
+
+// A program folder of its own with a word list the test writes byte for byte.
 class TempProgramFolder final : public ProgramFolder {
 public:
-    TempProgramFolder() { std::filesystem::create_directories(folder_ / "dictionary"); }
-
     std::filesystem::path Path() const override { return folder_.Path(); }
     std::filesystem::path WordListFile() const { return folder_ / "dictionary/dictionary.txt"; }
     void WriteWordList(std::string_view bytes) const { WriteBytes(WordListFile(), bytes); }

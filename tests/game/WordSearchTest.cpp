@@ -66,47 +66,36 @@ TEST(FindBestWords, FindsOnlyWordsTheCardsCanLayBestFirst) {
     }
 }
 
-// Cards 1 to 6 spell Z, A, T, E, Q, V.
-class WordsOnTableTest : public ::testing::Test {
-protected:
-    WordsOnTableTest() { folder.WriteWordList("za\r\ntea\r\neat\r\nate\r\nzeta\r\nvat\r\n"); }
-
+// A hint continues the word laid, or else uses table cards alone; the words missed come from
+// table and word cards only; a table where nothing more can be laid is asked about once.
+TEST(WordsOnTable, HintMissedWordsAndAStuckPositionInOneGame) {
     TempProgramFolder folder;
-    Dictionary dictionary{folder};
-    TestTable table{"ZATEQV"};
-};
-
-TEST_F(WordsOnTableTest, MissedWordsComeFromTableAndWordCardsOnly) {
-    table.PutInColumn(2, 1);   // A
-    table.PutInColumn(3, 2);   // T
-    table.MakeWord({4, 6}, 3); // E V
-    table.MarkUsed(1);         // Z is gone; Q stays in the pack
-    EXPECT_EQ(WordsOf(MissedWords(table.state, dictionary)), (Words{"VAT", "ATE", "EAT", "TEA"}));
-}
-
-TEST_F(WordsOnTableTest, AHintContinuesTheWordLaidOrElseUsesTableCardsAlone) {
-    table.PutInColumn(1, 1);   // Z
-    table.PutInColumn(2, 2);   // A
-    table.PutInColumn(3, 3);   // T
-    table.MakeWord({4, 6}, 4); // E V: no word begins so, so the table alone
+    folder.WriteWordList("za\r\ntea\r\neat\r\nate\r\nzeta\r\nvat\r\n");
+    const Dictionary dictionary(folder);
+    TestTable table("ZATEQV");
+    for (const int card : {1, 2, 3}) {
+        table.PutInColumn(card, card); // Z A T
+    }
+    table.MakeWord({4, 6}, 4); // E V: no word begins so
     HintSearch hint = FindHint(table.state, dictionary);
     ASSERT_TRUE(hint.Found);
     EXPECT_EQ(hint.Found->Cards, (std::vector<int>{1, 2})); // ZA, 11 points
     EXPECT_EQ(hint.Found->Best.Points, 11);
 
+    table.MarkUsed(1); // Z is gone; Q stays in the pack
+    EXPECT_EQ(WordsOf(MissedWords(table.state, dictionary)), (Words{"VAT", "ATE", "EAT", "TEA"}));
+
     table.state.WordCards.Clear();
-    table.state.Card(6).Tag = CardTag::Table;
-    table.state.Card(4).Tag = CardTag::Table;
+    table.PutInColumn(6, 1);
+    table.PutInColumn(1, 5);
     table.MakeWord({1, 4}, 5); // Z E: ZETA goes on with T and A from the table
     hint = FindHint(table.state, dictionary);
     ASSERT_TRUE(hint.Found);
     EXPECT_EQ(hint.Found->Cards, (std::vector<int>{1, 4, 3, 2}));
-}
 
-TEST_F(WordsOnTableTest, AStuckPositionIsAskedAboutOnce) {
-    table.PutInColumn(6, 1); // a lone V, the rest used or in the pack
+    table.state.WordCards.Clear();
     for (const int used : {1, 2, 3, 4}) {
-        table.MarkUsed(used);
+        table.MarkUsed(used); // a lone V left on the table
     }
     EXPECT_FALSE(StuckPositionToAskAbout(table.state, dictionary)) << "Q is still in the pack";
     table.MarkUsed(5);
