@@ -59,15 +59,12 @@ private:
     TheDll sprites_;
 };
 
-// Where the pointer grasps a card in these tests, from its top-left corner.
-inline constexpr double GraspX = 10;
-inline constexpr double GraspY = 10;
-
-// Presses on the card and moves the pointer so that the card's corner reaches (left, top).
+// Presses on the card 10 pixels in from its top-left corner and moves the pointer so that
+// the corner reaches (left, top).
 inline void PickUpAndMove(GameState& state, Effects& effects, int index, float left, float top) {
-    Card_MouseDown(state, effects, index, GraspX, GraspY);
+    Card_MouseDown(state, effects, index, 10, 10);
     const CardRecord& card = state.Card(index);
-    Card_MouseMove(state, effects, index, GraspX + (left - card.Left), GraspY + (top - card.Top));
+    Card_MouseMove(state, effects, index, 10 + (left - card.Left), 10 + (top - card.Top));
 }
 
 // A whole drag: press, move the card's corner to (left, top), let go.

@@ -37,50 +37,41 @@ const SpecialFile SpecialFiles[] = {
     {"folder", [](const fs::path& at) { fs::create_directory(at); }},
 };
 
-class SpecialFilesTest : public ::testing::TestWithParam<SpecialFile> {
-protected:
-    void SetUp() override { ::alarm(20); }
-    void TearDown() override { ::alarm(0); }
+TEST(SpecialFiles, EveryReaderCallsItUnreadableAndNoWriterReplacesIt) {
+    ::alarm(20);
+    for (const SpecialFile& special : SpecialFiles) {
+        SCOPED_TRACE(special.Kind);
+        const testing::TempProgramFolder program;
+        const auto make = [&special](const fs::path& at) {
+            fs::create_directories(at.parent_path());
+            fs::remove(at);
+            special.Make(at);
+            return at;
+        };
+        Dictionary dictionary(program);
+        make(dictionary.WordListPath());
+        EXPECT_EQ(dictionary.CheckWord("CAT"), WordLookup::Unreadable);
 
-    fs::path MakeSpecial(const fs::path& at) const {
-        fs::create_directories(at.parent_path());
-        fs::remove(at);
-        GetParam().Make(at);
-        return at;
+        Highscore scores(make(program.Path() / "highscore" / "highscore.dat"));
+        const FileOutcome read = scores.GetScores();
+        EXPECT_NE(read.Problem.find(scores.FilePath().string()), std::string::npos) << read.Problem;
+        EXPECT_FALSE(scores.AddScore(50, GameOfAnn()).Ok);
+        EXPECT_FALSE(fs::is_regular_file(fs::symlink_status(scores.FilePath())));
+        EXPECT_EQ(scores.Table().size(), 1U); // the window can still show the result
+
+        const SettingsFile settings(make(SettingsFile::PathIn(program.Path())));
+        const SettingsReadResult loaded = settings.Load();
+        EXPECT_EQ(loaded.State, SettingsFileState::Unreadable);
+        EXPECT_EQ(loaded.Values, SettingsValues{});
+        EXPECT_NE(loaded.Problem.find(settings.Path().string()), std::string::npos)
+            << loaded.Problem;
+        EXPECT_FALSE(settings.Save(loaded.Values).Ok);
+        EXPECT_FALSE(fs::is_regular_file(fs::symlink_status(settings.Path())));
+
+        EXPECT_EQ(WavFileDuration(make(program.Path() / "sounds" / "Draw.wav")), std::nullopt);
     }
-
-    testing::TempProgramFolder program;
-};
-
-TEST_P(SpecialFilesTest, EveryReaderCallsItUnreadableAndNoWriterReplacesIt) {
-    Dictionary dictionary(program);
-    MakeSpecial(dictionary.WordListPath());
-    EXPECT_EQ(dictionary.CheckWord("CAT"), WordLookup::Unreadable);
-
-    Highscore scores(MakeSpecial(program.Path() / "highscore" / "highscore.dat"));
-    const FileOutcome read = scores.GetScores();
-    EXPECT_NE(read.Problem.find(scores.FilePath().string()), std::string::npos) << read.Problem;
-    EXPECT_FALSE(scores.AddScore(50, GameOfAnn()).Ok);
-    EXPECT_FALSE(fs::is_regular_file(fs::symlink_status(scores.FilePath())));
-    EXPECT_EQ(scores.Table().size(), 1U); // the window can still show the result
-
-    const SettingsFile settings(MakeSpecial(SettingsFile::PathIn(program.Path())));
-    const SettingsReadResult loaded = settings.Load();
-    EXPECT_EQ(loaded.State, SettingsFileState::Unreadable);
-    EXPECT_EQ(loaded.Values, SettingsValues{});
-    EXPECT_NE(loaded.Problem.find(settings.Path().string()), std::string::npos) << loaded.Problem;
-    EXPECT_FALSE(settings.Save(loaded.Values).Ok);
-    EXPECT_FALSE(fs::is_regular_file(fs::symlink_status(settings.Path())));
-
-    EXPECT_EQ(WavFileDuration(MakeSpecial(program.Path() / "sounds" / "Draw.wav")), std::nullopt);
+    ::alarm(0);
 }
-
-INSTANTIATE_TEST_SUITE_P(Kinds, SpecialFilesTest, ::testing::ValuesIn(SpecialFiles),
-                         [](const auto& info) {
-                             std::string name = info.param.Kind;
-                             std::erase_if(name, [](char c) { return !std::isalnum(c); });
-                             return name;
-                         });
 
 TEST(OversizedFiles, AWordListLineNoListHasIsUnreadableAndAHugeTableIsKept) {
     testing::TempProgramFolder program;
