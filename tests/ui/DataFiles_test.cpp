@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 
 using namespace lexabit;
+using namespace lexabit::uitest;
 namespace fs = std::filesystem;
 
 enum class Damage { Fifo, EndlessZeros, NoPermissions };
@@ -35,7 +36,7 @@ private slots:
         QFETCH(Damage, damage);
         QFETCH(bool, toldAtStart);
         QFETCH(bool, toldAtExit);
-        uitest::TestGame game(61, {QStringLiteral("at")});
+        TestGame game(61, {QStringLiteral("at")});
         const fs::path damaged = QFile::encodeName(game.Path(file)).toStdString();
         if (damage == Damage::NoPermissions) {
             fs::permissions(damaged, fs::perms::none);
@@ -45,7 +46,7 @@ private slots:
                                    : fs::create_symlink("/dev/zero", damaged);
         }
 
-        auto atStart = std::make_unique<uitest::MessageAnswerer>();
+        auto atStart = std::make_unique<MessageAnswerer>();
         GameBoard& board = game.Open();
         QCOMPARE(atStart->texts.size(), toldAtStart ? 1 : 0);
         QCOMPARE(atStart->texts.filter(file).size(), atStart->texts.size()); // naming the file
@@ -55,7 +56,7 @@ private slots:
         QTest::keyClick(&board, Qt::Key_F1); // the help, whatever its file holds
         QTRY_VERIFY(!board.NewGamePending());
 
-        uitest::MessageAnswerer atExit;
+        MessageAnswerer atExit;
         board.close();
         QCOMPARE(atExit.texts.size(), toldAtExit ? 1 : 0);
         QCOMPARE(atExit.texts.filter(file).size(), atExit.texts.size());

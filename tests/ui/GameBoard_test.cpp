@@ -5,8 +5,7 @@
 #include <QLayout>
 
 using namespace lexabit;
-using uitest::Child;
-using uitest::PlaceOf;
+using namespace lexabit::uitest;
 
 // The main window played with the mouse and the keys as a player does: the deal, a word
 // laid and checked, and what the board shows meanwhile.
@@ -14,9 +13,6 @@ class GameBoardTest : public QObject {
     Q_OBJECT
 
 private:
-    static QString WordShown(const GameBoard& board) {
-        return Child<QLabel>(board, QStringLiteral("WordLabel")).text();
-    }
     static QTreeWidget& WordList(const GameBoard& board) {
         return Child<QTreeWidget>(board, QStringLiteral("WordList"));
     }
@@ -29,21 +25,18 @@ private:
     }
 
 private slots:
-    void theOpeningCardsAreLaidOnceAtTheFirstActivation() {
-        uitest::TestGame game(1);
+    // The opening cards are laid once, at the first activation; a new game replaces every card
+    // and restarts the clocks.
+    void theFirstActivationDealsAndANewGameDealsAfresh() {
+        TestGame game(4);
         GameBoard& board = game.Open();
-        QVERIFY(board.NewGamePending());
-        QCOMPARE(TableCards(board.State()), 0);
+        GameState& state = board.State();
+        QCOMPARE(TableCards(state), 0);
+        board.show();
         board.Form_Activate();
         board.Form_Activate();
         QVERIFY(!board.NewGamePending());
-        QCOMPARE(TableCards(board.State()), 7);
-    }
-
-    void aNewGameReplacesEveryCardAndRestartsTheClocks() {
-        uitest::TestGame game(4);
-        GameBoard& board = game.Deal();
-        GameState& state = board.State();
+        QCOMPARE(TableCards(state), 7);
         const std::size_t freshStack = state.StackingOrder().size();
         const auto clocks = [&board] {
             return Child<QLabel>(board, QStringLiteral("Panel3")).text() +
@@ -51,13 +44,13 @@ private slots:
         };
         board.Timer2_Timer();
         const QString freshClocks = clocks();
-        uitest::LayTwoLetterWord(board);
+        LayTwoLetterWord(board);
         board.CheckWordButton_Click();
         game.clock.now += std::chrono::seconds(125);
         board.Timer2_Timer();
         QVERIFY(clocks() != freshClocks);
 
-        uitest::Command(board, "NewGame").trigger();
+        Command(board, "NewGame").trigger();
         QCOMPARE(WordList(board).topLevelItemCount(), 0);
         QCOMPARE(state.StackingOrder().size(), freshStack); // no card of the old game is left
         QCOMPARE(clocks(), freshClocks);
@@ -74,7 +67,7 @@ private slots:
             bool& gone_;
         };
         bool clockGone = false;
-        uitest::TestGame game(7);
+        TestGame game(7);
         game.services.Time = std::make_unique<WatchedClock>(clockGone);
         auto* board = new GameBoard(std::move(game.services));
         board->Windows().PaintBackgrounds(0); // creates every secondary window
@@ -95,21 +88,23 @@ private slots:
         QVERIFY2(outlivedTheGame.isEmpty(), qPrintable(outlivedTheGame.join(QLatin1String(", "))));
     }
 
-    // While a card is held over another, the card that would take it is outlined; once
-    // dropped, the word display shows the two letters.
-    void aHeldCardOutlinesItsTargetAndTheDropShowsTheWord() {
-        uitest::TestGame game(24);
+    // While a card is held over another, the card that would take it is outlined; once dropped,
+    // the word display shows the two letters. A command's key checks no word, even while the
+    // command is unavailable; any other key, with or without Ctrl, checks it.
+    void aHeldCardOutlinesItsTargetAndKeysCheckTheWord() {
+        TestGame game(24);
         GameBoard& board = game.Deal();
+        board.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&board));
         const GameState& state = board.State();
-        const int target = uitest::CardOnColumn(state, 1);
-        const int held = uitest::CardOnColumn(state, 2);
+        const int target = CardOnColumn(state, 1);
+        const int held = CardOnColumn(state, 2);
         const QPoint corner = PlaceOf(state, target);
         const QColor ring = board.Board().palette().color(QPalette::Highlight);
         const auto colourBeside = [&] {
             return board.Board().grab().toImage().pixelColor(corner + QPoint(-3, 60));
         };
         QVERIFY(colourBeside() != ring);
-
         const QPoint grip(40, 60);
         QWidget* surface = &board.Board();
         QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier, PlaceOf(state, held) + grip);
@@ -117,34 +112,17 @@ private slots:
         QCOMPARE(colourBeside(), ring);
         QTest::mouseRelease(surface, Qt::LeftButton, Qt::NoModifier, corner + grip);
         QVERIFY(colourBeside() != ring);
-        QCOMPARE(state.WordCards.Count(), 2);
-        QCOMPARE(WordShown(board),
-                 LetterText(state.Card(target).Letter) + LetterText(state.Card(held).Letter));
-    }
+        QCOMPARE(Child<QLabel>(board, QStringLiteral("WordLabel")).text(),
+                 QString::fromStdString(state.Card(target).DataField + state.Card(held).DataField));
 
-    // A command's own key runs the command and checks no word, also while the command is
-    // unavailable; any other key, with or without Ctrl, checks the word.
-    void aCommandKeyChecksNoWordAndAnyOtherKeyDoes() {
-        uitest::TestGame game(33);
-        GameBoard& board = game.Deal();
-        board.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&board));
-        const GameState& state = board.State();
-
-        uitest::LayTwoLetterWord(board);
-        QTest::keyClick(&board.Board(), Qt::Key_Z, Qt::ControlModifier);
-        QVERIFY(state.WordCards.empty()); // undone
-        QVERIFY(WordShown(board).isEmpty());
-
-        uitest::LayTwoLetterWord(board);
-        uitest::Command(board, "Undo").setEnabled(false);
+        Command(board, "Undo").setEnabled(false);
         for (const QKeyCombination key :
              {QKeyCombination(Qt::Key_F4), QKeyCombination(Qt::ControlModifier, Qt::Key_Z)}) {
-            QTest::keyClick(&board.Board(), key.key(), key.keyboardModifiers());
+            QTest::keyClick(surface, key.key(), key.keyboardModifiers());
             QCOMPARE(state.WordCards.Count(), 2);
             QCOMPARE(WordList(board).topLevelItemCount(), 0);
         }
-        QTest::keyClick(&board.Board(), Qt::Key_K, Qt::ControlModifier);
+        QTest::keyClick(surface, Qt::Key_K, Qt::ControlModifier);
         QCOMPARE(WordList(board).topLevelItemCount(), 1);
     }
 };

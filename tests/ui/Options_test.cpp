@@ -6,12 +6,12 @@
 #include "board/WindowPlacement.h"
 #include "options/frmAboutLexabit.h"
 
+#include <QColorDialog>
 #include <QMenuBar>
 #include <QWindow>
 
 using namespace lexabit;
-using uitest::Child;
-using uitest::Command;
+using namespace lexabit::uitest;
 
 namespace {
 
@@ -19,6 +19,15 @@ const QString SettingsPath = QStringLiteral("Settings/Settings.txt");
 
 QColor WindowColour(const QWidget& widget) {
     return widget.palette().color(widget.backgroundRole());
+}
+
+// Answers the colour dialog as it opens: with the colour given, else Cancel.
+void AnswerColourDialog(std::optional<QColor> choice) {
+    QTimer::singleShot(0, [choice] {
+        auto& dialog = *qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+        dialog.setCurrentColor(choice.value_or(QColor()));
+        choice ? dialog.accept() : dialog.reject();
+    });
 }
 
 } // namespace
@@ -31,16 +40,16 @@ private slots:
     // Cancel keeps the stored colour, even a system colour; a chosen colour paints the
     // windows, never the menu bar, and is saved with the stored level, not this run's.
     void theColourCommandPaintsTheWindowsAndSavesTheStoredLevel() {
-        uitest::TestGame game(54);
+        TestGame game(54);
         game.Write(SettingsPath, "-2147483633 \r\n 8 \r\n 2 \r\n");
         GameBoard& board = game.Open();
-        board.ChooseLevel(Level::Hard); // chosen but never stored: the command reads the file first
-        uitest::AnswerColourDialog(std::nullopt);
+        board.ChooseLevel(1); // chosen but never stored: the command reads the file first
+        AnswerColourDialog(std::nullopt);
         Command(board, "BgOptions").trigger();
         QCOMPARE(game.Read(SettingsPath), QByteArray("-2147483633 \r\n 8 \r\n 2 \r\n"));
 
         const QColor chosen(10, 120, 30);
-        uitest::AnswerColourDialog(chosen);
+        AnswerColourDialog(chosen);
         Command(board, "BgOptions").trigger();
         for (const QWidget* painted :
              QList<QWidget*>{&board, &board.Board(), &board.Windows().About()}) {
@@ -56,7 +65,7 @@ private slots:
     }
 
     void exitWritesTheSettingsAndClosesEveryWindow() {
-        uitest::TestGame game(56);
+        TestGame game(56);
         QFile::remove(game.Path(SettingsPath));
         GameBoard& board = game.Open();
         board.show();
@@ -73,25 +82,20 @@ private slots:
 
     // Save totals the letters and the next game deals them; Exit discards the edits.
     void theLettersWindowTotalsAndItsExitDiscardsTheEdits() {
-        uitest::TestGame game(58);
+        TestGame game(58);
         GameBoard& board = game.Open();
         const int shipped = board.State().CardsTotal;
         Command(board, "LF").trigger();
         auto& letters = Child(board, QStringLiteral("LettersForm"));
-        QVERIFY(letters.isVisible());
-        const auto click = [&letters](const char* button) {
-            QTest::mouseClick(&Child<QPushButton>(letters, QString::fromLatin1(button)),
-                              Qt::LeftButton);
-        };
         Child<QLineEdit>(letters, QStringLiteral("Text1(25)")).setText(QStringLiteral("z"));
         Child<QLineEdit>(letters, QStringLiteral("Text1(4)")).setText(QStringLiteral("20"));
-        click("Command2");
-        const auto& total = Child<QLineEdit>(letters, QStringLiteral("Text2"));
-        QVERIFY2(total.text().contains(QString::number(shipped + 7)), qPrintable(total.text()));
+        Child<QPushButton>(letters, QStringLiteral("Command2")).click();
+        const QString total = Child<QLineEdit>(letters, QStringLiteral("Text2")).text();
+        QVERIFY2(total.contains(QString::number(shipped + 7)), qPrintable(total));
         board.NewGame_Click();
         QCOMPARE(board.State().CardsTotal, shipped + 7);
-        click("Command1");
-        uitest::DeleteClosedWindows();
+        Child<QPushButton>(letters, QStringLiteral("Command1")).click();
+        DeleteClosedWindows();
         board.NewGame_Click();
         QCOMPARE(board.State().CardsTotal, shipped);
     }
@@ -102,7 +106,7 @@ private slots:
         const QIcon icon = ProgramIcon();
         QApplication::setWindowIcon(icon); // as the program does at start
         const QImage expectedIcon = icon.pixmap(64).toImage();
-        uitest::TestGame game(60);
+        TestGame game(60);
         GameBoard& board = game.Deal();
         QVERIFY(board.windowIcon().pixmap(64).toImage() == expectedIcon);
         const struct {
@@ -125,10 +129,10 @@ private slots:
         QApplication::setWindowIcon(QIcon());
     }
 
-    // The window opens on the pack's back; Apply takes the back for the next deal, Ok shows it on
-    // the pack at once; Escape cancels, and opening the window again keeps the back chosen.
+    // The window opens on the pack's back; Apply takes a back for the next deal, Ok shows it at
+    // once, Escape cancels; the window opens again on the back chosen.
     void cardOptionsApplyOkAndCancel() {
-        uitest::TestGame game(57);
+        TestGame game(57);
         GameBoard& board = game.Open();
         Command(board, "CardsOptions").trigger();
         auto* options = &Child<CardOptions>(board, QStringLiteral("CardOptions"));
@@ -140,7 +144,7 @@ private slots:
         QTest::keyClick(options, Qt::Key_Return);
         QCOMPARE(board.Board().PackPicture(), std::optional<int>(5));
         QCOMPARE(board.Board().DiscardPicture(), std::optional<int>(5));
-        uitest::DeleteClosedWindows();
+        DeleteClosedWindows();
 
         Command(board, "CardsOptions").trigger();
         options = &Child<CardOptions>(board, QStringLiteral("CardOptions"));

@@ -5,9 +5,7 @@
 #include <QRadioButton>
 
 using namespace lexabit;
-using uitest::Child;
-using uitest::Command;
-using uitest::PlaceOf;
+using namespace lexabit::uitest;
 
 namespace {
 
@@ -29,16 +27,15 @@ private slots:
         QTest::newRow("dialog closed") << QString();
     }
 
-    // Using the last card ends the game once: the show with the clocks stopped, the name
-    // (or none), one entry for a name, and the controls back. Should the wait for the name
-    // go on, the board closes after a while, which ends it too.
+    // Using the last card ends the game once: the show with the clocks stopped, the name (or
+    // none), one entry for a name, the controls back. A wait that goes on closes the board.
     void usingEveryCardEndsTheGameOnce() {
         QFETCH(QString, name);
-        uitest::TestGame game(41);
+        TestGame game(41);
         GameBoard& board = game.Deal();
-        uitest::DealOnly(board, QStringLiteral("AT"));
-        uitest::LayTwoLetterWord(board);
-        uitest::MessageAnswerer seen(name);
+        DealOnly(board, QStringLiteral("AT"));
+        LayTwoLetterWord(board);
+        MessageAnswerer seen(name);
         QList<bool> ticking;
         seen.whileShown = [&] { ticking << ClocksRun(board); };
         bool closedToEndTheWait = false;
@@ -50,7 +47,7 @@ private slots:
 
         QVERIFY(!closedToEndTheWait);
         QCOMPARE(ticking, QList<bool>{false}); // one message, and no time-out can end it again
-        QCOMPARE(uitest::RecordedScores(board).size(), name.isEmpty() ? 0U : 1U);
+        QCOMPARE(RecordedScores(board).size(), name.isEmpty() ? 0U : 1U);
         QVERIFY(Command(board, "NewGame").isEnabled());
         QVERIFY(!board.Board().FigVisible());
         QVERIFY(Child(board, QStringLiteral("CheckWordButton")).isVisible());
@@ -59,19 +56,18 @@ private slots:
     // The word timer running out ends the game with the clocks stopped until the name starts
     // the next; a message the player has not yet closed leaves the keys to the name dialog.
     void theWordTimerRunningOutEndsTheGame() {
-        uitest::TestGame game(44, {});
+        TestGame game(44, {});
         GameBoard& board = game.Deal();
         board.ChooseLevel(Level::Hard);
         board.NewGame_Click();
         board.Timer2_Timer();
-        // Any message, as the one after printing, that hands the keys back to the board it
-        // stood over, as an X11 window manager does.
+        // A message standing over the board, which hands it the keys back as X11 does.
         QMessageBox standing(QMessageBox::Information, QStringLiteral("Lexabit Solitaire"),
                              QStringLiteral("Saved."), QMessageBox::Ok, &board);
         QObject::connect(&standing, &QDialog::finished, &board, [&] { board.activateWindow(); });
         QTimer::singleShot(5, [&] {
             game.clock.now += std::chrono::seconds(60);
-            uitest::MessageAnswerer rating;
+            MessageAnswerer rating;
             board.Timer2_Timer();
             standing.accept();
         });
@@ -87,29 +83,38 @@ private slots:
         QVERIFY(ClocksRun(board));
     }
 
+    void commandsWhileACardIsHeld_data() {
+        QTest::addColumn<bool>("timeOut"); // else the colour dialog opens
+        QTest::newRow("word timer runs out") << true;
+        QTest::newRow("colour dialog") << false;
+    }
+
+    // A held card refuses the commands that would check, shuffle, deal or hint. A time-out
+    // puts it back before its message shows, a dialog before it opens, taking the release.
     void commandsWhileACardIsHeld() {
-        uitest::TestGame game(62);
+        QFETCH(bool, timeOut);
+        TestGame game(62);
         GameBoard& board = game.Deal();
         board.ChooseLevel(Level::Hard);
         board.NewGame_Click();
         const GameState& state = board.State();
         std::map<int, QPoint> places;
         for (int column = 1; column <= 7; ++column) {
-            const int card = uitest::CardOnColumn(state, column);
+            const int card = CardOnColumn(state, column);
             places[card] = PlaceOf(state, card);
         }
-        const int held = uitest::CardOnColumn(state, 3);
+        const int held = CardOnColumn(state, 3);
         QWidget* surface = &board.Board();
         const QPoint grip = places[held] + QPoint(40, 60);
         const QPoint moved(30, 200);
         QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier, grip);
         QTest::mouseMove(surface, grip + moved);
 
-        uitest::MessageAnswerer messages;
-        QTest::keyClick(surface, Qt::Key_A);                     // would check the word
-        QTest::keyClick(&board, Qt::Key_F3);                     // would shuffle
-        QTest::keyClick(&board, Qt::Key_F2);                     // would deal anew
-        QTest::keyClick(&board, Qt::Key_H, Qt::ControlModifier); // would outline a hint
+        MessageAnswerer messages;
+        QTest::keyClick(surface, Qt::Key_A);
+        QTest::keyClick(&board, Qt::Key_F3);
+        QTest::keyClick(&board, Qt::Key_F2);
+        QTest::keyClick(&board, Qt::Key_H, Qt::ControlModifier);
         QVERIFY(state.HintedCards.empty());
         QVERIFY2(messages.texts.isEmpty(), qPrintable(messages.texts.join(u'|')));
         for (const auto& [card, place] : places) {
@@ -117,46 +122,32 @@ private slots:
             QCOMPARE(PlaceOf(state, card), card == held ? place + moved : place);
         }
 
-        // A time-out during the drag puts the card back before its message shows.
-        QPoint placeDuringMessage;
-        messages.whileShown = [&] { placeDuringMessage = PlaceOf(state, held); };
-        game.clock.now += std::chrono::seconds(60);
-        board.Timer2_Timer();
-        QCOMPARE(messages.texts.size(), 1);
-        QCOMPARE(placeDuringMessage, places[held]);
-        QTest::mouseRelease(surface, Qt::LeftButton, Qt::NoModifier, grip + moved);
+        QPoint placeDuringInterruption;
+        if (timeOut) {
+            messages.whileShown = [&] { placeDuringInterruption = PlaceOf(state, held); };
+            game.clock.now += std::chrono::seconds(60);
+            board.Timer2_Timer();
+            QCOMPARE(messages.texts.size(), 1);
+            QTest::mouseRelease(surface, Qt::LeftButton, Qt::NoModifier, grip + moved);
+        } else {
+            QTimer::singleShot(50, &board, [&] {
+                placeDuringInterruption = PlaceOf(state, held);
+                QApplication::activeModalWidget()->close();
+            });
+            Command(board, "BgOptions").trigger();
+            QVERIFY(Command(board, "NewGame").isEnabled()); // the drag has ended
+        }
+        QCOMPARE(placeDuringInterruption, places[held]);
         QCOMPARE(PlaceOf(state, held), places[held]);
         QCOMPARE(state.Card(held).Tag, CardTag::Table);
         QVERIFY(state.WordCards.empty());
-    }
-
-    // The colour dialog, opened from the keyboard while a card is held, takes the release.
-    void aDialogOverAHeldCardPutsTheCardBack() {
-        uitest::TestGame game(63);
-        GameBoard& board = game.Deal();
-        const GameState& state = board.State();
-        const int held = uitest::CardOnColumn(state, 2);
-        const QPoint place = PlaceOf(state, held);
-        QTest::mousePress(&board.Board(), Qt::LeftButton, Qt::NoModifier, place + QPoint(40, 60));
-        QTest::mouseMove(&board.Board(), place + QPoint(70, 260));
-        QPoint placeUnderDialog;
-        QTimer::singleShot(50, &board, [&] {
-            placeUnderDialog = PlaceOf(state, held);
-            if (QWidget* dialog = QApplication::activeModalWidget()) {
-                dialog->close();
-            }
-        });
-        Command(board, "BgOptions").trigger();
-        QCOMPARE(placeUnderDialog, place);
-        QCOMPARE(uitest::CardOnColumn(state, 2), held);
-        QVERIFY(Command(board, "NewGame").isEnabled());
     }
 
     // This run's choices in the options windows start a new game or wait for the next one
     // and reach the file only when the settings are written; windows that read the settings
     // as they open leave them alone, and what the file says begins with the next game.
     void aSettingsReReadLeavesTheRunningGameAlone() {
-        uitest::TestGame game(63, {});
+        TestGame game(63, {});
         GameBoard& board = game.Open(); // the file says Easy, with the Chess back
         const QByteArray stored = game.Read(QStringLiteral("Settings/Settings.txt"));
         board.show();
@@ -166,12 +157,11 @@ private slots:
         board.State().TotalScore = 9;
         QTest::keyClick(&level, Qt::Key_Return); // Enter presses Ok
         QCOMPARE(board.State().TotalScore, 0);   // a new game
-        uitest::DeleteClosedWindows();
+        DeleteClosedWindows();
         Command(board, "CardsOptions").trigger();
         Child<CardOptions>(board, QStringLiteral("CardOptions")).CardList_Click(5);
         Child<CardOptions>(board, QStringLiteral("CardOptions")).Ok_Click();
-        uitest::DeleteClosedWindows();
-        // Every window that reads the settings as it opens, opened anew.
+        DeleteClosedWindows();
         for (const char* command : {"Ab", "Highscore", "Level", "CardsOptions"}) {
             Command(board, command).trigger();
             for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -179,13 +169,13 @@ private slots:
                     window->close();
                 }
             }
-            uitest::DeleteClosedWindows();
+            DeleteClosedWindows();
             Command(board, command).trigger();
         }
 
         QCOMPARE(board.State().GameLevel, Level::VeryEasy);
         QCOMPARE(board.Board().PackPicture(), std::optional<int>(5));
-        uitest::MessageAnswerer messages;
+        MessageAnswerer messages;
         game.clock.now += std::chrono::minutes(4);
         board.Timer2_Timer();
         QVERIFY2(messages.texts.isEmpty(), qPrintable(messages.texts.join(u'|')));
@@ -196,7 +186,7 @@ private slots:
     }
 
     void aResizeDuringTheDealIsLaidOutOnceTheDealHasEnded() {
-        uitest::TestGame game(64);
+        TestGame game(64);
         game.services.Wait = PacedWait;
         GameBoard& board = game.Open();
         board.show();
@@ -206,8 +196,7 @@ private slots:
         board.NewGame_Click(); // seven paced glides
         QTRY_COMPARE(board.Board().size(), wider);
         for (int column = 1; column <= 7; ++column) {
-            QVERIFY2(uitest::CardOnColumn(board.State(), column) > 0,
-                     qPrintable(QString::number(column)));
+            QVERIFY2(CardOnColumn(board.State(), column) > 0, qPrintable(QString::number(column)));
         }
     }
 };

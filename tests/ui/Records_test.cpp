@@ -4,7 +4,7 @@
 #include <QHeaderView>
 
 using namespace lexabit;
-using uitest::Child;
+using namespace lexabit::uitest;
 
 namespace {
 
@@ -29,12 +29,12 @@ struct EndedGame {
     EndedGame() { End(); }
 
     void End() {
-        QTRY_VERIFY(uitest::CardOnColumn(board.State(), 2) > 0); // the deal has ended
-        uitest::LayTwoLetterWord(board);
+        QTRY_VERIFY(CardOnColumn(board.State(), 2) > 0); // the deal has ended
+        LayTwoLetterWord(board);
         board.CheckWordButton_Click();
         score = board.State().TotalScore;
-        uitest::MessageAnswerer rating;
-        uitest::Command(board, "EndGame").trigger();
+        MessageAnswerer rating;
+        Command(board, "EndGame").trigger();
     }
 
     void Confirm(Confirmation how) {
@@ -51,7 +51,7 @@ struct EndedGame {
     QWidget& Dialog() const { return Child(board, QStringLiteral("Namefrm")); }
     QLineEdit& NameText() const { return Child<QLineEdit>(Dialog(), QStringLiteral("NameText")); }
 
-    uitest::TestGame game{70};
+    TestGame game{70};
     GameBoard& board = game.Deal();
     int score = 0;
 };
@@ -77,9 +77,9 @@ private slots:
         QFETCH(QString, title);
         EndedGame ended;
         QVERIFY(ended.Dialog().isVisible() && !ended.Dialog().isModal());
-        uitest::MessageAnswerer messages;
+        MessageAnswerer messages;
         // While the dialog waits: no new game, and no time-out a minute later.
-        QVERIFY(!uitest::Command(ended.board, "NewGame").isEnabled());
+        QVERIFY(!Command(ended.board, "NewGame").isEnabled());
         ended.board.NewGame_Click();
         ended.game.clock.now += std::chrono::seconds(61);
         ended.board.Timer2_Timer();
@@ -88,7 +88,7 @@ private slots:
         QCOMPARE(messages.titles, QStringList{title});
         QCOMPARE(messages.texts, QStringList{QStringLiteral("Please enter your name.")});
         QVERIFY(ended.Dialog().isVisible());
-        QVERIFY(uitest::RecordedScores(ended.board).empty());
+        QVERIFY(RecordedScores(ended.board).empty());
         QCOMPARE(ended.board.State().TotalScore, ended.score); // no new game
     }
 
@@ -100,43 +100,38 @@ private slots:
         QTest::newRow("Ok button, blanks only") << Confirmation::Button << "  ";
     }
 
+    // The name is recorded and the next game starts; at its end the dialog offers the name
+    // again, and Enter goes to the name box though Ok was clicked.
     void aConfirmedNameIsRecordedAndTheNextGameStarts() {
         QFETCH(Confirmation, how);
         QFETCH(QString, name);
         EndedGame ended;
         ended.NameText().setText(name);
-        uitest::MessageAnswerer messages;
+        MessageAnswerer messages;
         ended.Confirm(how);
         QVERIFY(messages.texts.isEmpty());
         QVERIFY(!ended.Dialog().isVisible());
-        const ScoreTable recorded = uitest::RecordedScores(ended.board);
+        const ScoreTable recorded = RecordedScores(ended.board);
         QCOMPARE(recorded.size(), std::size_t{1});
         QVERIFY(ended.game.Read(ScoreFile).startsWith(name.toLatin1() + "\r\n"));
         QCOMPARE(std::stoi(recorded[0].Points), ended.score); // recorded before the new game
         QCOMPARE(ended.board.State().TotalScore, 0);
-        QVERIFY(uitest::Command(ended.board, "NewGame").isEnabled());
-    }
-
-    // The dialog offers the last name, and Enter goes to the name box though Ok was clicked.
-    void theNextGameOffersTheLastName() {
-        EndedGame ended;
-        ended.NameText().setText(QStringLiteral("Ann"));
-        ended.Confirm(Confirmation::Button);
+        QVERIFY(Command(ended.board, "NewGame").isEnabled());
         ended.End();
-        QCOMPARE(ended.NameText().text(), QStringLiteral("Ann"));
+        QCOMPARE(ended.NameText().text(), name);
         QCOMPARE(ended.Dialog().focusWidget(), &ended.NameText());
         QTest::keyClick(ended.Dialog().focusWidget(), Qt::Key_Return);
-        QCOMPARE(uitest::RecordedScores(ended.board).size(), std::size_t{2});
+        QCOMPARE(RecordedScores(ended.board).size(), std::size_t{2});
     }
 
     // The message stands over the board, the dialog gone, and the next game starts anyway.
     void aFailedWriteIsReportedAndTheNextGameStillStarts() {
         EndedGame ended;
         QVERIFY(QDir(ended.game.Path(QStringLiteral("highscore"))).removeRecursively());
-        uitest::WriteFile(ended.game.Path(QStringLiteral("highscore")), {});
+        ended.game.Write(QStringLiteral("highscore"), {}); // no folder can be made
         ended.NameText().setText(QStringLiteral("Ann"));
         bool visibleDuringMessage = true;
-        uitest::MessageAnswerer messages;
+        MessageAnswerer messages;
         messages.whileShown = [&] { visibleDuringMessage = ended.Dialog().isVisible(); };
         ended.Confirm(Confirmation::Button);
         QCOMPARE(messages.texts.size(), 1);
@@ -144,35 +139,34 @@ private slots:
         QCOMPARE(ended.board.State().TotalScore, 0);
     }
 
-    // The window reads the file again as it opens and shows it best first; a click on a
-    // column header does not sort it by text.
-    void theHighScoresShowBestFirst() {
-        uitest::TestGame game(71);
+    void theHighScoreWindowReadsTheFileAsItOpens_data() {
+        QTest::addColumn<bool>("readable"); // else a folder stands in its place
+        QTest::newRow("best first") << true;
+        QTest::newRow("unreadable") << false;
+    }
+
+    // The window reads the file again as it opens and shows it best first, and a click on a
+    // column header does not sort it by text; an unreadable file is reported over an empty list.
+    void theHighScoreWindowReadsTheFileAsItOpens() {
+        QFETCH(bool, readable);
+        TestGame game(71);
         GameBoard& board = game.Deal();
-        game.Write(ScoreFile, Entry("Bo", "999") + Entry("Cy", "  7") + Entry("Al", "1234"));
-        uitest::Command(board, "Highscore").trigger();
+        QFile::remove(game.Path(ScoreFile));
+        readable
+            ? game.Write(ScoreFile, Entry("Bo", "999") + Entry("Cy", "  7") + Entry("Al", "1234"))
+            : void(QDir().mkpath(game.Path(ScoreFile)));
+        MessageAnswerer messages;
+        Command(board, "Highscore").trigger();
         auto& list = Child<QTreeWidget>(board, QStringLiteral("HighScoreList"));
-        QCOMPARE(Column(list, 0), QStringList({"Al", "Bo", "Cy"}));
+        QVERIFY(list.isVisible());
+        QCOMPARE(messages.texts.size(), readable ? 0 : 1);
+        QCOMPARE(messages.texts.filter(QStringLiteral("highscore.dat")), messages.texts);
+        QCOMPARE(Column(list, 0), readable ? QStringList({"Al", "Bo", "Cy"}) : QStringList());
         QHeaderView* header = list.header();
         const QPoint points(header->sectionViewportPosition(1) + 10, header->height() / 2);
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, points);
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, points);
-        QCOMPARE(Column(list, 1), QStringList({"1234", "999", "  7"}));
-    }
-
-    void anUnreadableTableIsReportedOverAnEmptyList() {
-        uitest::TestGame game(72);
-        GameBoard& board = game.Deal();
-        QFile::remove(game.Path(ScoreFile));
-        QVERIFY(QDir().mkpath(game.Path(ScoreFile)));
-        uitest::MessageAnswerer messages;
-        uitest::Command(board, "Highscore").trigger();
-        QCOMPARE(messages.texts.size(), 1);
-        QVERIFY2(messages.texts[0].contains(QStringLiteral("highscore.dat")),
-                 qPrintable(messages.texts[0]));
-        auto& form = Child(board, QStringLiteral("HighScoreForm"));
-        QVERIFY(form.isVisible());
-        QCOMPARE(Child<QTreeWidget>(form, QStringLiteral("HighScoreList")).topLevelItemCount(), 0);
+        QCOMPARE(Column(list, 1), readable ? QStringList({"1234", "999", "  7"}) : QStringList());
     }
 };
 

@@ -5,7 +5,6 @@
 #include "options/LettersForm.h"
 
 #include <QAbstractButton>
-#include <QColorDialog>
 #include <QDir>
 #include <QFile>
 #include <utility>
@@ -14,13 +13,10 @@ namespace lexabit::uitest {
 
 namespace {
 
-class FixedFolder final : public ProgramFolder {
-public:
-    explicit FixedFolder(std::filesystem::path path) : path_(std::move(path)) {}
-    std::filesystem::path Path() const override { return path_; }
-
-private:
-    std::filesystem::path path_;
+struct FixedFolder final : ProgramFolder {
+    explicit FixedFolder(std::filesystem::path at) : at(std::move(at)) {}
+    std::filesystem::path Path() const override { return at; }
+    std::filesystem::path at;
 };
 
 // Seeding "from the clock" starts the same sequence every time, so deals repeat.
@@ -35,8 +31,7 @@ private:
     MersenneRandom random_;
 };
 
-class Silence final : public SoundOutput {
-public:
+struct Silence final : SoundOutput {
     void Play(const QString&, bool) override {}
 };
 
@@ -63,14 +58,13 @@ QStringList AllTwoLetterWords() {
 TestGame::TestGame(std::uint64_t seed, const QStringList& words)
     : services(SeededServices(seed)), clock(static_cast<SettableClock&>(*services.Time)) {
     const QDir built(QStringLiteral(LEXABIT_PROGRAM_DIR));
-    const QDir root(folder_.path());
     for (const QString folder : {"Settings", "sounds", "HelpFiles", "highscore"}) {
-        root.mkpath(folder);
+        QDir(folder_.path()).mkpath(folder);
         for (const QString& file : QDir(built.filePath(folder)).entryList(QDir::Files)) {
-            QFile::copy(built.filePath(folder + u'/' + file), root.filePath(folder + u'/' + file));
+            QFile::copy(built.filePath(folder + u'/' + file), Path(folder + u'/' + file));
         }
     }
-    root.mkpath(QStringLiteral("dictionary"));
+    QDir(folder_.path()).mkpath(QStringLiteral("dictionary"));
     QByteArray list;
     for (const QString& word : words) {
         list += word.toLatin1() + "\r\n";
@@ -80,18 +74,17 @@ TestGame::TestGame(std::uint64_t seed, const QStringList& words)
         std::make_unique<FixedFolder>(QFile::encodeName(folder_.path()).toStdString());
 }
 
-TestGame::~TestGame() = default;
-
-QString TestGame::Path(const QString& relative) const {
-    return QDir(folder_.path()).filePath(relative);
-}
-
 QByteArray TestGame::Read(const QString& relative) const {
-    return FileBytes(Path(relative));
+    QFile file(Path(relative));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 void TestGame::Write(const QString& relative, const QByteArray& bytes) const {
-    WriteFile(Path(relative), bytes);
+    QFile file(Path(relative));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(bytes) != bytes.size()) {
+        qFatal("cannot write %s", qPrintable(relative));
+    }
 }
 
 GameBoard& TestGame::Open() {
@@ -111,25 +104,15 @@ GameBoard& TestGame::Deal() {
     return board;
 }
 
-QAction& Command(const GameBoard& board, const char* name) {
-    return Child<QAction>(board, QString::fromLatin1(name));
-}
-
-void DeleteClosedWindows() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 ScoreTable RecordedScores(GameBoard& board) {
     Highscore scores(board.Scores().FilePath());
     return scores.GetScores().Ok ? scores.Table() : ScoreTable{};
 }
 
-void DealOnly(GameBoard& board, const QString& letters, Level level) {
-    LettersForm& form = board.Letters();
+void DealOnly(GameBoard& board, const QString& letters, int level) {
     for (int i = 0; i < 26; ++i) {
-        const bool dealt = letters.contains(QChar(u'A' + i));
-        Child<QLineEdit>(form, QStringLiteral("Text1(%1)").arg(i))
-            .setText(dealt ? QStringLiteral("1") : QStringLiteral("0"));
+        Child<QLineEdit>(board.Letters(), QStringLiteral("Text1(%1)").arg(i))
+            .setText(letters.contains(QChar(u'A' + i)) ? QStringLiteral("1") : QStringLiteral("0"));
     }
     board.ChooseLevel(level);
     board.NewGame_Click();
@@ -156,26 +139,17 @@ int CardOf(const GameState& state, char letter) {
     return 0;
 }
 
-QPoint PlaceOf(const GameState& state, int index) {
-    return {static_cast<int>(state.Card(index).Left), static_cast<int>(state.Card(index).Top)};
-}
-
 void LayWord(GameBoard& board, const std::vector<int>& cards) {
     const QPoint grip(40, 60);
-    QWidget* surface = &board.Board();
     for (std::size_t k = 1; k < cards.size(); ++k) {
         const QPoint from = PlaceOf(board.State(), cards[k]) + grip;
         const QPoint to = PlaceOf(board.State(), cards[k - 1]) + grip;
-        QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier, from);
+        QTest::mousePress(&board.Board(), Qt::LeftButton, Qt::NoModifier, from);
         for (int step = 1; step <= 6; ++step) {
-            QTest::mouseMove(surface, from + (to - from) * step / 6);
+            QTest::mouseMove(&board.Board(), from + (to - from) * step / 6);
         }
-        QTest::mouseRelease(surface, Qt::LeftButton, Qt::NoModifier, to);
+        QTest::mouseRelease(&board.Board(), Qt::LeftButton, Qt::NoModifier, to);
     }
-}
-
-void LayTwoLetterWord(GameBoard& board) {
-    LayWord(board, {CardOnColumn(board.State(), 1), CardOnColumn(board.State(), 2)});
 }
 
 MessageAnswerer::MessageAnswerer(std::optional<QString> name,
@@ -192,19 +166,13 @@ void MessageAnswerer::Answer() {
         if (whileShown) {
             whileShown();
         }
-        if (QAbstractButton* button = box->button(questionAnswer_)) {
-            button->click();
-        } else {
-            box->accept();
-        }
-        return;
-    }
-    if (!name_) {
+        QAbstractButton* button = box->button(questionAnswer_);
+        button != nullptr ? button->click() : box->accept();
         return;
     }
     for (QWidget* window : QApplication::topLevelWidgets()) {
         auto* field = window->findChild<QLineEdit*>(QStringLiteral("NameText"));
-        if (field == nullptr || !field->isVisible()) {
+        if (!name_ || field == nullptr || !field->isVisible()) {
             continue;
         }
         if (name_->isEmpty()) {
@@ -214,28 +182,6 @@ void MessageAnswerer::Answer() {
             QTest::keyClick(field, Qt::Key_Return);
         }
         return;
-    }
-}
-
-void AnswerColourDialog(std::optional<QColor> choice) {
-    QTimer::singleShot(0, [choice] {
-        if (auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget())) {
-            dialog->setCurrentColor(choice.value_or(QColor()));
-            choice ? dialog->accept() : dialog->reject();
-        }
-    });
-}
-
-QByteArray FileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(bytes) != bytes.size()) {
-        qFatal("cannot write %s", qPrintable(path));
     }
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-// What every window test uses: the game's main window over a folder of the test's own, the
-// widgets found by name, a player's drags and an answer to every message box.
+// What every window test uses: the main window over a folder of the test's own, widgets found
+// by name, a player's drags and an answer to every message box.
 #include "board/BoardView.h"
 #include "board/GameBoard.h"
 #include "board/GameServices.h"
@@ -33,18 +33,17 @@ public:
 
 QStringList AllTwoLetterWords();
 
-// A game over a folder of its own: the built program's settings, sounds and help, and a
-// word list of just the given words. Its services are a seeded deal, a clock standing still,
-// silence and glides without pauses; a test may change them before it opens the board.
+// A game over a folder of its own: the built program's data files and a word list of the given
+// words, a repeatable deal, the clock above, silence and glides without pauses. A test may
+// change the services before it opens the board.
 class TestGame {
 public:
     explicit TestGame(std::uint64_t seed, const QStringList& words = AllTwoLetterWords());
-    ~TestGame();
 
-    QString Path(const QString& relative) const;
+    QString Path(const QString& relative) const { return folder_.filePath(relative); }
     QByteArray Read(const QString& relative) const;
     void Write(const QString& relative, const QByteArray& bytes) const;
-    GameBoard& Open(); // the board over the folder, made on the first call
+    GameBoard& Open(); // made on the first call
     GameBoard& Deal(); // opened, shown and the opening cards laid
 
     GameServices services;
@@ -63,25 +62,31 @@ template <class Widget = QWidget> Widget& Child(const QObject& parent, const QSt
     }
     return *found;
 }
-QAction& Command(const GameBoard& board, const char* name);
-void DeleteClosedWindows();
-// The high-score table as the file holds it now; empty when there is none.
-ScoreTable RecordedScores(GameBoard& board);
+inline QAction& Command(const GameBoard& board, const char* name) {
+    return Child<QAction>(board, QString::fromLatin1(name));
+}
+inline void DeleteClosedWindows() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+ScoreTable RecordedScores(GameBoard& board); // as the file holds it; empty when there is none
 
 // Starts a new game of the given letters only, one card each, on the given level.
 void DealOnly(GameBoard& board, const QString& letters, Level level = Level::Easy);
 int CardOnColumn(const GameState& state, int column); // 0 when the column is empty
 int CardOf(const GameState& state, char letter);      // the first card of the letter, or 0
-QPoint PlaceOf(const GameState& state, int index);
+inline QPoint PlaceOf(const GameState& state, int index) {
+    return {static_cast<int>(state.Card(index).Left), static_cast<int>(state.Card(index).Top)};
+}
 
 // Drags each card after the first, in several steps by the mouse, onto the card before it.
 void LayWord(GameBoard& board, const std::vector<int>& cards);
-// Lays the card of column 2 on the card of column 1.
-void LayTwoLetterWord(GameBoard& board);
+inline void LayTwoLetterWord(GameBoard& board) {
+    LayWord(board, {CardOnColumn(board.State(), 1), CardOnColumn(board.State(), 2)});
+}
 
-// While it lives, answers every message box as it opens (a question with the given
-// button, any other box with its default) and keeps the titles and texts of the boxes.
-// Given a name, it confirms the name dialog with it, or closes the dialog when it is empty.
+// While it lives, answers every message box as it opens (a question with the given button,
+// any other box with its default) and keeps the boxes' titles and texts. Given a name, it
+// confirms the name dialog with it, or closes the dialog when the name is empty.
 class MessageAnswerer {
 public:
     explicit MessageAnswerer(std::optional<QString> name = std::nullopt,
@@ -98,12 +103,6 @@ private:
     QMessageBox::StandardButton questionAnswer_;
     QTimer timer_;
 };
-
-// Answers the colour dialog as it opens: with the colour given, else Cancel.
-void AnswerColourDialog(std::optional<QColor> choice);
-
-QByteArray FileBytes(const QString& path);
-void WriteFile(const QString& path, const QByteArray& bytes);
 
 } // namespace lexabit::uitest
 

@@ -13,7 +13,7 @@
 #include <QStandardPaths>
 
 using namespace lexabit;
-using uitest::Child;
+using namespace lexabit::uitest;
 
 namespace {
 
@@ -28,8 +28,8 @@ QString Run(const QString& program, const QStringList& arguments) {
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-// The page's text line by line as laid out, each run of blanks made one blank. The blank a
-// number is printed with before its row's dot comes through only now and then, so it goes.
+// The page's text line by line, each run of blanks made one; the blank before a row's dot,
+// which comes through only now and then, goes.
 QStringList PageLines(const QString& pdf) {
     static const QRegularExpression blankBeforeDot(QStringLiteral("(\\d) \\."));
     QStringList lines;
@@ -44,8 +44,8 @@ QStringList PageLines(const QString& pdf) {
     return lines;
 }
 
-// A board's worth of printing: a window with the word list and the menus, a game state,
-// a clock standing at the print moment, and outlets that record instead of showing.
+// A window with the word list and the menus over a game state and a clock standing at the
+// print moment, and outlets that record instead of showing.
 class PrintingScene {
 public:
     PrintingScene() {
@@ -78,11 +78,6 @@ public:
         return QDir(documents).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name);
     }
 
-    QString SavedPage(const QString& name = PageName) const {
-        return QDir(documents).filePath(name);
-    }
-
-    // A PDF printer at the given resolution writing to the file.
     void GivePrinter(const QString& file, int dotsPerInch) {
         printerToGive = [file, dotsPerInch] {
             auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -99,7 +94,7 @@ public:
     QTreeWidget* wordList = nullptr;
     GameMenus menus;
     GameState state;
-    uitest::SettableClock clock;
+    SettableClock clock;
     std::function<std::unique_ptr<QPrinter>()> printerToGive;
     std::vector<PrintMessage> messages;
     WordListPrinter* printer = nullptr;
@@ -122,10 +117,9 @@ private slots:
         QTest::newRow("printer that fails") << 600 << true;
     }
 
-    // The page is laid out for 600 dots per inch and drawn at the printer's resolution: on
-    // a finer printer it neither overprints itself, nor on a coarser one runs off the sheet.
-    // Without a printer it is saved as a letter-sized PDF and the player is told where; a
-    // page that cannot be made is reported.
+    // Laid out for 600 dots per inch and drawn at the printer's resolution, the page neither
+    // overprints itself nor runs off the sheet. Without a printer it is saved as a letter-sized
+    // PDF and the player is told where; a page that cannot be made is reported.
     void thePageComesOutWholeAtAnyResolution() {
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
             QSKIP("pdftotext reads the saved page: apt-get install poppler-utils");
@@ -141,7 +135,7 @@ private slots:
         }
         // Neither a folder nor a printer's file can be made below a plain file.
         const QString plain = scene.home.filePath(QStringLiteral("plain"));
-        uitest::WriteFile(plain, {});
+        QVERIFY(QFile(plain).open(QIODevice::WriteOnly));
         const QString folder = belowAFile ? plain : scene.home.path();
         QString printed = QDir(folder).filePath(QStringLiteral("printer-output.pdf"));
         if (dotsPerInch > 0) {
@@ -165,7 +159,7 @@ private slots:
             QVERIFY(scene.messages.empty());
             QVERIFY(scene.SavedPages().isEmpty());
         } else {
-            printed = scene.SavedPage();
+            printed = QDir(scene.documents).filePath(PageName);
             QCOMPARE(scene.SavedPages(), QStringList{PageName});
             QCOMPARE(scene.messages.size(), std::size_t{1});
             QVERIFY(!scene.messages[0].IsProblem);

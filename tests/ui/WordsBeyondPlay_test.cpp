@@ -4,8 +4,7 @@
 #include <QCheckBox>
 
 using namespace lexabit;
-using uitest::CardOf;
-using uitest::Child;
+using namespace lexabit::uitest;
 
 // The missed words at a game's end, the hint, and the question of a stuck game.
 class WordsBeyondPlayTest : public QObject {
@@ -13,15 +12,15 @@ class WordsBeyondPlayTest : public QObject {
 
 private:
     static void LayAT(GameBoard& board) {
-        uitest::LayWord(board, {CardOf(board.State(), 'A'), CardOf(board.State(), 'T')});
+        LayWord(board, {CardOf(board.State(), 'A'), CardOf(board.State(), 'T')});
     }
 
 private slots:
     void missedWordsOpenAfterTheNameAndTheirChoiceIsKept() {
-        uitest::TestGame game(51, {"at", "TA", "tea", "Eat", "sate", "zz"});
+        TestGame game(51, {"at", "TA", "tea", "Eat", "sate", "zz"});
         GameBoard& board = game.Deal();
-        uitest::DealOnly(board, QStringLiteral("ATE"));
-        uitest::MessageAnswerer answerer(QStringLiteral("Di"));
+        DealOnly(board, QStringLiteral("ATE"));
+        MessageAnswerer answerer(QStringLiteral("Di"));
         QTest::keyClick(&board, Qt::Key_F7);
         QTRY_VERIFY(board.OpenMissedWords() != nullptr && board.OpenMissedWords()->isVisible());
         QCOMPARE(board.State().PlayerName, std::string("Di"));
@@ -42,11 +41,11 @@ private slots:
 
     // Ctrl+H outlines the cards of the best word on the board until a while has passed.
     void aHintOutlinesTheCardsOfTheBestWordForAWhile() {
-        uitest::TestGame game(52, {"ZA", "TEA", "AT", "ES"});
+        TestGame game(52, {"ZA", "TEA", "AT", "ES"});
         GameBoard& board = game.Deal();
-        uitest::DealOnly(board, QStringLiteral("ATESZ"));
+        DealOnly(board, QStringLiteral("ATESZ"));
         const GameState& state = board.State();
-        const QPoint besideZ = uitest::PlaceOf(state, CardOf(state, 'Z')) + QPoint(-5, 60);
+        const QPoint besideZ = PlaceOf(state, CardOf(state, 'Z')) + QPoint(-5, 60);
         const auto colourBesideZ = [&] {
             return board.Board().grab().toImage().pixelColor(besideZ);
         };
@@ -60,20 +59,20 @@ private slots:
     }
 
     void aStuckGameAsksAndYesEndsIt() {
-        uitest::TestGame game(53, {"AT"});
+        TestGame game(53, {"AT"});
         GameBoard& board = game.Deal();
-        uitest::DealOnly(board, QStringLiteral("ATV"), Level::VeryEasy);
+        DealOnly(board, QStringLiteral("ATV"), 3);
         GameState& state = board.State();
         const QString stuck = QStringLiteral("No more words can be laid. End the game?");
         {
-            uitest::MessageAnswerer no({}, QMessageBox::No);
+            MessageAnswerer no({}, QMessageBox::No);
             LayAT(board);
             board.CheckWordButton_Click();
             QCOMPARE(no.texts, QStringList{stuck});
             QCOMPARE(state.Card(CardOf(state, 'V')).Tag, CardTag::Table); // the game goes on
         }
         board.NewGame_Click();
-        uitest::MessageAnswerer yes(QStringLiteral("Ed"));
+        MessageAnswerer yes(QStringLiteral("Ed"));
         LayAT(board);
         board.CheckWordButton_Click();
         QTRY_COMPARE(state.PlayerName, std::string("Ed"));
@@ -82,9 +81,9 @@ private slots:
     }
 
     void aTimeOutWhileTheStuckQuestionStandsClosesIt() {
-        uitest::TestGame game(55, {"AT"});
+        TestGame game(55, {"AT"});
         GameBoard& board = game.Deal();
-        uitest::DealOnly(board, QStringLiteral("ATV"), Level::Hard);
+        DealOnly(board, QStringLiteral("ATV"), 1);
         bool timedOut = false;
         QStringList leftOver; // boxes still standing once the game has ended
         QTimer watcher;
@@ -95,7 +94,7 @@ private slots:
             }
             if (!timedOut) {
                 timedOut = true; // the word timer runs out while the question stands
-                uitest::MessageAnswerer answerer;
+                MessageAnswerer answerer;
                 game.clock.now += std::chrono::minutes(2);
                 board.Timer2_Timer();
                 return;
