@@ -45,9 +45,9 @@ class OptionsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Cancel keeps the stored colour, even a system colour; a chosen colour paints the
-    // windows, never the menu bar, and is saved with the stored level, not this run's.
-    void theColourCommandPaintsTheWindowsAndSavesTheStoredLevel() {
+    // Cancel keeps the stored colour, even a system colour; a chosen colour paints the windows,
+    // never the menu bar, and is saved with the stored level, not this run's, which Exit saves.
+    void theColourCommandAndExitSaveTheSettings() {
         TestGame game(54);
         game.Write(SettingsPath, "-2147483633 \r\n 8 \r\n 2 \r\n");
         GameBoard& board = game.Open();
@@ -69,13 +69,9 @@ private slots:
         }
         // Red in the low byte: 10 + 120 * 256 + 30 * 65536.
         QCOMPARE(game.Read(SettingsPath), QByteArray(" 1996810 \r\n 8 \r\n 2 \r\n"));
-        QCOMPARE(board.State().GameLevel, Level::Hard); // the running game keeps its level
-    }
+        QCOMPARE(board.State().Level, 1); // the running game keeps its level
 
-    void exitWritesTheSettingsAndClosesEveryWindow() {
-        TestGame game(56);
-        QFile::remove(game.Path(SettingsPath));
-        GameBoard& board = game.Open();
+        // Exit saves this run's choices and closes every window.
         board.show();
         Command(board, "Ab").trigger();
         board.ChooseCardStyle(4);
@@ -85,7 +81,7 @@ private slots:
         QTest::keyClick(&board, Qt::Key_F8);
         QVERIFY(!board.isVisible());
         QVERIFY(!Child(board, QStringLiteral("frmAboutLexabit")).isVisible());
-        QCOMPARE(game.Read(SettingsPath), QByteArray(" 16744576 \r\n 4 \r\n 3 \r\n"));
+        QCOMPARE(game.Read(SettingsPath), QByteArray(" 1996810 \r\n 4 \r\n 3 \r\n"));
     }
 
     // Save totals the letters and the next game deals them; Exit discards the edits.
