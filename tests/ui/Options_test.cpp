@@ -84,26 +84,6 @@ private slots:
         QCOMPARE(game.Read(SettingsPath), QByteArray(" 1996810 \r\n 4 \r\n 3 \r\n"));
     }
 
-    // Save totals the letters and the next game deals them; Exit discards the edits.
-    void theLettersWindowTotalsAndItsExitDiscardsTheEdits() {
-        TestGame game(58);
-        GameBoard& board = game.Open();
-        const int shipped = board.State().CardsTotal;
-        Command(board, "LF").trigger();
-        auto& letters = Child(board, QStringLiteral("LettersForm"));
-        Child<QLineEdit>(letters, QStringLiteral("Text1(25)")).setText(QStringLiteral("z"));
-        Child<QLineEdit>(letters, QStringLiteral("Text1(4)")).setText(QStringLiteral("20"));
-        Child<QPushButton>(letters, QStringLiteral("Command2")).click();
-        const QString total = Child<QLineEdit>(letters, QStringLiteral("Text2")).text();
-        QVERIFY2(total.contains(QString::number(shipped + 7)), qPrintable(total));
-        board.NewGame_Click();
-        QCOMPARE(board.State().CardsTotal, shipped + 7);
-        Child<QPushButton>(letters, QStringLiteral("Command1")).click();
-        DeleteClosedWindows();
-        board.NewGame_Click();
-        QCOMPARE(board.State().CardsTotal, shipped);
-    }
-
     // Each secondary window stays above the board without being modal, shows its whole
     // title and the program's icon.
     void secondaryWindowsStayAboveTheBoardAndShowTheirWholeTitle() {
