@@ -1,6 +1,7 @@
 #include "UiTestSupport.h"
 #include "board/GameWindows.h"
 #include "records/MissedWordsWindow.h"
+#include "ui/GameText.h"
 
 #include <QCheckBox>
 #include <QLayout>
@@ -110,7 +111,7 @@ private slots:
         QTest::mouseRelease(surface, Qt::LeftButton, Qt::NoModifier, corner + grip);
         QVERIFY(colourBeside() != ring);
         QCOMPARE(Child<QLabel>(board, QStringLiteral("WordLabel")).text(),
-                 QString::fromStdString(state.Card(target).DataField + state.Card(held).DataField));
+                 LetterText(state.Card(target).Letter) + LetterText(state.Card(held).Letter));
 
         Command(board, "Undo").setEnabled(false);
         for (const QKeyCombination key :
@@ -168,7 +169,7 @@ private slots:
     void aStuckGameAsksAndYesEndsIt() {
         TestGame game(53, {"AT"});
         GameBoard& board = game.Deal();
-        DealOnly(board, QStringLiteral("ATV"), 3);
+        DealOnly(board, QStringLiteral("ATV"), Level::VeryEasy);
         GameState& state = board.State();
         const QString stuck = QStringLiteral("No more words can be laid. End the game?");
         {
@@ -190,7 +191,7 @@ private slots:
     void aTimeOutWhileTheStuckQuestionStandsClosesIt() {
         TestGame game(55, {"AT"});
         GameBoard& board = game.Deal();
-        DealOnly(board, QStringLiteral("ATV"), 1);
+        DealOnly(board, QStringLiteral("ATV"), Level::Hard);
         bool timedOut = false;
         QStringList leftOver; // boxes still standing once the game has ended
         QTimer watcher;

@@ -51,7 +51,7 @@ private slots:
         TestGame game(54);
         game.Write(SettingsPath, "-2147483633 \r\n 8 \r\n 2 \r\n");
         GameBoard& board = game.Open();
-        board.ChooseLevel(1); // chosen but never stored: the command reads the file first
+        board.ChooseLevel(Level::Hard); // chosen but never stored: the command reads the file first
         AnswerColourDialog(std::nullopt);
         Command(board, "BgOptions").trigger();
         QCOMPARE(game.Read(SettingsPath), QByteArray("-2147483633 \r\n 8 \r\n 2 \r\n"));
@@ -69,7 +69,7 @@ private slots:
         }
         // Red in the low byte: 10 + 120 * 256 + 30 * 65536.
         QCOMPARE(game.Read(SettingsPath), QByteArray(" 1996810 \r\n 8 \r\n 2 \r\n"));
-        QCOMPARE(board.State().Level, 1); // the running game keeps its level
+        QCOMPARE(board.State().GameLevel, Level::Hard); // the running game keeps its level
 
         // Exit saves this run's choices and closes every window.
         board.show();

@@ -109,7 +109,7 @@ ScoreTable RecordedScores(GameBoard& board) {
     return scores.GetScores().Ok ? scores.Table() : ScoreTable{};
 }
 
-void DealOnly(GameBoard& board, const QString& letters, int level) {
+void DealOnly(GameBoard& board, const QString& letters, Level level) {
     for (int i = 0; i < 26; ++i) {
         Child<QLineEdit>(board.Letters(), QStringLiteral("Text1(%1)").arg(i))
             .setText(letters.contains(QChar(u'A' + i)) ? QStringLiteral("1") : QStringLiteral("0"));
