@@ -144,9 +144,8 @@ read -r -a tops < <(picture_tool column-tops "${board[@]}")
 drag_card "${tops[@]}"
 poll 10 board_shows dropped not-labels-empty word-of-two:2 empty-column:1 ||
     fail "dropping column 1's card on column 2's did not make a word: $(last_check)"
-cp "$shots/dropped.ppm" "$shots/before-check.ppm"
 xdotool key space
-poll 20 board_shows checked labels-empty "not-word-list-as:$shots/before-check.ppm" dealt ||
+poll 20 board_shows checked labels-empty "not-word-list-as:$shots/dropped.ppm" dealt ||
     fail "the word was not accepted, or the columns not refilled: $(last_check)"
 log "a word of two cards made, accepted, listed and the columns refilled"
 
