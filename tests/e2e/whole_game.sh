@@ -27,7 +27,8 @@ fi
 picture_tool() { python3 "$(dirname "$0")/screen.py" "$@"; }
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/lexabit-e2e.XXXXXX") || skip "cannot make a temporary folder"
-shots=$work/screenshots game=$work/game started_pids=() passed=false
+# The game lives in a folder whose name holds a blank and Latin-1 bytes, not valid UTF-8.
+shots=$work/screenshots game=$work/$'Jeu \xe9t\xe9' started_pids=() passed=false
 mkdir "$shots" "$game" "$work/home" "$work/runtime" && chmod 700 "$work/runtime"
 
 # poll SECONDS COMMAND...: runs the command until it succeeds or the seconds have passed.
