@@ -206,8 +206,9 @@ TEST(UndoLastMove, DoesNothingBeforeAPickUpOrInANewGame) {
     EXPECT_EQ(table.state.Card(1).Left, Column(4));
 }
 
-// The undo record a press keeps is checked by the undo after each kind of drop.
-TEST(CardPickup, APressOnATableCardGraspsAndRaisesItAndMovesKeepTheGraspUnderThePointer) {
+// The undo record a press keeps is checked by the undo after each kind of drop, and which
+// cards a drag takes along with the drops.
+TEST(CardPickup, APressGraspsAndRaisesATableCardOrAWordInReadingOrderButNotItsThirdCard) {
     TestTable table("ABCDE");
     GameState& state = table.state;
     GlidingEffects effects(state);
@@ -228,12 +229,8 @@ TEST(CardPickup, APressOnATableCardGraspsAndRaisesItAndMovesKeepTheGraspUnderThe
     Card_MouseUp(state, effects, 4);
     Card_MouseMove(state, effects, 5, 50, 50); // no drag: nothing moves
     EXPECT_EQ(state.Card(5).Left, 300);
-}
 
-// Which cards a drag takes along is checked with the drops.
-TEST(CardPickup, APressOnAWordRaisesItInReadingOrderAndOnItsThirdCardDragsNothing) {
-    TestTable table("ABCD");
-    GlidingEffects effects(table.state);
+    SCOPED_TRACE("a word");
     table.MakeWord({3, 1, 2, 4}, 2);
     Card_MouseDown(table.state, effects, 1, 20, 20);
     const auto& pile = table.state.StackingOrder();
@@ -247,7 +244,7 @@ TEST(CardPickup, APressOnAWordRaisesItInReadingOrderAndOnItsThirdCardDragsNothin
     EXPECT_EQ(table.state.Card(3).Left, TestTable::ColumnLeft(2));
 }
 
-TEST(FindDropTarget, TheNearestCardWithin49PixelsTiesGoingToTheLowerIndex) {
+TEST(FindDropTarget, TheNearestCardWithin49PixelsLowerIndexFirstThatTheCardMaySee) {
     TestTable table("ABCD");
     table.PutOnTable(1, 500, 500);
     table.PutOnTable(2, 549.4F, 500);
@@ -262,16 +259,13 @@ TEST(FindDropTarget, TheNearestCardWithin49PixelsTiesGoingToTheLowerIndex) {
     EXPECT_EQ(FindDropTarget(table.state, 2), 1);
     table.state.Card(1).Top = 560; // now 3 and 4 are the nearest, 20 pixels each way
     EXPECT_EQ(FindDropTarget(table.state, 2), 3);
-}
 
-TEST(FindDropTarget, ATableCardSeesAllButPackCardsAndAWordCardNoUsedOnes) {
-    TestTable table("ABCDE");
-    table.PutOnTable(2, 500, 500);
-    table.state.Card(1).Left = 500; // a pack card right there
-    table.state.Card(1).Top = 500;
-    EXPECT_EQ(FindDropTarget(table.state, 2), std::nullopt); // used cards count: see the drops
-
+    SCOPED_TRACE("what a table card and a word card see");
     TestTable word("ABCDE");
+    word.PutOnTable(4, 500, 500);
+    word.state.Card(5).Left = 500; // a pack card right there
+    word.state.Card(5).Top = 500;
+    EXPECT_EQ(FindDropTarget(word.state, 4), std::nullopt); // used cards count: see the drops
     word.MakeWord({1, 2}, 1);
     word.MarkUsed(3);
     word.state.Card(3).Left = TestTable::ColumnLeft(1) + 1;

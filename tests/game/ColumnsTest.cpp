@@ -16,7 +16,7 @@ namespace {
 using testing::GlidingEffects;
 using testing::TestTable;
 
-TEST(BoardLayout, ColumnsStand103ApartAroundTheMiddleAThirdOfTheHeightDown) {
+TEST(BoardLayout, ColumnsStandAroundTheMiddleAThirdDownAndThePackAndPilesByTheCorners) {
     GameState state;
     state.ScaleWidth = 1000;
     state.ScaleHeight = 600;
@@ -32,11 +32,8 @@ TEST(BoardLayout, ColumnsStand103ApartAroundTheMiddleAThirdOfTheHeightDown) {
     EXPECT_FALSE(LayoutApplies(715, 900));
     EXPECT_FALSE(LayoutApplies(900, 535));
     EXPECT_TRUE(LayoutApplies(716, 536));
-}
 
-TEST(BoardLayout, PlacesThePackAndThePilesByTheCorners) {
-    GameState state;
-    state.ScaleWidth = 1000;
+    SCOPED_TRACE("the pack and the piles");
     state.ScaleHeight = 700;
     LayoutBoard(state);
     const BoardElements& e = state.Elements;

@@ -105,7 +105,7 @@ TEST_F(HighscoreFile, ReadsWhatever6LineEntriesItHoldsHighestFirst) {
     }
 }
 
-TEST_F(HighscoreFile, TheFirstScoreCreatesFolderAndFileOfSixLinesAndNamesComeBackWhole) {
+TEST_F(HighscoreFile, AFirstScoreMakesTheFileAndA26thIsNotWrittenWithTiesBelowTheOlder) {
     const auto inNewFolder = folder / "highscore" / "highscore.dat";
     Highscore scores(inNewFolder);
     ASSERT_TRUE(scores.GetScores().Ok);
@@ -115,18 +115,17 @@ TEST_F(HighscoreFile, TheFirstScoreCreatesFolderAndFileOfSixLinesAndNamesComeBac
               "O'Brien, \"Zoë\"\r\n  7\r\n 0: 3: 5\r\n4\r\nEasy\r\nGood\r\n");
     ASSERT_TRUE(scores.AddScore(5, Game("Ann\r\n 99\r\nX")).Ok);
     EXPECT_EQ(NamesOf(ReadScoreFile(inNewFolder).Table), (Names{"O'Brien, \"Zoë\"", "Ann 99X"}));
-}
 
-TEST_F(HighscoreFile, ATwentySixthEntryIsNotWrittenAndATieGoesBelowTheOlderScore) {
+    SCOPED_TRACE("a full table");
     WriteBytes(file, Entries(25, 200));
-    Highscore scores(file);
-    ASSERT_TRUE(scores.AddScore(190, Game("Mid")).Ok);
+    Highscore full(file);
+    ASSERT_TRUE(full.AddScore(190, Game("Mid")).Ok);
     const ScoreTable written = ReadScoreFile(file).Table;
     EXPECT_EQ(std::ranges::count(ReadBytes(file), '\n'), 25 * 6); // the reader stops at 25
     EXPECT_EQ(written.at(10).Name, "P10"); // 190 ties with P10 and goes below it
     EXPECT_EQ(written.at(11).Name, "Mid");
     EXPECT_EQ(written.back().Name, "P23"); // P24, the lowest, dropped out
-    EXPECT_EQ(NamesOf(scores.Table()), NamesOf(written));
+    EXPECT_EQ(NamesOf(full.Table()), NamesOf(written));
 }
 
 TEST_F(HighscoreFile, GamesRecordingAtOnceOrMeanwhileLoseNoResult) {

@@ -113,29 +113,10 @@ TEST(SettingsFile, LoadsRepairsAndSavesWhole) {
     EXPECT_EQ(ReadBytes(shipped.Path()), WorkedExample);
 }
 
-TEST(SettingsFile, ReadOnlyFolderOrUnreadableFileIsReportedAndKeptAsItWas) {
-    TempFolder folder;
-    const SettingsFile file(SettingsFile::PathIn(folder.Path()));
-    WriteBytes(file.Path(), WorkedExample);
-    fs::permissions(file.Path().parent_path(), fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_TRUE(testing::HoldsForAPlayer(folder.Path(), [&] {
-        return !file.Save(Values(1, 2, VeryEasy)).Ok && ReadBytes(file.Path()) == WorkedExample;
-    }));
-
-    fs::permissions(file.Path().parent_path(), fs::perms::owner_all);
-    fs::permissions(file.Path(), fs::perms::none);
-    EXPECT_TRUE(testing::HoldsForAPlayer(folder.Path(), [&] {
-        const SettingsReadResult read = file.Load();
-        return read.State == SettingsFileState::Unreadable &&
-               read.Problem.find(file.Path().string()) != std::string::npos &&
-               !file.Save(read.Values).Ok;
-    }));
-    EXPECT_EQ(fs::status(file.Path()).permissions(), fs::perms::none);
-}
-
 // A write that fails half-way, even for root: the largest file size this process may
-// write is lowered, and the signal that would end the process ignored meanwhile.
-TEST(SettingsFile, FailedWriteLeavesTheOldFileWholeAndNoTemporaryFile) {
+// write is lowered, and the signal that would end the process ignored meanwhile. Then a
+// folder the player may not write and a file the player may not read.
+TEST(SettingsFile, AFailedWriteOrAReadOnlyFolderOrUnreadableFileKeepsTheFileAsItWas) {
     TempFolder folder;
     const SettingsFile file(SettingsFile::PathIn(folder.Path()));
     WriteBytes(file.Path(), WorkedExample);
@@ -151,6 +132,21 @@ TEST(SettingsFile, FailedWriteLeavesTheOldFileWholeAndNoTemporaryFile) {
     EXPECT_EQ(written.Error, std::errc::file_too_large);
     EXPECT_EQ(ReadBytes(file.Path()), WorkedExample);
     EXPECT_EQ(Listing(file.Path().parent_path()), std::vector<std::string>{"Settings.txt"});
+
+    fs::permissions(file.Path().parent_path(), fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_TRUE(testing::HoldsForAPlayer(folder.Path(), [&] {
+        return !file.Save(Values(1, 2, VeryEasy)).Ok && ReadBytes(file.Path()) == WorkedExample;
+    })) << "read-only folder";
+
+    fs::permissions(file.Path().parent_path(), fs::perms::owner_all);
+    fs::permissions(file.Path(), fs::perms::none);
+    EXPECT_TRUE(testing::HoldsForAPlayer(folder.Path(), [&] {
+        const SettingsReadResult read = file.Load();
+        return read.State == SettingsFileState::Unreadable &&
+               read.Problem.find(file.Path().string()) != std::string::npos &&
+               !file.Save(read.Values).Ok;
+    })) << "unreadable file";
+    EXPECT_EQ(fs::status(file.Path()).permissions(), fs::perms::none);
 }
 
 } // namespace

@@ -5,7 +5,6 @@
 #include "game/files/Sounds.h"
 #include "game/words/Dictionary.h"
 
-#include <csignal>
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
@@ -17,11 +16,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-FinishedGame GameOfAnn() {
-    FinishedGame game;
-    game.PlayerName = "Ann";
-    return game;
-}
+const FinishedGame GameOfAnn{.PlayerName = "Ann", .PlayingTime = {}, .Rating = {}};
 
 // What can stand where the game expects one of its files. A reader that waits on the
 // pipe or reads the device to its (missing) end never returns; the alarm then ends the
@@ -55,7 +50,7 @@ TEST(SpecialFiles, EveryReaderCallsItUnreadableAndNoWriterReplacesIt) {
         Highscore scores(make(program.Path() / "highscore" / "highscore.dat"));
         const FileOutcome read = scores.GetScores();
         EXPECT_NE(read.Problem.find(scores.FilePath().string()), std::string::npos) << read.Problem;
-        EXPECT_FALSE(scores.AddScore(50, GameOfAnn()).Ok);
+        EXPECT_FALSE(scores.AddScore(50, GameOfAnn).Ok);
         EXPECT_FALSE(fs::is_regular_file(fs::symlink_status(scores.FilePath())));
         EXPECT_EQ(scores.Table().size(), 1U); // the window can still show the result
 
@@ -82,7 +77,7 @@ TEST(OversizedFiles, AWordListLineNoListHasIsUnreadableAndAHugeTableIsKept) {
     const std::string huge(MaxRecordFileBytes + 1, '\n');
     testing::WriteBytes(table, huge);
     Highscore scores(table);
-    EXPECT_FALSE(scores.AddScore(50, GameOfAnn()).Ok);
+    EXPECT_FALSE(scores.AddScore(50, GameOfAnn).Ok);
     EXPECT_EQ(testing::ReadBytes(table), huge);
 }
 
