@@ -122,7 +122,7 @@ TEST(CardDrop, PlacesTheCardWhereTheRulesAllowAndElseGlidesItBack) {
 }
 // clang-format on
 
-TEST(CardDrop, ARefusedCardGlidesBackToWholePixelsBelowTheCardBefore) {
+TEST(CardDrop, ARefusedCardGlidesBackToWholePixelsBelowTheOneBeforeAWordCardByCard) {
     TestTable table = Layout(3);
     GlidingEffects effects(table.state);
     table.state.Card(2).Top += 0.75F; // the card before it stands a fraction off its place
@@ -132,11 +132,9 @@ TEST(CardDrop, ARefusedCardGlidesBackToWholePixelsBelowTheCardBefore) {
     EXPECT_EQ(effects.glides[0].top, Top + 61);
     EXPECT_EQ(table.state.Card(3).Top, Top + 61);
     EXPECT_EQ(shown.Word, "CAT");
-}
 
-TEST(CardDrop, AWordGlidesBackCardByCardAndThenLiesExactlyInItsColumn) {
-    TestTable table = Layout(3);
-    GlidingEffects effects(table.state);
+    SCOPED_TRACE("a word glides back card by card");
+    effects.events.clear();
     DragTo(table.state, effects, 1, 733, 611);
     EXPECT_EQ(effects.events,
               (std::vector<std::string>{"glide 1", "sound DrawStack", "glide 2", "sound DrawStack",

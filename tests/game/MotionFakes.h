@@ -12,7 +12,6 @@
 
 namespace lexabit::testing {
 
-// A board that draws nothing and counts its repaints.
 class CountingSurface final : public DrawingSurface {
 public:
     void ClearDrawings() override {}
@@ -67,7 +66,6 @@ inline void PickUpAndMove(GameState& state, Effects& effects, int index, float l
     Card_MouseMove(state, effects, index, 10 + (left - card.Left), 10 + (top - card.Top));
 }
 
-// A whole drag: press, move the card's corner to (left, top), let go.
 inline WordDisplay DragTo(GameState& state, Effects& effects, int index, float left, float top) {
     PickUpAndMove(state, effects, index, left, top);
     return Card_MouseUp(state, effects, index);

@@ -9,12 +9,9 @@
 namespace lexabit {
 namespace {
 
-// Each length up to seven is scored in the word check's table.
-TEST(WordLengthBonus, NothingBeyondSevenLetters) {
+// Each length bonus up to seven letters is scored in the word check's table.
+TEST(WordScore, NoLengthBonusBeyondSevenLettersAndSumsThatFitAddRoundedHalvesToEven) {
     EXPECT_EQ(WordLengthBonus("ANAGRAMS"), 0);
-}
-
-TEST(AddToScore, AddsRoundedHalvesToEvenWhenTheSumFitsAndOtherwiseLeavesTheScore) {
     const std::tuple<std::int16_t, double, bool, std::int16_t> cases[] = {
         // score, added, fits, after
         {32750, 17, true, 32767},   {-32760, -8, true, -32768},  {10, 2.5, true, 12},
