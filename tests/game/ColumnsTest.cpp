@@ -90,7 +90,7 @@ std::string LettersOnColumns(const GameState& state) {
     return letters;
 }
 
-TEST(FillEmptyColumns, AFreshDealGlidesTheFirstThreeVowelsThenFourConsonantsOntoTheMarkers) {
+TEST(FillEmptyColumns, GlidesThreeVowelsThenFourConsonantsOntoTheMarkersOrWhatTheTableLacks) {
     TestTable table("BCADFEGHOIJK");
     table.state.Card(table.Marker(2)).Left = 203.5F; // a glide would stop half a pixel away
     GlidingEffects effects(table.state);
@@ -106,9 +106,7 @@ TEST(FillEmptyColumns, AFreshDealGlidesTheFirstThreeVowelsThenFourConsonantsOnto
     EXPECT_EQ(effects.sounds, std::vector<std::string>(7, "InitAnimation"));
     EXPECT_EQ(effects.events[0], "glide 3");
     EXPECT_EQ(effects.events[1], "sound InitAnimation");
-}
 
-TEST(FillEmptyColumns, DealsFromThePackByWhatTheTableLacks) {
     struct Row {
         const char* letters;
         std::function<void(TestTable&)> before;
@@ -126,11 +124,11 @@ TEST(FillEmptyColumns, DealsFromThePackByWhatTheTableLacks) {
     };
     // clang-format on
     for (const Row& row : rows) {
-        TestTable table(row.letters);
-        row.before(table);
-        GlidingEffects effects(table.state);
-        FillEmptyColumns(table.state, effects);
-        EXPECT_EQ(LettersOnColumns(table.state), row.columns) << row.letters;
+        TestTable lacking(row.letters);
+        row.before(lacking);
+        GlidingEffects dealing(lacking.state);
+        FillEmptyColumns(lacking.state, dealing);
+        EXPECT_EQ(LettersOnColumns(lacking.state), row.columns) << row.letters;
     }
 }
 

@@ -128,7 +128,7 @@ TEST_F(HighscoreFile, AFirstScoreMakesTheFileAndA26thIsNotWrittenWithTiesBelowTh
     EXPECT_EQ(NamesOf(full.Table()), NamesOf(written));
 }
 
-TEST_F(HighscoreFile, GamesRecordingAtOnceOrMeanwhileLoseNoResult) {
+TEST_F(HighscoreFile, GamesRecordingAtOnceOrMeanwhileOrKilledHoldingTheLockLoseNoResult) {
     Highscore mine(file);
     Highscore theirs(file);
     ASSERT_TRUE(mine.GetScores().Ok);
@@ -155,9 +155,8 @@ TEST_F(HighscoreFile, GamesRecordingAtOnceOrMeanwhileLoseNoResult) {
     }
     EXPECT_EQ(NamesOf(ReadScoreFile(file).Table), best);
     EXPECT_FALSE(std::filesystem::exists(FileLock::LockFileFor(file)));
-}
 
-TEST_F(HighscoreFile, ALockLeftByAKilledGameDoesNotHoldTheNextOneUp) {
+    SCOPED_TRACE("a lock left by a killed game");
     int ready[2];
     ASSERT_EQ(::pipe(ready), 0);
     const pid_t holder = ::fork();

@@ -25,8 +25,21 @@ void DealWith(GameState& state, const LetterCountValues& counts, RandomSource& r
     DealCards(state, counts, random);
 }
 
-TEST(Deal, TheStandardPackMakes98HiddenLetterCardsAtThePackThenSevenMarkers) {
+TEST(Deal, ANewGameResetsScoreAndStyleThenDeals98HiddenLetterCardsAndSevenMarkers) {
     GameState state;
+    const GameTime now{std::chrono::seconds(1000)};
+    state.TotalScore = 120;
+    state.Drag.Active = true;
+    state.CardStyle = 0; // none chosen yet; the clocks are checked as games are played
+    ResetGameVariables(state, StandardLetterCounts, now);
+    EXPECT_EQ(std::tuple(state.TotalScore, state.Drag.Active, state.CardStyle,
+                         state.Clocks.WordTimerStart),
+              std::tuple(0, false, 8, now));
+    state.CardStyle = 5;
+    ResetGameVariables(state, StandardLetterCounts, now);
+    EXPECT_EQ(state.CardStyle, 5);
+
+    SCOPED_TRACE("the standard pack");
     state.Elements.PackBack.Left = 51.6;
     state.Elements.PackBack.Top = 35.65;
     MersenneRandom random(7);
@@ -97,21 +110,6 @@ TEST(Deal, AnExtraVowelFollowsAConsonantNowAndThenWithinTheCountsAndTheTotal) {
         EXPECT_EQ(random.used(), row.draws.size());
         EXPECT_EQ(random.seeds, 1);
     }
-}
-
-TEST(NewGameReset, ResetsClocksScoreAndTheStyleNotYetChosen) {
-    GameState state;
-    const GameTime now{std::chrono::seconds(1000)};
-    state.TotalScore = 120;
-    state.Drag.Active = true;
-    state.CardStyle = 0; // none chosen yet; the clocks are checked as games are played
-    ResetGameVariables(state, StandardLetterCounts, now);
-    EXPECT_EQ(std::tuple(state.TotalScore, state.Drag.Active, state.CardStyle,
-                         state.Clocks.WordTimerStart),
-              std::tuple(0, false, 8, now));
-    state.CardStyle = 5;
-    ResetGameVariables(state, StandardLetterCounts, now);
-    EXPECT_EQ(state.CardStyle, 5);
 }
 
 struct Tick {
