@@ -8,6 +8,7 @@
 #include <csignal>
 #include <gtest/gtest.h>
 #include <optional>
+#include <ranges>
 #include <unistd.h>
 
 namespace lexabit {
@@ -40,11 +41,8 @@ FinishedGame Game(const std::string& name, Level level = Level::Easy) {
 }
 
 Names NamesOf(const ScoreTable& table) {
-    Names names;
-    for (const auto& entry : table) {
-        names.push_back(entry.Name);
-    }
-    return names;
+    const auto names = table | std::views::transform(&ScoreEntry::Name);
+    return {names.begin(), names.end()};
 }
 
 TEST(ScoreEntryText, AnEntryHoldsTheFinishedGameWithPaddedPointsAndTheLevelNamed) {

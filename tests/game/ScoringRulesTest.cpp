@@ -1,6 +1,5 @@
 #include "TestTable.h"
 #include "game/model/Alphabet.h"
-#include "game/model/Texts.h"
 #include "game/scoring/ScoreTexts.h"
 #include "game/scoring/WordScore.h"
 

@@ -54,12 +54,7 @@ TEST(ShuffleSurface, EachTableCardSwapsPlacesWithTheDrawnOneInTwoSlowGlides) {
 
 // A board of the default size, 1032 by 713, with letter cards 1..letters and the markers.
 GameState BoardWithCards(int letters) {
-    GameState state;
-    state.CardsTotal = static_cast<std::int16_t>(letters);
-    for (int i = 1; i <= state.LastCardIndex(); ++i) {
-        state.CreateCard(i);
-    }
-    return state;
+    return TestTable(std::string(static_cast<std::size_t>(letters), 'A')).state;
 }
 
 // The show lets twenty cards bounce about the board and ends once the last has left it

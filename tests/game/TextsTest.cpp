@@ -1,7 +1,5 @@
 #include "game/model/Texts.h"
 
-#include "game/files/FileRead.h"
-
 #include <gtest/gtest.h>
 
 namespace lexabit {

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 #include <optional>
+#include <ranges>
 #include <string>
 #include <vector>
 
@@ -18,11 +19,8 @@ using testing::TestTable;
 using Words = std::vector<std::string>;
 
 Words WordsOf(const WordSearch& search) {
-    Words words;
-    for (const FoundWord& found : search.Words) {
-        words.push_back(found.Word);
-    }
-    return words;
+    const auto words = search.Words | std::views::transform(&FoundWord::Word);
+    return {words.begin(), words.end()};
 }
 
 TEST(FindBestWords, FindsOnlyWordsTheCardsCanLayBestFirst) {
