@@ -47,8 +47,7 @@ protected:
     }
 
     void Check() {
-        WordCheck check(state, dictionary, view, effects, clock, filler);
-        check.CheckWordButton_Click();
+        WordCheck(state, dictionary, view, effects, clock, filler).CheckWordButton_Click();
     }
 
     testing::TempProgramFolder folder;
@@ -118,7 +117,7 @@ TEST_F(WordCheckTest, EarnsTheLaidPointsPlusTheLengthBonusAndRestartsTheWordTime
     }
 }
 
-TEST_F(WordCheckTest, AnAcceptedWordRunsItsStepsInOrderAndPaysTheHintsCost) {
+TEST_F(WordCheckTest, AnAcceptedWordRunsItsStepsInOrderAndItsCardsGoToTheDiscardPile) {
     state.HintCost = 4;
     LayWord("CAT");
     Check();
@@ -128,19 +127,17 @@ TEST_F(WordCheckTest, AnAcceptedWordRunsItsStepsInOrderAndPaysTheHintsCost) {
                             "panel 2 Total Number of Words:  1", "panel 1 Total Score:  1"));
     EXPECT_EQ(state.HintCost, 0);
     EXPECT_EQ(firstTagAtFill, CardTag::Used) << "the columns are filled after the word left";
-}
 
-// The cards gather on the first card's place and glide to the discard pile; on the Hard
-// level the last one stays on the table in the first card's place.
-TEST_F(WordCheckTest, TheCardsGatherOnTheFirstThenGoToTheDiscardPile) {
+    // The cards gather on the first card's place and glide to the discard pile; on the Hard
+    // level the last one stays on the table in the first card's place.
     for (const Level level : {Easy, Hard}) {
+        SCOPED_TRACE(StoredLevelNumber(level));
         state.GameLevel = level;
         effects.glides.clear();
         LayWord("CAT");
         Check();
         const int away = level == Hard ? 2 : 3;
-        ASSERT_EQ(effects.glides.size(), 3U + static_cast<std::size_t>(away))
-            << StoredLevelNumber(level);
+        ASSERT_EQ(effects.glides.size(), 3U + static_cast<std::size_t>(away));
         for (int k = 0; k < 3; ++k) {
             const auto& gather = effects.glides[static_cast<std::size_t>(k)];
             EXPECT_EQ(std::tuple(gather.index, gather.left, gather.top, gather.steps),
