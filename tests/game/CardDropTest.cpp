@@ -151,7 +151,7 @@ TEST(CardDrop, ARefusedCardGlidesBackToWholePixelsBelowTheOneBeforeAWordCardByCa
 }
 
 // clang-format off
-TEST(UndoLastMove, PutsTheLastMovedCardsBackUnlessTheTableChangedSince) {
+TEST(UndoLastMove, PutsTheLastMovedCardsBackUnlessTheTableChangedSinceOrANewGameBegan) {
     struct Row {
         const char* what;
         int wordLength, dragged;
@@ -188,10 +188,9 @@ TEST(UndoLastMove, PutsTheLastMovedCardsBackUnlessTheTableChangedSince) {
         UndoLastMove(table.state, effects);
         ExpectTable(table.state, row.word, row.places);
     }
-}
-// clang-format on
+    // clang-format on
 
-TEST(UndoLastMove, DoesNothingBeforeAPickUpOrInANewGame) {
+    SCOPED_TRACE("before a pick-up or in a new game");
     TestTable table = Layout(0);
     GlidingEffects effects(table.state);
     UndoLastMove(table.state, effects);

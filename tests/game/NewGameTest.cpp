@@ -16,9 +16,6 @@ namespace {
 
 using enum Level;
 
-using testing::LetterDraw;
-using testing::QuarterDraw;
-
 // Deals as a new game does: the total first, then the cards.
 void DealWith(GameState& state, const LetterCountValues& counts, RandomSource& random) {
     ResetGameVariables(state, counts, GameTime{});
@@ -78,8 +75,8 @@ TEST(Deal, AnExtraVowelFollowsAConsonantNowAndThenWithinTheCountsAndTheTotal) {
         std::vector<double> draws;
         std::string dealt;
     };
-    const auto L = LetterDraw;
-    const auto Q = QuarterDraw;
+    const auto L = testing::LetterDraw;
+    const auto Q = testing::QuarterDraw;
     // clang-format off
     const Row rows[] = {
         {"no counts", {}, {}, ""},
