@@ -33,7 +33,7 @@ SettingsValues Values(std::int32_t colour, std::int16_t style, Level level) {
     return values;
 }
 
-TEST(SettingsText, WritesEachNumberFramedByBlanksOrAMinusSign) {
+TEST(SettingsText, WritesNumbersFramedByBlanksOrAMinusAndReadsWhatItCanDefaultingTheRest) {
     EXPECT_EQ(FormatSettings(SettingsValues{}), WorkedExample);
     EXPECT_EQ(FormatSettings(Values(static_cast<std::int32_t>(0x8000000FU), 3, Hard)),
               "-2147483633 \r\n 3 \r\n 1 \r\n");
@@ -41,10 +41,8 @@ TEST(SettingsText, WritesEachNumberFramedByBlanksOrAMinusSign) {
         EXPECT_EQ(ParseSettings(FormatSettings(Values(colour, 0, VeryEasy))).Values,
                   Values(colour, 0, VeryEasy));
     }
-}
 
-// Each line stands on its own: one that cannot be used takes its default alone.
-TEST(SettingsText, ReadsWhatItCanAndDefaultsTheRest) {
+    // Each line stands on its own: one that cannot be used takes its default alone.
     struct Case {
         std::string text;
         SettingsValues values;

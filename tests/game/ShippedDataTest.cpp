@@ -1,4 +1,3 @@
-// The files shipped beside the program load: the word list, the help and the sounds.
 #include "TempFolder.h"
 #include "game/files/Sounds.h"
 #include "game/model/Texts.h"
