@@ -2,7 +2,6 @@
 #include "TestTable.h"
 #include "game/model/BoardLayout.h"
 #include "game/model/GameState.h"
-#include "game/model/Ports.h"
 #include "game/play/Deal.h"
 
 #include <functional>
