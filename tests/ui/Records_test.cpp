@@ -58,70 +58,61 @@ struct EndedGame {
 
 } // namespace
 
-Q_DECLARE_METATYPE(Confirmation)
-
 // The name dialog at a game's end, the commands while it waits, and the high-score window.
 class RecordsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void anEmptyNameIsRefusedWithAMessage_data() {
-        QTest::addColumn<Confirmation>("how");
-        QTest::addColumn<QString>("title");
-        QTest::newRow("Enter key") << Confirmation::EnterKey << QStringLiteral("Lexabit");
-        QTest::newRow("Ok button") << Confirmation::Button << QStringLiteral("Lexabit Solitaire");
-    }
+    // While the dialog waits there is no new game and no time-out, and an empty name is refused
+    // with a message. A name given is recorded and the next game starts; at its end the dialog
+    // offers the name again, and Enter goes to the name box though Ok was clicked.
+    void anEmptyNameIsRefusedAndAConfirmedNameIsRecorded() {
+        const struct {
+            QString part;
+            Confirmation how;
+            QString refusalTitle;
+            QString name;
+        } cases[] = {
+            {"Enter key", Confirmation::EnterKey, "Lexabit", "Ann Lee "},
+            {"keypad Enter", Confirmation::KeypadEnter, "Lexabit", "Ann Lee "},
+            {"Ok button, blanks only", Confirmation::Button, "Lexabit Solitaire", "  "},
+        };
+        for (const auto& [part, how, refusalTitle, name] : cases) {
+            const TestPart trace{part};
+            EndedGame ended;
+            QVERIFY(ended.Dialog().isVisible() && !ended.Dialog().isModal());
+            {
+                MessageAnswerer refusal;
+                QVERIFY(!Command(ended.board, "NewGame").isEnabled());
+                ended.board.NewGame_Click();
+                ended.game.clock.now += std::chrono::seconds(61);
+                ended.board.Timer2_Timer();
+                QVERIFY(refusal.texts.isEmpty());
+                ended.Confirm(how);
+                QCOMPARE(refusal.titles, QStringList{refusalTitle});
+                QCOMPARE(refusal.texts, QStringList{QStringLiteral("Please enter your name.")});
+                QVERIFY(ended.Dialog().isVisible());
+                QVERIFY(RecordedScores(ended.board).empty());
+                QCOMPARE(ended.board.State().TotalScore, ended.score); // no new game
+            }
 
-    void anEmptyNameIsRefusedWithAMessage() {
-        QFETCH(Confirmation, how);
-        QFETCH(QString, title);
-        EndedGame ended;
-        QVERIFY(ended.Dialog().isVisible() && !ended.Dialog().isModal());
-        MessageAnswerer messages;
-        // While the dialog waits: no new game, and no time-out a minute later.
-        QVERIFY(!Command(ended.board, "NewGame").isEnabled());
-        ended.board.NewGame_Click();
-        ended.game.clock.now += std::chrono::seconds(61);
-        ended.board.Timer2_Timer();
-        QVERIFY(messages.texts.isEmpty());
-        ended.Confirm(how);
-        QCOMPARE(messages.titles, QStringList{title});
-        QCOMPARE(messages.texts, QStringList{QStringLiteral("Please enter your name.")});
-        QVERIFY(ended.Dialog().isVisible());
-        QVERIFY(RecordedScores(ended.board).empty());
-        QCOMPARE(ended.board.State().TotalScore, ended.score); // no new game
-    }
-
-    void aConfirmedNameIsRecordedAndTheNextGameStarts_data() {
-        QTest::addColumn<Confirmation>("how");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("Enter key") << Confirmation::EnterKey << "Ann Lee ";
-        QTest::newRow("keypad Enter") << Confirmation::KeypadEnter << "Ann Lee ";
-        QTest::newRow("Ok button, blanks only") << Confirmation::Button << "  ";
-    }
-
-    // The name is recorded and the next game starts; at its end the dialog offers the name
-    // again, and Enter goes to the name box though Ok was clicked.
-    void aConfirmedNameIsRecordedAndTheNextGameStarts() {
-        QFETCH(Confirmation, how);
-        QFETCH(QString, name);
-        EndedGame ended;
-        ended.NameText().setText(name);
-        MessageAnswerer messages;
-        ended.Confirm(how);
-        QVERIFY(messages.texts.isEmpty());
-        QVERIFY(!ended.Dialog().isVisible());
-        const ScoreTable recorded = RecordedScores(ended.board);
-        QCOMPARE(recorded.size(), std::size_t{1});
-        QVERIFY(ended.game.Read(ScoreFile).startsWith(name.toLatin1() + "\r\n"));
-        QCOMPARE(std::stoi(recorded[0].Points), ended.score); // recorded before the new game
-        QCOMPARE(ended.board.State().TotalScore, 0);
-        QVERIFY(Command(ended.board, "NewGame").isEnabled());
-        ended.End();
-        QCOMPARE(ended.NameText().text(), name);
-        QCOMPARE(ended.Dialog().focusWidget(), &ended.NameText());
-        QTest::keyClick(ended.Dialog().focusWidget(), Qt::Key_Return);
-        QCOMPARE(RecordedScores(ended.board).size(), std::size_t{2});
+            ended.NameText().setText(name);
+            MessageAnswerer messages;
+            ended.Confirm(how);
+            QVERIFY(messages.texts.isEmpty());
+            QVERIFY(!ended.Dialog().isVisible());
+            const ScoreTable recorded = RecordedScores(ended.board);
+            QCOMPARE(recorded.size(), std::size_t{1});
+            QVERIFY(ended.game.Read(ScoreFile).startsWith(name.toLatin1() + "\r\n"));
+            QCOMPARE(std::stoi(recorded[0].Points), ended.score); // recorded before the new game
+            QCOMPARE(ended.board.State().TotalScore, 0);
+            QVERIFY(Command(ended.board, "NewGame").isEnabled());
+            ended.End();
+            QCOMPARE(ended.NameText().text(), name);
+            QCOMPARE(ended.Dialog().focusWidget(), &ended.NameText());
+            QTest::keyClick(ended.Dialog().focusWidget(), Qt::Key_Return);
+            QCOMPARE(RecordedScores(ended.board).size(), std::size_t{2});
+        }
     }
 
     // The message stands over the board, the dialog gone, and the next game starts anyway.
@@ -139,34 +130,31 @@ private slots:
         QCOMPARE(ended.board.State().TotalScore, 0);
     }
 
-    void theHighScoreWindowReadsTheFileAsItOpens_data() {
-        QTest::addColumn<bool>("readable"); // else a folder stands in its place
-        QTest::newRow("best first") << true;
-        QTest::newRow("unreadable") << false;
-    }
-
     // The window reads the file again as it opens and shows it best first, and a click on a
     // column header does not sort it by text; an unreadable file is reported over an empty list.
     void theHighScoreWindowReadsTheFileAsItOpens() {
-        QFETCH(bool, readable);
-        TestGame game(71);
-        GameBoard& board = game.Deal();
-        QFile::remove(game.Path(ScoreFile));
-        readable
-            ? game.Write(ScoreFile, Entry("Bo", "999") + Entry("Cy", "  7") + Entry("Al", "1234"))
-            : void(QDir().mkpath(game.Path(ScoreFile)));
-        MessageAnswerer messages;
-        Command(board, "Highscore").trigger();
-        auto& list = Child<QTreeWidget>(board, QStringLiteral("HighScoreList"));
-        QVERIFY(list.isVisible());
-        QCOMPARE(messages.texts.size(), readable ? 0 : 1);
-        QCOMPARE(messages.texts.filter(QStringLiteral("highscore.dat")), messages.texts);
-        QCOMPARE(Column(list, 0), readable ? QStringList({"Al", "Bo", "Cy"}) : QStringList());
-        QHeaderView* header = list.header();
-        const QPoint points(header->sectionViewportPosition(1) + 10, header->height() / 2);
-        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, points);
-        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, points);
-        QCOMPARE(Column(list, 1), readable ? QStringList({"1234", "999", "  7"}) : QStringList());
+        for (const bool readable : {true, false}) {
+            const TestPart trace{readable ? "best first" : "unreadable"};
+            TestGame game(71);
+            GameBoard& board = game.Deal();
+            QFile::remove(game.Path(ScoreFile));
+            readable ? game.Write(ScoreFile,
+                                  Entry("Bo", "999") + Entry("Cy", "  7") + Entry("Al", "1234"))
+                     : void(QDir().mkpath(game.Path(ScoreFile)));
+            MessageAnswerer messages;
+            Command(board, "Highscore").trigger();
+            auto& list = Child<QTreeWidget>(board, QStringLiteral("HighScoreList"));
+            QVERIFY(list.isVisible());
+            QCOMPARE(messages.texts.size(), readable ? 0 : 1);
+            QCOMPARE(messages.texts.filter(QStringLiteral("highscore.dat")), messages.texts);
+            QCOMPARE(Column(list, 0), readable ? QStringList({"Al", "Bo", "Cy"}) : QStringList());
+            QHeaderView* header = list.header();
+            const QPoint points(header->sectionViewportPosition(1) + 10, header->height() / 2);
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, points);
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, points);
+            QCOMPARE(Column(list, 1),
+                     readable ? QStringList({"1234", "999", "  7"}) : QStringList());
+        }
     }
 };
 

@@ -84,6 +84,16 @@ inline void LayTwoLetterWord(GameBoard& board) {
     LayWord(board, {CardOnColumn(board.State(), 1), CardOnColumn(board.State(), 2)});
 }
 
+// Names the part of a test that was running when a check failed, as a data row's name would.
+struct TestPart {
+    ~TestPart() {
+        if (QTest::currentTestFailed()) {
+            qWarning("failed in part: %s", qPrintable(name));
+        }
+    }
+    QString name;
+};
+
 // While it lives, answers every message box as it opens (a question with the given button,
 // any other box with its default) and keeps the boxes' titles and texts. Given a name, it
 // confirms the name dialog with it, or closes the dialog when the name is empty.
