@@ -37,8 +37,6 @@ enum class Damage { Fifo, EndlessZeros, NoPermissions };
 
 } // namespace
 
-Q_DECLARE_METATYPE(Damage)
-
 // The Options and Help menus, their windows, the settings file that outlasts the program, and
 // the game with a damaged data file in place: it tells what the player must know, starts and ends.
 class OptionsTest : public QObject {
@@ -165,50 +163,46 @@ private slots:
 
     void everyCardPictureRenders() { QCOMPARE(Cards::CheckArt(), QStringList()); }
 
-    void theGameStartsAndEndsWithADamagedFileInPlace_data() {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<Damage>("damage");
-        QTest::addColumn<bool>("toldAtStart");
-        QTest::addColumn<bool>("toldAtExit");
-        const QString table = QStringLiteral("highscore/highscore.dat");
-        const QString settings = QStringLiteral("Settings/Settings.txt");
-        QTest::newRow("score table /dev/zero") << table << Damage::EndlessZeros << true << false;
-        QTest::newRow("settings a pipe") << settings << Damage::Fifo << true << true;
-        QTest::newRow("settings no permissions")
-            << settings << Damage::NoPermissions << false << true;
-        QTest::newRow("help a pipe")
-            << QStringLiteral("HelpFiles/Lexabit Solitaire.hlp") << Damage::Fifo << false << false;
-    }
-
     void theGameStartsAndEndsWithADamagedFileInPlace() {
-        QFETCH(QString, file);
-        QFETCH(Damage, damage);
-        QFETCH(bool, toldAtStart);
-        QFETCH(bool, toldAtExit);
-        TestGame game(61, {QStringLiteral("at")});
-        const fs::path damaged = QFile::encodeName(game.Path(file)).toStdString();
-        if (damage == Damage::NoPermissions) {
-            fs::permissions(damaged, fs::perms::none);
-        } else {
-            fs::remove(damaged);
-            damage == Damage::Fifo ? void(::mkfifo(damaged.c_str(), 0644))
-                                   : fs::create_symlink("/dev/zero", damaged);
+        const struct {
+            QString part;
+            QString file;
+            Damage damage;
+            bool toldAtStart;
+            bool toldAtExit;
+        } cases[] = {
+            {"score table /dev/zero", "highscore/highscore.dat", Damage::EndlessZeros, true, false},
+            {"settings a pipe", SettingsPath, Damage::Fifo, true, true},
+            {"settings no permissions", SettingsPath, Damage::NoPermissions, false, true},
+            {"help a pipe", "HelpFiles/Lexabit Solitaire.hlp", Damage::Fifo, false, false},
+        };
+        for (const auto& [part, file, damage, toldAtStart, toldAtExit] : cases) {
+            const TestPart trace{part};
+            TestGame game(61, {QStringLiteral("at")});
+            const fs::path damaged = QFile::encodeName(game.Path(file)).toStdString();
+            if (damage == Damage::NoPermissions) {
+                fs::permissions(damaged, fs::perms::none);
+            } else {
+                fs::remove(damaged);
+                damage == Damage::Fifo ? void(::mkfifo(damaged.c_str(), 0644))
+                                       : fs::create_symlink("/dev/zero", damaged);
+            }
+
+            auto atStart = std::make_unique<MessageAnswerer>();
+            GameBoard& board = game.Open();
+            QCOMPARE(atStart->texts.size(), toldAtStart ? 1 : 0);
+            QCOMPARE(atStart->texts.filter(file).size(), atStart->texts.size()); // naming the file
+            atStart.reset();
+            board.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&board));
+            QTest::keyClick(&board, Qt::Key_F1); // the help, whatever its file holds
+            QTRY_VERIFY(!board.NewGamePending());
+
+            MessageAnswerer atExit;
+            board.close();
+            QCOMPARE(atExit.texts.size(), toldAtExit ? 1 : 0);
+            QCOMPARE(atExit.texts.filter(file).size(), atExit.texts.size());
         }
-
-        auto atStart = std::make_unique<MessageAnswerer>();
-        GameBoard& board = game.Open();
-        QCOMPARE(atStart->texts.size(), toldAtStart ? 1 : 0);
-        QCOMPARE(atStart->texts.filter(file).size(), atStart->texts.size()); // naming the file
-        atStart.reset();
-        board.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&board));
-        QTest::keyClick(&board, Qt::Key_F1); // the help, whatever its file holds
-        QTRY_VERIFY(!board.NewGamePending());
-
-        MessageAnswerer atExit;
-        board.close();
-        QCOMPARE(atExit.texts.size(), toldAtExit ? 1 : 0);
-        QCOMPARE(atExit.texts.filter(file).size(), atExit.texts.size());
     }
 };
 

@@ -21,36 +21,32 @@ class PlayFlowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void usingEveryCardEndsTheGameOnce_data() {
-        QTest::addColumn<QString>("name"); // empty: the dialog is closed
-        QTest::newRow("name given") << QStringLiteral("Ada");
-        QTest::newRow("dialog closed") << QString();
-    }
-
     // Using the last card ends the game once: the show with the clocks stopped, the name (or
     // none), one entry for a name, the controls back. A wait that goes on closes the board.
     void usingEveryCardEndsTheGameOnce() {
-        QFETCH(QString, name);
-        TestGame game(41);
-        GameBoard& board = game.Deal();
-        DealOnly(board, QStringLiteral("AT"));
-        LayTwoLetterWord(board);
-        MessageAnswerer seen(name);
-        QList<bool> ticking;
-        seen.whileShown = [&] { ticking << ClocksRun(board); };
-        bool closedToEndTheWait = false;
-        QTimer::singleShot(3000, &board, [&] {
-            closedToEndTheWait = true;
-            board.close();
-        });
-        board.CheckWordButton_Click();
+        for (const QString& name : {QStringLiteral("Ada"), QString()}) { // empty: closed
+            const TestPart trace{name.isEmpty() ? "dialog closed" : "name given"};
+            TestGame game(41);
+            GameBoard& board = game.Deal();
+            DealOnly(board, QStringLiteral("AT"));
+            LayTwoLetterWord(board);
+            MessageAnswerer seen(name);
+            QList<bool> ticking;
+            seen.whileShown = [&] { ticking << ClocksRun(board); };
+            bool closedToEndTheWait = false;
+            QTimer::singleShot(3000, &board, [&] {
+                closedToEndTheWait = true;
+                board.close();
+            });
+            board.CheckWordButton_Click();
 
-        QVERIFY(!closedToEndTheWait);
-        QCOMPARE(ticking, QList<bool>{false}); // one message, and no time-out can end it again
-        QCOMPARE(RecordedScores(board).size(), name.isEmpty() ? 0U : 1U);
-        QVERIFY(Command(board, "NewGame").isEnabled());
-        QVERIFY(!board.Board().FigVisible());
-        QVERIFY(Child(board, QStringLiteral("CheckWordButton")).isVisible());
+            QVERIFY(!closedToEndTheWait);
+            QCOMPARE(ticking, QList<bool>{false}); // one message, and no time-out can end it again
+            QCOMPARE(RecordedScores(board).size(), name.isEmpty() ? 0U : 1U);
+            QVERIFY(Command(board, "NewGame").isEnabled());
+            QVERIFY(!board.Board().FigVisible());
+            QVERIFY(Child(board, QStringLiteral("CheckWordButton")).isVisible());
+        }
     }
 
     // The word timer running out ends the game with the clocks stopped until the name starts
@@ -80,64 +76,60 @@ private slots:
         QVERIFY(ClocksRun(board));
     }
 
-    void commandsWhileACardIsHeld_data() {
-        QTest::addColumn<bool>("timeOut"); // else the colour dialog opens
-        QTest::newRow("word timer runs out") << true;
-        QTest::newRow("colour dialog") << false;
-    }
-
     // A held card refuses the commands that would check, shuffle, deal or hint. A time-out
     // puts it back before its message shows, a dialog before it opens, taking the release.
     void commandsWhileACardIsHeld() {
-        QFETCH(bool, timeOut);
-        TestGame game(62);
-        GameBoard& board = game.Deal();
-        board.ChooseLevel(Level::Hard);
-        board.NewGame_Click();
-        const GameState& state = board.State();
-        std::map<int, QPoint> places;
-        for (int column = 1; column <= 7; ++column) {
-            const int card = CardOnColumn(state, column);
-            places[card] = PlaceOf(state, card);
-        }
-        const int held = CardOnColumn(state, 3);
-        QWidget* surface = &board.Board();
-        const QPoint grip = places[held] + QPoint(40, 60);
-        const QPoint moved(30, 200);
-        QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier, grip);
-        QTest::mouseMove(surface, grip + moved);
+        for (const bool timeOut : {true, false}) { // else the colour dialog opens
+            const TestPart trace{timeOut ? "word timer runs out" : "colour dialog"};
+            TestGame game(62);
+            GameBoard& board = game.Deal();
+            board.ChooseLevel(Level::Hard);
+            board.NewGame_Click();
+            const GameState& state = board.State();
+            std::map<int, QPoint> places;
+            for (int column = 1; column <= 7; ++column) {
+                const int card = CardOnColumn(state, column);
+                places[card] = PlaceOf(state, card);
+            }
+            const int held = CardOnColumn(state, 3);
+            QWidget* surface = &board.Board();
+            const QPoint grip = places[held] + QPoint(40, 60);
+            const QPoint moved(30, 200);
+            QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier, grip);
+            QTest::mouseMove(surface, grip + moved);
 
-        MessageAnswerer messages;
-        QTest::keyClick(surface, Qt::Key_A);
-        QTest::keyClick(&board, Qt::Key_F3);
-        QTest::keyClick(&board, Qt::Key_F2);
-        QTest::keyClick(&board, Qt::Key_H, Qt::ControlModifier);
-        QVERIFY(state.HintedCards.empty());
-        QVERIFY2(messages.texts.isEmpty(), qPrintable(messages.texts.join(u'|')));
-        for (const auto& [card, place] : places) {
-            QVERIFY(state.CardExists(card));
-            QCOMPARE(PlaceOf(state, card), card == held ? place + moved : place);
-        }
+            MessageAnswerer messages;
+            QTest::keyClick(surface, Qt::Key_A);
+            QTest::keyClick(&board, Qt::Key_F3);
+            QTest::keyClick(&board, Qt::Key_F2);
+            QTest::keyClick(&board, Qt::Key_H, Qt::ControlModifier);
+            QVERIFY(state.HintedCards.empty());
+            QVERIFY2(messages.texts.isEmpty(), qPrintable(messages.texts.join(u'|')));
+            for (const auto& [card, place] : places) {
+                QVERIFY(state.CardExists(card));
+                QCOMPARE(PlaceOf(state, card), card == held ? place + moved : place);
+            }
 
-        QPoint placeDuringInterruption;
-        if (timeOut) {
-            messages.whileShown = [&] { placeDuringInterruption = PlaceOf(state, held); };
-            game.clock.now += std::chrono::seconds(60);
-            board.Timer2_Timer();
-            QCOMPARE(messages.texts.size(), 1);
-            QTest::mouseRelease(surface, Qt::LeftButton, Qt::NoModifier, grip + moved);
-        } else {
-            QTimer::singleShot(50, &board, [&] {
-                placeDuringInterruption = PlaceOf(state, held);
-                QApplication::activeModalWidget()->close();
-            });
-            Command(board, "BgOptions").trigger();
-            QVERIFY(Command(board, "NewGame").isEnabled()); // the drag has ended
+            QPoint placeDuringInterruption;
+            if (timeOut) {
+                messages.whileShown = [&] { placeDuringInterruption = PlaceOf(state, held); };
+                game.clock.now += std::chrono::seconds(60);
+                board.Timer2_Timer();
+                QCOMPARE(messages.texts.size(), 1);
+                QTest::mouseRelease(surface, Qt::LeftButton, Qt::NoModifier, grip + moved);
+            } else {
+                QTimer::singleShot(50, &board, [&] {
+                    placeDuringInterruption = PlaceOf(state, held);
+                    QApplication::activeModalWidget()->close();
+                });
+                Command(board, "BgOptions").trigger();
+                QVERIFY(Command(board, "NewGame").isEnabled()); // the drag has ended
+            }
+            QCOMPARE(placeDuringInterruption, places[held]);
+            QCOMPARE(PlaceOf(state, held), places[held]);
+            QCOMPARE(state.Card(held).Tag, CardTag::Table);
+            QVERIFY(state.WordCards.empty());
         }
-        QCOMPARE(placeDuringInterruption, places[held]);
-        QCOMPARE(PlaceOf(state, held), places[held]);
-        QCOMPARE(state.Card(held).Tag, CardTag::Table);
-        QVERIFY(state.WordCards.empty());
     }
 
     // This run's choices in the options windows start a new game or wait for the next one

@@ -4,8 +4,6 @@
 // by name, a player's drags and an answer to every message box.
 #include "board/BoardView.h"
 #include "board/GameBoard.h"
-#include "board/GameServices.h"
-#include "game/files/Highscore.h"
 
 #include <QAction>
 #include <QApplication>
