@@ -166,7 +166,7 @@ private slots:
         QCOMPARE(colourBesideZ(), unlit);
     }
 
-    void aStuckGameAsksAndYesEndsIt() {
+    void aStuckGameAsksAndATimeOutClosesTheQuestion() {
         TestGame game(53, {"AT"});
         GameBoard& board = game.Deal();
         DealOnly(board, QStringLiteral("ATV"), Level::VeryEasy);
@@ -180,17 +180,16 @@ private slots:
             QCOMPARE(state.Card(CardOf(state, 'V')).Tag, CardTag::Table); // the game goes on
         }
         board.NewGame_Click();
-        MessageAnswerer yes(QStringLiteral("Ed"));
-        LayAT(board);
-        board.CheckWordButton_Click();
-        QTRY_COMPARE(state.PlayerName, std::string("Ed"));
-        QCOMPARE(yes.texts.size(), 2); // the question, then the rating
-        QCOMPARE(yes.texts[0], stuck);
-    }
+        {
+            MessageAnswerer yes(QStringLiteral("Ed"));
+            LayAT(board);
+            board.CheckWordButton_Click();
+            QTRY_COMPARE(state.PlayerName, std::string("Ed"));
+            QCOMPARE(yes.texts.size(), 2); // the question, then the rating
+            QCOMPARE(yes.texts[0], stuck);
+        }
 
-    void aTimeOutWhileTheStuckQuestionStandsClosesIt() {
-        TestGame game(55, {"AT"});
-        GameBoard& board = game.Deal();
+        // The word timer running out while the question stands closes it.
         DealOnly(board, QStringLiteral("ATV"), Level::Hard);
         bool timedOut = false;
         QStringList leftOver; // boxes still standing once the game has ended

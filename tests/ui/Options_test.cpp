@@ -45,7 +45,7 @@ class OptionsTest : public QObject {
 private slots:
     // Cancel keeps the stored colour, even a system colour; a chosen colour paints the windows,
     // never the menu bar, and is saved with the stored level, not this run's, which Exit saves.
-    void theColourCommandAndExitSaveTheSettings() {
+    void theColourCardsAndExitCommands() {
         TestGame game(54);
         game.Write(SettingsPath, "-2147483633 \r\n 8 \r\n 2 \r\n");
         GameBoard& board = game.Open();
@@ -68,6 +68,30 @@ private slots:
         // Red in the low byte: 10 + 120 * 256 + 30 * 65536.
         QCOMPARE(game.Read(SettingsPath), QByteArray(" 1996810 \r\n 8 \r\n 2 \r\n"));
         QCOMPARE(board.State().GameLevel, Level::Hard); // the running game keeps its level
+
+        // The card options window opens on the pack's back; Apply takes a back for the next deal,
+        // Ok shows it at once, Escape cancels; the window opens again on the back chosen.
+        Command(board, "CardsOptions").trigger();
+        auto* options = &Child<CardOptions>(board, QStringLiteral("CardOptions"));
+        QCOMPARE(options->TestCardPicture(), std::optional<int>(8)); // the back on the pack
+        options->CardList_Click(5);
+        options->Apply_Click();
+        QCOMPARE(board.Board().PackPicture(), std::optional<int>(8));
+        QCOMPARE(board.State().CardStyle, 5);
+        QTest::keyClick(options, Qt::Key_Return);
+        QCOMPARE(board.Board().PackPicture(), std::optional<int>(5));
+        QCOMPARE(board.Board().DiscardPicture(), std::optional<int>(5));
+        DeleteClosedWindows();
+
+        Command(board, "CardsOptions").trigger();
+        options = &Child<CardOptions>(board, QStringLiteral("CardOptions"));
+        QCOMPARE(options->TestCardPicture(), std::optional<int>(5));
+        options->CardList_Click(1);
+        QPointer<CardOptions> cancelled(options);
+        QTest::keyClick(options, Qt::Key_Escape);
+        QTRY_VERIFY(cancelled.isNull());
+        QCOMPARE(board.State().CardStyle, 5);
+        QCOMPARE(board.Board().PackPicture(), std::optional<int>(5));
 
         // Exit saves this run's choices and closes every window.
         board.show();
@@ -131,34 +155,6 @@ private slots:
             QVERIFY2(window.windowIcon().pixmap(64).toImage() == expectedIcon, name);
         }
         QApplication::setWindowIcon(QIcon());
-    }
-
-    // The window opens on the pack's back; Apply takes a back for the next deal, Ok shows it at
-    // once, Escape cancels; the window opens again on the back chosen.
-    void cardOptionsApplyOkAndCancel() {
-        TestGame game(57);
-        GameBoard& board = game.Open();
-        Command(board, "CardsOptions").trigger();
-        auto* options = &Child<CardOptions>(board, QStringLiteral("CardOptions"));
-        QCOMPARE(options->TestCardPicture(), std::optional<int>(8)); // the back on the pack
-        options->CardList_Click(5);
-        options->Apply_Click();
-        QCOMPARE(board.Board().PackPicture(), std::optional<int>(8));
-        QCOMPARE(board.State().CardStyle, 5);
-        QTest::keyClick(options, Qt::Key_Return);
-        QCOMPARE(board.Board().PackPicture(), std::optional<int>(5));
-        QCOMPARE(board.Board().DiscardPicture(), std::optional<int>(5));
-        DeleteClosedWindows();
-
-        Command(board, "CardsOptions").trigger();
-        options = &Child<CardOptions>(board, QStringLiteral("CardOptions"));
-        QCOMPARE(options->TestCardPicture(), std::optional<int>(5));
-        options->CardList_Click(1);
-        QPointer<CardOptions> cancelled(options);
-        QTest::keyClick(options, Qt::Key_Escape);
-        QTRY_VERIFY(cancelled.isNull());
-        QCOMPARE(board.State().CardStyle, 5);
-        QCOMPARE(board.Board().PackPicture(), std::optional<int>(5));
     }
 
     void everyCardPictureRenders() { QCOMPARE(Cards::CheckArt(), QStringList()); }

@@ -61,7 +61,7 @@ public:
         outlets.DefaultPrinter = [this] { return printerToGive ? printerToGive() : nullptr; };
         outlets.DocumentsFolder = [this] { return documents; };
         outlets.ShowMessage = [this](const PrintMessage& message) { messages.push_back(message); };
-        printer = new WordListPrinter(state, *wordList, clock, window, std::move(outlets));
+        auto* printer = new WordListPrinter(state, *wordList, clock, window, std::move(outlets));
         ConnectPrintCommands(menus, *printer, *wordList);
 
         // Twelve cards, nine of them used in words: three left, "Great".
@@ -78,16 +78,6 @@ public:
         return QDir(documents).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name);
     }
 
-    void GivePrinter(const QString& file, int dotsPerInch) {
-        printerToGive = [file, dotsPerInch] {
-            auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-            printer->setOutputFormat(QPrinter::PdfFormat);
-            printer->setOutputFileName(file);
-            printer->setResolution(dotsPerInch);
-            return printer;
-        };
-    }
-
     QTemporaryDir home;
     QString documents;
     QMainWindow window;
@@ -97,7 +87,6 @@ public:
     SettableClock clock;
     std::function<std::unique_ptr<QPrinter>()> printerToGive;
     std::vector<PrintMessage> messages;
-    WordListPrinter* printer = nullptr;
 };
 
 } // namespace
@@ -139,7 +128,13 @@ private slots:
         const QString folder = belowAFile ? plain : scene.home.path();
         QString printed = QDir(folder).filePath(QStringLiteral("printer-output.pdf"));
         if (dotsPerInch > 0) {
-            scene.GivePrinter(printed, dotsPerInch);
+            scene.printerToGive = [printed, dotsPerInch] {
+                auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+                printer->setOutputFormat(QPrinter::PdfFormat);
+                printer->setOutputFileName(printed);
+                printer->setResolution(dotsPerInch);
+                return printer;
+            };
         } else {
             scene.documents = QDir(folder).filePath(QStringLiteral("Documents"));
         }
