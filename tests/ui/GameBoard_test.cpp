@@ -25,7 +25,7 @@ private:
 private slots:
     // The opening cards are laid once, at the first activation; a new game replaces every card
     // and restarts the clocks.
-    void theFirstActivationDealsAndANewGameDealsAfresh() {
+    void theDealsAndAHeldCard() {
         TestGame game(4);
         GameBoard& board = game.Open();
         GameState& state = board.State();
@@ -52,6 +52,39 @@ private slots:
         QCOMPARE(WordList(board).topLevelItemCount(), 0);
         QCOMPARE(state.StackingOrder().size(), freshStack); // no card of the old game is left
         QCOMPARE(clocks(), freshClocks);
+
+        // While a card is held over another, the card that would take it is outlined; once dropped,
+        // the word display shows the two letters. A command's key checks no word, even while the
+        // command is unavailable; any other key, with or without Ctrl, checks it.
+        board.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&board));
+        const int target = CardOnColumn(state, 1);
+        const int held = CardOnColumn(state, 2);
+        const QPoint corner = PlaceOf(state, target);
+        const QColor ring = board.Board().palette().color(QPalette::Highlight);
+        const auto colourBeside = [&] {
+            return board.Board().grab().toImage().pixelColor(corner + QPoint(-3, 60));
+        };
+        QVERIFY(colourBeside() != ring);
+        const QPoint grip(40, 60);
+        QWidget* surface = &board.Board();
+        QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier, PlaceOf(state, held) + grip);
+        QTest::mouseMove(surface, corner + QPoint(8, 5) + grip);
+        QCOMPARE(colourBeside(), ring);
+        QTest::mouseRelease(surface, Qt::LeftButton, Qt::NoModifier, corner + grip);
+        QVERIFY(colourBeside() != ring);
+        QCOMPARE(Child<QLabel>(board, QStringLiteral("WordLabel")).text(),
+                 LetterText(state.Card(target).Letter) + LetterText(state.Card(held).Letter));
+
+        Command(board, "Undo").setEnabled(false);
+        for (const QKeyCombination key :
+             {QKeyCombination(Qt::Key_F4), QKeyCombination(Qt::ControlModifier, Qt::Key_Z)}) {
+            QTest::keyClick(surface, key.key(), key.keyboardModifiers());
+            QCOMPARE(state.WordCards.Count(), 2);
+            QCOMPARE(WordList(board).topLevelItemCount(), 0);
+        }
+        QTest::keyClick(surface, Qt::Key_K, Qt::ControlModifier);
+        QCOMPARE(WordList(board).topLevelItemCount(), 1);
     }
 
     // The board's widgets, windows and helpers refer to the game it holds (its state, its
@@ -84,44 +117,6 @@ private slots:
         delete board;
         QVERIFY(clockGone);
         QVERIFY2(outlivedTheGame.isEmpty(), qPrintable(outlivedTheGame.join(QLatin1String(", "))));
-    }
-
-    // While a card is held over another, the card that would take it is outlined; once dropped,
-    // the word display shows the two letters. A command's key checks no word, even while the
-    // command is unavailable; any other key, with or without Ctrl, checks it.
-    void aHeldCardOutlinesItsTargetAndKeysCheckTheWord() {
-        TestGame game(24);
-        GameBoard& board = game.Deal();
-        board.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&board));
-        const GameState& state = board.State();
-        const int target = CardOnColumn(state, 1);
-        const int held = CardOnColumn(state, 2);
-        const QPoint corner = PlaceOf(state, target);
-        const QColor ring = board.Board().palette().color(QPalette::Highlight);
-        const auto colourBeside = [&] {
-            return board.Board().grab().toImage().pixelColor(corner + QPoint(-3, 60));
-        };
-        QVERIFY(colourBeside() != ring);
-        const QPoint grip(40, 60);
-        QWidget* surface = &board.Board();
-        QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier, PlaceOf(state, held) + grip);
-        QTest::mouseMove(surface, corner + QPoint(8, 5) + grip);
-        QCOMPARE(colourBeside(), ring);
-        QTest::mouseRelease(surface, Qt::LeftButton, Qt::NoModifier, corner + grip);
-        QVERIFY(colourBeside() != ring);
-        QCOMPARE(Child<QLabel>(board, QStringLiteral("WordLabel")).text(),
-                 LetterText(state.Card(target).Letter) + LetterText(state.Card(held).Letter));
-
-        Command(board, "Undo").setEnabled(false);
-        for (const QKeyCombination key :
-             {QKeyCombination(Qt::Key_F4), QKeyCombination(Qt::ControlModifier, Qt::Key_Z)}) {
-            QTest::keyClick(surface, key.key(), key.keyboardModifiers());
-            QCOMPARE(state.WordCards.Count(), 2);
-            QCOMPARE(WordList(board).topLevelItemCount(), 0);
-        }
-        QTest::keyClick(surface, Qt::Key_K, Qt::ControlModifier);
-        QCOMPARE(WordList(board).topLevelItemCount(), 1);
     }
 
     void missedWordsOpenAfterTheNameAndTheirChoiceIsKept() {

@@ -106,31 +106,9 @@ private slots:
         QCOMPARE(game.Read(SettingsPath), QByteArray(" 1996810 \r\n 4 \r\n 3 \r\n"));
     }
 
-    // Save totals the counts, each kept within 999, and the next game deals that total while
-    // the window is open; Exit discards the edits.
-    void theLettersWindowTotalsAndItsExitDiscardsTheEdits() {
-        TestGame game(58);
-        GameBoard& board = game.Open();
-        const int shipped = board.State().CardsTotal;
-        Command(board, "LF").trigger();
-        auto& letters = Child(board, QStringLiteral("LettersForm"));
-        auto& countOfE = Child<QLineEdit>(letters, QStringLiteral("Text1(4)"));
-        const int total = shipped - countOfE.text().trimmed().toInt() + 999;
-        countOfE.setText(QStringLiteral("5000"));
-        Child<QPushButton>(letters, QStringLiteral("Command2")).click();
-        QCOMPARE(Child<QLineEdit>(letters, QStringLiteral("Text2")).text(),
-                 QStringLiteral(" %1 Letters").arg(total));
-        board.NewGame_Click();
-        QCOMPARE(board.State().CardsTotal, total);
-        Child<QPushButton>(letters, QStringLiteral("Command1")).click();
-        DeleteClosedWindows();
-        board.NewGame_Click();
-        QCOMPARE(board.State().CardsTotal, shipped);
-    }
-
     // Each secondary window stays above the board without being modal, shows its whole
     // title and the program's icon.
-    void secondaryWindowsStayAboveTheBoardAndShowTheirWholeTitle() {
+    void theSecondaryWindowsAndTheLettersTotals() {
         const QIcon icon = ProgramIcon();
         QApplication::setWindowIcon(icon); // as the program does at start
         const QImage expectedIcon = icon.pixmap(64).toImage();
@@ -154,6 +132,24 @@ private slots:
             QVERIFY2(window.width() >= TitleBarWidth(window.windowTitle()), name);
             QVERIFY2(window.windowIcon().pixmap(64).toImage() == expectedIcon, name);
         }
+
+        // The letters window's Save totals the counts, each kept within 999, and the next game
+        // deals that total while the window is open; Exit discards the edits.
+        const int shipped = board.State().CardsTotal;
+        Command(board, "LF").trigger();
+        auto& letters = Child(board, QStringLiteral("LettersForm"));
+        auto& countOfE = Child<QLineEdit>(letters, QStringLiteral("Text1(4)"));
+        const int total = shipped - countOfE.text().trimmed().toInt() + 999;
+        countOfE.setText(QStringLiteral("5000"));
+        Child<QPushButton>(letters, QStringLiteral("Command2")).click();
+        QCOMPARE(Child<QLineEdit>(letters, QStringLiteral("Text2")).text(),
+                 QStringLiteral(" %1 Letters").arg(total));
+        board.NewGame_Click();
+        QCOMPARE(board.State().CardsTotal, total);
+        Child<QPushButton>(letters, QStringLiteral("Command1")).click();
+        DeleteClosedWindows();
+        board.NewGame_Click();
+        QCOMPARE(board.State().CardsTotal, shipped);
         QApplication::setWindowIcon(QIcon());
     }
 
