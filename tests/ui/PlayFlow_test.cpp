@@ -51,7 +51,7 @@ private slots:
 
     // The word timer running out ends the game with the clocks stopped until the name starts
     // the next; a message the player has not yet closed leaves the keys to the name dialog.
-    void theWordTimerRunningOutEndsTheGame() {
+    void theWordTimerEndsTheGameAndSettingsWaitForTheNext() {
         TestGame game(44, {});
         GameBoard& board = game.Deal();
         board.ChooseLevel(Level::Hard);
@@ -74,6 +74,44 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(board.State().PlayerName, std::string("Cy"));
         QVERIFY(ClocksRun(board));
+
+        // This run's choices in the options windows start a new game or wait for the next one
+        // and reach the file only when the settings are written; windows that read the settings
+        // as they open leave them alone, and what the file says begins with the next game.
+        // The file says Easy, with the Chess back.
+        const QByteArray stored = game.Read(QStringLiteral("Settings/Settings.txt"));
+        Command(board, "Level").trigger();
+        auto& level = Child(board, QStringLiteral("LevelForm"));
+        Child<QRadioButton>(level, QStringLiteral("Option3")).click(); // Very Easy
+        board.State().TotalScore = 9;
+        QTest::keyClick(&level, Qt::Key_Return); // Enter presses Ok
+        QCOMPARE(board.State().TotalScore, 0);   // a new game
+        DeleteClosedWindows();
+        Command(board, "CardsOptions").trigger();
+        Child<CardOptions>(board, QStringLiteral("CardOptions")).CardList_Click(5);
+        Child<CardOptions>(board, QStringLiteral("CardOptions")).Ok_Click();
+        DeleteClosedWindows();
+        for (const char* command : {"Ab", "Highscore", "Level", "CardsOptions"}) {
+            Command(board, command).trigger();
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                if (window != &board && window->isVisible()) {
+                    window->close();
+                }
+            }
+            DeleteClosedWindows();
+            Command(board, command).trigger();
+        }
+
+        QCOMPARE(board.State().GameLevel, Level::VeryEasy);
+        QCOMPARE(board.Board().PackPicture(), std::optional<int>(5));
+        MessageAnswerer messages;
+        game.clock.now += std::chrono::minutes(4);
+        board.Timer2_Timer();
+        QVERIFY2(messages.texts.isEmpty(), qPrintable(messages.texts.join(u'|')));
+        QCOMPARE(game.Read(QStringLiteral("Settings/Settings.txt")), stored);
+        board.NewGame_Click();
+        QCOMPARE(board.State().GameLevel, Level::Easy);
+        QCOMPARE(board.Board().PackPicture(), std::optional<int>(8));
     }
 
     // A held card refuses the commands that would check, shuffle, deal or hint. A time-out
@@ -130,48 +168,6 @@ private slots:
             QCOMPARE(state.Card(held).Tag, CardTag::Table);
             QVERIFY(state.WordCards.empty());
         }
-    }
-
-    // This run's choices in the options windows start a new game or wait for the next one
-    // and reach the file only when the settings are written; windows that read the settings
-    // as they open leave them alone, and what the file says begins with the next game.
-    void aSettingsReReadLeavesTheRunningGameAlone() {
-        TestGame game(63, {});
-        GameBoard& board = game.Open(); // the file says Easy, with the Chess back
-        const QByteArray stored = game.Read(QStringLiteral("Settings/Settings.txt"));
-        board.show();
-        Command(board, "Level").trigger();
-        auto& level = Child(board, QStringLiteral("LevelForm"));
-        Child<QRadioButton>(level, QStringLiteral("Option3")).click(); // Very Easy
-        board.State().TotalScore = 9;
-        QTest::keyClick(&level, Qt::Key_Return); // Enter presses Ok
-        QCOMPARE(board.State().TotalScore, 0);   // a new game
-        DeleteClosedWindows();
-        Command(board, "CardsOptions").trigger();
-        Child<CardOptions>(board, QStringLiteral("CardOptions")).CardList_Click(5);
-        Child<CardOptions>(board, QStringLiteral("CardOptions")).Ok_Click();
-        DeleteClosedWindows();
-        for (const char* command : {"Ab", "Highscore", "Level", "CardsOptions"}) {
-            Command(board, command).trigger();
-            for (QWidget* window : QApplication::topLevelWidgets()) {
-                if (window != &board && window->isVisible()) {
-                    window->close();
-                }
-            }
-            DeleteClosedWindows();
-            Command(board, command).trigger();
-        }
-
-        QCOMPARE(board.State().GameLevel, Level::VeryEasy);
-        QCOMPARE(board.Board().PackPicture(), std::optional<int>(5));
-        MessageAnswerer messages;
-        game.clock.now += std::chrono::minutes(4);
-        board.Timer2_Timer();
-        QVERIFY2(messages.texts.isEmpty(), qPrintable(messages.texts.join(u'|')));
-        QCOMPARE(game.Read(QStringLiteral("Settings/Settings.txt")), stored);
-        board.NewGame_Click();
-        QCOMPARE(board.State().GameLevel, Level::Easy);
-        QCOMPARE(board.Board().PackPicture(), std::optional<int>(8));
     }
 
     void aResizeDuringTheDealIsLaidOutOnceTheDealHasEnded() {
