@@ -119,10 +119,25 @@ private slots:
         QVERIFY2(outlivedTheGame.isEmpty(), qPrintable(outlivedTheGame.join(QLatin1String(", "))));
     }
 
-    void missedWordsOpenAfterTheNameAndTheirChoiceIsKept() {
-        TestGame game(51, {"at", "TA", "tea", "Eat", "sate", "zz"});
+    // Ctrl+H outlines the cards of the best word on the board until a while has passed.
+    void aHintAndTheMissedWords() {
+        TestGame game(52, {"ZA", "TEA", "AT", "ES"});
         GameBoard& board = game.Deal();
-        DealOnly(board, QStringLiteral("ATE"));
+        DealOnly(board, QStringLiteral("ATESZ"));
+        const GameState& state = board.State();
+        const QPoint besideZ = PlaceOf(state, CardOf(state, 'Z')) + QPoint(-5, 60);
+        const auto colourBesideZ = [&] {
+            return board.Board().grab().toImage().pixelColor(besideZ);
+        };
+        const QColor unlit = colourBesideZ();
+
+        QTest::keyClick(&board, Qt::Key_H, Qt::ControlModifier);
+        QCOMPARE(state.HintedCards, (std::vector<int>{CardOf(state, 'Z'), CardOf(state, 'A')}));
+        QVERIFY(colourBesideZ() != unlit);
+        QTRY_VERIFY_WITH_TIMEOUT(state.HintedCards.empty(), 4000);
+        QCOMPARE(colourBesideZ(), unlit);
+
+        // At the game's end the missed words open after the name, and their choice is kept.
         MessageAnswerer answerer(QStringLiteral("Di"));
         QTest::keyClick(&board, Qt::Key_F7);
         QTRY_VERIFY(board.OpenMissedWords() != nullptr && board.OpenMissedWords()->isVisible());
@@ -140,25 +155,6 @@ private slots:
         QTRY_VERIFY(!Child(board, QStringLiteral("Namefrm")).isVisible());
         QTest::qWait(50);
         QVERIFY(board.OpenMissedWords() == nullptr);
-    }
-
-    // Ctrl+H outlines the cards of the best word on the board until a while has passed.
-    void aHintOutlinesTheCardsOfTheBestWordForAWhile() {
-        TestGame game(52, {"ZA", "TEA", "AT", "ES"});
-        GameBoard& board = game.Deal();
-        DealOnly(board, QStringLiteral("ATESZ"));
-        const GameState& state = board.State();
-        const QPoint besideZ = PlaceOf(state, CardOf(state, 'Z')) + QPoint(-5, 60);
-        const auto colourBesideZ = [&] {
-            return board.Board().grab().toImage().pixelColor(besideZ);
-        };
-        const QColor unlit = colourBesideZ();
-
-        QTest::keyClick(&board, Qt::Key_H, Qt::ControlModifier);
-        QCOMPARE(state.HintedCards, (std::vector<int>{CardOf(state, 'Z'), CardOf(state, 'A')}));
-        QVERIFY(colourBesideZ() != unlit);
-        QTRY_VERIFY_WITH_TIMEOUT(state.HintedCards.empty(), 4000);
-        QCOMPARE(colourBesideZ(), unlit);
     }
 
     void aStuckGameAsksAndATimeOutClosesTheQuestion() {
