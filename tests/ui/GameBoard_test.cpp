@@ -18,9 +18,6 @@ private:
     static QTreeWidget& WordList(const GameBoard& board) {
         return Child<QTreeWidget>(board, QStringLiteral("WordList"));
     }
-    static void LayAT(GameBoard& board) {
-        LayWord(board, {CardOf(board.State(), 'A'), CardOf(board.State(), 'T')});
-    }
 
 private slots:
     // The opening cards are laid once, at the first activation; a new game replaces every card
@@ -165,7 +162,7 @@ private slots:
         const QString stuck = QStringLiteral("No more words can be laid. End the game?");
         {
             MessageAnswerer no({}, QMessageBox::No);
-            LayAT(board);
+            LayWord(board, {CardOf(state, 'A'), CardOf(state, 'T')});
             board.CheckWordButton_Click();
             QCOMPARE(no.texts, QStringList{stuck});
             QCOMPARE(state.Card(CardOf(state, 'V')).Tag, CardTag::Table); // the game goes on
@@ -173,7 +170,7 @@ private slots:
         board.NewGame_Click();
         {
             MessageAnswerer yes(QStringLiteral("Ed"));
-            LayAT(board);
+            LayWord(board, {CardOf(state, 'A'), CardOf(state, 'T')});
             board.CheckWordButton_Click();
             QTRY_COMPARE(state.PlayerName, std::string("Ed"));
             QCOMPARE(yes.texts.size(), 2); // the question, then the rating
@@ -201,7 +198,7 @@ private slots:
             box->done(QMessageBox::No);
         });
         watcher.start(5);
-        LayAT(board);
+        LayWord(board, {CardOf(state, 'A'), CardOf(state, 'T')});
         board.CheckWordButton_Click();
         QVERIFY(timedOut);
         QCOMPARE(leftOver, QStringList{});

@@ -75,10 +75,9 @@ private slots:
         QCOMPARE(board.State().PlayerName, std::string("Cy"));
         QVERIFY(ClocksRun(board));
 
-        // This run's choices in the options windows start a new game or wait for the next one
-        // and reach the file only when the settings are written; windows that read the settings
-        // as they open leave them alone, and what the file says begins with the next game.
-        // The file says Easy, with the Chess back.
+        // This run's choices in the options windows start a new game or wait for the next one and
+        // reach the file only when the settings are written; windows that read the settings as they
+        // open leave them alone; the file's own (Easy, the Chess back) begins with the next game.
         const QByteArray stored = game.Read(QStringLiteral("Settings/Settings.txt"));
         Command(board, "Level").trigger();
         auto& level = Child(board, QStringLiteral("LevelForm"));
