@@ -14,11 +14,6 @@ using namespace lexabit::uitest;
 class GameBoardTest : public QObject {
     Q_OBJECT
 
-private:
-    static QTreeWidget& WordList(const GameBoard& board) {
-        return Child<QTreeWidget>(board, QStringLiteral("WordList"));
-    }
-
 private slots:
     // The opening cards are laid once, at the first activation; a new game replaces every card
     // and restarts the clocks.
@@ -26,6 +21,7 @@ private slots:
         TestGame game(4);
         GameBoard& board = game.Open();
         GameState& state = board.State();
+        const QTreeWidget& wordList = Child<QTreeWidget>(board, QStringLiteral("WordList"));
         QCOMPARE(CardOnColumn(state, 1), 0);
         board.show();
         board.Form_Activate();
@@ -46,7 +42,7 @@ private slots:
         QVERIFY(clocks() != freshClocks);
 
         Command(board, "NewGame").trigger();
-        QCOMPARE(WordList(board).topLevelItemCount(), 0);
+        QCOMPARE(wordList.topLevelItemCount(), 0);
         QCOMPARE(state.StackingOrder().size(), freshStack); // no card of the old game is left
         QCOMPARE(clocks(), freshClocks);
 
@@ -78,10 +74,10 @@ private slots:
              {QKeyCombination(Qt::Key_F4), QKeyCombination(Qt::ControlModifier, Qt::Key_Z)}) {
             QTest::keyClick(surface, key.key(), key.keyboardModifiers());
             QCOMPARE(state.WordCards.Count(), 2);
-            QCOMPARE(WordList(board).topLevelItemCount(), 0);
+            QCOMPARE(wordList.topLevelItemCount(), 0);
         }
         QTest::keyClick(surface, Qt::Key_K, Qt::ControlModifier);
-        QCOMPARE(WordList(board).topLevelItemCount(), 1);
+        QCOMPARE(wordList.topLevelItemCount(), 1);
     }
 
     // The board's widgets, windows and helpers refer to the game it holds (its state, its
