@@ -2,7 +2,6 @@
 
 #include "TempFolder.h"
 
-#include <algorithm>
 #include <chrono>
 #include <gtest/gtest.h>
 
