@@ -1,11 +1,8 @@
 #!/usr/bin/env bash
-# Plays one short game of Lexabit Solitaire as a player would, on an X server of its own with
-# the mouse and the keyboard, printing with no printer set up (so the page is saved as a PDF
-# in the documents folder); then checks what the game showed, printed and wrote.
-# Usage: whole_game.sh PROGRAM_FOLDER [PROGRAM_NAME]; the folder holds the built program and
-# its data folders. Exit status 0 passed, 1 failed, 77 skipped. As root it installs the
-# packages it needs. Every process it starts is stopped by its id; the screenshots stay
-# behind on failure, and on success too when LEXABIT_E2E_KEEP is set.
+# Plays one short game as a player would, on an X server of its own with the mouse and the
+# keys, printing with no printer (so the page is saved as a PDF), then checks what the game
+# showed, printed and wrote. Exit status 0 passed, 1 failed, 77 skipped; as root it installs
+# the packages it needs. The screenshots stay behind on failure (or with LEXABIT_E2E_KEEP).
 set -uo pipefail
 readonly TITLE="Lexabit Solitaire" PLAYER="Ada Lovelace"
 readonly PACKAGES="xvfb xdotool x11-utils imagemagick poppler-utils"
@@ -28,7 +25,7 @@ picture_tool() { python3 "$(dirname "$0")/screen.py" "$@"; }
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/lexabit-e2e.XXXXXX") || skip "cannot make a temporary folder"
 # The game lives in a folder whose name holds a blank and Latin-1 bytes, not valid UTF-8.
-shots=$work/screenshots game=$work/$'Jeu \xe9t\xe9' started_pids=() passed=false
+shots=$work/screenshots game=$work/$'Jeu \xe9t\xe9' started_pids=() passed=false dialog=none
 mkdir "$shots" "$game" "$work/home" "$work/runtime" && chmod 700 "$work/runtime"
 
 # poll SECONDS COMMAND...: runs the command until it succeeds or the seconds have passed.
@@ -87,7 +84,6 @@ next_dialog() {
     dialog=$(poll 10 window_after_last) || fail "$1"
     focus_window "$dialog"
 }
-dialog=none
 # From one card's top-left corner to another's, in ten steps.
 drag_card() {
     local x=$(($1 + 46)) y=$(($2 + 60)) dx=$(($3 - $1)) dy=$(($4 - $2)) step moves=()
@@ -116,8 +112,7 @@ cp -R "$program_folder/$program_name" "$program_folder"/{dictionary,sounds,highs
     fail "cannot copy the game from $program_folder"
 printf '%s\r\n' {a..z}{a..z} >"$game/dictionary/dictionary.txt" # any two cards make a word
 printf ' 16744576 \r\n 8 \r\n 2 \r\n' >"$game/Settings/Settings.txt"
-write_old_scores >"$game/highscore/highscore.dat"
-cp "$game/highscore/highscore.dat" "$work/highscore-before.dat"
+write_old_scores | tee "$work/highscore-before.dat" >"$game/highscore/highscore.dat"
 fingerprints >"$work/files-before"
 # A clean environment: none of the caller's platform, printer or scale settings, and a print
 # server address that leads nowhere, so no printer is ever found.
@@ -139,7 +134,6 @@ read -r -a board < <(picture_tool board "$shot" "${window[@]}")
 [ ${#board[@]} -eq 4 ] || fail "no board in the window at ${window[*]}"
 poll 20 board_shows dealt dealt ||
     fail "the opening deal did not lay seven cards where the columns stand: $(last_check)"
-log "window ${window[*]}, board ${board[*]}: seven cards dealt"
 
 read -r -a tops < <(picture_tool column-tops "${board[@]}")
 drag_card "${tops[@]}"
@@ -148,7 +142,6 @@ poll 10 board_shows dropped not-labels-empty word-of-two:2 empty-column:1 ||
 xdotool key space
 poll 20 board_shows checked labels-empty "not-word-list-as:$shots/dropped.ppm" dealt ||
     fail "the word was not accepted, or the columns not refilled: $(last_check)"
-log "a word of two cards made, accepted, listed and the columns refilled"
 
 xdotool key F5
 next_dialog "no message about the saved PDF appeared"
@@ -186,7 +179,6 @@ xdotool key Escape
 poll 10 no_other_window || fail "Escape did not close the missed words"
 poll 20 board_shows new-game dealt labels-empty "word-list-as:$shots/dealt.ppm" ||
     fail "no new game was dealt after the name: $(last_check)"
-log "the game ended, the name was recorded and a new game dealt"
 
 focus_window "$main_window"
 xdotool key F8
