@@ -185,8 +185,7 @@ private slots:
             QCOMPARE(atStart->texts.size(), toldAtStart ? 1 : 0);
             QCOMPARE(atStart->texts.filter(file).size(), atStart->texts.size()); // naming the file
             atStart.reset();
-            board.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&board));
+            game.Deal();
             QTest::keyClick(&board, Qt::Key_F1); // the help, whatever its file holds
             QTRY_VERIFY(!board.NewGamePending());
 
