@@ -4,6 +4,7 @@
 #include "board/BoardSurface.h"
 #include "board/BoardView.h"
 #include "board/GameWindows.h"
+#include "board/PauseCover.h"
 #include "board/SoundFunctions.h"
 #include "board/SpeakerOutput.h"
 #include "board/WindowPlacement.h"
@@ -76,6 +77,7 @@ GameBoard::GameBoard(GameServices services, QWidget* parent)
     board_->setMinimumSize(SmallestBoardSize);
     setCentralWidget(board_);
     controls_ = CreateBoardControls(*board_, state_.Elements);
+    pauseCover_ = new PauseCover(*board_);
     // Whatever colour the player picks for the board, these read as the system's own.
     KeepSystemColours(*menuBar());
     KeepSystemColours(*controls_.StatusBar);
@@ -118,9 +120,10 @@ void GameBoard::CreateMotion() {
                                               [this] { return menus_.SoundOnOff->isChecked(); });
     wordCheckView_ = std::make_unique<WordCheckWindow>(
         *this, *board_, controls_,
-        WordCheckWindow::EndOfGame{[this] { EndTheGame(); }, [this] { PlayGameOverAnimation(); },
-                                   [this] { ShowNameDialog(); },
-                                   [this] { return endingUnderway_ && !closing_; }});
+        WordCheckWindow::EndOfGame{
+            [this] { EndTheGame(); }, [this] { PlayGameOverAnimation(); },
+            [this] { ShowNameDialog(); },
+            [this] { return state_.Phase == GamePhase::AwaitingName && !closing_; }});
 }
 
 void GameBoard::PaceMove(std::chrono::microseconds duration) {
@@ -147,6 +150,8 @@ void GameBoard::ConnectCommands() {
     on(menus_.Website, &GameBoard::Website_Click);
     on(menus_.About, &GameBoard::Ab_Click);
     on(menus_.Hint, &GameBoard::Hint_Click);
+    on(menus_.Pause, &GameBoard::Pause_Click);
+    connect(pauseCover_, &PauseCover::ResumeAsked, this, &GameBoard::ResumeGame);
     connect(hintTimer_, &QTimer::timeout, this, &GameBoard::ClearHint);
     connect(controls_.ShuffleCards, &ClickableLabel::Clicked, this, &GameBoard::ShuffleSurface);
     connect(controls_.CheckWordButton, &QPushButton::clicked, this,
@@ -163,7 +168,9 @@ void GameBoard::ConnectCommands() {
     // Any key on the board or a card checks the word, but for a command's own key, which
     // reaches the board only while its command is unavailable.
     connect(board_, &BoardView::KeyDown, this, [this](QKeyCombination key) {
-        if (!IsCommandKey(menus_, QKeySequence(key))) {
+        if (state_.Phase == GamePhase::Paused) {
+            ResumeGame(); // any key brings a paused game back
+        } else if (!IsCommandKey(menus_, QKeySequence(key))) {
             CheckWordButton_Click();
         }
     });
@@ -235,6 +242,7 @@ void GameBoard::NewGameSetup() {
     board_->SetFigVisible(false);
     raise();
     WriteCountPanels();
+    UpdateCommandAvailability();
     board_->update();
 }
 
@@ -253,6 +261,9 @@ void GameBoard::Form_Resize() {
     }
     LayoutBoard(state_);
     PlaceBoardControls(controls_, state_.Elements);
+    if (state_.Phase == GamePhase::Paused) {
+        pauseCover_->Cover(controls_.StatusBar->height());
+    }
     board_->update();
 }
 
@@ -272,7 +283,7 @@ void GameBoard::PlaceOnScreen() {
 
 void GameBoard::Card_MouseDown(int index, double x, double y) {
     UpdateCommandAvailability();
-    if (endingUnderway_) {
+    if (state_.Phase != GamePhase::Playing) {
         return; // the game is over: its cards stay as they are until the next game
     }
     lexabit::Card_MouseDown(state_, *effects_, index, x, y);
@@ -284,7 +295,7 @@ void GameBoard::Card_MouseMove(int index, double x, double y) {
 
 void GameBoard::Card_MouseUp(int index) {
     UpdateCommandAvailability();
-    if (endingUnderway_) {
+    if (state_.Phase != GamePhase::Playing) {
         return;
     }
     const WordDisplay shown = lexabit::Card_MouseUp(state_, *effects_, index);
@@ -309,22 +320,61 @@ void GameBoard::PutHeldCardBack() {
 }
 
 bool GameBoard::AcceptsGameCommands() const {
-    return !endingUnderway_ && !board_->CapturedCard() && !closing_;
+    // A new game may follow a game in play or one that has ended without a name.
+    const bool between = state_.Phase == GamePhase::Playing || state_.Phase == GamePhase::Ended;
+    return between && !board_->CapturedCard() && !closing_;
+}
+
+bool GameBoard::TakesPlay() const {
+    return state_.Phase == GamePhase::Playing && !board_->CapturedCard() && !closing_;
 }
 
 void GameBoard::UpdateCommandAvailability() {
-    const bool accepted = AcceptsGameCommands();
-    for (QAction* command :
-         {menus_.NewGame, menus_.Undo, menus_.ShuffleSurface, menus_.EndGame, menus_.Hint}) {
-        command->setEnabled(accepted);
+    menus_.NewGame->setEnabled(AcceptsGameCommands());
+    const bool play = TakesPlay();
+    for (QAction* command : {menus_.Undo, menus_.ShuffleSurface, menus_.EndGame, menus_.Hint}) {
+        command->setEnabled(play);
     }
+    const bool paused = state_.Phase == GamePhase::Paused;
+    menus_.Pause->setEnabled(play || paused);
+    menus_.Pause->setChecked(paused);
     // The controls on the board are greyed only while a finished game waits for its
-    // name, not at every drag.
-    controls_.CheckWordButton->setEnabled(!endingUnderway_);
-    controls_.ShuffleCards->setEnabled(!endingUnderway_);
+    // name or has ended without one, not at every drag.
+    const bool live = state_.Phase == GamePhase::Playing;
+    controls_.CheckWordButton->setEnabled(live);
+    controls_.ShuffleCards->setEnabled(live);
     if (LevelForm* level = windows_->OpenLevel()) {
-        level->SetOkEnabled(!endingUnderway_);
+        level->SetOkEnabled(live || state_.Phase == GamePhase::Ended);
     }
+}
+
+void GameBoard::Pause_Click() {
+    if (state_.Phase == GamePhase::Paused) {
+        ResumeGame();
+    } else {
+        PauseGame();
+    }
+}
+
+void GameBoard::PauseGame() {
+    if (TakesPlay()) {
+        state_.Phase = GamePhase::Paused;
+        clocks_.Pause();
+        pauseCover_->Cover(controls_.StatusBar->height());
+    }
+    UpdateCommandAvailability();
+}
+
+void GameBoard::ResumeGame() {
+    if (state_.Phase != GamePhase::Paused) {
+        return;
+    }
+    state_.Phase = GamePhase::Playing;
+    pausedWhileMinimised_ = false;
+    clocks_.Resume(state_);
+    pauseCover_->hide();
+    board_->setFocus(Qt::OtherFocusReason);
+    UpdateCommandAvailability();
 }
 
 void GameBoard::ShowWord(const std::string& word, const std::string& points) {
@@ -333,7 +383,7 @@ void GameBoard::ShowWord(const std::string& word, const std::string& points) {
 }
 
 void GameBoard::Undo_Click() {
-    if (!AcceptsGameCommands()) {
+    if (!TakesPlay()) {
         return;
     }
     UndoLastMove(state_, *effects_);
@@ -343,14 +393,14 @@ void GameBoard::Undo_Click() {
 }
 
 void GameBoard::ShuffleSurface() {
-    if (!AcceptsGameCommands()) {
+    if (!TakesPlay()) {
         return;
     }
     lexabit::ShuffleSurface(state_, *effects_, *services_.Random);
 }
 
 void GameBoard::CheckWordButton_Click() {
-    if (!AcceptsGameCommands()) {
+    if (!TakesPlay()) {
         return;
     }
     WordCheck check(state_, dict_, *wordCheckView_, *effects_, *services_.Time,
@@ -378,6 +428,23 @@ bool GameBoard::event(QEvent* event) {
         PutHeldCardBack();
     }
     return QMainWindow::event(event);
+}
+
+void GameBoard::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange) {
+        return;
+    }
+    // No clock runs on, and no game ends, while the player cannot see the board.
+    if (isMinimized()) {
+        PutHeldCardBack();
+        if (TakesPlay()) {
+            PauseGame();
+            pausedWhileMinimised_ = true;
+        }
+    } else if (pausedWhileMinimised_) {
+        ResumeGame();
+    }
 }
 
 void GameBoard::showEvent(QShowEvent* event) {

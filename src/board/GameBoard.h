@@ -30,6 +30,7 @@ class BoardView;
 class GameWindows;
 class LettersForm;
 class MissedWordsWindow;
+class PauseCover;
 class SoundFunctions;
 class WordCheckWindow;
 
@@ -73,6 +74,8 @@ public:
     void EndGame_Click();
     void Timer2_Timer();
     void Hint_Click();
+    // Pauses a game in play, or lets a paused one go on.
+    void Pause_Click();
 
     // Options and help.
     void CardsOptions_Click();
@@ -107,6 +110,7 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
@@ -141,6 +145,11 @@ private:
     // A card held when a time-out ends the game goes back where it was picked up.
     void PutHeldCardBack();
     void ShowClockReading(const ClockReading& reading);
+    // Whether the game in play takes a move, a word check, a shuffle, an undo, a hint or its
+    // end: not while a card is held, paused, over or closing.
+    bool TakesPlay() const;
+    void PauseGame();
+    void ResumeGame();
     // Greys the commands that change the game while the board does not take them.
     void UpdateCommandAvailability();
 
@@ -166,7 +175,9 @@ private:
     std::optional<Level> storedLevel_;
     std::optional<std::int16_t> storedCardStyle_;
     EndOfGameFacts result_;
-    bool endingUnderway_ = false;
+    PauseCover* pauseCover_ = nullptr;
+    // The game was paused because its window was minimised, and goes on when it is shown.
+    bool pausedWhileMinimised_ = false;
     MissedWordsChoice missedWordsChoice_;
     std::optional<WordSearch> missedWordsAtEnd_;
     QPointer<MissedWordsWindow> missedWordsWindow_;

@@ -21,7 +21,7 @@
 namespace lexabit {
 
 void GameBoard::EndGame_Click() {
-    if (!AcceptsGameCommands()) {
+    if (!TakesPlay()) {
         return;
     }
     EndTheGame();
@@ -56,7 +56,7 @@ void GameBoard::EndTheGame() {
     result_ = EndOfGameFacts{state_.TotalScore, state_.Clocks.PlayingTime,
                              controls_.WordList->topLevelItemCount(), state_.GameLevel,
                              SkillLevel(state_)};
-    endingUnderway_ = true;
+    state_.Phase = GamePhase::AwaitingName;
     UpdateCommandAvailability();
     CloseGameMessage();
     NoteMissedWords();
@@ -105,7 +105,11 @@ void GameBoard::EnterPlayerName(const QString& name) {
 }
 
 void GameBoard::NameDialogAnswered() {
-    endingUnderway_ = false;
+    // A name given starts the next game next; a dialog closed without one declines to give
+    // it, and the game stays over: nothing moves until the player starts a new one.
+    if (state_.Phase == GamePhase::AwaitingName) {
+        state_.Phase = GamePhase::Ended;
+    }
     UpdateCommandAvailability();
     // Once the new game is dealt, or at once when the dialog was closed without a name.
     QTimer::singleShot(0, this, &GameBoard::ShowMissedWords);

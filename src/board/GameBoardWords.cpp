@@ -42,7 +42,7 @@ QPoint BesideBoard(const QWidget& window, const QWidget& board) {
 } // namespace
 
 void GameBoard::Hint_Click() {
-    if (!AcceptsGameCommands()) {
+    if (!TakesPlay()) {
         return; // a card is held or the game is ending
     }
     const HintSearch search = FindHint(state_, dict_);
@@ -84,7 +84,8 @@ void GameBoard::AskIfStuck() {
     question.setDefaultButton(QMessageBox::Yes);
     const int answer = AskAboutThisGame(question);
     // The word timer may have ended the game, or a new one begun, while the question stood.
-    const bool ended = game != gamesDealt_ || endingUnderway_;
+    const bool ended = game != gamesDealt_ || state_.Phase == GamePhase::AwaitingName ||
+                       state_.Phase == GamePhase::Ended;
     if (answer == QMessageBox::Yes && !ended && !closing_) {
         EndGame_Click();
     }

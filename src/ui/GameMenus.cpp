@@ -57,6 +57,8 @@ GameMenus BuildGameMenus(QMainWindow& window) {
     m.SoundOnOff->setChecked(true);
     AddSeparator(options, "mnuLine4");
     m.Hint = AddCommand(options, "Hint", QStringLiteral("Hint"), {Qt::CTRL | Qt::Key_H});
+    m.Pause = AddCommand(options, "Pause", QStringLiteral("Pause"), {Qt::Key_Pause});
+    m.Pause->setCheckable(true);
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help"));
@@ -77,8 +79,8 @@ bool IsCommandKey(const GameMenus& menus, const QKeySequence& key) {
     for (const QAction* command :
          {menus.NewGame, menus.ShuffleSurface, menus.Undo, menus.Print, menus.Highscore,
           menus.EndGame, menus.Exit, menus.BackgroundColor, menus.CardsOptions, menus.Level,
-          menus.LettersWindow, menus.SoundOnOff, menus.Contents, menus.Website, menus.About,
-          menus.PrintList, menus.TextColor, menus.WordListExit}) {
+          menus.LettersWindow, menus.SoundOnOff, menus.Pause, menus.Contents, menus.Website,
+          menus.About, menus.PrintList, menus.TextColor, menus.WordListExit}) {
         if (command != nullptr && command->shortcuts().contains(key)) {
             return true;
         }

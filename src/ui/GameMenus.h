@@ -25,6 +25,7 @@ struct GameMenus {
     QAction* LettersWindow = nullptr;
     QAction* SoundOnOff = nullptr;
     QAction* Hint = nullptr;
+    QAction* Pause = nullptr;
     QAction* Contents = nullptr;
     QAction* Website = nullptr;
     QAction* About = nullptr;

@@ -31,8 +31,8 @@ public:
     virtual void ShowBackOnPiles(std::optional<int> style) = 0;
     // The name confirmed at the end of a game, which the ending waits for.
     virtual void EnterPlayerName(const QString& name) = 0;
-    // False while the game is over and waits for a name, or a card is held: no command
-    // may then change the game.
+    // Whether a new game may start now: not while a finished game waits for its name, the
+    // game is paused or a card is held.
     virtual bool AcceptsGameCommands() const = 0;
 
 protected:

@@ -1,6 +1,7 @@
 #include "UiTestSupport.h"
 #include "board/CardOptions.h"
 #include "board/PacedWait.h"
+#include "records/MissedWordsWindow.h"
 
 #include <QRadioButton>
 
@@ -13,6 +14,27 @@ bool ClocksRun(const GameBoard& board) {
     return Child<QTimer>(board, QStringLiteral("Timer2")).isActive();
 }
 
+// Every card's place and tag, the words found and the score: what a refused command leaves.
+QString Table(const GameBoard& board) {
+    const GameState& state = board.State();
+    QString table;
+    for (int i = 1; i <= state.CardsTotal; ++i) {
+        const CardRecord& card = state.Card(i);
+        table += QStringLiteral("%1:%2,%3,%4 ")
+                     .arg(i)
+                     .arg(card.Left)
+                     .arg(card.Top)
+                     .arg(static_cast<int>(card.Tag));
+    }
+    const int words = Child<QTreeWidget>(board, QStringLiteral("WordList")).topLevelItemCount();
+    return table + QStringLiteral("words %1, score %2").arg(words).arg(state.TotalScore);
+}
+
+bool NameAwaited(const GameBoard& board) {
+    const auto* dialog = board.findChild<QWidget*>(QStringLiteral("Namefrm"));
+    return dialog != nullptr && dialog->isVisible();
+}
+
 } // namespace
 
 // Where one flow meets another: the end of a game and the wait for a name, commands that
@@ -21,6 +43,132 @@ class PlayFlowTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // A held card, a pause, a name awaited and a game ended without one (its name dialog closed
+    // by its frame, after End Game or a time-out) refuse every command that changes the game,
+    // the ended game but for a new one: nothing on the table changes. A paused game's clocks
+    // stand, and any key brings it back without checking the word; the missed words leave an
+    // ended game ended.
+    void everyGameCommandInEveryState() {
+        enum class Moment { Playing, CardHeld, Paused, NameAwaited, EndedByCommand, TimedOut };
+        const struct {
+            const char* part;
+            Moment moment;
+            bool newGame; // New Game is taken
+        } rows[] = {
+            {"playing", Moment::Playing, true},
+            {"card held", Moment::CardHeld, false},
+            {"paused", Moment::Paused, false},
+            {"name awaited", Moment::NameAwaited, false},
+            {"ended by End Game, no name", Moment::EndedByCommand, true},
+            {"ended by the word timer, no name", Moment::TimedOut, true},
+        };
+        for (const auto& [part, moment, newGame] : rows) {
+            const TestPart trace{part};
+            TestGame game(45);
+            GameBoard& board = game.Deal();
+            DealOnly(board, QStringLiteral("ABDEIMNOST"), Level::Hard);
+            GameState& state = board.State();
+            LayTwoLetterWord(board); // a word to check and a move to undo
+            QWidget* surface = &board.Board();
+            const auto clocks = [&] {
+                return Child<QLabel>(board, QStringLiteral("Panel3")).text() +
+                       Child<QLabel>(board, QStringLiteral("Panel5")).text();
+            };
+            const QString clocksBefore = clocks();
+            const bool ended = moment == Moment::EndedByCommand || moment == Moment::TimedOut;
+            {
+                // Answers the rating; closes the name dialog by its frame, but while it waits.
+                MessageAnswerer answers(moment == Moment::NameAwaited
+                                            ? std::nullopt
+                                            : std::optional<QString>(QString{}));
+                switch (moment) {
+                case Moment::CardHeld:
+                    QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier,
+                                      PlaceOf(state, CardOnColumn(state, 3)) + QPoint(40, 60));
+                    break;
+                case Moment::Paused:
+                    QTest::keyClick(surface, Qt::Key_Pause);
+                    break;
+                case Moment::NameAwaited:
+                case Moment::EndedByCommand:
+                    QTest::keyClick(surface, Qt::Key_F7);
+                    break;
+                case Moment::TimedOut:
+                    game.clock.now += std::chrono::seconds(61);
+                    board.Timer2_Timer();
+                    break;
+                case Moment::Playing:
+                    break;
+                }
+                QTRY_COMPARE(NameAwaited(board), moment == Moment::NameAwaited);
+            }
+            if (ended) { // the missed words come and go
+                QTRY_VERIFY(board.OpenMissedWords() != nullptr);
+                QTest::keyClick(board.OpenMissedWords(), Qt::Key_Escape);
+                QTRY_VERIFY(board.OpenMissedWords() == nullptr);
+            }
+
+            const bool play = moment == Moment::Playing;
+            QCOMPARE(Command(board, "NewGame").isEnabled(), newGame);
+            for (const char* command : {"sh", "Undo", "EndGame", "Hint"}) {
+                QVERIFY2(Command(board, command).isEnabled() == play, command);
+            }
+            QCOMPARE(Command(board, "Pause").isEnabled(), play || moment == Moment::Paused);
+            QCOMPARE(Child(board, QStringLiteral("CheckWordButton")).isEnabled(),
+                     play || moment == Moment::CardHeld);
+            if (play) {
+                continue;
+            }
+            const QString before = Table(board);
+            MessageAnswerer messages;
+            board.ShuffleSurface();
+            board.Undo_Click();
+            board.Hint_Click();
+            board.CheckWordButton_Click();
+            board.EndGame_Click();
+            if (moment != Moment::CardHeld) { // a held card's time can run out
+                LayWord(board, {state.WordCards.Last(), CardOnColumn(state, 3)});
+                game.clock.now += std::chrono::minutes(5);
+                board.Timer2_Timer();
+            }
+            QCOMPARE(Table(board), before);
+            QVERIFY(state.HintedCards.empty());
+            QVERIFY2(messages.texts.isEmpty(), qPrintable(messages.texts.join(u'|')));
+
+            if (moment == Moment::Paused) {
+                QVERIFY(Child(board, QStringLiteral("PauseCover")).isVisible());
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_A);
+                QCOMPARE(Table(board), before); // the key that resumes checks no word
+                QVERIFY(!Child(board, QStringLiteral("PauseCover")).isVisible());
+                board.Timer2_Timer();
+                QCOMPARE(clocks(), clocksBefore); // the pause is not counted
+                QVERIFY(messages.texts.isEmpty());
+            } else if (ended) {
+                board.activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(&board));
+                QTest::keyClick(surface, Qt::Key_F2);
+                QVERIFY(state.WordCards.empty());
+                QVERIFY(Command(board, "Undo").isEnabled());
+            }
+        }
+    }
+
+    // A minimised window pauses its game, which goes on when the window is shown again.
+    void aMinimisedGamePausesItself() {
+        TestGame game(47);
+        GameBoard& board = game.Deal();
+        DealOnly(board, QStringLiteral("ABDEIMNOST"), Level::Hard);
+        board.showMinimized();
+        QVERIFY(Command(board, "Pause").isChecked());
+        MessageAnswerer messages;
+        game.clock.now += std::chrono::minutes(5);
+        board.Timer2_Timer();
+        QVERIFY(messages.texts.isEmpty()); // no time-out in the background
+        board.showNormal();
+        QVERIFY(!Command(board, "Pause").isChecked());
+        QVERIFY(Command(board, "sh").isEnabled());
+    }
+
     // Using the last card ends the game once: the show with the clocks stopped, the name (or
     // none), one entry for a name, the controls back. A wait that goes on closes the board.
     void usingEveryCardEndsTheGameOnce() {

@@ -111,6 +111,14 @@ struct ClockValues {
     std::string PlayingTime = "0"; // as the status bar last showed it
 };
 
+// How far a game has come: what the board takes from the player depends on it.
+enum class GamePhase {
+    Playing,      // cards move, words are checked
+    Paused,       // the clocks stand and the cards are covered until the player comes back
+    AwaitingName, // the game is over and its result waits for the player's name
+    Ended,        // over and not recorded: nothing moves until the next game
+};
+
 // A card held by the pointer.
 struct DragValues {
     bool Active = false; // the held card (and the word cards below it) follow the pointer
@@ -163,6 +171,7 @@ public:
     ClockValues Clocks;
     std::int16_t CardStyle = 8;
     std::string PlayerName;
+    GamePhase Phase = GamePhase::Playing;
     DragValues Drag;
     LastMove Undo;
     // Points of the hints shown since the last accepted word, taken off the score when

@@ -26,6 +26,7 @@ void ResetGameVariables(GameState& state, const LetterCountValues& counts, GameT
     state.Clocks.PlayMinutes = 0;
     state.Clocks.PlayHours = 0;
     state.Clocks.WordTimerStart = now;
+    state.Phase = GamePhase::Playing;
     state.Drag.Active = false;
     state.ForgetLastMove();
     state.CardsTotal = 0;
@@ -86,6 +87,25 @@ int RollWordTimer(GameState& state, GameTime now) {
 }
 
 } // namespace
+
+void GameClocks::Pause() {
+    if (running_) {
+        running_ = false;
+        pausedAt_ = clock_.Now();
+    }
+}
+
+void GameClocks::Resume(GameState& state) {
+    if (!pausedAt_) {
+        return;
+    }
+    // A clock set back during the pause counts the pause as nothing.
+    const auto paused = std::max(clock_.Now() - *pausedAt_, GameTime::duration::zero());
+    state.Clocks.MinuteStart += paused;
+    state.Clocks.WordTimerStart += paused;
+    pausedAt_.reset();
+    running_ = true;
+}
 
 std::optional<ClockReading> GameClocks::Tick(GameState& state) {
     if (!running_) {

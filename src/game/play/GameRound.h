@@ -43,10 +43,21 @@ public:
     explicit GameClocks(const Clock& clock) : clock_(clock) {}
 
     // A new game lets the clocks run again (the new game sets their start times).
-    void Start() { running_ = true; }
+    void Start() {
+        running_ = true;
+        pausedAt_.reset();
+    }
     // A game that has ended, by any road, stops the clocks: no time-out can follow.
-    void Stop() { running_ = false; }
+    void Stop() {
+        running_ = false;
+        pausedAt_.reset();
+    }
     bool Running() const { return running_; }
+
+    // A paused game's clocks stand; when they go on, the pause is not counted on either
+    // clock, so the running minutes resume with the seconds they had.
+    void Pause();
+    void Resume(GameState& state);
 
     // One tick: rolls the clocks in the game state and gives the panel texts, or
     // nothing once the word timer has run out (the clocks stand still until Start).
@@ -55,6 +66,7 @@ public:
 private:
     const Clock& clock_;
     bool running_ = true;
+    std::optional<GameTime> pausedAt_;
 };
 
 } // namespace lexabit
