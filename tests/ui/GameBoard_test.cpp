@@ -80,6 +80,79 @@ private slots:
         QCOMPARE(wordList.topLevelItemCount(), 1);
     }
 
+    // A place the game remembers moves with its column when the window is resized: where undo
+    // puts a card back (a word started or a card added to one) and where a held card returns
+    // when dropped on nothing. A shuffle moves the cards, and the move to undo is forgotten.
+    void rememberedPlacesFollowTheColumns() {
+        TestGame game(46);
+        GameBoard& board = game.Deal();
+        const GameState& state = board.State();
+        QWidget* surface = &board.Board();
+        const auto resizeBy = [&](int dx) {
+            const QSize wanted = surface->size() + QSize(dx, 0);
+            board.resize(board.size() + QSize(dx, 0));
+            QTRY_COMPARE(surface->size(), wanted);
+        };
+        const auto onItsColumn = [&](int card, int column) {
+            const ColumnTop top = ColumnPosition(state, column);
+            const int depth = std::max(0, state.WordCards.PositionOf(card) - 1) * WordCardStep;
+            return PlaceOf(state, card) == QPoint(top.Left, top.Top + depth);
+        };
+        const QPoint grip(40, 60);
+        for (const int dx : {0, 1, -1, 103, -103, 300, -300}) {
+            for (const bool addedToWord : {false, true}) {
+                const TestPart trace{
+                    QStringLiteral("%1 px, %2")
+                        .arg(dx)
+                        .arg(addedToWord ? "card added to a word" : "word started")};
+                board.resize(1420, 860);
+                DealOnly(board, QStringLiteral("ABDEIMNOST"), Level::VeryEasy);
+                const int moved = CardOnColumn(state, addedToWord ? 3 : 1);
+                if (addedToWord) {
+                    LayTwoLetterWord(board);
+                }
+                LayWord(board,
+                        {state.WordCards.empty() ? CardOnColumn(state, 2) : state.WordCards.Last(),
+                         moved});
+                resizeBy(dx);
+                QTest::keyClick(surface, Qt::Key_F4);
+                QVERIFY(onItsColumn(moved, addedToWord ? 3 : 1));
+                QCOMPARE(state.WordCards.Count(), addedToWord ? 2 : 0);
+                for (int column = addedToWord ? 3 : 1; column <= 7; ++column) {
+                    QVERIFY(CardOnColumn(state, column) > 0);
+                }
+
+                // Held through a resize, dropped on nothing, then on a card.
+                const int held = CardOnColumn(state, 5);
+                QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier,
+                                  PlaceOf(state, held) + grip);
+                QTest::mouseMove(surface, PlaceOf(state, held) + grip + QPoint(20, 200));
+                resizeBy(-dx);
+                QTest::mouseRelease(surface, Qt::LeftButton, Qt::NoModifier,
+                                    PlaceOf(state, held) + grip);
+                QVERIFY(onItsColumn(held, 5));
+                const int target = CardOnColumn(state, 6);
+                LayWord(board, {target, held});
+                QCOMPARE(state.Card(held).Tag, addedToWord ? CardTag::Table : CardTag::Word);
+                QVERIFY(onItsColumn(addedToWord ? held : target, addedToWord ? 5 : 6));
+            }
+        }
+
+        // A shuffle forgets the move to undo.
+        DealOnly(board, QStringLiteral("ABDEIMNOST"), Level::VeryEasy);
+        LayTwoLetterWord(board);
+        QTest::keyClick(surface, Qt::Key_F4);
+        QTest::keyClick(surface, Qt::Key_F3);
+        std::vector<int> shuffled;
+        for (int column = 1; column <= 7; ++column) {
+            shuffled.push_back(CardOnColumn(state, column));
+        }
+        QTest::keyClick(surface, Qt::Key_F4);
+        for (int column = 1; column <= 7; ++column) {
+            QCOMPARE(CardOnColumn(state, column), shuffled[static_cast<std::size_t>(column - 1)]);
+        }
+    }
+
     // The board's widgets, windows and helpers refer to the game it holds (its state, its
     // services): none of them may outlive it. The clock stands for the game: it is held
     // by the board's first member, so the rest of the game is gone once it is.

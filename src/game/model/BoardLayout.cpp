@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 namespace lexabit {
 
@@ -29,28 +30,53 @@ namespace {
 
 constexpr int Columns = 7;
 
+// Where the columns stood before a resize and where they stand after it.
+struct ColumnMove {
+    std::array<ColumnTop, Columns> from{};
+    std::array<ColumnTop, Columns> to{};
+
+    // The column whose old top is at this left edge, as an index into the arrays.
+    std::optional<std::size_t> ColumnAt(float left) const {
+        for (std::size_t k = 0; k < Columns; ++k) {
+            if (static_cast<float>(from[k].Left) == left) {
+                return k;
+            }
+        }
+        return std::nullopt;
+    }
+
+    // A place remembered in whole pixels (where a held card was picked up, where undo puts
+    // a card back) moves with its column and keeps its depth below the column's top, so it
+    // still names the same place in the column after the resize.
+    void MovePlace(int& left, int& top) const {
+        if (const std::optional<std::size_t> k = ColumnAt(static_cast<float>(left))) {
+            top += to[*k].Top - from[*k].Top;
+            left = to[*k].Left;
+        }
+    }
+};
+
 // Moves every card that lies in a column, and the column's marker, to the column's new
 // top. Which column a card lies in is judged from the markers' places before anything
 // moves: a card moved onto another column's old place is not moved again with that column.
 void MoveColumnsWithMarkers(GameState& state) {
-    std::array<float, Columns> oldLefts{};
+    ColumnMove move;
     for (int column = 1; column <= Columns; ++column) {
         if (!state.CardExists(state.MarkerIndex(column))) {
             return; // nothing dealt yet
         }
-        oldLefts[static_cast<std::size_t>(column - 1)] = state.Card(state.MarkerIndex(column)).Left;
-    }
-    std::array<ColumnTop, Columns> newTops{};
-    for (int column = 1; column <= Columns; ++column) {
-        newTops[static_cast<std::size_t>(column - 1)] = ColumnPosition(state, column);
+        const CardRecord& marker = state.Card(state.MarkerIndex(column));
+        const auto k = static_cast<std::size_t>(column - 1);
+        move.from[k] = {static_cast<int>(marker.Left), static_cast<int>(marker.Top)};
+        move.to[k] = ColumnPosition(state, column);
     }
     for (int j = 1; j <= state.CardsTotal; ++j) {
         CardRecord& card = state.Card(j);
-        const auto lies = std::find(oldLefts.begin(), oldLefts.end(), card.Left);
-        if (lies == oldLefts.end()) {
+        const std::optional<std::size_t> k = move.ColumnAt(card.Left);
+        if (!k) {
             continue; // outside the columns, or used
         }
-        const ColumnTop top = newTops[static_cast<std::size_t>(lies - oldLefts.begin())];
+        const ColumnTop top = move.to[*k];
         const int below =
             card.Tag == CardTag::Word ? std::max(0, state.WordCards.PositionOf(j) - 1) : 0;
         card.Left = static_cast<float>(top.Left);
@@ -58,10 +84,12 @@ void MoveColumnsWithMarkers(GameState& state) {
     }
     for (int column = 1; column <= Columns; ++column) {
         CardRecord& marker = state.Card(state.MarkerIndex(column));
-        const ColumnTop top = newTops[static_cast<std::size_t>(column - 1)];
+        const ColumnTop top = move.to[static_cast<std::size_t>(column - 1)];
         marker.Left = static_cast<float>(top.Left);
         marker.Top = static_cast<float>(top.Top);
     }
+    move.MovePlace(state.Undo.Left, state.Undo.Top);
+    move.MovePlace(state.Drag.StartLeft, state.Drag.StartTop);
 }
 
 } // namespace

@@ -48,6 +48,8 @@ void Exchange(GameState& state, Effects& effects, int mover, int partner) {
 
 void ShuffleSurface(GameState& state, Effects& effects, RandomSource& random) {
     random.SeedFromClock();
+    // The cards change places: a move taken back now would put its card over another.
+    state.ForgetLastMove();
     const std::vector<int> table = TableCards(state);
     const int count = static_cast<int>(table.size());
     for (int j = 1; j <= count; ++j) {
