@@ -407,6 +407,7 @@ void GameBoard::CheckWordButton_Click() {
                     [](GameState& state, Effects& effects) { FillEmptyColumns(state, effects); });
     const int game = gamesDealt_;
     check.CheckWordButton_Click();
+    ShowHintCost(); // what the hints took off the score, if anything
     if (game == gamesDealt_) {
         AskIfStuck(); // a word that ended the game is followed by a new one
     }

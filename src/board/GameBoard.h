@@ -134,6 +134,7 @@ private:
     int AskAboutThisGame(QMessageBox& message);
     void CloseGameMessage();
     void ClearHint();
+    void ShowHintCost();
     void PlayGameOverAnimation();
     void ReportFileProblem(const std::string& problem);
     // Holds the window for a step of a move or a synchronous sound, handling no event.

@@ -6,6 +6,7 @@
 #include "game/model/Texts.h"
 #include "game/words/WordsOnTable.h"
 #include "records/MissedWordsWindow.h"
+#include "records/StatusPanels.h"
 #include "ui/ColourValue.h"
 #include "ui/GameText.h"
 
@@ -57,11 +58,8 @@ void GameBoard::Hint_Click() {
         AskAboutThisGame(none);
         return;
     }
-    // Asking again while the same hint still shows only shows it longer.
-    const bool alreadyShown = hintTimer_->isActive() && state_.HintedCards == search.Found->Cards;
-    if (!alreadyShown) {
-        ChargeForHint(state_, search.Found->Best.Points);
-    }
+    ChargeForHint(state_, *search.Found);
+    ShowHintCost();
     state_.HintedCards = search.Found->Cards;
     board_->update();
     hintTimer_->start(HintShowing);
@@ -71,6 +69,11 @@ void GameBoard::ClearHint() {
     hintTimer_->stop();
     state_.HintedCards.clear();
     board_->update();
+    ShowHintCost(); // a new game has nothing to say of hints
+}
+
+void GameBoard::ShowHintCost() {
+    controls_.StatusBar->SetHintNotice(Text(HintCostNotice(state_)));
 }
 
 void GameBoard::AskIfStuck() {

@@ -22,6 +22,17 @@ StatusPanels::StatusPanels(QWidget* parent) : QStatusBar(parent) {
         addWidget(panel);
         panels_[i] = panel;
     }
+    hintNotice_ = new QLabel(this);
+    hintNotice_->setObjectName(QStringLiteral("HintNotice"));
+    hintNotice_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    hintNotice_->setTextFormat(Qt::PlainText);
+    hintNotice_->hide();
+    addWidget(hintNotice_, 1);
+}
+
+void StatusPanels::SetHintNotice(const QString& text) {
+    hintNotice_->setText(text);
+    hintNotice_->setVisible(!text.isEmpty());
 }
 
 void StatusPanels::SetPanelText(int panel, const QString& text) {

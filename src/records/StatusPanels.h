@@ -7,7 +7,8 @@ class QLabel;
 
 namespace lexabit {
 
-// The board's status bar: five text panels, numbered from 1, left to right.
+// The board's status bar: five text panels, numbered from 1, left to right, and after
+// them a notice of what hints cost, shown only while it has something to say.
 class StatusPanels : public QStatusBar {
     Q_OBJECT
 
@@ -20,8 +21,12 @@ public:
     void SetPanelText(int panel, const QString& text);
     QString PanelText(int panel) const;
 
+    // Writes the notice of what hints cost; an empty text hides it.
+    void SetHintNotice(const QString& text);
+
 private:
     std::array<QLabel*, PanelCount> panels_{};
+    QLabel* hintNotice_ = nullptr;
 };
 
 } // namespace lexabit

@@ -26,23 +26,26 @@ Words WordsOf(const WordSearch& search) {
 TEST(FindBestWords, FindsOnlyWordsTheCardsCanLayBestFirst) {
     struct Row {
         std::optional<std::string> list; // none: there is no list
-        std::string cards, start;        // the letters at hand, the capitals already laid
+        std::string cards;               // the letters at hand
         std::size_t limit;
         Words found;
     };
-    // Points: ZA 11; TEA, ATE and EAT 3; ET 2.
+    // Points: ZA 11; TEA, ATE and EAT 3. Every word found is one the word check accepts.
     // clang-format off
     const Row rows[] = {
-        {"TAT\r\nTA\r\n", "AT", "", 10, {"TA"}},              // each letter as often as it lies
-        {"TAT\r\nTA\r\n", "ATT", "", 10, {"TAT", "TA"}},
-        {"CATS\r\nCAT\r\n", "CAT", "", 10, {"CAT"}},
-        {"cAt\r\nCAT\r\ncat\r\n", "TAC", "", 10, {"CAT"}},   // any case, each word once
-        {"A\r\nA-T\r\nT A\r\nAT\r\n", "AT", "", 10, {"AT"}}, // two cards or more, letters only
-        {" \"za\", quiz\r\n", "ZAQUI", "", 10, {"QUIZ", "ZA"}}, // entries as the word check reads
-        {"ET\r\nTEA\r\nEAT\r\nZA\r\nATE\r\n", "ZATE", "", 3, {"ZA", "ATE", "EAT"}},
-        {"TEA\r\nEAT\r\nET\r\nE\r\n", "AT", "E", 10, {"EAT", "ET"}}, // begins with the word laid
-        {"", "AT", "", 10, {}},
-        {std::nullopt, "AT", "", 10, {}},
+        {"TAT\r\nTA\r\n", "AT", 10, {"TA"}},              // each letter as often as it lies
+        {"TAT\r\nTA\r\n", "ATT", 10, {"TAT", "TA"}},
+        {"CATS\r\nCAT\r\n", "CAT", 10, {"CAT"}},
+        {"cAt\r\nCAT\r\ncat\r\n", "TAC", 10, {"CAT"}},   // any case, each word once
+        {"A\r\nA-T\r\nT A\r\nAT\r\n", "AT", 10, {"AT"}}, // two cards or more, letters only
+        {" \"za\", quiz\r\n", "ZAQUI", 10, {"QUIZ", "ZA"}}, // entries as the word check reads
+        {"ET\r\nTEA\r\nEAT\r\nZA\r\nATE\r\n", "ZATE", 3, {"ZA", "ATE", "EAT"}},
+        {"zebra,cat\r\n", "CAT", 10, {"CAT"}},                 // second and third fields
+        {"zebra, dog ,cat\r\n", "CAT", 10, {"CAT"}},
+        {"zebra,\"cat\"\r\n", "CAT", 10, {"CAT"}},
+        {"\"zebra\",\"dog\", \"cat\"\r\n", "CAT", 10, {"CAT"}},
+        {"", "AT", 10, {}},
+        {std::nullopt, "AT", 10, {}},
     };
     // clang-format on
     for (const Row& row : rows) {
@@ -54,16 +57,20 @@ TEST(FindBestWords, FindsOnlyWordsTheCardsCanLayBestFirst) {
         for (const char letter : row.cards) {
             ++tally[static_cast<std::size_t>(letter - 'A')];
         }
-        const WordSearch search = FindBestWords(Dictionary(folder), row.start, tally, row.limit);
+        const Dictionary dictionary(folder);
+        const WordSearch search = FindBestWords(dictionary, tally, row.limit);
         EXPECT_EQ(WordsOf(search), row.found) << row.cards << " " << row.list.value_or("no list");
+        for (const std::string& word : row.found) {
+            EXPECT_EQ(dictionary.CheckWord(word), WordLookup::Found) << word;
+        }
         EXPECT_EQ(search.Problem, row.list
                                       ? std::string{}
                                       : WordCheckTexts::WordListUnreadable(folder.WordListFile()));
     }
 }
 
-// A hint continues the word laid, or else uses table cards alone; the words missed come from
-// table and word cards only; a table where nothing more can be laid is asked about once.
+// A hint takes the best word of all face-up cards but the word laid; the words missed come
+// from table and word cards only; a table where nothing more can be laid is asked about once.
 TEST(WordsOnTable, HintMissedWordsAndAStuckPositionInOneGame) {
     TempProgramFolder folder;
     folder.WriteWordList("za\r\ntea\r\neat\r\nate\r\nzeta\r\nvat\r\n");
@@ -72,25 +79,24 @@ TEST(WordsOnTable, HintMissedWordsAndAStuckPositionInOneGame) {
     for (const int card : {1, 2, 3}) {
         table.PutInColumn(card, card); // Z A T
     }
-    table.MakeWord({4, 6}, 4); // E V: no word begins so
+    table.MakeWord({4, 6}, 4); // E V: ZETA takes the laid E and table cards
     HintSearch hint = FindHint(table.state, dictionary);
     ASSERT_TRUE(hint.Found);
-    EXPECT_EQ(hint.Found->Cards, (std::vector<int>{1, 2})); // ZA, 11 points
-    EXPECT_EQ(hint.Found->Best.Points, 11);
-
-    table.MarkUsed(1); // Z is gone; Q stays in the pack
-    EXPECT_EQ(WordsOf(MissedWords(table.state, dictionary)), (Words{"VAT", "ATE", "EAT", "TEA"}));
+    EXPECT_EQ(hint.Found->Cards, (std::vector<int>{1, 4, 3, 2}));
+    EXPECT_EQ(hint.Found->Best.Points, 15);
 
     table.state.WordCards.Clear();
-    table.PutInColumn(6, 1);
-    table.PutInColumn(1, 5);
-    table.MakeWord({1, 4}, 5); // Z E: ZETA goes on with T and A from the table
+    table.PutInColumn(4, 4);
+    table.PutInColumn(6, 6);
+    table.MakeWord({1, 4, 3, 2}, 1); // ZETA laid: the next best, from its own cards
     hint = FindHint(table.state, dictionary);
     ASSERT_TRUE(hint.Found);
-    EXPECT_EQ(hint.Found->Cards, (std::vector<int>{1, 4, 3, 2}));
+    EXPECT_EQ(hint.Found->Cards, (std::vector<int>{1, 2}));
 
     table.state.WordCards.Clear();
-    for (const int used : {1, 2, 3, 4}) {
+    table.MarkUsed(1); // Z is gone; Q stays in the pack
+    EXPECT_EQ(WordsOf(MissedWords(table.state, dictionary)), (Words{"VAT", "ATE", "EAT", "TEA"}));
+    for (const int used : {2, 3, 4}) {
         table.MarkUsed(used); // a lone V left on the table
     }
     EXPECT_FALSE(StuckPositionToAskAbout(table.state, dictionary)) << "Q is still in the pack";
@@ -99,29 +105,62 @@ TEST(WordsOnTable, HintMissedWordsAndAStuckPositionInOneGame) {
     EXPECT_FALSE(StuckPositionToAskAbout(table.state, dictionary));
 }
 
-TEST(HintCost, IsTakenOnceWhenTheNextWordIsAcceptedButNeverBelowZero) {
+// The hint prefers a common word the word list holds; without a sound list of common words
+// it takes the best of all.
+TEST(BestWordsToHint, PrefersCommonWordsOfTheWordList) {
+    struct Row {
+        std::optional<std::string> common; // none: no such list
+        std::string best;
+    };
+    const Row rows[] = {{std::nullopt, "ZETA"},
+                        {"tea\r\nvat\r\n", "VAT"},
+                        {"zat\r\nzetas\r\n", "ZETA"}, // words the word list lacks
+                        {std::string("\xFF\0\"za,\x01", 7), "ZETA"}};
+    LetterTally tally{};
+    for (const char letter : std::string_view("ZATEV")) {
+        ++tally[static_cast<std::size_t>(letter - 'A')];
+    }
+    for (const Row& row : rows) {
+        TempProgramFolder folder;
+        folder.WriteWordList("za\r\ntea\r\nzeta\r\nvat\r\n");
+        const Dictionary dictionary(folder);
+        if (row.common) {
+            testing::WriteBytes(dictionary.CommonWordsPath(), *row.common);
+        }
+        const Words best = WordsOf(BestWordsToHint(dictionary, tally, 1));
+        EXPECT_EQ(best, Words{row.best}) << row.common.value_or("no list");
+    }
+}
+
+TEST(HintCost, IsTakenOnceForEachWordAndItsCardsWhenTheNextWordIsAcceptedNeverBelowZero) {
+    const Hint za{{"ZA", 11}, {1, 2}};
+    const Hint zaOtherCards{{"ZA", 11}, {1, 5}};
+    const Hint at{{"AT", 2}, {2, 3}};
     struct Row {
         Level level;
         int scoreBefore;
-        std::vector<int> hints;
+        std::vector<Hint> hints;
         int scoreAfter;
     };
-    const Row rows[] = {{Level::Hard, 30, {5, 7}, 18},
-                        {Level::Easy, 30, {11}, 19},
-                        {Level::Easy, 4, {11}, 0},
-                        {Level::VeryEasy, 30, {11, 20}, 30}};
+    const Row rows[] = {{Level::Hard, 30, {za, at}, 17},
+                        {Level::Easy, 30, {za, za, za}, 19},
+                        {Level::Easy, 30, {za, zaOtherCards}, 8},
+                        {Level::Easy, 4, {za}, 0},
+                        {Level::VeryEasy, 30, {za, at}, 30}};
     for (const Row& row : rows) {
         GameState state;
         state.GameLevel = row.level;
         state.TotalScore = static_cast<std::int16_t>(row.scoreBefore);
-        for (const int points : row.hints) {
-            ChargeForHint(state, points);
+        for (const Hint& hint : row.hints) {
+            ChargeForHint(state, hint);
         }
         EXPECT_EQ(state.TotalScore, row.scoreBefore) << "nothing is taken before a word";
         TakeHintCost(state);
         TakeHintCost(state);
         EXPECT_EQ(state.TotalScore, row.scoreAfter)
             << StoredLevelNumber(row.level) << " " << row.scoreBefore;
+        ChargeForHint(state, za); // the accepted word was the end of what was charged
+        EXPECT_EQ(state.HintCost, row.level == Level::VeryEasy ? 0 : 11);
     }
 }
 

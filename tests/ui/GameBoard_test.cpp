@@ -4,6 +4,7 @@
 #include "ui/GameText.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLayout>
 
 using namespace lexabit;
@@ -185,7 +186,8 @@ private slots:
         QVERIFY2(outlivedTheGame.isEmpty(), qPrintable(outlivedTheGame.join(QLatin1String(", "))));
     }
 
-    // Ctrl+H outlines the cards of the best word on the board until a while has passed.
+    // Ctrl+H outlines the cards of the best word on the board until a while has passed; the
+    // status bar tells its cost, charged once however often it is asked, and when it is taken.
     void aHintAndTheMissedWords() {
         TestGame game(52, {"ZA", "TEA", "AT", "ES"});
         GameBoard& board = game.Deal();
@@ -200,8 +202,17 @@ private slots:
         QTest::keyClick(&board, Qt::Key_H, Qt::ControlModifier);
         QCOMPARE(state.HintedCards, (std::vector<int>{CardOf(state, 'Z'), CardOf(state, 'A')}));
         QVERIFY(colourBesideZ() != unlit);
+        const QLabel& notice = Child<QLabel>(board, QStringLiteral("HintNotice"));
+        QCOMPARE(notice.text(), QStringLiteral("Hints cost 11, taken at your next word"));
         QTRY_VERIFY_WITH_TIMEOUT(state.HintedCards.empty(), 4000);
         QCOMPARE(colourBesideZ(), unlit);
+        QTest::keyClick(&board, Qt::Key_H, Qt::ControlModifier);
+        QCOMPARE(state.HintCost, 11);
+        const std::vector<int> hinted = state.HintedCards;
+        LayWord(board, hinted);
+        board.CheckWordButton_Click();
+        QCOMPARE(state.TotalScore, 0);
+        QCOMPARE(notice.text(), QStringLiteral("Hints took 11 off the score"));
 
         // At the game's end the missed words open after the name, and their choice is kept.
         MessageAnswerer answerer(QStringLiteral("Di"));

@@ -128,6 +128,14 @@ struct DragValues {
     int StartTop = 0;
 };
 
+// A hint as it was charged: the word and the cards that spell it, in its order.
+struct ChargedHint {
+    std::string Word;
+    std::vector<int> Cards;
+
+    friend bool operator==(const ChargedHint&, const ChargedHint&) = default;
+};
+
 // The one state object of the game: every card with its letter, place, visibility
 // and stacking order, the two card lists and the variables of a game in progress.
 class GameState {
@@ -177,6 +185,12 @@ public:
     // Points of the hints shown since the last accepted word, taken off the score when
     // the next word is accepted.
     int HintCost = 0;
+    // The hints charged since the last accepted word: the same word on the same cards is
+    // charged once, however often it is asked for.
+    std::vector<ChargedHint> HintsCharged;
+    // What the hints took off the score when the last word was accepted; nothing when no
+    // hint was charged before it.
+    std::optional<int> HintCostTaken;
     // The face-up cards of the last stuck position the player was asked about.
     std::vector<int> StuckPositionAsked;
     // The cards a hint outlines on the board while it shows.

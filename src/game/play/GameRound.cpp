@@ -39,6 +39,8 @@ void ResetGameVariables(GameState& state, const LetterCountValues& counts, GameT
     // Filled rather than copied from a literal, which GCC 12 mistakes for an overlapping copy.
     state.Clocks.PlayingTime.assign(1, '0');
     state.HintCost = 0;
+    state.HintsCharged.clear();
+    state.HintCostTaken.reset();
     state.StuckPositionAsked.clear();
 }
 

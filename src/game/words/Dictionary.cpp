@@ -95,6 +95,10 @@ std::filesystem::path Dictionary::WordListPath() const {
     return folder_.Path() / "dictionary" / "dictionary.txt";
 }
 
+std::filesystem::path Dictionary::CommonWordsPath() const {
+    return folder_.Path() / "dictionary" / "common-words.txt";
+}
+
 WordLookup Dictionary::CheckWord(const std::string& word) const {
     return ScanWordList(WordListPath(), word);
 }

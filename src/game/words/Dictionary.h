@@ -52,6 +52,9 @@ public:
 
     // Where the word list lies; the window names it when the list cannot be read.
     std::filesystem::path WordListPath() const;
+    // Where the list of the word list's common words lies, in the same format: the words a
+    // player is likely to know, which the hint prefers. The game plays on without it.
+    std::filesystem::path CommonWordsPath() const;
 
     // Whether some entry of the list, in upper case, is exactly the word. The word is
     // compared as given (the cards spell in capitals).

@@ -25,8 +25,17 @@ std::optional<int> LetterNumberOf(char c) {
     return std::nullopt;
 }
 
-bool Ranks(const FoundWord& better, const FoundWord& worse) {
-    return better.Points != worse.Points ? better.Points > worse.Points : better.Word < worse.Word;
+struct Candidate {
+    FoundWord Found;
+    bool Preferred = false;
+};
+
+bool Ranks(const Candidate& better, const Candidate& worse) {
+    if (better.Preferred != worse.Preferred) {
+        return better.Preferred;
+    }
+    return better.Found.Points != worse.Found.Points ? better.Found.Points > worse.Found.Points
+                                                     : better.Found.Word < worse.Found.Word;
 }
 
 // Keeps the best few words seen so far, best first, each word once.
@@ -34,90 +43,99 @@ class BestWords {
 public:
     explicit BestWords(std::size_t limit) : limit_(limit) {}
 
-    bool WouldKeep(int points) const {
-        return words_.size() < limit_ || (limit_ > 0 && points >= words_.back().Points);
+    bool WouldKeep(bool preferred, int points) const {
+        if (words_.size() < limit_) {
+            return true;
+        }
+        if (limit_ == 0) {
+            return false;
+        }
+        const Candidate& last = words_.back();
+        return preferred != last.Preferred ? preferred : points >= last.Found.Points;
     }
 
-    void Offer(FoundWord found) {
-        if (std::any_of(words_.begin(), words_.end(),
-                        [&](const FoundWord& kept) { return kept.Word == found.Word; })) {
+    void Offer(Candidate candidate) {
+        if (std::any_of(words_.begin(), words_.end(), [&](const Candidate& kept) {
+                return kept.Found.Word == candidate.Found.Word;
+            })) {
             return; // a word listed twice, perhaps in two letter cases
         }
-        const auto place = std::lower_bound(words_.begin(), words_.end(), found, Ranks);
-        words_.insert(place, std::move(found));
+        const auto place = std::lower_bound(words_.begin(), words_.end(), candidate, Ranks);
+        words_.insert(place, std::move(candidate));
         if (words_.size() > limit_) {
             words_.pop_back();
         }
     }
 
-    std::vector<FoundWord> Take() { return std::move(words_); }
+    std::vector<FoundWord> Take() {
+        std::vector<FoundWord> words;
+        words.reserve(words_.size());
+        for (Candidate& kept : words_) {
+            words.push_back(std::move(kept.Found));
+        }
+        return words;
+    }
 
 private:
     std::size_t limit_;
-    std::vector<FoundWord> words_;
+    std::vector<Candidate> words_;
 };
 
 class EntryTest {
 public:
-    EntryTest(std::string_view start, const LetterTally& atHand)
-        : start_(start), atHand_(atHand), inLine_(atHand),
-          longest_(start.size() +
-                   static_cast<std::size_t>(std::accumulate(atHand.begin(), atHand.end(), 0))) {
-        for (const char c : start) {
-            if (const std::optional<int> letter = LetterNumberOf(c)) {
-                ++inLine_[static_cast<std::size_t>(*letter)];
-            }
-        }
-    }
-
-    // A quick look that passes every line that may hold a word that can be laid: one
-    // with a comma or a quote may hold several entries and is always read in full; any
-    // other holds one entry, made of its letters and perhaps blanks or marks that
-    // reading leaves out, so its letters must all be at hand.
-    bool MayHoldOne(std::string_view line) const {
-        LetterTally left = inLine_;
-        for (const char c : line) {
-            if (c == ',' || c == '"') {
-                return true;
-            }
-            const std::optional<int> letter = LetterNumberOf(c);
-            if (letter && --left[static_cast<std::size_t>(*letter)] < 0) {
-                return false;
-            }
-        }
-        return true;
-    }
+    explicit EntryTest(const LetterTally& atHand)
+        : atHand_(atHand),
+          mostCards_(static_cast<std::size_t>(std::accumulate(atHand.begin(), atHand.end(), 0))) {}
 
     // The entry in capitals when it can be laid; nothing otherwise.
     std::optional<std::string> Layable(std::string_view entry) const {
-        if (entry.size() < std::max(FewestCards, start_.size()) || entry.size() > longest_) {
+        if (entry.size() < FewestCards || entry.size() > mostCards_) {
             return std::nullopt;
         }
-        std::string word(entry.size(), ' ');
         LetterTally left = atHand_;
-        for (std::size_t k = 0; k < entry.size(); ++k) {
-            const std::optional<int> letter = LetterNumberOf(entry[k]);
-            if (!letter) {
-                return std::nullopt;
-            }
-            word[k] = static_cast<char>('A' + *letter);
-            if (k < start_.size()) {
-                if (word[k] != start_[k]) {
-                    return std::nullopt;
-                }
-            } else if (--left[static_cast<std::size_t>(*letter)] < 0) {
+        for (const char c : entry) {
+            const std::optional<int> letter = LetterNumberOf(c);
+            if (!letter || --left[static_cast<std::size_t>(*letter)] < 0) {
                 return std::nullopt;
             }
         }
+        std::string word(entry);
+        std::transform(word.begin(), word.end(), word.begin(),
+                       [](char c) { return static_cast<char>('A' + *LetterNumberOf(c)); });
         return word;
     }
 
 private:
-    std::string_view start_;
     const LetterTally& atHand_;
-    LetterTally inLine_; // the letters at hand and those already laid
-    std::size_t longest_;
+    std::size_t mostCards_;
 };
+
+// Hands every entry of the list that the letters at hand can lay, in capitals, to takeWord.
+template <class TakeWord>
+WordListRead ReadLayableWords(const std::filesystem::path& list, const LetterTally& atHand,
+                              TakeWord&& takeWord) {
+    const EntryTest test(atHand);
+    const auto takeEntry = [&](std::string_view entry) {
+        if (std::optional<std::string> word = test.Layable(entry)) {
+            takeWord(std::move(*word));
+        }
+        return false; // every entry is looked at
+    };
+    return ReadWordListLines(list, [&](std::string_view lines) {
+        std::size_t at = 0;
+        while (at < lines.size()) {
+            std::size_t end = at;
+            while (end < lines.size() && lines[end] != '\n' && lines[end] != '\r') {
+                ++end;
+            }
+            // Each entry as the word check reads it; one not at hand is let go at its
+            // first letter that is not.
+            AnyEntryOfLine(lines.substr(at, end - at), takeEntry);
+            at = end + 1;
+        }
+        return false;
+    });
+}
 
 } // namespace
 
@@ -129,39 +147,39 @@ int PointsOfCheckedWord(std::string_view word) {
     return letters + LayingBonus(static_cast<int>(word.size())) + WordLengthBonus(word);
 }
 
-WordSearch FindBestWords(const Dictionary& dictionary, std::string_view start,
-                         const LetterTally& atHand, std::size_t limit) {
-    const EntryTest test(start, atHand);
+WordSearch FindBestWords(const Dictionary& dictionary, const LetterTally& atHand, std::size_t limit,
+                         const WordSet& preferred) {
     BestWords best(limit);
-    const auto takeEntry = [&](std::string_view entry) {
-        if (std::optional<std::string> word = test.Layable(entry)) {
-            const int points = PointsOfCheckedWord(*word);
-            if (best.WouldKeep(points)) {
-                best.Offer({std::move(*word), points});
-            }
-        }
-        return false; // every entry is looked at
-    };
-    const auto readLines = [&](std::string_view lines) {
-        std::size_t at = 0;
-        while (at < lines.size()) {
-            std::size_t end = at;
-            while (end < lines.size() && lines[end] != '\n' && lines[end] != '\r') {
-                ++end;
-            }
-            const std::string_view line = lines.substr(at, end - at);
-            if (test.MayHoldOne(line)) {
-                AnyEntryOfLine(line, takeEntry);
-            }
-            at = end + 1;
-        }
-        return false;
-    };
     const std::filesystem::path file = dictionary.WordListPath();
-    if (ReadWordListLines(file, readLines) == WordListRead::Unreadable) {
+    const WordListRead read = ReadLayableWords(file, atHand, [&](std::string word) {
+        const bool known = preferred.contains(word);
+        const int points = PointsOfCheckedWord(word);
+        if (best.WouldKeep(known, points)) {
+            best.Offer({{std::move(word), points}, known});
+        }
+    });
+    if (read == WordListRead::Unreadable) {
         return {{}, WordCheckTexts::WordListUnreadable(file)};
     }
     return {best.Take(), {}};
+}
+
+WordSet LayableCommonWords(const Dictionary& dictionary, const LetterTally& atHand) {
+    WordSet words;
+    const WordListRead read =
+        ReadLayableWords(dictionary.CommonWordsPath(), atHand,
+                         [&](std::string word) { words.insert(std::move(word)); });
+    if (read == WordListRead::Unreadable) {
+        return {}; // the hint then picks from all words alike
+    }
+    return words;
+}
+
+WordSearch BestWordsToHint(const Dictionary& dictionary, const LetterTally& atHand,
+                           std::size_t limit) {
+    // Only common words that the word list holds are preferred: whatever the list of common
+    // words says, the hint never suggests a word the word check would refuse.
+    return FindBestWords(dictionary, atHand, limit, LayableCommonWords(dictionary, atHand));
 }
 
 } // namespace lexabit

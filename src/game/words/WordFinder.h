@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 namespace lexabit {
@@ -31,12 +32,24 @@ struct WordSearch {
 // the points label shows them, plus its length bonus.
 int PointsOfCheckedWord(std::string_view word);
 
-// The best words of the word list, at most limit of them, that begin with start (capitals
-// already laid) and go on with letters at hand, each letter used at most as often as it
-// is at hand; a word needs at least two cards. Entries are taken in any letter case and
-// read as the word check reads them; an entry with anything but letters cannot be laid.
-// One pass over the list; nothing of it is kept.
-WordSearch FindBestWords(const Dictionary& dictionary, std::string_view start,
-                         const LetterTally& atHand, std::size_t limit);
+// Words in capitals, such as the common words that the cards at hand can lay.
+using WordSet = std::unordered_set<std::string>;
+
+// The best words of the word list, at most limit of them, that the letters at hand can
+// lay, each letter used at most as often as it is at hand; a word needs at least two
+// cards. Words of preferred rank above all others. Entries are taken in any letter case
+// and read as the word check reads them; an entry with anything but letters cannot be
+// laid. One pass over the list; nothing of it is kept.
+WordSearch FindBestWords(const Dictionary& dictionary, const LetterTally& atHand, std::size_t limit,
+                         const WordSet& preferred = {});
+
+// The words of the list of common words that the letters at hand can lay, in capitals;
+// none when that list is missing or cannot be read.
+WordSet LayableCommonWords(const Dictionary& dictionary, const LetterTally& atHand);
+
+// The words a hint picks from, best first: the common words the word list holds, then
+// the others. Two passes: the common words, then the word list.
+WordSearch BestWordsToHint(const Dictionary& dictionary, const LetterTally& atHand,
+                           std::size_t limit);
 
 } // namespace lexabit

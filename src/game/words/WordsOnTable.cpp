@@ -1,6 +1,7 @@
 #include "game/words/WordsOnTable.h"
 
 #include "game/model/GameState.h"
+#include "game/model/Texts.h"
 
 #include <algorithm>
 #include <limits>
@@ -37,16 +38,16 @@ LetterTally TallyOf(const GameState& state, const std::vector<int>& cards) {
     return tally;
 }
 
-// The table cards that spell the rest of the word, each card once.
-std::vector<int> TableCardsSpelling(const GameState& state, std::string_view rest,
-                                    std::vector<int> tableCards) {
+// The cards that spell the word, each card once, the first of its letter among those given.
+std::vector<int> CardsSpelling(const GameState& state, std::string_view word,
+                               std::vector<int> cards) {
     std::vector<int> spelling;
-    for (const char letter : rest) {
-        const auto card = std::find_if(tableCards.begin(), tableCards.end(), [&](int index) {
+    for (const char letter : word) {
+        const auto card = std::find_if(cards.begin(), cards.end(), [&](int index) {
             return state.Card(index).Letter == letter;
         });
         spelling.push_back(*card); // the finder used no letter more often than it lies here
-        tableCards.erase(card);
+        cards.erase(card);
     }
     return spelling;
 }
@@ -59,53 +60,61 @@ bool PackIsEmpty(const GameState& state) {
 
 WordSearch MissedWords(const GameState& state, const Dictionary& dictionary) {
     const std::vector<int> faceUp = CardsLying(state, {CardTag::Table, CardTag::Word});
-    return FindBestWords(dictionary, {}, TallyOf(state, faceUp), MissedWordsShown);
+    return FindBestWords(dictionary, TallyOf(state, faceUp), MissedWordsShown);
 }
 
 HintSearch FindHint(const GameState& state, const Dictionary& dictionary) {
-    const std::vector<int> tableCards = CardsLying(state, {CardTag::Table});
-    const LetterTally atHand = TallyOf(state, tableCards);
-    std::vector<int> wordCards;
+    // The word cards first, in the word's order: a hint that goes on with the word laid
+    // rings them as they lie.
+    std::vector<int> faceUp;
     std::string laid;
     for (const int index : state.WordCards.items()) {
-        if (state.CardExists(index) && state.Card(index).Letter != '\0') {
-            wordCards.push_back(index);
+        if (IsLetterCard(state, index, CardTag::Word)) {
+            faceUp.push_back(index);
             laid += state.Card(index).Letter;
         }
     }
-    if (!wordCards.empty()) {
-        WordSearch going = FindBestWords(dictionary, laid, atHand, 1);
-        if (!going.Problem.empty()) {
-            return {std::nullopt, going.Problem};
-        }
-        if (!going.Words.empty()) {
-            Hint hint{going.Words.front(), wordCards};
-            const std::vector<int> rest = TableCardsSpelling(
-                state, std::string_view(hint.Best.Word).substr(laid.size()), tableCards);
-            hint.Cards.insert(hint.Cards.end(), rest.begin(), rest.end());
-            return {hint, {}};
-        }
+    const std::vector<int> tableCards = CardsLying(state, {CardTag::Table});
+    faceUp.insert(faceUp.end(), tableCards.begin(), tableCards.end());
+    // Two words: the best may be the word already laid, which is no hint.
+    const WordSearch words = BestWordsToHint(dictionary, TallyOf(state, faceUp), 2);
+    const auto best = std::find_if(words.Words.begin(), words.Words.end(),
+                                   [&](const FoundWord& found) { return found.Word != laid; });
+    if (!words.Problem.empty() || best == words.Words.end()) {
+        return {std::nullopt, words.Problem};
     }
-    WordSearch fromTable = FindBestWords(dictionary, {}, atHand, 1);
-    if (!fromTable.Problem.empty() || fromTable.Words.empty()) {
-        return {std::nullopt, fromTable.Problem};
-    }
-    const FoundWord& best = fromTable.Words.front();
-    return {Hint{best, TableCardsSpelling(state, best.Word, tableCards)}, {}};
+    return {Hint{*best, CardsSpelling(state, best->Word, faceUp)}, {}};
 }
 
-void ChargeForHint(GameState& state, int points) {
-    if (state.GameLevel == Level::VeryEasy) {
+void ChargeForHint(GameState& state, const Hint& hint) {
+    ChargedHint charged{hint.Best.Word, hint.Cards};
+    if (state.GameLevel == Level::VeryEasy ||
+        std::ranges::find(state.HintsCharged, charged) != state.HintsCharged.end()) {
         return;
     }
+    state.HintsCharged.push_back(std::move(charged));
     // Held wide enough that no number of hints can wrap it round.
-    state.HintCost = std::min(state.HintCost + std::max(points, 0),
+    state.HintCost = std::min(state.HintCost + std::max(hint.Best.Points, 0),
                               static_cast<int>(std::numeric_limits<std::int16_t>::max()));
 }
 
 void TakeHintCost(GameState& state) {
-    state.TotalScore = static_cast<std::int16_t>(std::max(state.TotalScore - state.HintCost, 0));
+    const int before = state.TotalScore;
+    state.TotalScore = static_cast<std::int16_t>(std::max(before - state.HintCost, 0));
+    state.HintCostTaken =
+        state.HintsCharged.empty() ? std::nullopt : std::optional<int>(before - state.TotalScore);
     state.HintCost = 0;
+    state.HintsCharged.clear();
+}
+
+std::string HintCostNotice(const GameState& state) {
+    if (!state.HintsCharged.empty()) {
+        return "Hints cost" + NumberText(state.HintCost) + ", taken at your next word";
+    }
+    if (state.HintCostTaken) {
+        return "Hints took" + NumberText(*state.HintCostTaken) + " off the score";
+    }
+    return {};
 }
 
 bool StuckPositionToAskAbout(GameState& state, const Dictionary& dictionary) {
@@ -113,7 +122,7 @@ bool StuckPositionToAskAbout(GameState& state, const Dictionary& dictionary) {
     if (faceUp.empty() || !PackIsEmpty(state) || faceUp == state.StuckPositionAsked) {
         return false;
     }
-    const WordSearch words = FindBestWords(dictionary, {}, TallyOf(state, faceUp), 1);
+    const WordSearch words = FindBestWords(dictionary, TallyOf(state, faceUp), 1);
     if (!words.Problem.empty() || !words.Words.empty()) {
         return false;
     }

@@ -29,15 +29,20 @@ struct HintSearch {
     std::string Problem;       // the game's own message when the word list cannot be read
 };
 
-// The best word that can be laid now: one that the word being built begins, its cards
-// first and table cards after them; otherwise one of table cards alone. No card moves.
+// The best word that can be laid now from the face-up cards, the word cards among them,
+// other than the word already laid: a common word where there is one. Its cards are the
+// word cards in their order where they serve, table cards otherwise. No card moves.
 HintSearch FindHint(const GameState& state, const Dictionary& dictionary);
 
-// A hint costs the points of the word it shows on the timed levels, Very Easy gives it
-// free; the cost is taken when the next word is accepted.
-void ChargeForHint(GameState& state, int points);
-// Takes the hints' cost off the score, which never goes below zero.
+// A hint costs the points of the word it shows on the timed levels, once for the same
+// word on the same cards until a word is accepted; Very Easy gives it free. The cost is
+// taken when the next word is accepted.
+void ChargeForHint(GameState& state, const Hint& hint);
+// Takes the hints' cost off the score, which never goes below zero, and notes what it took.
 void TakeHintCost(GameState& state);
+// What the status bar says of the hints' cost: what it will be and when it is taken, then
+// what was taken; empty when no hint was charged.
+std::string HintCostNotice(const GameState& state);
 
 // True once for every position in which the pack is empty, cards are left on the table
 // and no word can be laid from them: the player is then asked whether to end the game.
