@@ -10,6 +10,8 @@
 #include "board/WindowPlacement.h"
 #include "board/WordCheckWindow.h"
 #include "game/files/AtomicFileWrite.h"
+#include "game/files/FileRead.h"
+#include "game/files/Settings.h"
 #include "game/model/Texts.h"
 #include "game/motion/GameOverAnimation.h"
 #include "game/play/CardDrop.h"
@@ -54,8 +56,10 @@ QString FolderOf(const GameServices& services) {
 }
 
 // A file the game writes, beside the program or in the player's own data folder.
-std::filesystem::path WritablePath(const GameServices& services, const QString& relative) {
-    return QFile::encodeName(WritableDataFile(FolderOf(services), relative)).toStdString();
+std::filesystem::path WritablePath(const GameServices& services, const QString& relative,
+                                   std::size_t maxBytes) {
+    return QFile::encodeName(WritableDataFile(FolderOf(services), relative, maxBytes))
+        .toStdString();
 }
 
 // A temporary file of a save this old belongs to no save still under way.
@@ -65,11 +69,14 @@ constexpr auto LeftoverSaveAge = std::chrono::minutes(10);
 
 GameBoard::GameBoard(GameServices services, QWidget* parent)
     : QMainWindow(parent), services_(std::move(services)),
-      settingsFile_(WritablePath(services_, QStringLiteral("Settings/Settings.txt"))),
+      settingsFile_(
+          WritablePath(services_, QStringLiteral("Settings/Settings.txt"), MaxSettingsFileBytes)),
       dict_(*services_.Folder),
-      scores_(WritablePath(services_, QStringLiteral("highscore/highscore.dat"))),
+      scores_(
+          WritablePath(services_, QStringLiteral("highscore/highscore.dat"), MaxRecordFileBytes)),
       clocks_(*services_.Time),
-      missedWordsChoice_(WritablePath(services_, QStringLiteral("Settings/MissedWords.txt"))) {
+      missedWordsChoice_(WritablePath(services_, QStringLiteral("Settings/MissedWords.txt"),
+                                      MaxSettingsFileBytes)) {
     setObjectName(QStringLiteral("GameBoard"));
     setWindowTitle(Text(product::Title));
     menus_ = BuildGameMenus(*this);

@@ -1,9 +1,13 @@
 #include "options/DataFileLocation.h"
 
+#include "game/files/AtomicFileWrite.h"
+#include "game/files/FileRead.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <filesystem>
 
 namespace lexabit {
 
@@ -18,9 +22,23 @@ bool CanWriteBeside(const QString& path) {
     return folder.isWritable();
 }
 
+std::filesystem::path LocalPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+// A pipe, a device or a huge file in the shipped file's place is not copied whole.
+void CopyShippedFile(const QString& shipped, const QString& mine, std::size_t maxBytes) {
+    const FileBytes read = ReadFileStart(LocalPath(shipped), maxBytes);
+    if (read.Result == FileBytes::Status::Read && !read.CutShort &&
+        WriteFileAtomically(LocalPath(mine), read.Bytes).Ok) {
+        QFile(mine).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    }
+}
+
 } // namespace
 
-QString WritableDataFile(const QString& programFolder, const QString& relativePath) {
+QString WritableDataFile(const QString& programFolder, const QString& relativePath,
+                         std::size_t maxBytes) {
     QString shipped = QDir(programFolder).filePath(relativePath);
     if (CanWriteBeside(shipped)) {
         return shipped;
@@ -28,9 +46,7 @@ QString WritableDataFile(const QString& programFolder, const QString& relativePa
     const QString own = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QString mine = QDir(own).filePath(relativePath);
     if (!QFileInfo::exists(mine) && QFileInfo::exists(shipped)) {
-        QDir().mkpath(QFileInfo(mine).absolutePath());
-        QFile::copy(shipped, mine);
-        QFile(mine).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        CopyShippedFile(shipped, mine, maxBytes);
     }
     return mine;
 }

@@ -8,6 +8,9 @@ class QTextBrowser;
 namespace lexabit {
 
 // The game's own help viewer: the help file in a text browser, opened at its first topic.
+// The help file and everything it shows or links to (pictures, other pages) are read only
+// from ordinary files of a sensible size: a named pipe would freeze the window and a device
+// such as /dev/zero would never end.
 class HelpViewer : public QWidget {
     Q_OBJECT
 

@@ -47,6 +47,7 @@ TEST(WavDuration, IsTheDataBytesOverTheByteRateRoundedUpForAWholeHeaderOnly) {
         {Riff(FormatChunk(8000) + list + Chunk("data", std::string(16000, '\0'))),
          milliseconds(1000)}, // chunks before the data are skipped, padding included
         {wav.substr(0, 30), {}},
+        {wav.substr(0, 32), {}}, // a format chunk holding 12 of the 16 bytes it claims
         {wav.substr(0, wav.size() - 1), {}},
         {notWave, {}},
         {Riff(Chunk("data", silence)), {}},

@@ -8,9 +8,11 @@
 
 #include <QColorDialog>
 #include <QMenuBar>
+#include <QStandardPaths>
 #include <QWindow>
 #include <filesystem>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace lexabit;
 using namespace lexabit::uitest;
@@ -33,7 +35,10 @@ void AnswerColourDialog(std::optional<QColor> choice) {
     });
 }
 
-enum class Damage { Fifo, EndlessZeros, NoPermissions };
+enum class Damage { Fifo, EndlessZeros, NoPermissions, OthersLink, ZerosPicture, HugeReadOnly };
+// As root, every folder can be written, and a link can be made as another user (daemon).
+const bool root = ::geteuid() == 0;
+const QByteArray PlayersOwn = "the player's own";
 
 } // namespace
 
@@ -165,15 +170,34 @@ private slots:
         } cases[] = {
             {"score table /dev/zero", "highscore/highscore.dat", Damage::EndlessZeros, true, false},
             {"settings a pipe", SettingsPath, Damage::Fifo, true, true},
-            {"settings no permissions", SettingsPath, Damage::NoPermissions, false, true},
+            {"settings no permissions", SettingsPath, Damage::NoPermissions, !root, true},
+            {"settings another user's link", SettingsPath, Damage::OthersLink, true, true},
+            {"settings huge, read-only install", SettingsPath, Damage::HugeReadOnly, false, false},
             {"help a pipe", "HelpFiles/Lexabit Solitaire.hlp", Damage::Fifo, false, false},
+            {"help /dev/zero", "HelpFiles/Lexabit Solitaire.hlp", Damage::ZerosPicture, false,
+             false},
         };
         for (const auto& [part, file, damage, toldAtStart, toldAtExit] : cases) {
             const TestPart trace{part};
+            if (damage == (root ? Damage::HugeReadOnly : Damage::OthersLink)) {
+                continue; // the other user's run covers it
+            }
             TestGame game(61, {QStringLiteral("at")});
             const fs::path damaged = QFile::encodeName(game.Path(file)).toStdString();
             if (damage == Damage::NoPermissions) {
                 fs::permissions(damaged, fs::perms::none);
+            } else if (damage == Damage::ZerosPicture) {
+                game.Write(file, R"(<img src="/dev/zero">)");
+            } else if (damage == Damage::HugeReadOnly) {
+                qputenv("XDG_DATA_HOME", QFile::encodeName(game.Path(QStringLiteral("home"))));
+                game.Write(file, " 255 \r\n 3 \r\n 1 \r\n" + QByteArray(4096, ' '));
+                fs::permissions(damaged.parent_path(),
+                                fs::perms::owner_read | fs::perms::owner_exec);
+            } else if (damage == Damage::OthersLink) {
+                game.Write(file + ".own", PlayersOwn);
+                fs::remove(damaged);
+                fs::create_symlink(damaged.string() + ".own", damaged);
+                QCOMPARE(::lchown(damaged.c_str(), 1, 1), 0);
             } else {
                 fs::remove(damaged);
                 damage == Damage::Fifo ? void(::mkfifo(damaged.c_str(), 0644))
@@ -193,6 +217,15 @@ private slots:
             board.close();
             QCOMPARE(atExit.texts.size(), toldAtExit ? 1 : 0);
             QCOMPARE(atExit.texts.filter(file).size(), atExit.texts.size());
+            if (damage == Damage::OthersLink) {
+                QCOMPARE(game.Read(file + ".own"), PlayersOwn);
+            } else if (damage == Damage::HugeReadOnly) { // the player's copy starts afresh
+                fs::permissions(damaged.parent_path(), fs::perms::owner_all);
+                QFile mine(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + '/' +
+                           file);
+                QVERIFY(mine.open(QIODevice::ReadOnly));
+                QCOMPARE(mine.readAll(), QByteArray::fromStdString(FormatSettings({})));
+            }
         }
     }
 };

@@ -1,5 +1,7 @@
 #include "game/files/AtomicFileWrite.h"
 
+#include "game/files/FileRead.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <string>
@@ -147,7 +149,8 @@ bool IsTemporaryNameFor(const std::string& name, const std::string& fileName) {
 
 std::filesystem::path FileBehindLinks(const std::filesystem::path& file) {
     std::error_code error;
-    if (!std::filesystem::is_symlink(file, error) || !IsOrdinaryOrMissing(file)) {
+    if (!std::filesystem::is_symlink(file, error) || !IsOrdinaryOrMissing(file) ||
+        IsLinkOfAnotherUser(file)) {
         return file;
     }
     const std::filesystem::path target = std::filesystem::weakly_canonical(file, error);
@@ -155,6 +158,11 @@ std::filesystem::path FileBehindLinks(const std::filesystem::path& file) {
 }
 
 FileOutcome WriteFileAtomically(const std::filesystem::path& file, std::string_view contents) {
+    if (IsLinkOfAnotherUser(file)) {
+        return FileOutcome::Failure("Could not save " + file.string() + ": " +
+                                        std::string(LinkOfAnotherUser) + ".",
+                                    std::make_error_code(std::errc::permission_denied));
+    }
     std::error_code error;
     if (!IsOrdinaryOrMissing(file)) {
         // A pipe or a device (or a link to one) is not the game's to replace.

@@ -29,12 +29,12 @@ struct FileOutcome {
 // temporary file in the same folder, are flushed to the disk, and the temporary
 // file is then renamed over the old one. The folder is created when missing. On
 // failure the old file is left as it was and no temporary file stays behind. A link is
-// followed and the file it names is replaced. A file its owner may not write, a pipe
-// and a device are left alone and reported as not written.
+// followed and the file it names is replaced, unless another user made it. A file its
+// owner may not write, a pipe and a device are left alone and reported as not written.
 FileOutcome WriteFileAtomically(const std::filesystem::path& file, std::string_view contents);
 
-// The file a path names once links are followed; the path itself when it is no link,
-// or a link to something other than an ordinary file.
+// The file a path names once links are followed; the path itself when it is no link, a
+// link another user made, or a link to something other than an ordinary file.
 std::filesystem::path FileBehindLinks(const std::filesystem::path& file);
 
 // Removes the temporary files that writes of this file left behind when the game was

@@ -14,9 +14,36 @@ std::string ErrorText(int error) {
     return std::strerror(error);
 }
 
+// As many links in a row as the system itself follows before it gives up.
+constexpr int MostLinksFollowed = 40;
+
 } // namespace
 
+bool IsLinkOfAnotherUser(const std::filesystem::path& file) {
+    std::filesystem::path at = file;
+    for (int link = 0; link < MostLinksFollowed; ++link) {
+        struct stat status {};
+        if (::lstat(at.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) {
+            return false;
+        }
+        if (status.st_uid != 0 && status.st_uid != ::geteuid()) {
+            return true;
+        }
+        std::error_code error;
+        const std::filesystem::path target = std::filesystem::read_symlink(at, error);
+        if (error) {
+            return false; // gone meanwhile: opening it will tell
+        }
+        at = at.parent_path() / target; // an absolute target replaces the folder
+    }
+    return false;
+}
+
 ReadableFile::ReadableFile(const std::filesystem::path& file) {
+    if (IsLinkOfAnotherUser(file)) {
+        problem_ = LinkOfAnotherUser;
+        return;
+    }
     // Without O_NONBLOCK, opening a named pipe waits for a writer that never comes.
     const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {

@@ -7,6 +7,7 @@
 #include <istream>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace lexabit {
 
@@ -16,11 +17,21 @@ inline constexpr std::size_t MaxWordListBytes = std::size_t{64} << 20;
 inline constexpr std::size_t MaxWordListLineBytes = std::size_t{64} << 10;
 inline constexpr std::size_t MaxRecordFileBytes = std::size_t{1} << 20;
 
+// Why the game neither reads nor writes through a link that someone other than the player
+// or root made: in a folder others may write, such a link would have the game read, or
+// replace, a file of the player's it never meant to touch.
+inline constexpr std::string_view LinkOfAnotherUser = "it is a link another user made";
+
+// Whether the path, or a link it leads through on the way to its file, is a link owned by
+// someone other than the player or root.
+bool IsLinkOfAnotherUser(const std::filesystem::path& file);
+
 // A file opened for reading, closed again when this goes.
 class ReadableFile {
 public:
-    // Opens the file only when it is an ordinary file (a link to one is fine): a named
-    // pipe would block the game and a device such as /dev/zero never ends.
+    // Opens the file only when it is an ordinary file (a link to one is fine, unless
+    // another user made it): a named pipe would block the game and a device such as
+    // /dev/zero never ends.
     explicit ReadableFile(const std::filesystem::path& file);
     ReadableFile(const ReadableFile&) = delete;
     ReadableFile& operator=(const ReadableFile&) = delete;

@@ -7,8 +7,8 @@
 #include <array>
 #include <charconv>
 #include <cstdint>
-#include <fstream>
 #include <optional>
+#include <sstream>
 #include <string>
 
 namespace lexabit {
@@ -113,20 +113,12 @@ ParsedSettings ParseSettings(std::string_view text) {
     return parsed;
 }
 
-namespace {
-
-// The three lines take a few dozen bytes; reading stops long before a stray large
-// file could cost anything.
-constexpr std::size_t ReadLimit = 4096;
-
-} // namespace
-
 std::filesystem::path SettingsFile::PathIn(const std::filesystem::path& baseFolder) {
     return baseFolder / "Settings" / "Settings.txt";
 }
 
 SettingsReadResult SettingsFile::Load() const {
-    FileBytes read = ReadFileStart(file_, ReadLimit);
+    FileBytes read = ReadFileStart(file_, MaxSettingsFileBytes);
     if (read.Result == FileBytes::Status::Missing) {
         return {SettingsValues{}, SettingsFileState::Missing, {}};
     }
@@ -165,11 +157,11 @@ std::string WithoutBlanks(std::string line) {
 } // namespace
 
 bool MissedWordsChoice::ShowAfterEveryGame() const {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(file_, error)) {
+    const FileBytes read = ReadFileStart(file_, MaxSettingsFileBytes);
+    if (read.Result != FileBytes::Status::Read) {
         return true;
     }
-    std::ifstream in(file_, std::ios::binary);
+    std::istringstream in(read.Bytes);
     TextLineReader lines(in);
     const std::optional<std::string> first = lines.NextLine();
     return !(first && WithoutBlanks(*first) == Hidden);

@@ -5,6 +5,7 @@
 #include "game/files/AtomicFileWrite.h"
 #include "game/model/Level.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -62,6 +63,10 @@ struct SettingsReadResult {
     // For an unreadable file, a sentence the window shows the player.
     std::string Problem;
 };
+
+// The most the game reads of a settings file. The three lines take a few dozen bytes;
+// reading stops long before a stray large file could cost anything.
+inline constexpr std::size_t MaxSettingsFileBytes = 4096;
 
 // The settings file Settings/Settings.txt. Where it lives is decided by the caller.
 class SettingsFile {

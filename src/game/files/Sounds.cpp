@@ -36,6 +36,13 @@ constexpr std::size_t HeaderBytesRead = std::size_t{64} * 1024;
 // The format tag of plain PCM samples.
 constexpr std::uint32_t PlainSamplesFormat = 1;
 
+// Where the fields the duration needs sit in a format chunk, and the bytes they take up.
+constexpr std::size_t FormatTagAt = 0;
+constexpr std::size_t SampleRateAt = 4;
+constexpr std::size_t ByteRateAt = 8;
+constexpr std::size_t BlockAlignAt = 12;
+constexpr std::size_t FormatFieldsEnd = BlockAlignAt + 2;
+
 std::uint32_t LittleEndian16(std::string_view bytes, std::size_t at) {
     return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at])) |
            static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + 1])) << 8;
@@ -73,17 +80,18 @@ std::optional<std::chrono::milliseconds> WavDurationFromHeader(std::string_view 
     std::size_t at = 12;
     while (const std::optional<Chunk> chunk = ChunkAt(header, at)) {
         if (chunk->Id == "fmt ") {
-            // The byte rate sits 8 bytes into the format chunk.
-            if (chunk->Size < 16 || chunk->Body + 12 > header.size()) {
+            // Every field read must lie within the bytes read: a chunk may claim more than
+            // the file holds.
+            if (chunk->Size < 16 || chunk->Body + FormatFieldsEnd > header.size()) {
                 return std::nullopt;
             }
-            const std::uint32_t sampleRate = LittleEndian32(header, chunk->Body + 4);
-            bytesPerSecond = LittleEndian32(header, chunk->Body + 8);
+            const std::uint32_t sampleRate = LittleEndian32(header, chunk->Body + SampleRateAt);
+            bytesPerSecond = LittleEndian32(header, chunk->Body + ByteRateAt);
             // Plain samples come at a fixed rate; a byte rate that disagrees with it is a
             // damaged header, whatever the file would sound like.
-            if (LittleEndian16(header, chunk->Body) == PlainSamplesFormat &&
-                *bytesPerSecond !=
-                    std::uint64_t{sampleRate} * LittleEndian16(header, chunk->Body + 12)) {
+            if (LittleEndian16(header, chunk->Body + FormatTagAt) == PlainSamplesFormat &&
+                *bytesPerSecond != std::uint64_t{sampleRate} *
+                                       LittleEndian16(header, chunk->Body + BlockAlignAt)) {
                 return std::nullopt;
             }
         } else if (chunk->Id == "data") {
