@@ -57,7 +57,9 @@ QStringList AllTwoLetterWords() {
 
 TestGame::TestGame(std::uint64_t seed, const QStringList& words)
     : services(SeededServices(seed)), clock(static_cast<SettableClock&>(*services.Time)) {
-    const QDir built(QStringLiteral(LEXABIT_PROGRAM_DIR));
+    // A run as another user may be given a copy of the data where that user can read it.
+    const QDir built(
+        qEnvironmentVariable("LEXABIT_PROGRAM_DIR", QStringLiteral(LEXABIT_PROGRAM_DIR)));
     for (const QString folder : {"Settings", "sounds", "HelpFiles", "highscore"}) {
         QDir(folder_.path()).mkpath(folder);
         for (const QString& file : QDir(built.filePath(folder)).entryList(QDir::Files)) {
