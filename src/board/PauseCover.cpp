@@ -23,12 +23,20 @@ void PauseCover::Cover(int statusBarHeight) {
 
 void PauseCover::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    QFont font = painter.font();
-    font.setPointSize(28);
-    font.setBold(true);
-    painter.setFont(font);
     painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(rect(), Qt::AlignCenter, QStringLiteral("Paused"));
+    const QFont plain = painter.font();
+    QFont large = plain;
+    large.setPointSize(28);
+    large.setBold(true);
+    const int lineHeight = QFontMetrics(large).height();
+    QRect upper = rect();
+    upper.setBottom(rect().center().y());
+    painter.setFont(large);
+    painter.drawText(upper, Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("Paused"));
+    const QRect lower = upper.translated(0, upper.height()).adjusted(0, lineHeight / 3, 0, 0);
+    painter.setFont(plain);
+    painter.drawText(lower, Qt::AlignHCenter | Qt::AlignTop,
+                     QStringLiteral("Press any key or click to go on"));
 }
 
 void PauseCover::mousePressEvent(QMouseEvent* event) {
