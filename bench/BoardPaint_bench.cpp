@@ -42,8 +42,7 @@ int main(int argc, char* argv[]) {
     BoardView board(state, cardPics);
     board.resize(1032, 713);
     board.SetPackPicture(8);
-    board.SetDiscardPicture(8);
-    board.SetDiscardVisible(true);
+    state.Piles.DiscardPile = true;
 
     // A full board, then the same board while a card is held over another, which the
     // board outlines as the card that would take it.

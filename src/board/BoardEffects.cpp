@@ -1,7 +1,6 @@
 #include "board/BoardEffects.h"
 
 #include "board/BoardSurface.h"
-#include "board/BoardView.h"
 #include "board/SoundFunctions.h"
 #include "game/motion/CardGlide.h"
 
@@ -17,7 +16,7 @@ void BoardEffects::PlaySound(const std::string& name) {
 }
 
 void BoardEffects::Repaint() {
-    board_.update();
+    showGame_();
 }
 
 } // namespace lexabit

@@ -8,7 +8,6 @@
 namespace lexabit {
 
 class BoardSurface;
-class BoardView;
 class GameState;
 class SoundFunctions;
 
@@ -16,10 +15,11 @@ class SoundFunctions;
 // "Sound On" check mark says so) and repaints.
 class BoardEffects final : public Effects {
 public:
-    BoardEffects(GameState& state, BoardView& board, BoardSurface& surface, SoundFunctions& sounds,
-                 std::function<bool()> soundOn)
-        : state_(state), board_(board), surface_(surface), sounds_(sounds),
-          soundOn_(std::move(soundOn)) {}
+    // Each repaint shows the game as it stands: the board and the controls around it.
+    BoardEffects(GameState& state, BoardSurface& surface, SoundFunctions& sounds,
+                 std::function<bool()> soundOn, std::function<void()> showGame)
+        : state_(state), surface_(surface), sounds_(sounds), soundOn_(std::move(soundOn)),
+          showGame_(std::move(showGame)) {}
 
     void GlideCard(int index, double left, double top, int steps) override;
     void PlaySound(const std::string& name) override;
@@ -29,10 +29,10 @@ public:
 
 private:
     GameState& state_;
-    BoardView& board_;
     BoardSurface& surface_;
     SoundFunctions& sounds_;
     std::function<bool()> soundOn_;
+    std::function<void()> showGame_;
     TheDll sprites_;
 };
 

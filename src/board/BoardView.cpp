@@ -31,21 +31,6 @@ void BoardView::SetPackPicture(std::optional<int> style) {
     update();
 }
 
-void BoardView::SetDiscardPicture(std::optional<int> style) {
-    discardPicture_ = style;
-    update();
-}
-
-void BoardView::SetPackVisible(bool visible) {
-    packVisible_ = visible;
-    update();
-}
-
-void BoardView::SetDiscardVisible(bool visible) {
-    discardVisible_ = visible;
-    update();
-}
-
 void BoardView::SetFigVisible(bool visible) {
     figVisible_ = visible;
     update();
@@ -95,11 +80,11 @@ void BoardView::PaintFixedPictures(QPainter& painter) const {
     if (clickMeVisible_) {
         paintBack(e.ClickME, packPicture_);
     }
-    if (packVisible_) {
+    if (state_.Piles.Pack) {
         paintBack(e.PackBack, packPicture_);
     }
-    if (discardVisible_) {
-        paintBack(e.DiscardDeck, discardPicture_);
+    if (state_.Piles.DiscardPile) {
+        paintBack(e.DiscardDeck, packPicture_);
     }
     if (figVisible_) {
         painter.setRenderHint(QPainter::Antialiasing);

@@ -20,17 +20,11 @@ class BoardView : public QWidget {
 public:
     BoardView(const GameState& state, const Cards& cardPics, QWidget* parent = nullptr);
 
-    // The card backs shown on the pack and the discard pile, as style numbers;
-    // no value shows no picture.
+    // The card back shown on the pack and the discard pile, as a style number; no value
+    // shows no picture. Whether each pile shows is the game's to say.
     void SetPackPicture(std::optional<int> style);
     std::optional<int> PackPicture() const { return packPicture_; }
-    void SetDiscardPicture(std::optional<int> style);
-    std::optional<int> DiscardPicture() const { return discardPicture_; }
-
-    void SetPackVisible(bool visible);
-    bool PackVisible() const { return packVisible_; }
-    void SetDiscardVisible(bool visible);
-    bool DiscardVisible() const { return discardVisible_; }
+    std::optional<int> DiscardPicture() const { return packPicture_; }
     void SetFigVisible(bool visible);
     bool FigVisible() const { return figVisible_; }
     void SetClickMeVisible(bool visible);
@@ -77,9 +71,6 @@ private:
     const GameState& state_;
     const Cards& cardPics_;
     std::optional<int> packPicture_;
-    std::optional<int> discardPicture_;
-    bool packVisible_ = true;
-    bool discardVisible_ = false;
     bool figVisible_ = false;
     bool clickMeVisible_ = false;
     int penWidth_ = 1;

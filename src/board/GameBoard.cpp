@@ -8,7 +8,6 @@
 #include "board/SoundFunctions.h"
 #include "board/SpeakerOutput.h"
 #include "board/WindowPlacement.h"
-#include "board/WordCheckWindow.h"
 #include "game/files/AtomicFileWrite.h"
 #include "game/files/FileRead.h"
 #include "game/files/Settings.h"
@@ -97,8 +96,8 @@ GameBoard::GameBoard(GameServices services, QWidget* parent)
         *this, *this, cardPics_, scores_, [this] { return result_; }, FolderOf(services_));
     CreateMotion();
     ConnectCommands();
-    auto* printer = new WordListPrinter(state_, *controls_.WordList, *services_.Time, *this,
-                                        PrintOutlets::OfThisSystem(*this));
+    auto* printer =
+        new WordListPrinter(state_, *services_.Time, *this, PrintOutlets::OfThisSystem(*this));
     ConnectPrintCommands(menus_, *printer, *controls_.WordList);
     Form_Load();
     PlaceOnScreen();
@@ -123,14 +122,9 @@ void GameBoard::CreateMotion() {
                                       FolderOf(services_) + QStringLiteral("/sounds"), wait);
     sounds_ = std::make_unique<SoundFunctions>(FolderOf(services_), *speakers_);
     surface_ = std::make_unique<BoardSurface>(*board_, wait);
-    effects_ = std::make_unique<BoardEffects>(state_, *board_, *surface_, *sounds_,
-                                              [this] { return menus_.SoundOnOff->isChecked(); });
-    wordCheckView_ = std::make_unique<WordCheckWindow>(
-        *this, *board_, controls_,
-        WordCheckWindow::EndOfGame{
-            [this] { EndTheGame(); }, [this] { PlayGameOverAnimation(); },
-            [this] { ShowNameDialog(); },
-            [this] { return state_.Phase == GamePhase::AwaitingName && !closing_; }});
+    effects_ = std::make_unique<BoardEffects>(
+        state_, *surface_, *sounds_, [this] { return menus_.SoundOnOff->isChecked(); },
+        [this] { ShowGame(); });
 }
 
 void GameBoard::PaceMove(std::chrono::microseconds duration) {
@@ -193,7 +187,6 @@ void GameBoard::Form_Load() {
     ReportFileProblem(settings.Problem);
     ApplySettings(settings.Values);
     NewGameSetup();
-    board_->SetDiscardPicture(state_.CardStyle);
     newGamePending_ = true;
 }
 
@@ -219,11 +212,7 @@ void GameBoard::NewGame_Click() {
 }
 
 void GameBoard::NewGameSetup() {
-    ++gamesDealt_;
     ClearHint();
-    controls_.PointsLabel->clear();
-    controls_.WordLabel->clear();
-    board_->SetPackVisible(true);
     // The stored level and card back that a settings re-read set aside begin here.
     state_.GameLevel = storedLevel_.value_or(state_.GameLevel);
     state_.CardStyle = storedCardStyle_.value_or(state_.CardStyle);
@@ -231,6 +220,7 @@ void GameBoard::NewGameSetup() {
     storedCardStyle_.reset();
     const LetterCountValues counts = ReadLetterCounts(Letters().CountTexts());
     ResetGameVariables(state_, counts, services_.Time->Now());
+    ShowGame();
     clocks_.Start();
     clockTimer_->start();
     // The clocks of the new game show at once, not the old game's during the deal.
@@ -243,8 +233,6 @@ void GameBoard::NewGameSetup() {
         open->FillList(); // an open table shows the result just recorded
     }
     ShowPackBack();
-    board_->SetDiscardVisible(false);
-    controls_.WordList->clear();
     DealCards(state_, counts, *services_.Random);
     board_->SetFigVisible(false);
     raise();
@@ -254,9 +242,31 @@ void GameBoard::NewGameSetup() {
 }
 
 void GameBoard::WriteCountPanels() {
-    SetPanelText(4, Text(CardsLeftPanel(state_.CardsTotal)));
+    SetPanelText(4, Text(CardsLeftPanel(CardsLeft(state_))));
+    SetPanelText(2, Text(WordCountPanel(static_cast<int>(state_.WordsFound.size()))));
     SetPanelText(1, Text(TotalScorePanel(state_.TotalScore)));
-    SetPanelText(2, Text(WordCountPanel(controls_.WordList->topLevelItemCount())));
+}
+
+void GameBoard::ShowGame() {
+    controls_.WordLabel->setText(Text(state_.Shown.Word));
+    controls_.PointsLabel->setText(Text(state_.Shown.Points));
+    ShowWordsFound();
+    board_->update();
+}
+
+void GameBoard::ShowWordsFound() {
+    QTreeWidget& list = *controls_.WordList;
+    const auto shown = static_cast<std::size_t>(list.topLevelItemCount());
+    if (shown > state_.WordsFound.size()) {
+        list.clear(); // a new game
+    }
+    // The newest word at the top; the rows already shown stay as they are.
+    for (std::size_t k = static_cast<std::size_t>(list.topLevelItemCount());
+         k < state_.WordsFound.size(); ++k) {
+        const AcceptedWord& found = state_.WordsFound[k];
+        list.insertTopLevelItem(
+            0, new QTreeWidgetItem(QStringList{Text(found.Word), Text(found.Points)}));
+    }
 }
 
 void GameBoard::Form_Resize() {
@@ -305,8 +315,7 @@ void GameBoard::Card_MouseUp(int index) {
     if (state_.Phase != GamePhase::Playing) {
         return;
     }
-    const WordDisplay shown = lexabit::Card_MouseUp(state_, *effects_, index);
-    ShowWord(shown.Word, shown.Points);
+    lexabit::Card_MouseUp(state_, *effects_, index);
 }
 
 void GameBoard::PutHeldCardBack() {
@@ -384,19 +393,12 @@ void GameBoard::ResumeGame() {
     UpdateCommandAvailability();
 }
 
-void GameBoard::ShowWord(const std::string& word, const std::string& points) {
-    controls_.WordLabel->setText(Text(word));
-    controls_.PointsLabel->setText(Text(points));
-}
-
 void GameBoard::Undo_Click() {
     if (!TakesPlay()) {
         return;
     }
     UndoLastMove(state_, *effects_);
-    // The labels show the word the cards now spell, as after a drop.
-    const WordDisplay shown = lexabit::ShowWord(state_);
-    ShowWord(shown.Word, shown.Points);
+    ShowGame();
 }
 
 void GameBoard::ShuffleSurface() {
@@ -410,13 +412,25 @@ void GameBoard::CheckWordButton_Click() {
     if (!TakesPlay()) {
         return;
     }
-    WordCheck check(state_, dict_, *wordCheckView_, *effects_, *services_.Time,
+    WordCheck check(state_, dict_, *effects_, *services_.Time,
                     [](GameState& state, Effects& effects) { FillEmptyColumns(state, effects); });
-    const int game = gamesDealt_;
-    check.CheckWordButton_Click();
-    ShowHintCost(); // what the hints took off the score, if anything
-    if (game == gamesDealt_) {
-        AskIfStuck(); // a word that ended the game is followed by a new one
+    // The check has changed the game and returned; what follows plays from here.
+    const WordCheckOutcome checked = check.Check();
+    ShowGame();
+    switch (checked.Outcome) {
+    case WordCheckOutcome::Result::Refused:
+        QMessageBox::information(this, Text(checked.Title), Text(checked.Message));
+        return;
+    case WordCheckOutcome::Result::Accepted:
+        WriteCountPanels();
+        ShowHintCost(); // what the hints took off the score, if anything
+        AskIfStuck();
+        return;
+    case WordCheckOutcome::Result::AllCardsUsed:
+        WriteCountPanels();
+        ShowHintCost();
+        EndWithAllCardsUsed();
+        return;
     }
 }
 

@@ -32,7 +32,6 @@ class LettersForm;
 class MissedWordsWindow;
 class PauseCover;
 class SoundFunctions;
-class WordCheckWindow;
 
 // The main window: the board, the cards, the word display, the list of words
 // found and the status bar, and the game they show.
@@ -123,7 +122,10 @@ private:
     void WriteCountPanels();
     void ShowPackBack();
     void PaintBoardBackground(std::int32_t colour);
-    void ShowWord(const std::string& word, const std::string& points);
+    // Brings the controls around the cards up to the game as it stands (the word and its
+    // points, the words found, the piles) and repaints the board.
+    void ShowGame();
+    void ShowWordsFound();
     void ShowNameDialog();
     void NameDialogAnswered();
     // The words beyond play: missed words at a game's end, the hint, the stuck game.
@@ -135,7 +137,9 @@ private:
     void CloseGameMessage();
     void ClearHint();
     void ShowHintCost();
-    void PlayGameOverAnimation();
+    // A game whose every card was used: the message, the show and the name.
+    void EndWithAllCardsUsed();
+    void PlayGameOverShow();
     void ReportFileProblem(const std::string& problem);
     // Holds the window for a step of a move or a synchronous sound, handling no event.
     void PaceMove(std::chrono::microseconds duration);
@@ -166,7 +170,6 @@ private:
     std::unique_ptr<SoundFunctions> sounds_;
     std::unique_ptr<BoardSurface> surface_;
     std::unique_ptr<BoardEffects> effects_;
-    std::unique_ptr<WordCheckWindow> wordCheckView_;
     SettingsFile settingsFile_;
     Dictionary dict_;
     Highscore scores_;
@@ -184,7 +187,6 @@ private:
     QPointer<MissedWordsWindow> missedWordsWindow_;
     QTimer* hintTimer_ = nullptr;
     QPointer<QMessageBox> openGameMessage_;
-    int gamesDealt_ = 0;
     bool newGamePending_ = false;
     bool closing_ = false;
 };

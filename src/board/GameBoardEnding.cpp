@@ -4,17 +4,22 @@
 #include "board/WindowPlacement.h"
 #include "game/model/Texts.h"
 #include "game/motion/GameOverAnimation.h"
+#include "game/play/WordCheck.h"
 #include "game/scoring/ScoreTexts.h"
 #include "records/HighScoreForm.h"
 #include "records/Namefrm.h"
+#include "ui/ClickableLabel.h"
 #include "ui/GameText.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QEventLoop>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
+#include <array>
 
 // The end of a game, by any of its three roads: the rating, the show, the name and the
 // result it records.
@@ -54,7 +59,7 @@ void GameBoard::EndTheGame() {
     clockTimer_->stop();
     clocks_.Stop();
     result_ = EndOfGameFacts{state_.TotalScore, state_.Clocks.PlayingTime,
-                             controls_.WordList->topLevelItemCount(), state_.GameLevel,
+                             static_cast<int>(state_.WordsFound.size()), state_.GameLevel,
                              SkillLevel(state_)};
     state_.Phase = GamePhase::AwaitingName;
     UpdateCommandAvailability();
@@ -62,7 +67,26 @@ void GameBoard::EndTheGame() {
     NoteMissedWords();
 }
 
-void GameBoard::PlayGameOverAnimation() {
+void GameBoard::EndWithAllCardsUsed() {
+    AwardAllCardsUsed(state_);
+    EndTheGame();
+    QMessageBox::information(this, Text(WordCheckTexts::GameOverTitle),
+                             Text(WordCheckTexts::GameOver));
+    PlayGameOverShow();
+    ShowNameDialog();
+}
+
+// The show runs over the bare table: the piles, the word list and the buttons beside it
+// come back once it is over. The figure over the pack stays hidden: shown again it would
+// cover the pack like a stray disc.
+void GameBoard::PlayGameOverShow() {
+    const std::array<QWidget*, 3> controls{controls_.CheckWordButton, controls_.WordList,
+                                           controls_.ShuffleCards};
+    state_.Piles = {false, false};
+    board_->SetFigVisible(false);
+    for (QWidget* control : controls) {
+        control->hide();
+    }
     lexabit::PlayGameOverAnimation(state_, [this] {
         board_->repaint();
         // One frame for each refresh of the display, the window handling events between;
@@ -73,6 +97,11 @@ void GameBoard::PlayGameOverAnimation() {
             frame.exec();
         }
     });
+    state_.Piles = {true, true};
+    for (QWidget* control : controls) {
+        control->show();
+    }
+    board_->update();
 }
 
 void GameBoard::ShowNameDialog() {

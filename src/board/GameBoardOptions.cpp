@@ -106,7 +106,6 @@ std::optional<int> GameBoard::PackBack() const {
 
 void GameBoard::ShowBackOnPiles(std::optional<int> style) {
     board_->SetPackPicture(style);
-    board_->SetDiscardPicture(style);
 }
 
 void GameBoard::PaintBoardBackground(std::int32_t colour) {

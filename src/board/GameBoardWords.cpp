@@ -80,16 +80,12 @@ void GameBoard::AskIfStuck() {
     if (closing_ || !StuckPositionToAskAbout(state_, dict_)) {
         return;
     }
-    const int game = gamesDealt_;
     QMessageBox question(QMessageBox::Question, Text(product::Title),
                          QStringLiteral("No more words can be laid. End the game?"),
                          QMessageBox::Yes | QMessageBox::No, this);
     question.setDefaultButton(QMessageBox::Yes);
-    const int answer = AskAboutThisGame(question);
-    // The word timer may have ended the game, or a new one begun, while the question stood.
-    const bool ended = game != gamesDealt_ || state_.Phase == GamePhase::AwaitingName ||
-                       state_.Phase == GamePhase::Ended;
-    if (answer == QMessageBox::Yes && !ended && !closing_) {
+    // A game that ends while the question stands closes it with No.
+    if (AskAboutThisGame(question) == QMessageBox::Yes) {
         EndGame_Click();
     }
 }

@@ -6,7 +6,6 @@
 #include "records/PdfFileName.h"
 #include "records/WordListPagePainting.h"
 #include "records/WordListPdf.h"
-#include "records/WordListRows.h"
 #include "ui/ColourValue.h"
 #include "ui/GameText.h"
 
@@ -26,9 +25,9 @@ QDateTime LocalTime(GameTime time) {
 
 } // namespace
 
-WordListPrinter::WordListPrinter(const GameState& state, const QTreeWidget& wordList,
-                                 const Clock& clock, QWidget& window, PrintOutlets outlets)
-    : QObject(&window), state_(state), wordList_(wordList), clock_(clock), window_(window),
+WordListPrinter::WordListPrinter(const GameState& state, const Clock& clock, QWidget& window,
+                                 PrintOutlets outlets)
+    : QObject(&window), state_(state), clock_(clock), window_(window),
       outlets_(std::move(outlets)) {}
 
 void WordListPrinter::Print_Click() {
@@ -55,7 +54,10 @@ void WordListPrinter::TextColor_Click() {
 WordListSummary WordListPrinter::Summary() const {
     WordListSummary summary;
     summary.TotalScore = state_.TotalScore;
-    summary.Rows = WordListRows(wordList_);
+    // As the list of words found shows them: the newest at the top.
+    for (auto found = state_.WordsFound.rbegin(); found != state_.WordsFound.rend(); ++found) {
+        summary.Rows.push_back({found->Word, found->Points});
+    }
     summary.PlayingTime = state_.Clocks.PlayingTime;
     summary.CardsLeft = CardsLeft(state_);
     summary.Rating = SkillLevel(state_);

@@ -8,7 +8,6 @@
 
 class QColorDialog;
 class QPrinter;
-class QTreeWidget;
 class QWidget;
 
 namespace lexabit {
@@ -21,9 +20,9 @@ class GameState;
 // The printer text colour is chosen in the colour dialog "PC" and lasts for the run.
 class WordListPrinter : public QObject {
 public:
-    // The state, list, clock and window must outlive the printer, which the window owns.
-    WordListPrinter(const GameState& state, const QTreeWidget& wordList, const Clock& clock,
-                    QWidget& window, PrintOutlets outlets);
+    // The state, clock and window must outlive the printer, which the window owns.
+    WordListPrinter(const GameState& state, const Clock& clock, QWidget& window,
+                    PrintOutlets outlets);
 
     // File > "Print " (F5).
     void Print_Click();
@@ -44,7 +43,6 @@ private:
     QColorDialog& ColourDialog();
 
     const GameState& state_;
-    const QTreeWidget& wordList_;
     const Clock& clock_;
     QWidget& window_;
     PrintOutlets outlets_;

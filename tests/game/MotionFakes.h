@@ -7,6 +7,7 @@
 #include "game/play/CardDrop.h"
 #include "game/play/CardPickup.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -45,12 +46,16 @@ public:
         sounds.push_back(name);
         events.push_back("sound " + name);
     }
-    void Repaint() override { ++repaints; }
+    void Repaint() override {
+        ++repaints;
+        onRepaint();
+    }
 
     std::vector<Glide> glides;
     std::vector<std::string> sounds;
     std::vector<std::string> events;
     int repaints = 0;
+    std::function<void()> onRepaint = [] {}; // what the board would show then
     CountingSurface board;
 
 private:
@@ -68,7 +73,8 @@ inline void PickUpAndMove(GameState& state, Effects& effects, int index, float l
 
 inline WordDisplay DragTo(GameState& state, Effects& effects, int index, float left, float top) {
     PickUpAndMove(state, effects, index, left, top);
-    return Card_MouseUp(state, effects, index);
+    Card_MouseUp(state, effects, index);
+    return state.Shown;
 }
 
 } // namespace lexabit::testing

@@ -3,6 +3,7 @@
 #include "records/PrintCommands.h"
 #include "records/WordListPrinter.h"
 #include "ui/GameMenus.h"
+#include "ui/GameText.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -61,7 +62,7 @@ public:
         outlets.DefaultPrinter = [this] { return printerToGive ? printerToGive() : nullptr; };
         outlets.DocumentsFolder = [this] { return documents; };
         outlets.ShowMessage = [this](const PrintMessage& message) { messages.push_back(message); };
-        auto* printer = new WordListPrinter(state, *wordList, clock, window, std::move(outlets));
+        auto* printer = new WordListPrinter(state, clock, window, std::move(outlets));
         ConnectPrintCommands(menus, *printer, *wordList);
 
         // Twelve cards, nine of them used in words: three left, "Great".
@@ -118,9 +119,9 @@ private slots:
         PrintingScene scene;
         const auto word = [](int number) { return QString(5, QChar(u'A' + number % 26)); };
         const auto points = [](int number) { return 40 - number; };
-        for (int number = 1; number <= 30; ++number) {
-            scene.wordList->addTopLevelItem(
-                new QTreeWidgetItem({word(number), QStringLiteral(" %1").arg(points(number))}));
+        for (int number = 30; number >= 1; --number) { // the list shows the newest first
+            scene.state.WordsFound.push_back(
+                {RulesText(word(number)), RulesText(QStringLiteral(" %1").arg(points(number)))});
         }
         // Neither a folder nor a printer's file can be made below a plain file.
         const QString plain = scene.home.filePath(QStringLiteral("plain"));

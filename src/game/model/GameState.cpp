@@ -83,4 +83,13 @@ std::optional<int> GameState::CardAt(double x, double y) const {
     return std::nullopt;
 }
 
+bool GameState::PackIsEmpty() const {
+    for (int i = 1; i <= CardsTotal; ++i) {
+        if (CardExists(i) && Card(i).Tag == CardTag::Pack) {
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace lexabit

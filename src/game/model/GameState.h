@@ -136,6 +136,28 @@ struct ChargedHint {
     friend bool operator==(const ChargedHint&, const ChargedHint&) = default;
 };
 
+// The texts of the two labels above the table: the word and its provisional points.
+struct WordDisplay {
+    std::string Word;   // for WordLabel
+    std::string Points; // for PointsLabel, such as " 8 Points"
+
+    friend bool operator==(const WordDisplay&, const WordDisplay&) = default;
+};
+
+// A word accepted in this game, as the list of words found shows it.
+struct AcceptedWord {
+    std::string Word;
+    std::string Points; // such as " 11 + 3"
+
+    friend bool operator==(const AcceptedWord&, const AcceptedWord&) = default;
+};
+
+// The piles beside the table that the board shows or hides.
+struct PilesShown {
+    bool Pack = true;         // hidden once the pack is empty, and for the game-over show
+    bool DiscardPile = false; // shown from the first accepted word on
+};
+
 // The one state object of the game: every card with its letter, place, visibility
 // and stacking order, the two card lists and the variables of a game in progress.
 class GameState {
@@ -180,6 +202,11 @@ public:
     std::int16_t CardStyle = 8;
     std::string PlayerName;
     GamePhase Phase = GamePhase::Playing;
+    // The words accepted in this game, the first one first.
+    std::vector<AcceptedWord> WordsFound;
+    // What the labels above the table show: the word as the last move left it.
+    WordDisplay Shown;
+    PilesShown Piles;
     DragValues Drag;
     LastMove Undo;
     // Points of the hints shown since the last accepted word, taken off the score when
@@ -195,6 +222,9 @@ public:
     std::vector<int> StuckPositionAsked;
     // The cards a hint outlines on the board while it shows.
     std::vector<int> HintedCards;
+
+    // Whether no letter card is left in the pack.
+    bool PackIsEmpty() const;
 
     // Empties the undo record, so that undo does nothing until the next pick-up. A record
     // must not outlive the cards it names: a new game and an accepted word clear it.

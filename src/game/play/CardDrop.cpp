@@ -292,14 +292,14 @@ void DissolveOneCardWord(GameState& state) {
 
 } // namespace
 
-WordDisplay Card_MouseUp(GameState& state, Effects& effects, int index) {
+void Card_MouseUp(GameState& state, Effects& effects, int index) {
     if (state.Drag.Active) {
         state.Drag.Active = false;
         DropDraggedCard(state, effects, index);
     }
     DissolveOneCardWord(state);
+    state.Shown = ShowWord(state);
     effects.Repaint();
-    return ShowWord(state);
 }
 
 } // namespace lexabit

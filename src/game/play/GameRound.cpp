@@ -27,6 +27,9 @@ void ResetGameVariables(GameState& state, const LetterCountValues& counts, GameT
     state.Clocks.PlayHours = 0;
     state.Clocks.WordTimerStart = now;
     state.Phase = GamePhase::Playing;
+    state.WordsFound.clear();
+    state.Shown = {};
+    state.Piles = {};
     state.Drag.Active = false;
     state.ForgetLastMove();
     state.CardsTotal = 0;

@@ -3,6 +3,7 @@
 #include "game/model/BoardLayout.h"
 #include "game/model/GameState.h"
 #include "game/model/Ports.h"
+#include "game/scoring/WordScore.h"
 
 #include <vector>
 
@@ -128,15 +129,14 @@ bool UndoWordCardMove(GameState& state, int index) {
 
 void UndoLastMove(GameState& state, Effects& effects) {
     const int index = state.Undo.Card;
-    if (!state.CardExists(index)) {
-        return;
-    }
     bool changed = false;
-    if (state.Undo.From == CardTag::Table) {
+    if (state.CardExists(index) && state.Undo.From == CardTag::Table) {
         changed = UndoTableCardMove(state, index);
-    } else if (state.Undo.From == CardTag::Word) {
+    } else if (state.CardExists(index) && state.Undo.From == CardTag::Word) {
         changed = UndoWordCardMove(state, index);
     }
+    // The labels show the word the cards now spell, as after a drop.
+    state.Shown = ShowWord(state);
     if (changed) {
         effects.Repaint();
     }

@@ -3,12 +3,12 @@
 #include "game/model/GameState.h"
 #include "game/model/Ports.h"
 #include "game/model/Texts.h"
+#include "game/play/GameRound.h"
 #include "game/scoring/ScoreTexts.h"
 #include "game/scoring/WordScore.h"
 #include "game/words/Dictionary.h"
 #include "game/words/WordsOnTable.h"
 
-#include <array>
 #include <string>
 #include <utility>
 
@@ -18,44 +18,13 @@ namespace {
 
 constexpr int AllCardsUsedBonus = 10;
 
-// The controls hidden for the show. The figure over the pack is hidden with them and
-// stays hidden afterwards: shown again it would cover the pack like a stray disc.
-constexpr std::array<BoardControl, 6> HiddenForTheShow = {
-    BoardControl::DiscardDeck, BoardControl::PackBack, BoardControl::CheckWordButton,
-    BoardControl::WordList,    BoardControl::Fig,      BoardControl::ShuffleCards};
-constexpr std::array<BoardControl, 5> ShownAfterTheShow = {
-    BoardControl::PackBack, BoardControl::DiscardDeck, BoardControl::CheckWordButton,
-    BoardControl::WordList, BoardControl::ShuffleCards};
-
-template <std::size_t N>
-void SetControlsVisible(WordCheckView& view, const std::array<BoardControl, N>& controls,
-                        bool visible) {
-    for (const BoardControl control : controls) {
-        RunGuarded([&] { view.SetControlVisible(control, visible); });
-    }
-}
-
 } // namespace
 
-void EndGameAllCardsUsed(GameState& state, WordCheckView& view) {
+void AwardAllCardsUsed(GameState& state) {
     if (state.GameLevel == Level::Easy) {
         AddToScore(state.TotalScore, AllCardsUsedBonus); // left out if it would overflow
     }
-    RunGuarded([&] { view.GameEnded(); });
-    RunGuarded([&] {
-        view.ShowMessage(std::string(WordCheckTexts::GameOver),
-                         std::string(WordCheckTexts::GameOverTitle));
-    });
-    SetControlsVisible(view, HiddenForTheShow, false);
     state.PlayerName.clear();
-    RunGuarded([&] { view.PlayGameOverAnimation(); });
-    SetControlsVisible(view, ShownAfterTheShow, true);
-    RunGuarded([&] { view.ShowNameDialog(); });
-    // The board stays live while we wait: the name dialog's OK sets the name, records
-    // the score and starts the next game from inside this loop. The wait also ends when
-    // the dialog is closed without a name, or the program closes.
-    while (state.PlayerName.empty() && view.WaitForEvents()) {
-    }
 }
 
 namespace {
@@ -65,63 +34,55 @@ constexpr int GlideSteps = 30;
 constexpr float ParkedLeft = -100;
 constexpr float ParkedTop = -100;
 
-bool PackIsEmpty(const GameState& state) {
-    for (int i = 1; i <= state.CardsTotal; ++i) {
-        if (state.CardExists(i) && state.Card(i).Tag == CardTag::Pack) {
-            return false;
-        }
-    }
-    return true;
-}
-
 } // namespace
 
-WordCheck::WordCheck(GameState& state, const Dictionary& dictionary, WordCheckView& view,
-                     Effects& effects, const Clock& clock, ColumnFiller fillEmptyColumns)
-    : state_(state), dictionary_(dictionary), view_(view), effects_(effects), clock_(clock),
+WordCheck::WordCheck(GameState& state, const Dictionary& dictionary, Effects& effects,
+                     const Clock& clock, ColumnFiller fillEmptyColumns)
+    : state_(state), dictionary_(dictionary), effects_(effects), clock_(clock),
       fillEmptyColumns_(std::move(fillEmptyColumns)) {}
 
-void WordCheck::CheckWordButton_Click() {
+WordCheckOutcome WordCheck::Check() {
     // The word is the one the cards on the table spell, whatever the labels last showed.
     const std::string word = ShowWord(state_).Word;
-    if (!Accepts(word)) {
-        return;
+    if (std::string refusal = Refusal(word); !refusal.empty()) {
+        return {WordCheckOutcome::Result::Refused, std::move(refusal),
+                std::string(WordCheckTexts::Title)};
     }
     state_.ForgetLastMove(); // the word's cards are gone: no move of them can be taken back
     const WordPoints points{static_cast<double>(LaidWordPoints(state_)), WordLengthBonus(word)};
     ScoreWord(word, points);
-    RunGuarded([&] { view_.ShowCardBackOnDiscardDeck(); });
+    state_.Piles.DiscardPile = true;
+    effects_.Repaint(); // the word listed, the labels cleared, the pile shown
     GatherWord();
     SendWordAway();
     RefillTable();
-    WriteStatusPanels();
-    if (CardsLeft(state_) == 0) {
-        EndGameAllCardsUsed(state_, view_);
-    }
+    const bool allUsed = CardsLeft(state_) == 0;
     state_.WordCards.Clear(); // a card kept on the table is no longer part of a word
-    RestartWordTimerMinutes();
+    // The next word gets the level's full time; Very Easy has no word timer.
+    state_.Clocks.WordTimerMinutes =
+        static_cast<std::int16_t>(WordTimerMinutesFor(state_.GameLevel));
+    return {allUsed ? WordCheckOutcome::Result::AllCardsUsed : WordCheckOutcome::Result::Accepted,
+            {},
+            {}};
 }
 
-bool WordCheck::Accepts(const std::string& word) {
+std::string WordCheck::Refusal(const std::string& word) const {
     const WordLookup answer = dictionary_.CheckWord(word);
     if (answer == WordLookup::Found && !word.empty()) {
-        return true;
+        return {};
     }
-    const std::string message = answer == WordLookup::Unreadable
-                                    ? WordCheckTexts::WordListUnreadable(dictionary_.WordListPath())
-                                    : std::string(WordCheckTexts::NotInDictionary);
-    view_.ShowMessage(message, std::string(WordCheckTexts::Title));
-    return false;
+    return answer == WordLookup::Unreadable
+               ? WordCheckTexts::WordListUnreadable(dictionary_.WordListPath())
+               : std::string(WordCheckTexts::NotInDictionary);
 }
 
 void WordCheck::ScoreWord(const std::string& word, const WordPoints& points) {
     state_.Clocks.WordTimerStart = clock_.Now();
-    RunGuarded([&] { view_.InsertWordRowAtTop(word); });
     AddToScore(state_.TotalScore, points.Laid); // left out if it would overflow
-    RunGuarded([&] { view_.SetTopRowPoints(WordRowPointsText(points)); });
+    state_.WordsFound.push_back({word, WordRowPointsText(points)});
     AddToScore(state_.TotalScore, points.Bonus);
     TakeHintCost(state_);
-    RunGuarded([&] { view_.ClearWordLabels(); });
+    state_.Shown = {};
 }
 
 // Every card of the word glides, one after the other, onto the place of the first.
@@ -174,23 +135,9 @@ void WordCheck::SendWordAway() {
 
 void WordCheck::RefillTable() {
     RunGuarded([&] { fillEmptyColumns_(state_, effects_); });
-    if (PackIsEmpty(state_)) {
-        RunGuarded([&] { view_.SetControlVisible(BoardControl::PackBack, false); });
-    }
-}
-
-void WordCheck::WriteStatusPanels() {
-    RunGuarded([&] { view_.SetStatusPanel(4, CardsLeftPanel(CardsLeft(state_))); });
-    RunGuarded([&] { view_.SetStatusPanel(2, WordCountPanel(view_.WordRowCount())); });
-    RunGuarded([&] { view_.SetStatusPanel(1, TotalScorePanel(state_.TotalScore)); });
-}
-
-// The next word gets the level's full time; Very Easy has no word timer.
-void WordCheck::RestartWordTimerMinutes() {
-    if (state_.GameLevel == Level::Hard) {
-        state_.Clocks.WordTimerMinutes = 0;
-    } else if (state_.GameLevel == Level::Easy) {
-        state_.Clocks.WordTimerMinutes = 2;
+    if (state_.PackIsEmpty()) {
+        state_.Piles.Pack = false;
+        effects_.Repaint();
     }
 }
 

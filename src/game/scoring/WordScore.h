@@ -3,6 +3,8 @@
 // What a word is worth: letter values, the laying bonus for the cards it was laid with,
 // the bonus for its length, and adding points to the score without wrapping it.
 
+#include "game/model/GameState.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -30,14 +32,6 @@ std::int16_t WordLengthBonus(std::string_view word);
 // would carry the score outside -32768..32767 is not made: the score stays as it was
 // and the answer is false, so the score never wraps round.
 bool AddToScore(std::int16_t& score, double points);
-
-// The texts of the two labels above the table: the word and its provisional points.
-struct WordDisplay {
-    std::string Word;   // for WordLabel
-    std::string Points; // for PointsLabel, such as " 8 Points"
-
-    friend bool operator==(const WordDisplay&, const WordDisplay&) = default;
-};
 
 // What laying a word of that many cards adds to its letter values: 3 for five cards,
 // 4 for six, 10 for seven and more.

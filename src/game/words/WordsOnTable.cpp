@@ -52,10 +52,6 @@ std::vector<int> CardsSpelling(const GameState& state, std::string_view word,
     return spelling;
 }
 
-bool PackIsEmpty(const GameState& state) {
-    return CardsLying(state, {CardTag::Pack}).empty();
-}
-
 } // namespace
 
 WordSearch MissedWords(const GameState& state, const Dictionary& dictionary) {
@@ -119,7 +115,7 @@ std::string HintCostNotice(const GameState& state) {
 
 bool StuckPositionToAskAbout(GameState& state, const Dictionary& dictionary) {
     const std::vector<int> faceUp = CardsLying(state, {CardTag::Table, CardTag::Word});
-    if (faceUp.empty() || !PackIsEmpty(state) || faceUp == state.StuckPositionAsked) {
+    if (faceUp.empty() || !state.PackIsEmpty() || faceUp == state.StuckPositionAsked) {
         return false;
     }
     const WordSearch words = FindBestWords(dictionary, TallyOf(state, faceUp), 1);
