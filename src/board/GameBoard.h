@@ -28,7 +28,6 @@ class BoardEffects;
 class BoardSurface;
 class BoardView;
 class GameWindows;
-class LettersForm;
 class MissedWordsWindow;
 class PauseCover;
 class SoundFunctions;
@@ -99,11 +98,11 @@ public:
     void ChooseCardStyle(std::int16_t style) override;
     std::optional<int> PackBack() const override;
     void ShowBackOnPiles(std::optional<int> style) override;
+    const LetterCountTexts& NextDealLetters() const override;
+    void SetNextDealLetters(const LetterCountTexts& counts) override;
     void EnterPlayerName(const QString& name) override;
     bool AcceptsGameCommands() const override;
 
-    // The letters window, created hidden when it does not exist.
-    LettersForm& Letters();
     // The window of the words missed in the last game, while it is open.
     MissedWordsWindow* OpenMissedWords() const;
 

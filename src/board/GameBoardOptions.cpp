@@ -29,12 +29,16 @@ void GameBoard::SetPanelText(int panel, const QString& text) {
     controls_.StatusBar->SetPanelText(panel, text);
 }
 
-LettersForm& GameBoard::Letters() {
-    return windows_->Letters();
+const LetterCountTexts& GameBoard::NextDealLetters() const {
+    return state_.NextDealLetters;
+}
+
+void GameBoard::SetNextDealLetters(const LetterCountTexts& counts) {
+    state_.NextDealLetters = counts;
 }
 
 void GameBoard::LF_Click() {
-    ShowOverBoard(Letters(), *this);
+    ShowOverBoard(windows_->Letters(), *this);
 }
 
 void GameBoard::CardsOptions_Click() {

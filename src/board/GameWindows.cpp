@@ -21,7 +21,7 @@ GameWindows::GameWindows(QWidget& owner, OptionsHost& host, Cards& cardPics, Hig
 
 LettersForm& GameWindows::Letters() {
     if (letters_.isNull()) {
-        letters_ = new LettersForm(&owner_);
+        letters_ = new LettersForm(host_, &owner_);
     }
     return *letters_;
 }

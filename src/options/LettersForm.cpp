@@ -3,6 +3,7 @@
 #include "game/model/Alphabet.h"
 #include "game/model/Texts.h"
 #include "ui/GameText.h"
+#include "ui/OptionsHost.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -12,13 +13,14 @@
 
 namespace lexabit {
 
-LettersForm::LettersForm(QWidget* parent) : QWidget(parent, Qt::Window) {
+LettersForm::LettersForm(OptionsHost& host, QWidget* parent)
+    : QWidget(parent, Qt::Window), host_(host) {
     setObjectName(QStringLiteral("LettersForm"));
     setWindowTitle(QStringLiteral("Letters"));
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto* grid = new QGridLayout(this);
-    const LetterCountTexts counts = StandardLetterCountTexts();
+    const LetterCountTexts& counts = host_.NextDealLetters();
     constexpr int rowsPerColumn = 13; // A to M on the left, N to Z on the right
     for (int i = 0; i < LetterCount; ++i) {
         const auto at = static_cast<std::size_t>(i);
@@ -44,6 +46,10 @@ LettersForm::LettersForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     grid->addWidget(TotalField, rowsPerColumn, 2, 1, 2);
     grid->addWidget(exit, rowsPerColumn + 1, 0, 1, 4);
 
+    for (QLineEdit* field : CountFields) {
+        connect(field, &QLineEdit::textChanged, this,
+                [this] { host_.SetNextDealLetters(CountTexts()); });
+    }
     connect(save, &QPushButton::clicked, this, &LettersForm::Command2_Click);
     connect(exit, &QPushButton::clicked, this, &LettersForm::Command1_Click);
 }
@@ -68,6 +74,11 @@ void LettersForm::Command2_Click() {
 
 void LettersForm::Command1_Click() {
     close();
+}
+
+void LettersForm::closeEvent(QCloseEvent* event) {
+    host_.SetNextDealLetters(StandardLetterCountTexts());
+    QWidget::closeEvent(event);
 }
 
 } // namespace lexabit

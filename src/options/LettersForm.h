@@ -11,21 +11,26 @@ class QPushButton;
 
 namespace lexabit {
 
-// The letters window: holds how many cards of each letter every deal uses.
-// It keeps the counts only while it exists; closing it discards any edit.
+class OptionsHost;
+
+// The letters window: shows and edits how many cards of each letter every deal uses, as
+// the game keeps them. Closing it discards any edit: the usual counts come back.
 class LettersForm : public QWidget {
     Q_OBJECT
 
 public:
-    explicit LettersForm(QWidget* parent = nullptr);
-
-    // The 26 count fields, A to Z, as the player left them.
-    LetterCountTexts CountTexts() const;
+    explicit LettersForm(OptionsHost& host, QWidget* parent = nullptr);
 
     void Command2_Click(); // "Save Changes": shows the total
     void Command1_Click(); // "Exit": closes the window and its counts
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    LetterCountTexts CountTexts() const;
+
+    OptionsHost& host_;
     std::array<QLabel*, LetterCount> LetterLabels{};
     std::array<QLineEdit*, LetterCount> CountFields{};
     QLineEdit* TotalField = nullptr;

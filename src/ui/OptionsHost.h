@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/model/Alphabet.h"
 #include "game/model/Level.h"
 
 #include <QString>
@@ -29,6 +30,10 @@ public:
     virtual std::optional<int> PackBack() const = 0;
     // Shows this back on the pack and the discard pile (none: no picture).
     virtual void ShowBackOnPiles(std::optional<int> style) = 0;
+    // How many cards of each letter the next deal uses, as the letters window shows them.
+    virtual const LetterCountTexts& NextDealLetters() const = 0;
+    // The letters window's counts as the player edits them; closing it restores the usual.
+    virtual void SetNextDealLetters(const LetterCountTexts& counts) = 0;
     // The name confirmed at the end of a game, which the ending waits for.
     virtual void EnterPlayerName(const QString& name) = 0;
     // Whether a new game may start now: not while a finished game waits for its name, the

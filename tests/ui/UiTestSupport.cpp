@@ -1,5 +1,6 @@
 #include "UiTestSupport.h"
 
+#include "board/GameWindows.h"
 #include "game/model/BoardLayout.h"
 #include "game/model/Ports.h"
 #include "options/LettersForm.h"
@@ -113,7 +114,7 @@ ScoreTable RecordedScores(GameBoard& board) {
 
 void DealOnly(GameBoard& board, const QString& letters, Level level) {
     for (int i = 0; i < 26; ++i) {
-        Child<QLineEdit>(board.Letters(), QStringLiteral("Text1(%1)").arg(i))
+        Child<QLineEdit>(board.Windows().Letters(), QStringLiteral("Text1(%1)").arg(i))
             .setText(letters.contains(QChar(u'A' + i)) ? QStringLiteral("1") : QStringLiteral("0"));
     }
     board.ChooseLevel(level);

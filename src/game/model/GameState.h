@@ -3,6 +3,7 @@
 // The game state, the single source of truth of a running game: the cards with their
 // tags and places, the lists of card numbers, the board's fixed elements, scores and clocks.
 
+#include "game/model/Alphabet.h"
 #include "game/model/Level.h"
 #include "game/model/Ports.h"
 
@@ -202,6 +203,8 @@ public:
     std::int16_t CardStyle = 8;
     std::string PlayerName;
     GamePhase Phase = GamePhase::Playing;
+    // How many cards of each letter the next deal uses, as the player typed them.
+    LetterCountTexts NextDealLetters = StandardLetterCountTexts();
     // The words accepted in this game, the first one first.
     std::vector<AcceptedWord> WordsFound;
     // What the labels above the table show: the word as the last move left it.
