@@ -14,15 +14,13 @@ int main(int argc, char* argv[]) {
     using namespace std::chrono_literals;
     const QCoreApplication application(argc, argv);
     const QDir folder(QCoreApplication::arguments().value(1));
-    lexabit::SpeakerOutput speakers(folder.path(), [](std::chrono::microseconds length) {
-        std::this_thread::sleep_for(length);
-    });
+    lexabit::SpeakerOutput speakers(folder.path(),
+                                    [](auto length) { std::this_thread::sleep_for(length); });
     for (const QString& name : folder.entryList({QStringLiteral("*.wav")}, QDir::Files)) {
-        const auto length =
-            lexabit::WavFileDuration(QFile::encodeName(folder.filePath(name)).toStdString());
-        speakers.Play(folder.filePath(name), false);
+        const QString path = folder.filePath(name);
+        speakers.Play(path, false);
         std::printf("%s\n", qPrintable(name));
-        std::this_thread::sleep_for(length.value_or(0ms) + 700ms);
+        std::this_thread::sleep_for(
+            lexabit::WavFileDuration(QFile::encodeName(path).toStdString()).value_or(0ms) + 700ms);
     }
-    return 0;
 }
