@@ -10,6 +10,7 @@ lexabit_packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-qpa-plugins
   libgtest-dev libgmock-dev
+  pulseaudio pulseaudio-utils python3
   fonts-dejavu-core
 )
 

@@ -2,6 +2,7 @@
 
 #include "board/SoundOutput.h"
 
+#include <QByteArray>
 #include <QHash>
 #include <chrono>
 #include <functional>
@@ -12,10 +13,12 @@ namespace lexabit {
 
 class SoundPlayer;
 
-// Plays the game's WAV files through Qt Multimedia. Every file of the sound folder is
-// loaded once at start so that the first play has no delay. The sounds play on a thread
-// of their own: the audio back end is fed by timers of the thread its players live on,
-// and the window's thread handles no event while a move or a synchronous sound runs.
+// Plays the game's WAV files on the speakers through one audio output, opened at start and
+// kept open, which is fed the samples of each sound asked for. Every file of the sound
+// folder is decoded once at start, so a play only hands over samples already in memory.
+// The output lives on a thread of its own: the audio back end is fed by timers of the
+// thread it lives on, and the window's thread handles no event while a move or a
+// synchronous sound runs. Without an audio device the game runs silently.
 class SpeakerOutput final : public SoundOutput {
 public:
     using Wait = std::function<void(std::chrono::microseconds)>;
@@ -29,7 +32,12 @@ public:
     void Play(const QString& path, bool synchronous) override;
 
 private:
-    QHash<QString, std::chrono::microseconds> lengths_;
+    struct Sound {
+        QByteArray Samples;
+        std::chrono::microseconds Length;
+    };
+
+    QHash<QString, Sound> sounds_;
     Wait wait_;
     QThread* thread_ = nullptr;
     SoundPlayer* player_ = nullptr;
