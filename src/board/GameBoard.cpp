@@ -123,7 +123,7 @@ void GameBoard::CreateMotion() {
     sounds_ = std::make_unique<SoundFunctions>(FolderOf(services_), *speakers_);
     surface_ = std::make_unique<BoardSurface>(*board_, wait);
     effects_ = std::make_unique<BoardEffects>(
-        state_, *surface_, *sounds_, [this] { return menus_.SoundOnOff->isChecked(); },
+        state_, *surface_, *sounds_, [this] { return soundOn_; },
         [this] { ShowGame(); });
 }
 
@@ -152,6 +152,8 @@ void GameBoard::ConnectCommands() {
     on(menus_.About, &GameBoard::Ab_Click);
     on(menus_.Hint, &GameBoard::Hint_Click);
     on(menus_.Pause, &GameBoard::Pause_Click);
+    // The check mark shows the switch; the board keeps it.
+    connect(menus_.SoundOnOff, &QAction::toggled, this, [this](bool on) { soundOn_ = on; });
     connect(pauseCover_, &PauseCover::ResumeAsked, this, &GameBoard::ResumeGame);
     connect(hintTimer_, &QTimer::timeout, this, &GameBoard::ClearHint);
     connect(controls_.ShuffleCards, &ClickableLabel::Clicked, this, &GameBoard::ShuffleSurface);

@@ -179,6 +179,8 @@ private:
     std::optional<std::int16_t> storedCardStyle_;
     EndOfGameFacts result_;
     PauseCover* pauseCover_ = nullptr;
+    // The sound switch, on at every start.
+    bool soundOn_ = true;
     // The game was paused because its window was minimised, and goes on when it is shown.
     bool pausedWhileMinimised_ = false;
     MissedWordsChoice missedWordsChoice_;
