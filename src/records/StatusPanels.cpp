@@ -1,6 +1,7 @@
 #include "records/StatusPanels.h"
 
 #include <QLabel>
+#include <algorithm>
 
 namespace lexabit {
 
@@ -26,6 +27,9 @@ StatusPanels::StatusPanels(QWidget* parent) : QStatusBar(parent) {
     hintNotice_->setObjectName(QStringLiteral("HintNotice"));
     hintNotice_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     hintNotice_->setTextFormat(Qt::PlainText);
+    hintNotice_->setToolTip(QStringLiteral(
+        "On Easy and Hard a hint costs the points of the word it shows, once for the same "
+        "word on the same cards, taken off the score when your next word is accepted."));
     hintNotice_->hide();
     addWidget(hintNotice_, 1);
 }
@@ -39,9 +43,12 @@ void StatusPanels::SetPanelText(int panel, const QString& text) {
     if (panel < 1 || panel > PanelCount) {
         return;
     }
-    QLabel* label = panels_[static_cast<std::size_t>(panel - 1)];
+    const auto at = static_cast<std::size_t>(panel - 1);
+    QLabel* label = panels_[at];
     if (label->text() != text) {
         label->setText(text);
+        // A panel is never cut: it grows past its design width where its text needs it.
+        label->setMinimumWidth(std::max(PanelWidths[at], label->sizeHint().width()));
     }
 }
 

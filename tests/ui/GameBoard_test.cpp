@@ -203,7 +203,7 @@ private slots:
         QCOMPARE(state.HintedCards, (std::vector<int>{CardOf(state, 'Z'), CardOf(state, 'A')}));
         QVERIFY(colourBesideZ() != unlit);
         const QLabel& notice = Child<QLabel>(board, QStringLiteral("HintNotice"));
-        QCOMPARE(notice.text(), QStringLiteral("Hints cost 11, taken at your next word"));
+        QCOMPARE(notice.text(), QStringLiteral("Hints: 11 off at the next word"));
         QTRY_VERIFY_WITH_TIMEOUT(state.HintedCards.empty(), 4000);
         QCOMPARE(colourBesideZ(), unlit);
         QTest::keyClick(&board, Qt::Key_H, Qt::ControlModifier);
@@ -212,7 +212,7 @@ private slots:
         LayWord(board, hinted);
         board.CheckWordButton_Click();
         QCOMPARE(state.TotalScore, 0);
-        QCOMPARE(notice.text(), QStringLiteral("Hints took 11 off the score"));
+        QCOMPARE(notice.text(), QStringLiteral("Hints took 11 off"));
 
         // At the game's end the missed words open after the name, and their choice is kept.
         MessageAnswerer answerer(QStringLiteral("Di"));

@@ -105,10 +105,10 @@ void TakeHintCost(GameState& state) {
 
 std::string HintCostNotice(const GameState& state) {
     if (!state.HintsCharged.empty()) {
-        return "Hints cost" + NumberText(state.HintCost) + ", taken at your next word";
+        return "Hints:" + NumberText(state.HintCost) + " off at the next word";
     }
     if (state.HintCostTaken) {
-        return "Hints took" + NumberText(*state.HintCostTaken) + " off the score";
+        return "Hints took" + NumberText(*state.HintCostTaken) + " off";
     }
     return {};
 }
