@@ -14,6 +14,7 @@
 #include "game/files/Settings.h"
 #include "game/model/Texts.h"
 #include "game/motion/GameOverAnimation.h"
+#include "game/motion/Shuffle.h"
 #include "game/play/CardDrop.h"
 #include "game/play/CardPickup.h"
 #include "game/play/Deal.h"

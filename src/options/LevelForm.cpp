@@ -1,5 +1,6 @@
 #include "options/LevelForm.h"
 
+#include "ui/LargeFont.h"
 #include "ui/OptionsHost.h"
 
 #include <QKeyEvent>
@@ -22,10 +23,7 @@ LevelForm::LevelForm(OptionsHost& host, QWidget* parent)
     HardOption->setObjectName(QStringLiteral("Option2"));
     VeryEasyOption = new QRadioButton(QStringLiteral("Very Easy --Timer Off"), this);
     VeryEasyOption->setObjectName(QStringLiteral("Option3"));
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(14.25);
-    font.setBold(true);
-    font.setStyleHint(QFont::SansSerif);
+    const QFont font = LargeBoldFont();
     auto* layout = new QVBoxLayout(this);
     for (QRadioButton* option : Options()) {
         option->setFont(font);

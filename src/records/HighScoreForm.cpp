@@ -3,8 +3,8 @@
 #include "game/files/Highscore.h"
 #include "game/model/Texts.h"
 #include "records/PlayerMessage.h"
-#include "records/RecordsFont.h"
 #include "ui/GameText.h"
+#include "ui/LargeFont.h"
 #include "ui/OptionsHost.h"
 
 #include <QHeaderView>
@@ -72,7 +72,7 @@ void HighScoreForm::BuildList() {
     HighScoreList->setObjectName(QStringLiteral("HighScoreList"));
     HighScoreList->setGeometry(ListPlace);
     HighScoreList->setRootIsDecorated(false);
-    HighScoreList->setFont(RecordsFont());
+    HighScoreList->setFont(LargeBoldFont());
     // The table comes best first from the game; sorting the texts here would put
     // 1234 points below 999.
     HighScoreList->setSortingEnabled(false);

@@ -3,8 +3,8 @@
 #include "game/files/Highscore.h"
 #include "game/model/Texts.h"
 #include "records/PlayerMessage.h"
-#include "records/RecordsFont.h"
 #include "ui/GameText.h"
+#include "ui/LargeFont.h"
 #include "ui/OptionsHost.h"
 
 #include <QCloseEvent>
@@ -31,7 +31,7 @@ Namefrm::Namefrm(Highscore& scores, OptionsHost& host, EndOfGameFactsSource fact
     NameLabel->setObjectName(QStringLiteral("NameLabel"));
     NameText = new QLineEdit(NameFrame);
     NameText->setObjectName(QStringLiteral("NameText"));
-    NameText->setFont(RecordsFont());
+    NameText->setFont(LargeBoldFont());
     NameText->setMaxLength(static_cast<int>(MaxFieldCharacters));
     NameText->setMinimumWidth(280);
     NameText->installEventFilter(this);

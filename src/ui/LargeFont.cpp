@@ -1,8 +1,8 @@
-#include "records/RecordsFont.h"
+#include "ui/LargeFont.h"
 
 namespace lexabit {
 
-QFont RecordsFont() {
+QFont LargeBoldFont() {
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(14.25);
     font.setBold(true);
