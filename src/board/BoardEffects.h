@@ -1,7 +1,7 @@
 #pragma once
 
 #include "game/model/Ports.h"
-#include "game/motion/TheDll.h"
+#include "game/motion/GlideEngine.h"
 
 #include <functional>
 
@@ -25,7 +25,7 @@ public:
     void PlaySound(const std::string& name) override;
     void Repaint() override;
 
-    TheDll& Sprites() { return sprites_; }
+    GlideEngine& Sprites() { return sprites_; }
 
 private:
     GameState& state_;
@@ -33,7 +33,7 @@ private:
     BoardSurface& surface_;
     SoundFunctions& sounds_;
     std::function<bool()> soundOn_;
-    TheDll sprites_;
+    GlideEngine sprites_;
 };
 
 } // namespace lexabit

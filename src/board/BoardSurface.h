@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/motion/TheDll.h"
+#include "game/motion/GlideEngine.h"
 
 #include <QElapsedTimer>
 #include <chrono>

@@ -68,7 +68,7 @@ void CardOptions::ReserveRoomForCaptions() {
     StyleFrame->setMinimumWidth(widest);
 }
 
-void CardOptions::Form_Load() {
+void CardOptions::LoadOnOpen() {
     host_.LoadSettings();
     for (int style = 0; style < Cards::StyleCount; ++style) {
         StyleList->addItem(Cards::StyleName(style));

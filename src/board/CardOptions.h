@@ -23,7 +23,7 @@ public:
     CardOptions(Cards& cardPics, int& pickedStyle, OptionsHost& host, QWidget* parent = nullptr);
 
     // Re-applies the saved settings, fills the list and previews the pack's back.
-    void Form_Load();
+    void LoadOnOpen();
     // Previews the back the pack shows now.
     void PreviewPackBack();
 

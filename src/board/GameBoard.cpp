@@ -101,7 +101,7 @@ GameBoard::GameBoard(GameServices services, QWidget* parent)
     auto* printer = new WordListPrinter(state_, *controls_.WordList, *services_.Time, *this,
                                         PrintOutlets::OfThisSystem(*this));
     ConnectPrintCommands(menus_, *printer, *controls_.WordList);
-    Form_Load();
+    LoadOnOpen();
     PlaceOnScreen();
 }
 
@@ -151,12 +151,12 @@ void GameBoard::ConnectCommands() {
     on(menus_.Exit, &GameBoard::Exit_Click);
     on(menus_.Highscore, &GameBoard::Highscore_Click);
     on(menus_.CardsOptions, &GameBoard::CardsOptions_Click);
-    on(menus_.LettersWindow, &GameBoard::LF_Click);
+    on(menus_.LettersWindow, &GameBoard::ShowLettersWindow);
     on(menus_.Level, &GameBoard::Level_Click);
     on(menus_.BackgroundColor, &GameBoard::BgOptions_Click);
     on(menus_.Contents, &GameBoard::Contents_Click);
     on(menus_.Website, &GameBoard::Website_Click);
-    on(menus_.About, &GameBoard::Ab_Click);
+    on(menus_.About, &GameBoard::ShowAbout);
     on(menus_.Hint, &GameBoard::Hint_Click);
     on(menus_.Pause, &GameBoard::Pause_Click);
     connect(pauseCover_, &PauseCover::ResumeAsked, this, &GameBoard::ResumeGame);
@@ -164,7 +164,7 @@ void GameBoard::ConnectCommands() {
     connect(controls_.ShuffleCards, &ClickableLabel::Clicked, this, &GameBoard::ShuffleSurface);
     connect(controls_.CheckWordButton, &QPushButton::clicked, this,
             &GameBoard::CheckWordButton_Click);
-    connect(board_, &BoardView::Resized, this, &GameBoard::Form_Resize);
+    connect(board_, &BoardView::Resized, this, &GameBoard::FitToBoardSize);
     connect(
         board_, &BoardView::CardMouseDown, this,
         [this](int index, Qt::MouseButton, double x, double y) { Card_MouseDown(index, x, y); });
@@ -182,10 +182,10 @@ void GameBoard::ConnectCommands() {
             CheckWordButton_Click();
         }
     });
-    connect(clockTimer_, &QTimer::timeout, this, &GameBoard::Timer2_Timer);
+    connect(clockTimer_, &QTimer::timeout, this, &GameBoard::TickClocks);
 }
 
-void GameBoard::Form_Load() {
+void GameBoard::LoadOnOpen() {
     // Saves cut short by a killed game leave their temporary files behind.
     RemoveStaleTemporaryFiles(settingsFile_.Path(), LeftoverSaveAge);
     RemoveStaleTemporaryFiles(scores_.FilePath(), LeftoverSaveAge);
@@ -216,7 +216,7 @@ void GameBoard::NewGame_Click() {
     NewGameSetup();
     newGamePending_ = true;
     Form_Activate();
-    Form_Resize();
+    FitToBoardSize();
 }
 
 void GameBoard::NewGameSetup() {
@@ -260,7 +260,7 @@ void GameBoard::WriteCountPanels() {
     SetPanelText(2, Text(WordCountPanel(controls_.WordList->topLevelItemCount())));
 }
 
-void GameBoard::Form_Resize() {
+void GameBoard::FitToBoardSize() {
     state_.ScaleWidth = board_->width();
     state_.ScaleHeight = board_->height();
     state_.Elements.StatusBar.Width = board_->width();
@@ -463,11 +463,11 @@ void GameBoard::showEvent(QShowEvent* event) {
 }
 
 void GameBoard::closeEvent(QCloseEvent* event) {
-    Form_Unload();
+    CloseDown();
     event->accept();
 }
 
-void GameBoard::Form_Unload() {
+void GameBoard::CloseDown() {
     closing_ = true;
     SaveSettings();
     // No window of the game stays open, or hidden, after the board closes.

@@ -62,7 +62,7 @@ public:
     void Form_Activate();
     void NewGame_Click() override;
     void NewGameSetup();
-    void Form_Resize();
+    void FitToBoardSize();
 
     // Play.
     void Card_MouseDown(int index, double x, double y);
@@ -72,19 +72,19 @@ public:
     void Undo_Click();
     void ShuffleSurface();
     void EndGame_Click();
-    void Timer2_Timer();
+    void TickClocks();
     void Hint_Click();
     // Pauses a game in play, or lets a paused one go on.
     void Pause_Click();
 
     // Options and help.
     void CardsOptions_Click();
-    void LF_Click();
+    void ShowLettersWindow();
     void Level_Click();
     void BgOptions_Click();
     void Contents_Click();
     void Website_Click();
-    void Ab_Click();
+    void ShowAbout();
     void Exit_Click();
     void Highscore_Click();
 
@@ -115,8 +115,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void Form_Load();
-    void Form_Unload();
+    void LoadOnOpen();
+    void CloseDown();
     void CreateMotion();
     void ConnectCommands();
     void PlaceOnScreen();

@@ -6,7 +6,7 @@
 #include "game/motion/GameOverAnimation.h"
 #include "game/scoring/ScoreTexts.h"
 #include "records/HighScoreForm.h"
-#include "records/Namefrm.h"
+#include "records/NameDialog.h"
 #include "ui/GameText.h"
 
 #include <QApplication>
@@ -29,7 +29,7 @@ void GameBoard::EndGame_Click() {
     ShowNameDialog();
 }
 
-void GameBoard::Timer2_Timer() {
+void GameBoard::TickClocks() {
     const std::optional<ClockReading> reading = clocks_.Tick(state_);
     if (!reading) {
         return;
@@ -79,8 +79,8 @@ void GameBoard::ShowNameDialog() {
     if (closing_) {
         return; // no window outlives the board
     }
-    Namefrm& dialog = windows_->NameDialog();
-    connect(&dialog, &Namefrm::Answered, this, &GameBoard::NameDialogAnswered,
+    NameDialog& dialog = windows_->NameEntry();
+    connect(&dialog, &NameDialog::Answered, this, &GameBoard::NameDialogAnswered,
             Qt::UniqueConnection);
     ShowOverBoard(dialog, *this);
     // A message the player had open when the game ended hands the keys back to the board

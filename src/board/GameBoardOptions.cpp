@@ -5,11 +5,11 @@
 #include "board/GameWindows.h"
 #include "board/WindowPlacement.h"
 #include "game/model/Texts.h"
+#include "options/AboutWindow.h"
 #include "options/HelpViewer.h"
 #include "options/LettersForm.h"
 #include "options/LevelForm.h"
 #include "options/WebPage.h"
-#include "options/frmAboutLexabit.h"
 #include "records/StatusPanels.h"
 #include "ui/ColourValue.h"
 #include "ui/GameText.h"
@@ -33,7 +33,7 @@ LettersForm& GameBoard::Letters() {
     return windows_->Letters();
 }
 
-void GameBoard::LF_Click() {
+void GameBoard::ShowLettersWindow() {
     ShowOverBoard(Letters(), *this);
 }
 
@@ -53,7 +53,7 @@ void GameBoard::Level_Click() {
     UpdateCommandAvailability();
 }
 
-void GameBoard::Ab_Click() {
+void GameBoard::ShowAbout() {
     ShowOverBoard(windows_->About(), *this);
 }
 

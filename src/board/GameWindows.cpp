@@ -1,12 +1,12 @@
 #include "board/GameWindows.h"
 
 #include "board/CardOptions.h"
+#include "options/AboutWindow.h"
 #include "options/HelpViewer.h"
 #include "options/LettersForm.h"
 #include "options/LevelForm.h"
-#include "options/frmAboutLexabit.h"
 #include "records/HighScoreForm.h"
-#include "records/Namefrm.h"
+#include "records/NameDialog.h"
 #include "ui/ColourValue.h"
 
 #include <QLabel>
@@ -29,7 +29,7 @@ LettersForm& GameWindows::Letters() {
 CardOptions& GameWindows::CardOptionsWindow() {
     if (cardOptions_.isNull()) {
         cardOptions_ = new CardOptions(cardPics_, pickedStyle_, host_, &owner_);
-        cardOptions_->Form_Load();
+        cardOptions_->LoadOnOpen();
     }
     return *cardOptions_;
 }
@@ -37,15 +37,15 @@ CardOptions& GameWindows::CardOptionsWindow() {
 LevelForm& GameWindows::Level() {
     if (level_.isNull()) {
         level_ = new LevelForm(host_, &owner_);
-        level_->Form_Load();
+        level_->LoadOnOpen();
     }
     return *level_;
 }
 
-frmAboutLexabit& GameWindows::About() {
+AboutWindow& GameWindows::About() {
     if (about_.isNull()) {
-        about_ = new frmAboutLexabit(host_, programFolder_, &owner_);
-        about_->Form_Load();
+        about_ = new AboutWindow(host_, programFolder_, &owner_);
+        about_->LoadOnOpen();
     }
     return *about_;
 }
@@ -57,10 +57,10 @@ HelpViewer& GameWindows::Help() {
     return *help_;
 }
 
-Namefrm& GameWindows::NameDialog() {
+NameDialog& GameWindows::NameEntry() {
     if (name_.isNull()) {
-        name_ = new Namefrm(scores_, host_, endOfGameFacts_, &owner_);
-        name_->Form_Load();
+        name_ = new NameDialog(scores_, host_, endOfGameFacts_, &owner_);
+        name_->LoadOnOpen();
     }
     return *name_;
 }
@@ -68,7 +68,7 @@ Namefrm& GameWindows::NameDialog() {
 HighScoreForm& GameWindows::HighScores() {
     if (highScores_.isNull()) {
         highScores_ = new HighScoreForm(scores_, host_, &owner_);
-        highScores_->Form_Load();
+        highScores_->LoadOnOpen();
     }
     return *highScores_;
 }
@@ -91,7 +91,7 @@ void GameWindows::PaintBackgrounds(std::int32_t colour) {
     for (QRadioButton* option : Level().Options()) {
         PaintBackground(*option, colour);
     }
-    PaintBackground(NameDialog(), colour);
+    PaintBackground(NameEntry(), colour);
     PaintBackground(HighScores(), colour);
 }
 

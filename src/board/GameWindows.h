@@ -16,10 +16,10 @@ class HelpViewer;
 class LettersForm;
 class LevelForm;
 class OptionsHost;
-class frmAboutLexabit;
+class AboutWindow;
 class Highscore;
 class HighScoreForm;
-class Namefrm;
+class NameDialog;
 
 // The board's secondary windows. Each is created the first time anything touches it
 // and is never modal; a window that is being created already counts as existing, so
@@ -32,9 +32,9 @@ public:
     LettersForm& Letters();
     CardOptions& CardOptionsWindow();
     LevelForm& Level();
-    frmAboutLexabit& About();
+    AboutWindow& About();
     HelpViewer& Help();
-    Namefrm& NameDialog();
+    NameDialog& NameEntry();
     HighScoreForm& HighScores();
     // The high-score window when it is open, so that it can show a new result.
     HighScoreForm* OpenHighScores() const;
@@ -55,9 +55,9 @@ private:
     QPointer<LettersForm> letters_;
     QPointer<CardOptions> cardOptions_;
     QPointer<LevelForm> level_;
-    QPointer<frmAboutLexabit> about_;
+    QPointer<AboutWindow> about_;
     QPointer<HelpViewer> help_;
-    QPointer<Namefrm> name_;
+    QPointer<NameDialog> name_;
     QPointer<HighScoreForm> highScores_;
 };
 

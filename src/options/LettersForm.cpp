@@ -44,8 +44,8 @@ LettersForm::LettersForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     grid->addWidget(TotalField, rowsPerColumn, 2, 1, 2);
     grid->addWidget(exit, rowsPerColumn + 1, 0, 1, 4);
 
-    connect(save, &QPushButton::clicked, this, &LettersForm::Command2_Click);
-    connect(exit, &QPushButton::clicked, this, &LettersForm::Command1_Click);
+    connect(save, &QPushButton::clicked, this, &LettersForm::SaveCounts);
+    connect(exit, &QPushButton::clicked, this, &LettersForm::CloseWindow);
 }
 
 LetterCountTexts LettersForm::CountTexts() const {
@@ -56,7 +56,7 @@ LetterCountTexts LettersForm::CountTexts() const {
     return texts;
 }
 
-void LettersForm::Command2_Click() {
+void LettersForm::SaveCounts() {
     double total = 0;
     for (const QLineEdit* field : CountFields) {
         // Each count is kept within what a deal accepts, so the total stays a 16-bit number.
@@ -66,7 +66,7 @@ void LettersForm::Command2_Click() {
     TotalField->setText(Text(NumberText(RoundHalfEven(total))) + QStringLiteral(" Letters"));
 }
 
-void LettersForm::Command1_Click() {
+void LettersForm::CloseWindow() {
     close();
 }
 

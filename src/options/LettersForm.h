@@ -22,8 +22,8 @@ public:
     // The 26 count fields, A to Z, as the player left them.
     LetterCountTexts CountTexts() const;
 
-    void Command2_Click(); // "Save Changes": shows the total
-    void Command1_Click(); // "Exit": closes the window and its counts
+    void SaveCounts();  // "Save Changes": shows the total
+    void CloseWindow(); // "Exit": closes the window and its counts
 
 private:
     std::array<QLabel*, LetterCount> LetterLabels{};

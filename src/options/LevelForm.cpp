@@ -43,7 +43,7 @@ LevelForm::LevelForm(OptionsHost& host, QWidget* parent)
     OkButton = new QPushButton(QStringLiteral("Ok"), this);
     OkButton->setObjectName(QStringLiteral("Command1"));
     layout->addWidget(OkButton, 0, Qt::AlignHCenter);
-    connect(OkButton, &QPushButton::clicked, this, &LevelForm::Command1_Click);
+    connect(OkButton, &QPushButton::clicked, this, &LevelForm::ApplyLevel);
     // Tab walks the options in the order they stand, then reaches Ok.
     setTabOrder(VeryEasyOption, EasyOption);
     setTabOrder(EasyOption, HardOption);
@@ -65,7 +65,7 @@ void LevelForm::keyPressEvent(QKeyEvent* event) {
     }
 }
 
-void LevelForm::Form_Load() {
+void LevelForm::LoadOnOpen() {
     host_.LoadSettings();
     const Level level = host_.NextGameLevel();
     EasyOption->setChecked(level == Level::Easy);
@@ -73,7 +73,7 @@ void LevelForm::Form_Load() {
     VeryEasyOption->setChecked(level == Level::VeryEasy);
 }
 
-void LevelForm::Command1_Click() {
+void LevelForm::ApplyLevel() {
     if (!host_.AcceptsGameCommands()) {
         return; // a game that is over, or a held card, comes first
     }

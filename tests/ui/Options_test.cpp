@@ -4,7 +4,7 @@
 #include "board/GameWindows.h"
 #include "board/ProgramIcon.h"
 #include "board/WindowPlacement.h"
-#include "options/frmAboutLexabit.h"
+#include "options/AboutWindow.h"
 
 #include <QColorDialog>
 #include <QMenuBar>

@@ -1,4 +1,4 @@
-#include "records/Namefrm.h"
+#include "records/NameDialog.h"
 
 #include "game/files/Highscore.h"
 #include "game/model/Texts.h"
@@ -18,7 +18,8 @@
 
 namespace lexabit {
 
-Namefrm::Namefrm(Highscore& scores, OptionsHost& host, EndOfGameFactsSource facts, QWidget* parent)
+NameDialog::NameDialog(Highscore& scores, OptionsHost& host, EndOfGameFactsSource facts,
+                       QWidget* parent)
     : QWidget(parent, Qt::Window), scores_(scores), host_(host), facts_(std::move(facts)) {
     setObjectName(QStringLiteral("Namefrm"));
     setWindowTitle(Text(product::Title));
@@ -35,12 +36,12 @@ Namefrm::Namefrm(Highscore& scores, OptionsHost& host, EndOfGameFactsSource fact
     NameText->setMaxLength(static_cast<int>(MaxFieldCharacters));
     NameText->setMinimumWidth(280);
     NameText->installEventFilter(this);
-    connect(NameText, &QLineEdit::textChanged, this, &Namefrm::KeepNameOnOneLine);
+    connect(NameText, &QLineEdit::textChanged, this, &NameDialog::KeepNameOnOneLine);
     OkButton = new QPushButton(QStringLiteral("Ok"), NameFrame);
     OkButton->setObjectName(QStringLiteral("Command1"));
     // Enter belongs to the name box, which answers it with its own message title.
     OkButton->setAutoDefault(false);
-    connect(OkButton, &QPushButton::clicked, this, &Namefrm::Command1_Click);
+    connect(OkButton, &QPushButton::clicked, this, &NameDialog::AcceptName);
 
     auto* inside = new QVBoxLayout(NameFrame);
     inside->addWidget(NameLabel);
@@ -51,15 +52,15 @@ Namefrm::Namefrm(Highscore& scores, OptionsHost& host, EndOfGameFactsSource fact
     setFocusProxy(NameText);
 }
 
-void Namefrm::Form_Load() {
+void NameDialog::LoadOnOpen() {
     host_.LoadSettings();
 }
 
-void Namefrm::Command1_Click() {
+void NameDialog::AcceptName() {
     ConfirmName(Text(product::Title));
 }
 
-bool Namefrm::NameText_KeyDown(int key) {
+bool NameDialog::NameText_KeyDown(int key) {
     if (key != Qt::Key_Return && key != Qt::Key_Enter) {
         return false;
     }
@@ -67,12 +68,12 @@ bool Namefrm::NameText_KeyDown(int key) {
     return true;
 }
 
-void Namefrm::closeEvent(QCloseEvent* event) {
+void NameDialog::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
     emit Answered(); // closed without a name: nothing is recorded
 }
 
-bool Namefrm::eventFilter(QObject* watched, QEvent* event) {
+bool NameDialog::eventFilter(QObject* watched, QEvent* event) {
     if (watched == NameText && event->type() == QEvent::KeyPress) {
         return NameText_KeyDown(static_cast<QKeyEvent*>(event)->key());
     }
@@ -81,13 +82,13 @@ bool Namefrm::eventFilter(QObject* watched, QEvent* event) {
 
 // Every time the dialog opens the typing goes into the name box, so Enter confirms, and
 // the name from last time is selected: Enter keeps it, typing replaces it.
-void Namefrm::showEvent(QShowEvent* event) {
+void NameDialog::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     NameText->setFocus(Qt::OtherFocusReason);
     NameText->selectAll();
 }
 
-void Namefrm::ConfirmName(const QString& emptyNameTitle) {
+void NameDialog::ConfirmName(const QString& emptyNameTitle) {
     const QString name = NameText->text();
     if (name.isEmpty()) {
         ShowPlayerMessage(this, emptyNameTitle, QStringLiteral("Please enter your name."));
@@ -100,7 +101,7 @@ void Namefrm::ConfirmName(const QString& emptyNameTitle) {
     host_.NewGame_Click();
 }
 
-void Namefrm::RecordResult(const std::string& name) {
+void NameDialog::RecordResult(const std::string& name) {
     const EndOfGameFacts facts = facts_();
     const FinishedGame game{name, facts.PlayingTime, facts.WordCount, facts.GameLevel,
                             facts.Rating};
@@ -113,7 +114,7 @@ void Namefrm::RecordResult(const std::string& name) {
 
 // A name is one line of the high-score file: pasted line breaks and other control
 // characters are taken out as soon as they arrive.
-void Namefrm::KeepNameOnOneLine() {
+void NameDialog::KeepNameOnOneLine() {
     const QString typed = NameText->text();
     const QString oneLine = Text(OneLineText(RulesText(typed)));
     if (oneLine != typed) {

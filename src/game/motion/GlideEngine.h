@@ -60,7 +60,7 @@ struct MoveStep {
 // so that a card is seen to glide instead of jumping. Keeps a list of pictures with their
 // home positions to gather them on one target or put them back. The engine never owns the
 // pictures: whoever adds one keeps it alive while it is listed.
-class TheDll {
+class GlideEngine {
 public:
     // Lists the picture and remembers where it stands now as its home.
     void AddPicture(MovablePicture& picture);

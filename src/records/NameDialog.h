@@ -19,17 +19,17 @@ class OptionsHost;
 // result as it stood when the game ended in the high-score table and starts a new game. After a
 // confirmed name it is hidden, not destroyed, so it offers the same name next time; closing it
 // through its frame destroys it and records nothing.
-class Namefrm : public QWidget {
+class NameDialog : public QWidget {
     Q_OBJECT
 
 public:
-    Namefrm(Highscore& scores, OptionsHost& host, EndOfGameFactsSource facts,
-            QWidget* parent = nullptr);
+    NameDialog(Highscore& scores, OptionsHost& host, EndOfGameFactsSource facts,
+               QWidget* parent = nullptr);
 
     // Call once the window's pointer is stored: reading the settings colours this window.
-    void Form_Load();
+    void LoadOnOpen();
 
-    void Command1_Click();
+    void AcceptName();
     // The Enter key confirms the name; the answer says whether the key was taken.
     bool NameText_KeyDown(int key);
 

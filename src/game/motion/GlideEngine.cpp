@@ -1,4 +1,4 @@
-#include "game/motion/TheDll.h"
+#include "game/motion/GlideEngine.h"
 
 #include <cmath>
 
@@ -14,29 +14,29 @@ double StepTowards(double from, double to, int numberOfSteps) {
 
 } // namespace
 
-void TheDll::AddPicture(MovablePicture& picture) {
+void GlideEngine::AddPicture(MovablePicture& picture) {
     pictures_.push_back(&picture);
     homePositions_.resize(pictures_.size());
     homePositions_.back() = HomePosition{picture.Left(), picture.Top()};
 }
 
-void TheDll::ClearCollection() {
+void GlideEngine::ClearCollection() {
     pictures_.clear();
 }
 
-void TheDll::Reset() {
+void GlideEngine::Reset() {
     for (std::size_t i = 0; i < pictures_.size(); ++i) {
         pictures_[i]->SetLeft(homePositions_[i].Left);
         pictures_[i]->SetTop(homePositions_[i].Top);
     }
 }
 
-void TheDll::RemoveBorders(DrawingSurface& gameBoard) {
+void GlideEngine::RemoveBorders(DrawingSurface& gameBoard) {
     gameBoard.ClearDrawings();
 }
 
-void TheDll::PutBorder(const MovablePicture& picture, DrawingSurface& gameBoard, RgbColour color,
-                       int width) {
+void GlideEngine::PutBorder(const MovablePicture& picture, DrawingSurface& gameBoard,
+                            RgbColour color, int width) {
     gameBoard.SetPenWidth(width);
     // The far corner reaches one unit further than the near one.
     gameBoard.DrawRectangle(picture.Left() - width, picture.Top() - width,
@@ -44,8 +44,8 @@ void TheDll::PutBorder(const MovablePicture& picture, DrawingSurface& gameBoard,
                             picture.Top() + picture.ScaleHeight() + width + 1, color);
 }
 
-void TheDll::MoveTo(const MovablePicture& picture, DrawingSurface& gameBoard, int numberOfSteps,
-                    RgbColour borderColor, int width) {
+void GlideEngine::MoveTo(const MovablePicture& picture, DrawingSurface& gameBoard,
+                         int numberOfSteps, RgbColour borderColor, int width) {
     RemoveBorders(gameBoard);
     if (numberOfSteps < 1) {
         return; // a move needs at least one step; fewer would divide by zero
@@ -69,8 +69,8 @@ void TheDll::MoveTo(const MovablePicture& picture, DrawingSurface& gameBoard, in
     }
 }
 
-void TheDll::MoveToLocation(MovablePicture& picture, DrawingSurface& gameBoard, int newLeft,
-                            int newTop, int numberOfSteps) {
+void GlideEngine::MoveToLocation(MovablePicture& picture, DrawingSurface& gameBoard, int newLeft,
+                                 int newTop, int numberOfSteps) {
     if (numberOfSteps < 1) {
         return;
     }
@@ -90,7 +90,7 @@ void TheDll::MoveToLocation(MovablePicture& picture, DrawingSurface& gameBoard, 
     gameBoard.RepaintNow();
 }
 
-void TheDll::ComputeSteps(const MovablePicture& picture, int numberOfSteps) {
+void GlideEngine::ComputeSteps(const MovablePicture& picture, int numberOfSteps) {
     for (std::size_t i = 0; i < pictures_.size(); ++i) {
         const MovablePicture& listed = *pictures_[i];
         stepTable_.resize(i + 1);

@@ -1,4 +1,4 @@
-#include "options/frmAboutLexabit.h"
+#include "options/AboutWindow.h"
 
 #include "game/model/Texts.h"
 #include "options/WebPage.h"
@@ -31,7 +31,7 @@ QFont TitleFont() {
 
 } // namespace
 
-frmAboutLexabit::frmAboutLexabit(OptionsHost& host, QString programFolder, QWidget* parent)
+AboutWindow::AboutWindow(OptionsHost& host, QString programFolder, QWidget* parent)
     : QWidget(parent, Qt::Window), host_(host), programFolder_(std::move(programFolder)) {
     setObjectName(QStringLiteral("frmAboutLexabit"));
     setWindowTitle(QStringLiteral("About Lexabit Solitaire"));
@@ -52,7 +52,7 @@ frmAboutLexabit::frmAboutLexabit(OptionsHost& host, QString programFolder, QWidg
         QFont underlined = link->font();
         underlined.setUnderline(true);
         link->setFont(underlined);
-        connect(link, &ClickableLabel::Clicked, this, &frmAboutLexabit::OpenPage);
+        connect(link, &ClickableLabel::Clicked, this, &AboutWindow::OpenPage);
     }
     EmailPrompt = new QLabel(QStringLiteral("Send us an email at:"), this);
     EmailPrompt->setObjectName(QStringLiteral("Label1"));
@@ -72,8 +72,8 @@ frmAboutLexabit::frmAboutLexabit(OptionsHost& host, QString programFolder, QWidg
     ContactButton->setObjectName(QStringLiteral("cmdContact"));
     ExitButton = new QPushButton(QStringLiteral("Exit"), this);
     ExitButton->setObjectName(QStringLiteral("cmdExit"));
-    connect(WebSiteButton, &QPushButton::clicked, this, &frmAboutLexabit::OpenPage);
-    connect(ContactButton, &QPushButton::clicked, this, &frmAboutLexabit::OpenPage);
+    connect(WebSiteButton, &QPushButton::clicked, this, &AboutWindow::OpenPage);
+    connect(ContactButton, &QPushButton::clicked, this, &AboutWindow::OpenPage);
     connect(ExitButton, &QPushButton::clicked, this, &QWidget::close);
 
     auto* grid = new QGridLayout(this);
@@ -94,21 +94,21 @@ frmAboutLexabit::frmAboutLexabit(OptionsHost& host, QString programFolder, QWidg
     setMinimumWidth(520);
 }
 
-void frmAboutLexabit::Form_Load() {
+void AboutWindow::LoadOnOpen() {
     host_.LoadSettings();
 }
 
-QList<QLabel*> frmAboutLexabit::Labels() const {
+QList<QLabel*> AboutWindow::Labels() const {
     return {Logo,        NameAndVersion, PublisherLink,   WebSiteLink,
             EmailPrompt, EmailAddress,   PublisherNotice, LegalNotice};
 }
 
-void frmAboutLexabit::OpenPage() const {
+void AboutWindow::OpenPage() const {
     OpenWebPage(programFolder_);
 }
 
 // Escape closes the window, as its Exit button does.
-void frmAboutLexabit::keyPressEvent(QKeyEvent* event) {
+void AboutWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
         close();
         return;

@@ -12,13 +12,13 @@ class ClickableLabel;
 class OptionsHost;
 
 // The About window: name and version, publisher, how to get in touch, notices.
-class frmAboutLexabit : public QWidget {
+class AboutWindow : public QWidget {
     Q_OBJECT
 
 public:
-    frmAboutLexabit(OptionsHost& host, QString programFolder, QWidget* parent = nullptr);
+    AboutWindow(OptionsHost& host, QString programFolder, QWidget* parent = nullptr);
 
-    void Form_Load();
+    void LoadOnOpen();
     // Every label of the window, for colouring.
     QList<QLabel*> Labels() const;
 
