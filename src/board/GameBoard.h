@@ -1,8 +1,8 @@
 #pragma once
 
-#include "board/BoardControls.h"
-#include "board/Cards.h"
-#include "board/GameServices.h"
+#include "board/table/BoardControls.h"
+#include "board/table/Cards.h"
+#include "board/window/GameServices.h"
 #include "game/files/Highscore.h"
 #include "game/files/Settings.h"
 #include "game/model/BoardLayout.h"

@@ -1,9 +1,9 @@
 // The main window's settings and its Options and Help commands.
-#include "board/BoardView.h"
-#include "board/CardOptions.h"
 #include "board/GameBoard.h"
-#include "board/GameWindows.h"
-#include "board/WindowPlacement.h"
+#include "board/table/BoardView.h"
+#include "board/window/CardOptions.h"
+#include "board/window/GameWindows.h"
+#include "board/window/WindowPlacement.h"
 #include "game/model/Texts.h"
 #include "options/AboutWindow.h"
 #include "options/HelpViewer.h"

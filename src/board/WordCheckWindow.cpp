@@ -1,6 +1,6 @@
 #include "board/WordCheckWindow.h"
 
-#include "board/BoardView.h"
+#include "board/table/BoardView.h"
 #include "records/StatusPanels.h"
 #include "ui/ClickableLabel.h"
 #include "ui/GameText.h"

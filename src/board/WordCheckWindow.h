@@ -1,6 +1,6 @@
 #pragma once
 
-#include "board/BoardControls.h"
+#include "board/table/BoardControls.h"
 #include "game/play/WordCheck.h"
 
 #include <functional>

@@ -1,5 +1,5 @@
 #include "UiTestSupport.h"
-#include "board/GameWindows.h"
+#include "board/window/GameWindows.h"
 #include "records/MissedWordsWindow.h"
 #include "ui/GameText.h"
 

@@ -1,6 +1,6 @@
 #include "UiTestSupport.h"
-#include "board/CardOptions.h"
-#include "board/PacedWait.h"
+#include "board/table/PacedWait.h"
+#include "board/window/CardOptions.h"
 #include "records/MissedWordsWindow.h"
 
 #include <QRadioButton>

@@ -1,6 +1,6 @@
-#include "board/GameServices.h"
+#include "board/window/GameServices.h"
 
-#include "board/PacedWait.h"
+#include "board/table/PacedWait.h"
 #include "game/model/Ports.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
-#include "board/SoundFunctions.h"
+#include "board/sound/SoundFunctions.h"
 
-#include "board/SoundOutput.h"
+#include "board/sound/SoundOutput.h"
 #include "game/files/Sounds.h"
 #include "ui/GameText.h"
 

@@ -1,4 +1,4 @@
-#include "board/WindowPlacement.h"
+#include "board/window/WindowPlacement.h"
 
 #include <QApplication>
 #include <QFontMetrics>

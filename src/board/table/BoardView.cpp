@@ -1,6 +1,6 @@
-#include "board/BoardView.h"
+#include "board/table/BoardView.h"
 
-#include "board/Cards.h"
+#include "board/table/Cards.h"
 #include "game/model/GameState.h"
 #include "game/play/CardDrop.h"
 

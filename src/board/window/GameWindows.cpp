@@ -1,6 +1,6 @@
-#include "board/GameWindows.h"
+#include "board/window/GameWindows.h"
 
-#include "board/CardOptions.h"
+#include "board/window/CardOptions.h"
 #include "options/AboutWindow.h"
 #include "options/HelpViewer.h"
 #include "options/LettersForm.h"

@@ -1,6 +1,6 @@
-#include "board/BoardControls.h"
+#include "board/table/BoardControls.h"
 
-#include "board/BoardView.h"
+#include "board/table/BoardView.h"
 #include "game/model/GameState.h"
 #include "game/model/Texts.h"
 #include "records/StatusPanels.h"

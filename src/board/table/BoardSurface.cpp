@@ -1,6 +1,6 @@
-#include "board/BoardSurface.h"
+#include "board/table/BoardSurface.h"
 
-#include "board/BoardView.h"
+#include "board/table/BoardView.h"
 
 #include <QColor>
 #include <QScreen>

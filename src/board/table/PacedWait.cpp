@@ -1,4 +1,4 @@
-#include "board/PacedWait.h"
+#include "board/table/PacedWait.h"
 
 #include <thread>
 

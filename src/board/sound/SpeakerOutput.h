@@ -1,6 +1,6 @@
 #pragma once
 
-#include "board/SoundOutput.h"
+#include "board/sound/SoundOutput.h"
 
 #include <QHash>
 #include <chrono>

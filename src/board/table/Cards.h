@@ -1,6 +1,6 @@
 #pragma once
 
-#include "board/PictureCache.h"
+#include "board/table/PictureCache.h"
 
 #include <QPixmap>
 #include <QSize>

@@ -1,6 +1,6 @@
-#include "board/CardOptions.h"
+#include "board/window/CardOptions.h"
 
-#include "board/Cards.h"
+#include "board/table/Cards.h"
 #include "ui/OptionsHost.h"
 
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "board/SpeakerOutput.h"
+#include "board/sound/SpeakerOutput.h"
 
 #include "game/files/Sounds.h"
 

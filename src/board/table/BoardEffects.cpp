@@ -1,8 +1,8 @@
-#include "board/BoardEffects.h"
+#include "board/table/BoardEffects.h"
 
-#include "board/BoardSurface.h"
-#include "board/BoardView.h"
-#include "board/SoundFunctions.h"
+#include "board/sound/SoundFunctions.h"
+#include "board/table/BoardSurface.h"
+#include "board/table/BoardView.h"
 #include "game/motion/CardGlide.h"
 
 namespace lexabit {

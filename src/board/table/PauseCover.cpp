@@ -1,4 +1,4 @@
-#include "board/PauseCover.h"
+#include "board/table/PauseCover.h"
 
 #include <QKeyEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "board/CardBackArt.h"
+#include "board/table/CardBackArt.h"
 
 #include <QPainter>
 #include <QSvgRenderer>

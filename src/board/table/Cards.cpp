@@ -1,7 +1,7 @@
-#include "board/Cards.h"
+#include "board/table/Cards.h"
 
-#include "board/CardBackArt.h"
-#include "board/CardFace.h"
+#include "board/table/CardBackArt.h"
+#include "board/table/CardFace.h"
 #include "game/model/Alphabet.h"
 #include "ui/GameText.h"
 

@@ -1,4 +1,4 @@
-#include "board/ProgramIcon.h"
+#include "board/window/ProgramIcon.h"
 
 #include <QDir>
 

@@ -1,4 +1,4 @@
-#include "board/PictureCache.h"
+#include "board/table/PictureCache.h"
 
 namespace lexabit {
 

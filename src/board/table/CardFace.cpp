@@ -1,4 +1,4 @@
-#include "board/CardFace.h"
+#include "board/table/CardFace.h"
 
 #include "game/model/Alphabet.h"
 #include "ui/GameText.h"
