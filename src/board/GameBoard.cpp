@@ -26,7 +26,6 @@
 #include "options/LettersForm.h"
 #include "options/LevelForm.h"
 #include "records/HighScoreForm.h"
-#include "records/PrintCommands.h"
 #include "records/StatusPanels.h"
 #include "records/WordListPrinter.h"
 #include "ui/ClickableLabel.h"
