@@ -1,5 +1,5 @@
 #include "UiTestSupport.h"
-#include "board/table/PacedWait.h"
+#include "board/table/BoardEffects.h"
 #include "board/window/CardOptions.h"
 #include "records/MissedWordsWindow.h"
 

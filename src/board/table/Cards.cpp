@@ -1,7 +1,6 @@
 #include "board/table/Cards.h"
 
-#include "board/table/CardBackArt.h"
-#include "board/table/CardFace.h"
+#include "board/table/CardArt.h"
 #include "game/model/Alphabet.h"
 #include "ui/GameText.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "board/table/PictureCache.h"
+#include "board/table/CardArt.h"
 
 #include <QPixmap>
 #include <QSize>

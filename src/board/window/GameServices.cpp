@@ -1,6 +1,6 @@
 #include "board/window/GameServices.h"
 
-#include "board/table/PacedWait.h"
+#include "board/table/BoardEffects.h"
 #include "game/model/Ports.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "board/sound/SoundOutput.h"
+#include "board/sound/Sounds.h"
 #include "game/model/Ports.h"
 
 #include <chrono>

@@ -1,14 +1,40 @@
 #pragma once
 
-#include "board/sound/SoundOutput.h"
+// The game's sounds: the names the rules ask for, their files, and the speaker that plays
+// them.
 
 #include <QHash>
+#include <QString>
 #include <chrono>
 #include <functional>
+#include <string_view>
 
 class QThread;
 
 namespace lexabit {
+
+// Where the game's sounds go: the speakers in the game, a recorder in tests.
+class SoundOutput {
+public:
+    virtual ~SoundOutput() = default;
+    // Plays a WAV file, cutting off any sound still playing. A synchronous sound
+    // returns only when it has finished.
+    virtual void Play(const QString& path, bool synchronous) = 0;
+};
+
+// Maps the game's sound names to their files beside the program and plays them.
+class SoundFunctions {
+public:
+    SoundFunctions(QString programFolder, SoundOutput& output)
+        : programFolder_(std::move(programFolder)), output_(output) {}
+
+    // Plays the named sound when soundOn is true; an unknown name plays nothing.
+    void PlayGameSound(std::string_view name, bool soundOn);
+
+private:
+    QString programFolder_;
+    SoundOutput& output_;
+};
 
 class SoundPlayer;
 

@@ -1,6 +1,7 @@
-#include "board/sound/SpeakerOutput.h"
+#include "board/sound/Sounds.h"
 
 #include "game/files/Sounds.h"
+#include "ui/GameText.h"
 
 #include <QAudioDevice>
 #include <QDeadlineTimer>
@@ -15,6 +16,18 @@
 #include <optional>
 
 namespace lexabit {
+
+void SoundFunctions::PlayGameSound(std::string_view name, bool soundOn) {
+    if (!soundOn) {
+        return;
+    }
+    const std::optional<GameSound> sound = FindGameSound(name);
+    if (!sound) {
+        return;
+    }
+    output_.Play(QDir(programFolder_).filePath(Text(sound->File)),
+                 sound->Playback == SoundPlayback::Synchronous);
+}
 
 // The sound effects, living on the sound thread; each call runs there.
 class SoundPlayer final : public QObject {
