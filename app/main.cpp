@@ -1,6 +1,6 @@
 #include "board/GameBoard.h"
-#include "board/GameServices.h"
-#include "board/ProgramIcon.h"
+#include "board/window/GameServices.h"
+#include "board/window/ProgramIcon.h"
 
 #include <QApplication>
 

@@ -1,8 +1,8 @@
 // Times a full repaint of the board with every card face up: 98 letter cards and
 // the seven markers, drawn into an image the size of the opening board; then again with a
 // card held over another, so that the board also outlines the card that would take it.
-#include "board/BoardView.h"
-#include "board/Cards.h"
+#include "board/table/BoardView.h"
+#include "board/table/Cards.h"
 #include "game/model/BoardLayout.h"
 #include "game/model/GameState.h"
 #include "game/model/Ports.h"

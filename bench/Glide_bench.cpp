@@ -6,9 +6,9 @@
 //   - a shuffle of the seven table cards;
 //   - a single card gliding back after a drop far from every card.
 // Each move runs five times; every duration is printed, then the slowest one.
-#include "board/BoardView.h"
 #include "board/GameBoard.h"
-#include "board/GameServices.h"
+#include "board/table/BoardView.h"
+#include "board/window/GameServices.h"
 #include "game/model/BoardLayout.h"
 #include "game/model/GameState.h"
 

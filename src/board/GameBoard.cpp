@@ -1,18 +1,18 @@
 #include "board/GameBoard.h"
 
-#include "board/BoardEffects.h"
-#include "board/BoardSurface.h"
-#include "board/BoardView.h"
-#include "board/GameWindows.h"
-#include "board/PauseCover.h"
-#include "board/SoundFunctions.h"
-#include "board/SpeakerOutput.h"
-#include "board/WindowPlacement.h"
+#include "board/sound/Sounds.h"
+#include "board/table/BoardControls.h"
+#include "board/table/BoardEffects.h"
+#include "board/table/BoardSurface.h"
+#include "board/table/BoardView.h"
+#include "board/window/GameWindows.h"
+#include "board/window/WindowPlacement.h"
 #include "game/files/AtomicFileWrite.h"
 #include "game/files/FileRead.h"
 #include "game/files/Settings.h"
 #include "game/model/Texts.h"
 #include "game/motion/GameOverAnimation.h"
+#include "game/motion/Shuffle.h"
 #include "game/play/CardDrop.h"
 #include "game/play/CardPickup.h"
 #include "game/play/Deal.h"
@@ -24,7 +24,6 @@
 #include "options/LettersForm.h"
 #include "options/LevelForm.h"
 #include "records/HighScoreForm.h"
-#include "records/PrintCommands.h"
 #include "records/StatusPanels.h"
 #include "records/WordListPrinter.h"
 #include "ui/ClickableLabel.h"
@@ -99,7 +98,7 @@ GameBoard::GameBoard(GameServices services, QWidget* parent)
     auto* printer =
         new WordListPrinter(state_, *services_.Time, *this, PrintOutlets::OfThisSystem(*this));
     ConnectPrintCommands(menus_, *printer, *controls_.WordList);
-    Form_Load();
+    LoadOnOpen();
     PlaceOnScreen();
 }
 
@@ -144,12 +143,12 @@ void GameBoard::ConnectCommands() {
     on(menus_.Exit, &GameBoard::Exit_Click);
     on(menus_.Highscore, &GameBoard::Highscore_Click);
     on(menus_.CardsOptions, &GameBoard::CardsOptions_Click);
-    on(menus_.LettersWindow, &GameBoard::LF_Click);
+    on(menus_.LettersWindow, &GameBoard::ShowLettersWindow);
     on(menus_.Level, &GameBoard::Level_Click);
     on(menus_.BackgroundColor, &GameBoard::BgOptions_Click);
     on(menus_.Contents, &GameBoard::Contents_Click);
     on(menus_.Website, &GameBoard::Website_Click);
-    on(menus_.About, &GameBoard::Ab_Click);
+    on(menus_.About, &GameBoard::ShowAbout);
     on(menus_.Hint, &GameBoard::Hint_Click);
     on(menus_.Pause, &GameBoard::Pause_Click);
     // The check mark shows the switch; the board keeps it.
@@ -159,7 +158,7 @@ void GameBoard::ConnectCommands() {
     connect(controls_.ShuffleCards, &ClickableLabel::Clicked, this, &GameBoard::ShuffleSurface);
     connect(controls_.CheckWordButton, &QPushButton::clicked, this,
             &GameBoard::CheckWordButton_Click);
-    connect(board_, &BoardView::Resized, this, &GameBoard::Form_Resize);
+    connect(board_, &BoardView::Resized, this, &GameBoard::FitToBoardSize);
     connect(
         board_, &BoardView::CardMouseDown, this,
         [this](int index, Qt::MouseButton, double x, double y) { Card_MouseDown(index, x, y); });
@@ -177,10 +176,10 @@ void GameBoard::ConnectCommands() {
             CheckWordButton_Click();
         }
     });
-    connect(clockTimer_, &QTimer::timeout, this, &GameBoard::Timer2_Timer);
+    connect(clockTimer_, &QTimer::timeout, this, &GameBoard::TickClocks);
 }
 
-void GameBoard::Form_Load() {
+void GameBoard::LoadOnOpen() {
     // Saves cut short by a killed game leave their temporary files behind.
     RemoveStaleTemporaryFiles(settingsFile_.Path(), LeftoverSaveAge);
     RemoveStaleTemporaryFiles(scores_.FilePath(), LeftoverSaveAge);
@@ -210,7 +209,7 @@ void GameBoard::NewGame_Click() {
     NewGameSetup();
     newGamePending_ = true;
     Form_Activate();
-    Form_Resize();
+    FitToBoardSize();
 }
 
 void GameBoard::NewGameSetup() {
@@ -271,7 +270,7 @@ void GameBoard::ShowWordsFound() {
     }
 }
 
-void GameBoard::Form_Resize() {
+void GameBoard::FitToBoardSize() {
     state_.ScaleWidth = board_->width();
     state_.ScaleHeight = board_->height();
     state_.Elements.StatusBar.Width = board_->width();
@@ -478,11 +477,11 @@ void GameBoard::showEvent(QShowEvent* event) {
 }
 
 void GameBoard::closeEvent(QCloseEvent* event) {
-    Form_Unload();
+    CloseDown();
     event->accept();
 }
 
-void GameBoard::Form_Unload() {
+void GameBoard::CloseDown() {
     closing_ = true;
     SaveSettings();
     // No window of the game stays open, or hidden, after the board closes.

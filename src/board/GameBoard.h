@@ -1,8 +1,8 @@
 #pragma once
 
-#include "board/BoardControls.h"
-#include "board/Cards.h"
-#include "board/GameServices.h"
+#include "board/table/BoardControls.h"
+#include "board/table/Cards.h"
+#include "board/window/GameServices.h"
 #include "game/files/Highscore.h"
 #include "game/files/Settings.h"
 #include "game/model/BoardLayout.h"
@@ -60,7 +60,7 @@ public:
     void Form_Activate();
     void NewGame_Click() override;
     void NewGameSetup();
-    void Form_Resize();
+    void FitToBoardSize();
 
     // Play.
     void Card_MouseDown(int index, double x, double y);
@@ -70,19 +70,19 @@ public:
     void Undo_Click();
     void ShuffleSurface();
     void EndGame_Click();
-    void Timer2_Timer();
+    void TickClocks();
     void Hint_Click();
     // Pauses a game in play, or lets a paused one go on.
     void Pause_Click();
 
     // Options and help.
     void CardsOptions_Click();
-    void LF_Click();
+    void ShowLettersWindow();
     void Level_Click();
     void BgOptions_Click();
     void Contents_Click();
     void Website_Click();
-    void Ab_Click();
+    void ShowAbout();
     void Exit_Click();
     void Highscore_Click();
 
@@ -113,8 +113,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void Form_Load();
-    void Form_Unload();
+    void LoadOnOpen();
+    void CloseDown();
     void CreateMotion();
     void ConnectCommands();
     void PlaceOnScreen();

@@ -1,13 +1,13 @@
-#include "board/BoardView.h"
 #include "board/GameBoard.h"
-#include "board/GameWindows.h"
-#include "board/WindowPlacement.h"
+#include "board/table/BoardView.h"
+#include "board/window/GameWindows.h"
+#include "board/window/WindowPlacement.h"
 #include "game/model/Texts.h"
 #include "game/motion/GameOverAnimation.h"
 #include "game/play/WordCheck.h"
 #include "game/scoring/ScoreTexts.h"
 #include "records/HighScoreForm.h"
-#include "records/Namefrm.h"
+#include "records/NameDialog.h"
 #include "ui/ClickableLabel.h"
 #include "ui/GameText.h"
 
@@ -34,7 +34,7 @@ void GameBoard::EndGame_Click() {
     ShowNameDialog();
 }
 
-void GameBoard::Timer2_Timer() {
+void GameBoard::TickClocks() {
     const std::optional<ClockReading> reading = clocks_.Tick(state_);
     if (!reading) {
         return;
@@ -108,8 +108,8 @@ void GameBoard::ShowNameDialog() {
     if (closing_) {
         return; // no window outlives the board
     }
-    Namefrm& dialog = windows_->NameDialog();
-    connect(&dialog, &Namefrm::Answered, this, &GameBoard::NameDialogAnswered,
+    NameDialog& dialog = windows_->NameEntry();
+    connect(&dialog, &NameDialog::Answered, this, &GameBoard::NameDialogAnswered,
             Qt::UniqueConnection);
     ShowOverBoard(dialog, *this);
     // A message the player had open when the game ended hands the keys back to the board

@@ -1,15 +1,15 @@
 // The main window's settings and its Options and Help commands.
-#include "board/BoardView.h"
-#include "board/CardOptions.h"
 #include "board/GameBoard.h"
-#include "board/GameWindows.h"
-#include "board/WindowPlacement.h"
+#include "board/table/BoardView.h"
+#include "board/window/CardOptions.h"
+#include "board/window/GameWindows.h"
+#include "board/window/WindowPlacement.h"
 #include "game/model/Texts.h"
+#include "options/AboutWindow.h"
 #include "options/HelpViewer.h"
 #include "options/LettersForm.h"
 #include "options/LevelForm.h"
 #include "options/WebPage.h"
-#include "options/frmAboutLexabit.h"
 #include "records/StatusPanels.h"
 #include "ui/ColourValue.h"
 #include "ui/GameText.h"
@@ -37,7 +37,7 @@ void GameBoard::SetNextDealLetters(const LetterCountTexts& counts) {
     state_.NextDealLetters = counts;
 }
 
-void GameBoard::LF_Click() {
+void GameBoard::ShowLettersWindow() {
     ShowOverBoard(windows_->Letters(), *this);
 }
 
@@ -57,7 +57,7 @@ void GameBoard::Level_Click() {
     UpdateCommandAvailability();
 }
 
-void GameBoard::Ab_Click() {
+void GameBoard::ShowAbout() {
     ShowOverBoard(windows_->About(), *this);
 }
 

@@ -1,8 +1,8 @@
 // The main window's words beyond play: the hint, the stuck game and the words missed.
-#include "board/BoardView.h"
 #include "board/GameBoard.h"
-#include "board/GameWindows.h"
-#include "board/WindowPlacement.h"
+#include "board/table/BoardView.h"
+#include "board/window/GameWindows.h"
+#include "board/window/WindowPlacement.h"
 #include "game/model/Texts.h"
 #include "game/words/WordsOnTable.h"
 #include "records/MissedWordsWindow.h"

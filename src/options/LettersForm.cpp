@@ -50,8 +50,8 @@ LettersForm::LettersForm(OptionsHost& host, QWidget* parent)
         connect(field, &QLineEdit::textChanged, this,
                 [this] { host_.SetNextDealLetters(CountTexts()); });
     }
-    connect(save, &QPushButton::clicked, this, &LettersForm::Command2_Click);
-    connect(exit, &QPushButton::clicked, this, &LettersForm::Command1_Click);
+    connect(save, &QPushButton::clicked, this, &LettersForm::SaveCounts);
+    connect(exit, &QPushButton::clicked, this, &LettersForm::CloseWindow);
 }
 
 LetterCountTexts LettersForm::CountTexts() const {
@@ -62,7 +62,7 @@ LetterCountTexts LettersForm::CountTexts() const {
     return texts;
 }
 
-void LettersForm::Command2_Click() {
+void LettersForm::SaveCounts() {
     double total = 0;
     for (const QLineEdit* field : CountFields) {
         // Each count is kept within what a deal accepts, so the total stays a 16-bit number.
@@ -72,7 +72,7 @@ void LettersForm::Command2_Click() {
     TotalField->setText(Text(NumberText(RoundHalfEven(total))) + QStringLiteral(" Letters"));
 }
 
-void LettersForm::Command1_Click() {
+void LettersForm::CloseWindow() {
     close();
 }
 

@@ -21,8 +21,8 @@ class LettersForm : public QWidget {
 public:
     explicit LettersForm(OptionsHost& host, QWidget* parent = nullptr);
 
-    void Command2_Click(); // "Save Changes": shows the total
-    void Command1_Click(); // "Exit": closes the window and its counts
+    void SaveCounts();  // "Save Changes": shows the total
+    void CloseWindow(); // "Exit": closes the window and its counts
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,5 +1,6 @@
 #include "options/LevelForm.h"
 
+#include "ui/LargeFont.h"
 #include "ui/OptionsHost.h"
 
 #include <QKeyEvent>
@@ -22,10 +23,7 @@ LevelForm::LevelForm(OptionsHost& host, QWidget* parent)
     HardOption->setObjectName(QStringLiteral("Option2"));
     VeryEasyOption = new QRadioButton(QStringLiteral("Very Easy --Timer Off"), this);
     VeryEasyOption->setObjectName(QStringLiteral("Option3"));
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(14.25);
-    font.setBold(true);
-    font.setStyleHint(QFont::SansSerif);
+    const QFont font = LargeBoldFont();
     auto* layout = new QVBoxLayout(this);
     for (QRadioButton* option : Options()) {
         option->setFont(font);
@@ -45,7 +43,7 @@ LevelForm::LevelForm(OptionsHost& host, QWidget* parent)
     OkButton = new QPushButton(QStringLiteral("Ok"), this);
     OkButton->setObjectName(QStringLiteral("Command1"));
     layout->addWidget(OkButton, 0, Qt::AlignHCenter);
-    connect(OkButton, &QPushButton::clicked, this, &LevelForm::Command1_Click);
+    connect(OkButton, &QPushButton::clicked, this, &LevelForm::ApplyLevel);
     // Tab walks the options in the order they stand, then reaches Ok.
     setTabOrder(VeryEasyOption, EasyOption);
     setTabOrder(EasyOption, HardOption);
@@ -67,7 +65,7 @@ void LevelForm::keyPressEvent(QKeyEvent* event) {
     }
 }
 
-void LevelForm::Form_Load() {
+void LevelForm::LoadOnOpen() {
     host_.LoadSettings();
     const Level level = host_.NextGameLevel();
     EasyOption->setChecked(level == Level::Easy);
@@ -75,7 +73,7 @@ void LevelForm::Form_Load() {
     VeryEasyOption->setChecked(level == Level::VeryEasy);
 }
 
-void LevelForm::Command1_Click() {
+void LevelForm::ApplyLevel() {
     if (!host_.AcceptsGameCommands()) {
         return; // a game that is over, or a held card, comes first
     }

@@ -17,8 +17,8 @@ class LevelForm : public QWidget {
 public:
     explicit LevelForm(OptionsHost& host, QWidget* parent = nullptr);
 
-    void Form_Load();
-    void Command1_Click();
+    void LoadOnOpen();
+    void ApplyLevel();
     // Greyed while the board takes no command that changes the game.
     void SetOkEnabled(bool enabled);
 

@@ -3,8 +3,8 @@
 #include "game/files/Highscore.h"
 #include "game/model/Texts.h"
 #include "records/PlayerMessage.h"
-#include "records/RecordsFont.h"
 #include "ui/GameText.h"
+#include "ui/LargeFont.h"
 #include "ui/OptionsHost.h"
 
 #include <QHeaderView>
@@ -59,11 +59,11 @@ HighScoreForm::HighScoreForm(Highscore& scores, OptionsHost& host, QWidget* pare
     OkButton->setGeometry(
         QRect(QPoint(ListPlace.center().x() - ButtonSize.width() / 2, ListPlace.bottom() + 1 + gap),
               ButtonSize));
-    connect(OkButton, &QPushButton::clicked, this, &HighScoreForm::Command1_Click);
+    connect(OkButton, &QPushButton::clicked, this, &HighScoreForm::PutAway);
     // Escape puts the table away as its Ok button does, wherever the focus is in it.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(escape, &QShortcut::activated, this, &HighScoreForm::Command1_Click);
+    connect(escape, &QShortcut::activated, this, &HighScoreForm::PutAway);
     setFixedSize(ListPlace.right() + 1 + gap, OkButton->geometry().bottom() + 1 + gap);
 }
 
@@ -72,7 +72,7 @@ void HighScoreForm::BuildList() {
     HighScoreList->setObjectName(QStringLiteral("HighScoreList"));
     HighScoreList->setGeometry(ListPlace);
     HighScoreList->setRootIsDecorated(false);
-    HighScoreList->setFont(RecordsFont());
+    HighScoreList->setFont(LargeBoldFont());
     // The table comes best first from the game; sorting the texts here would put
     // 1234 points below 999.
     HighScoreList->setSortingEnabled(false);
@@ -93,7 +93,7 @@ void HighScoreForm::BuildList() {
     HighScoreList->setHeaderItem(header);
 }
 
-void HighScoreForm::Form_Load() {
+void HighScoreForm::LoadOnOpen() {
     host_.LoadSettings();
     FillList();
 }
@@ -119,7 +119,7 @@ void HighScoreForm::FillList() {
     }
 }
 
-void HighScoreForm::Command1_Click() {
+void HighScoreForm::PutAway() {
     hide();
 }
 

@@ -20,7 +20,7 @@ public:
 
     // Call once the window's pointer is stored: reading the settings colours this
     // window; the list then shows the table as last loaded.
-    void Form_Load();
+    void LoadOnOpen();
 
     // View Highscore: reloads the table from its file and shows the window, not modal.
     // A file that cannot be read is reported to the player.
@@ -29,7 +29,7 @@ public:
     // Shows the table as last loaded or recorded, in the table's own order.
     void FillList();
 
-    void Command1_Click();
+    void PutAway();
 
 private:
     void BuildList();

@@ -2,8 +2,8 @@
 
 #include "game/model/Texts.h"
 #include "records/PlayerMessage.h"
-#include "records/RecordsFont.h"
 #include "ui/GameText.h"
+#include "ui/LargeFont.h"
 
 #include <QCheckBox>
 #include <QHeaderView>
@@ -39,7 +39,7 @@ MissedWordsWindow::MissedWordsWindow(MissedWordsChoice choice, QWidget* parent)
     MissedWordsList->setRootIsDecorated(false);
     MissedWordsList->setSelectionMode(QAbstractItemView::NoSelection);
     MissedWordsList->setFocusPolicy(Qt::NoFocus);
-    MissedWordsList->setFont(RecordsFont());
+    MissedWordsList->setFont(LargeBoldFont());
     MissedWordsList->header()->setStretchLastSection(false);
     MissedWordsList->setColumnWidth(0, WordColumnWidth);
     MissedWordsList->setColumnWidth(1, PointsColumnWidth);

@@ -3,19 +3,58 @@
 #include "game/model/GameState.h"
 #include "game/model/Texts.h"
 #include "game/scoring/ScoreTexts.h"
-#include "records/PdfFileName.h"
-#include "records/WordListPagePainting.h"
-#include "records/WordListPdf.h"
+#include "records/WordListPageOutput.h"
 #include "ui/ColourValue.h"
+#include "ui/GameMenus.h"
 #include "ui/GameText.h"
 
+#include <QAction>
 #include <QColorDialog>
 #include <QDateTime>
 #include <QDir>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPrinter>
+#include <QPrinterInfo>
+#include <QStandardPaths>
 #include <QTreeWidget>
 
 namespace lexabit {
+
+namespace {
+
+std::unique_ptr<QPrinter> SystemDefaultPrinter() {
+    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+    if (printer.isNull()) {
+        return nullptr;
+    }
+    // The page is drawn at the printer's own resolution, so it prints sharp.
+    return std::make_unique<QPrinter>(printer, QPrinter::HighResolution);
+}
+
+QString DocumentsOrHome() {
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QDir().mkpath(documents)) {
+        return documents;
+    }
+    return QDir::homePath();
+}
+
+} // namespace
+
+PrintOutlets PrintOutlets::OfThisSystem(QWidget& window) {
+    PrintOutlets outlets;
+    outlets.DefaultPrinter = SystemDefaultPrinter;
+    outlets.DocumentsFolder = DocumentsOrHome;
+    outlets.ShowMessage = [&window](const PrintMessage& message) {
+        if (message.IsProblem) {
+            QMessageBox::warning(&window, message.Title, message.Text);
+        } else {
+            QMessageBox::information(&window, message.Title, message.Text);
+        }
+    };
+    return outlets;
+}
 
 namespace {
 
@@ -100,6 +139,24 @@ QColorDialog& WordListPrinter::ColourDialog() {
         textColourDialog_->setObjectName(QStringLiteral("PC"));
     }
     return *textColourDialog_;
+}
+
+void ConnectWordListPopup(QTreeWidget& wordList, QMenu& popup) {
+    wordList.setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(&wordList, &QWidget::customContextMenuRequested, &popup,
+                     [&wordList, &popup](const QPoint& at) {
+                         // A list's menu request comes in the coordinates of its viewport.
+                         popup.popup(wordList.viewport()->mapToGlobal(at));
+                     });
+}
+
+void ConnectPrintCommands(const GameMenus& menus, WordListPrinter& printer, QTreeWidget& wordList) {
+    QObject::connect(menus.Print, &QAction::triggered, &printer, &WordListPrinter::Print_Click);
+    QObject::connect(menus.PrintList, &QAction::triggered, &printer,
+                     &WordListPrinter::PrintList_Click);
+    QObject::connect(menus.TextColor, &QAction::triggered, &printer,
+                     &WordListPrinter::TextColor_Click);
+    ConnectWordListPopup(wordList, *menus.WordListMenu);
 }
 
 } // namespace lexabit

@@ -1,16 +1,45 @@
 #pragma once
 
+// The board's printing: where it meets the system, the printer of the word list's page
+// and the commands and pop-up menu that reach it.
+
 #include "game/print/WordListPage.h"
-#include "records/PrintOutlets.h"
 
 #include <QObject>
+#include <QString>
 #include <cstdint>
+#include <functional>
+#include <memory>
 
 class QColorDialog;
+class QMenu;
 class QPrinter;
+class QTreeWidget;
 class QWidget;
 
 namespace lexabit {
+
+// A message to the player about a printing: a box with an OK button.
+struct PrintMessage {
+    QString Title;
+    QString Text;
+    // A page that could not be printed or saved, rather than news of where it went.
+    bool IsProblem = false;
+};
+
+// Where printing meets the system: the default printer, the folder for the page when
+// there is no printer, and the message boxes. Tests put their own in.
+struct PrintOutlets {
+    // The default printer set up for the page, or nothing when the system has none.
+    std::function<std::unique_ptr<QPrinter>()> DefaultPrinter;
+    // The player's documents folder, else the home folder.
+    std::function<QString()> DocumentsFolder;
+    std::function<void(const PrintMessage&)> ShowMessage;
+
+    // The system's default printer at its high resolution, the documents folder and
+    // message boxes over the window.
+    static PrintOutlets OfThisSystem(QWidget& window);
+};
 
 class Clock;
 class GameState;
@@ -49,5 +78,16 @@ private:
     QColorDialog* textColourDialog_ = nullptr;
     std::int32_t textColor_ = 0;
 };
+
+// Opens the pop-up menu where the right mouse button is used on the word list (or the
+// keyboard's menu key is pressed on it); the other buttons leave the list as it is.
+// Its "Exit" entry needs nothing: choosing any entry closes the menu.
+void ConnectWordListPopup(QTreeWidget& wordList, QMenu& popup);
+
+struct GameMenus;
+class WordListPrinter;
+
+// Connects File > "Print ", the word list's pop-up menu and its entries to the printer.
+void ConnectPrintCommands(const GameMenus& menus, WordListPrinter& printer, QTreeWidget& wordList);
 
 } // namespace lexabit

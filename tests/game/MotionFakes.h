@@ -3,7 +3,7 @@
 #include "game/model/GameState.h"
 #include "game/model/Ports.h"
 #include "game/motion/CardGlide.h"
-#include "game/motion/TheDll.h"
+#include "game/motion/GlideEngine.h"
 #include "game/play/CardDrop.h"
 #include "game/play/CardPickup.h"
 
@@ -60,7 +60,7 @@ public:
 
 private:
     GameState& state_;
-    TheDll sprites_;
+    GlideEngine sprites_;
 };
 
 // Presses on the card 10 pixels in from its top-left corner and moves the pointer so that

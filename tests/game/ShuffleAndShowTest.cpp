@@ -3,6 +3,7 @@
 #include "TestTable.h"
 #include "game/model/GameState.h"
 #include "game/motion/GameOverAnimation.h"
+#include "game/motion/Shuffle.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // Plays every WAV file of a folder through the game's speaker output and prints each file's
 // name. The pause after each sound outlasts the silence the output plays on before it pauses,
 // so every sound wakes a paused output, as a card dropped after a while of thought does.
-#include "board/SpeakerOutput.h"
+#include "board/sound/Sounds.h"
 #include "game/files/Sounds.h"
 
 #include <QCoreApplication>

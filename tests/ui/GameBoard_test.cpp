@@ -1,5 +1,5 @@
 #include "UiTestSupport.h"
-#include "board/GameWindows.h"
+#include "board/window/GameWindows.h"
 #include "records/MissedWordsWindow.h"
 #include "ui/GameText.h"
 
@@ -34,12 +34,12 @@ private slots:
             return Child<QLabel>(board, QStringLiteral("Panel3")).text() +
                    Child<QLabel>(board, QStringLiteral("Panel5")).text();
         };
-        board.Timer2_Timer();
+        board.TickClocks();
         const QString freshClocks = clocks();
         LayTwoLetterWord(board);
         board.CheckWordButton_Click();
         game.clock.now += std::chrono::seconds(125);
-        board.Timer2_Timer();
+        board.TickClocks();
         QVERIFY(clocks() != freshClocks);
 
         Command(board, "NewGame").trigger();
@@ -271,7 +271,7 @@ private slots:
                 timedOut = true; // the word timer runs out while the question stands
                 MessageAnswerer answerer;
                 game.clock.now += std::chrono::minutes(2);
-                board.Timer2_Timer();
+                board.TickClocks();
                 return;
             }
             leftOver << box->text();

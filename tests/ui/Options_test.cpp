@@ -1,10 +1,10 @@
 #include "UiTestSupport.h"
-#include "board/CardOptions.h"
-#include "board/Cards.h"
-#include "board/GameWindows.h"
-#include "board/ProgramIcon.h"
-#include "board/WindowPlacement.h"
-#include "options/frmAboutLexabit.h"
+#include "board/table/Cards.h"
+#include "board/window/CardOptions.h"
+#include "board/window/GameWindows.h"
+#include "board/window/ProgramIcon.h"
+#include "board/window/WindowPlacement.h"
+#include "options/AboutWindow.h"
 
 #include <QColorDialog>
 #include <QMenuBar>

@@ -1,6 +1,6 @@
 #include "UiTestSupport.h"
-#include "board/CardOptions.h"
-#include "board/PacedWait.h"
+#include "board/table/BoardEffects.h"
+#include "board/window/CardOptions.h"
 #include "records/MissedWordsWindow.h"
 
 #include <QRadioButton>
@@ -95,7 +95,7 @@ private slots:
                     break;
                 case Moment::TimedOut:
                     game.clock.now += std::chrono::seconds(61);
-                    board.Timer2_Timer();
+                    board.TickClocks();
                     break;
                 case Moment::Playing:
                     break;
@@ -129,7 +129,7 @@ private slots:
             if (moment != Moment::CardHeld) { // a held card's time can run out
                 LayWord(board, {state.WordCards.Last(), CardOnColumn(state, 3)});
                 game.clock.now += std::chrono::minutes(5);
-                board.Timer2_Timer();
+                board.TickClocks();
             }
             QCOMPARE(Table(board), before);
             QVERIFY(state.HintedCards.empty());
@@ -140,7 +140,7 @@ private slots:
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_A);
                 QCOMPARE(Table(board), before); // the key that resumes checks no word
                 QVERIFY(!Child(board, QStringLiteral("PauseCover")).isVisible());
-                board.Timer2_Timer();
+                board.TickClocks();
                 QCOMPARE(clocks(), clocksBefore); // the pause is not counted
                 QVERIFY(messages.texts.isEmpty());
             } else if (ended) {
@@ -162,7 +162,7 @@ private slots:
         QVERIFY(Command(board, "Pause").isChecked());
         MessageAnswerer messages;
         game.clock.now += std::chrono::minutes(5);
-        board.Timer2_Timer();
+        board.TickClocks();
         QVERIFY(messages.texts.isEmpty()); // no time-out in the background
         board.showNormal();
         QVERIFY(!Command(board, "Pause").isChecked());
@@ -199,7 +199,7 @@ private slots:
         GameBoard& board = game.Deal();
         board.ChooseLevel(Level::Hard);
         board.NewGame_Click();
-        board.Timer2_Timer();
+        board.TickClocks();
         // A message standing over the board, which hands it the keys back as X11 does.
         QMessageBox standing(QMessageBox::Information, QStringLiteral("Lexabit Solitaire"),
                              QStringLiteral("Saved."), QMessageBox::Ok, &board);
@@ -207,7 +207,7 @@ private slots:
         QTimer::singleShot(5, [&] {
             game.clock.now += std::chrono::seconds(60);
             MessageAnswerer rating;
-            board.Timer2_Timer();
+            board.TickClocks();
             standing.accept();
         });
         standing.exec();
@@ -248,7 +248,7 @@ private slots:
         QCOMPARE(board.Board().PackPicture(), std::optional<int>(5));
         MessageAnswerer messages;
         game.clock.now += std::chrono::minutes(4);
-        board.Timer2_Timer();
+        board.TickClocks();
         QVERIFY2(messages.texts.isEmpty(), qPrintable(messages.texts.join(u'|')));
         QCOMPARE(game.Read(QStringLiteral("Settings/Settings.txt")), stored);
         board.NewGame_Click();
@@ -294,7 +294,7 @@ private slots:
             if (timeOut) {
                 messages.whileShown = [&] { placeDuringInterruption = PlaceOf(state, held); };
                 game.clock.now += std::chrono::seconds(60);
-                board.Timer2_Timer();
+                board.TickClocks();
                 QCOMPARE(messages.texts.size(), 1);
                 QTest::mouseRelease(surface, Qt::LeftButton, Qt::NoModifier, grip + moved);
             } else {

@@ -86,7 +86,7 @@ private slots:
                 QVERIFY(!Command(ended.board, "NewGame").isEnabled());
                 ended.board.NewGame_Click();
                 ended.game.clock.now += std::chrono::seconds(61);
-                ended.board.Timer2_Timer();
+                ended.board.TickClocks();
                 QVERIFY(refusal.texts.isEmpty());
                 ended.Confirm(how);
                 QCOMPARE(refusal.titles, QStringList{refusalTitle});

@@ -1,6 +1,6 @@
 #include "UiTestSupport.h"
 
-#include "board/GameWindows.h"
+#include "board/window/GameWindows.h"
 #include "game/model/BoardLayout.h"
 #include "game/model/Ports.h"
 #include "options/LettersForm.h"

@@ -2,8 +2,8 @@
 
 // What every window test uses: the main window over a folder of the test's own, widgets found
 // by name, a player's drags and an answer to every message box.
-#include "board/BoardView.h"
 #include "board/GameBoard.h"
+#include "board/table/BoardView.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,6 +1,5 @@
 #include "UiTestSupport.h"
 #include "game/model/GameState.h"
-#include "records/PrintCommands.h"
 #include "records/WordListPrinter.h"
 #include "ui/GameMenus.h"
 #include "ui/GameText.h"

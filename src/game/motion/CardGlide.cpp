@@ -3,7 +3,7 @@
 #include "game/model/GameState.h"
 #include "game/model/Ports.h"
 #include "game/model/Texts.h"
-#include "game/motion/TheDll.h"
+#include "game/motion/GlideEngine.h"
 
 namespace lexabit {
 
@@ -31,7 +31,7 @@ double CardPicture::ScaleHeight() const {
     return CardHeight;
 }
 
-void GlideCardOnBoard(TheDll& sprites, DrawingSurface& board, GameState& state, int index,
+void GlideCardOnBoard(GlideEngine& sprites, DrawingSurface& board, GameState& state, int index,
                       double left, double top, int steps) {
     CardPicture card(state, index);
     sprites.MoveToLocation(card, board, static_cast<int>(RoundHalfEven(left)),

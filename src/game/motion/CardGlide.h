@@ -3,14 +3,14 @@
 // Cards in motion: a card as a movable picture, its glide, and a glide that sets the
 // card exactly in place at the end.
 
-#include "game/motion/TheDll.h"
+#include "game/motion/GlideEngine.h"
 
 namespace lexabit {
 
 class DrawingSurface;
 class Effects;
 class GameState;
-class TheDll;
+class GlideEngine;
 
 // One card of the game, seen by the motion engine as a movable picture. The card keeps
 // its place as single-precision pixels, so fractional steps of a glide survive.
@@ -33,7 +33,7 @@ private:
 // How an Effects port glides a card on a real board: the motion engine moves card
 // `index` to (left, top), rounded to whole pixels, repainting `board` at every step. The
 // card ends exactly on that whole-pixel place.
-void GlideCardOnBoard(TheDll& sprites, DrawingSurface& board, GameState& state, int index,
+void GlideCardOnBoard(GlideEngine& sprites, DrawingSurface& board, GameState& state, int index,
                       double left, double top, int steps);
 
 // Steps of every single-card glide, and of each half of a shuffle's exchange.

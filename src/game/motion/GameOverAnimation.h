@@ -1,20 +1,13 @@
 #pragma once
 
-// The board's shows: the shuffle of the cards, and the animation at the end of a game.
+// The board's show at the end of a game.
 
 #include <functional>
 #include <vector>
 
 namespace lexabit {
 
-class Effects;
 class GameState;
-class RandomSource;
-
-// Every table card in turn changes places with a table card drawn at random (possibly
-// itself), both gliding 200 steps, with the sound "DrawCard" after each exchange. Only
-// the table cards' positions change, and every card ends exactly on a former position.
-void ShuffleSurface(GameState& state, Effects& effects, RandomSource& random);
 
 // The show at the end of a game: the first twenty letter cards gather in the middle
 // of the board and run across it as a snake. The leader bounces off the edges and

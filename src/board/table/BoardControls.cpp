@@ -1,0 +1,145 @@
+#include "board/table/BoardControls.h"
+
+#include "board/table/BoardView.h"
+#include "game/model/GameState.h"
+#include "game/model/Texts.h"
+#include "records/StatusPanels.h"
+#include "ui/ClickableLabel.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QTreeWidget>
+
+namespace lexabit {
+
+namespace {
+
+QFont LabelFont(int points) {
+    QFont font(QStringLiteral("Arial"), points, QFont::Bold);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+QLabel* WordDisplayLabel(BoardView& board, const char* name, int points) {
+    auto* label = new QLabel(&board);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFont(LabelFont(points));
+    label->setAlignment(Qt::AlignCenter);
+    label->setTextFormat(Qt::PlainText);
+    // Cards glide and are dropped under the word display.
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return label;
+}
+
+QTreeWidget* CreateWordList(BoardView& board) {
+    auto* list = new QTreeWidget(&board);
+    list->setObjectName(QStringLiteral("WordList"));
+    list->setColumnCount(2);
+    list->setHeaderLabels({QStringLiteral("Words"), QStringLiteral("Points")});
+    list->setRootIsDecorated(false);
+    list->setSortingEnabled(false);
+    list->setContextMenuPolicy(Qt::CustomContextMenu);
+    list->header()->setStretchLastSection(true);
+    list->setColumnWidth(0, 90);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setFocusPolicy(Qt::NoFocus);
+    return list;
+}
+
+void Place(QWidget* widget, const ElementBox& box) {
+    widget->setGeometry(static_cast<int>(RoundHalfEven(box.Left)),
+                        static_cast<int>(RoundHalfEven(box.Top)), static_cast<int>(box.Width),
+                        static_cast<int>(box.Height));
+}
+
+} // namespace
+
+BoardControls CreateBoardControls(BoardView& board, BoardElements& elements) {
+    BoardControls c;
+    c.WordLabel = WordDisplayLabel(board, "WordLabel", 36);
+    c.PointsLabel = WordDisplayLabel(board, "PointsLabel", 24);
+    c.ShuffleCards = new ClickableLabel(QStringLiteral("Shuffle Surface"), &board);
+    c.ShuffleCards->setObjectName(QStringLiteral("ShuffleCards"));
+    c.ShuffleCards->setAlignment(Qt::AlignCenter);
+    c.ShuffleCards->setCursor(Qt::PointingHandCursor);
+    c.WordList = CreateWordList(board);
+    c.CheckWordButton = new QPushButton(QStringLiteral("CheckWord"), &board);
+    c.CheckWordButton->setObjectName(QStringLiteral("CheckWordButton"));
+    c.CheckWordButton->setFocusPolicy(Qt::NoFocus);
+    c.StatusBar = new StatusPanels(&board);
+
+    // The design sizes of the controls the layout places.
+    elements.WordList = {0, 0, 155, 300};
+    elements.CheckWordButton = {0, 0, 155, 32};
+    elements.ShuffleCards = {0, 0, 93, 20};
+    elements.StatusBar.Height = c.StatusBar->sizeHint().height();
+    return c;
+}
+
+void PlaceBoardControls(const BoardControls& controls, const BoardElements& elements) {
+    Place(controls.ShuffleCards, elements.ShuffleCards);
+    Place(controls.WordList, elements.WordList);
+    Place(controls.CheckWordButton, elements.CheckWordButton);
+    Place(controls.WordLabel, elements.WordLabel);
+    Place(controls.PointsLabel, elements.PointsLabel);
+    Place(controls.StatusBar, elements.StatusBar);
+}
+
+PauseCover::PauseCover(QWidget& board) : QWidget(&board) {
+    setObjectName(QStringLiteral("PauseCover"));
+    setAutoFillBackground(true); // in the board's own colour, which it inherits
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(QStringLiteral("Paused"));
+    hide();
+}
+
+void PauseCover::Cover(int statusBarHeight) {
+    const QWidget& board = *parentWidget();
+    setGeometry(0, 0, board.width(), std::max(0, board.height() - statusBarHeight));
+    show();
+    raise();
+    setFocus(Qt::OtherFocusReason);
+}
+
+void PauseCover::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::WindowText));
+    const QFont plain = painter.font();
+    QFont large = plain;
+    large.setPointSize(28);
+    large.setBold(true);
+    const int lineHeight = QFontMetrics(large).height();
+    QRect upper = rect();
+    upper.setBottom(rect().center().y());
+    painter.setFont(large);
+    painter.drawText(upper, Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("Paused"));
+    const QRect lower = upper.translated(0, upper.height()).adjusted(0, lineHeight / 3, 0, 0);
+    painter.setFont(plain);
+    painter.drawText(lower, Qt::AlignHCenter | Qt::AlignTop,
+                     QStringLiteral("Press any key or click to go on"));
+}
+
+void PauseCover::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    emit ResumeAsked();
+}
+
+void PauseCover::keyPressEvent(QKeyEvent* event) {
+    // A modifier on its own is no key yet; the Pause key reaches the Pause command instead.
+    switch (event->key()) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+        return;
+    default:
+        event->accept();
+        emit ResumeAsked();
+    }
+}
+
+} // namespace lexabit

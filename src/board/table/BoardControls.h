@@ -1,0 +1,57 @@
+#pragma once
+
+// What lies over the painted board: its labels, word list and buttons, and the cover of a
+// paused game.
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+class QTreeWidget;
+
+namespace lexabit {
+
+class BoardView;
+class ClickableLabel;
+struct BoardElements;
+class StatusPanels;
+
+// The controls that stand on the board around the cards.
+struct BoardControls {
+    QLabel* WordLabel = nullptr;
+    QLabel* PointsLabel = nullptr;
+    ClickableLabel* ShuffleCards = nullptr;
+    QTreeWidget* WordList = nullptr;
+    QPushButton* CheckWordButton = nullptr;
+    StatusPanels* StatusBar = nullptr;
+};
+
+// Creates the controls on the board and records their design sizes for the layout.
+BoardControls CreateBoardControls(BoardView& board, BoardElements& elements);
+
+// Moves the controls to where the layout placed them.
+void PlaceBoardControls(const BoardControls& controls, const BoardElements& elements);
+
+// A plain board in the board's colour that hides the cards, the word and the words found
+// while the game is paused, so a pause gives no time to think. Any key or click on it asks
+// for the game to go on.
+class PauseCover : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit PauseCover(QWidget& board);
+
+    // Covers the board above its status bar, whose clocks show that they stand, and takes
+    // the keys.
+    void Cover(int statusBarHeight);
+
+signals:
+    void ResumeAsked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+} // namespace lexabit
