@@ -1,4 +1,4 @@
-#include "board/GameBoard.h"
+#include "board/window/GameBoard.h"
 #include "board/window/GameServices.h"
 #include "board/window/ProgramIcon.h"
 

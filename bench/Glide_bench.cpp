@@ -6,7 +6,7 @@
 //   - a shuffle of the seven table cards;
 //   - a single card gliding back after a drop far from every card.
 // Each move runs five times; every duration is printed, then the slowest one.
-#include "board/GameBoard.h"
+#include "board/window/GameBoard.h"
 #include "board/table/BoardView.h"
 #include "board/window/GameServices.h"
 #include "game/model/BoardLayout.h"

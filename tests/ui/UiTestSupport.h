@@ -2,7 +2,7 @@
 
 // What every window test uses: the main window over a folder of the test's own, widgets found
 // by name, a player's drags and an answer to every message box.
-#include "board/GameBoard.h"
+#include "board/window/GameBoard.h"
 #include "board/table/BoardView.h"
 
 #include <QAction>

@@ -1,5 +1,5 @@
-#include "board/GameBoard.h"
 #include "board/table/BoardView.h"
+#include "board/window/GameBoard.h"
 #include "board/window/GameWindows.h"
 #include "board/window/WindowPlacement.h"
 #include "game/model/Texts.h"

@@ -1,6 +1,6 @@
 // The main window's words beyond play: the hint, the stuck game and the words missed.
-#include "board/GameBoard.h"
 #include "board/table/BoardView.h"
+#include "board/window/GameBoard.h"
 #include "board/window/GameWindows.h"
 #include "board/window/WindowPlacement.h"
 #include "game/model/Texts.h"

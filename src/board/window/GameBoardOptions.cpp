@@ -1,7 +1,7 @@
 // The main window's settings and its Options and Help commands.
-#include "board/GameBoard.h"
 #include "board/table/BoardView.h"
 #include "board/window/CardOptions.h"
+#include "board/window/GameBoard.h"
 #include "board/window/GameWindows.h"
 #include "board/window/WindowPlacement.h"
 #include "game/model/Texts.h"
