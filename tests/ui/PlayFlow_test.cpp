@@ -47,18 +47,11 @@ private slots:
     // the CheckWord button, the level window's Ok) in every state: playing, a card held, paused,
     // the game-over show (checked while it runs), the name awaited, and a game ended without a
     // name after End Game or a time-out. A refused command changes nothing on the table. A
-    // paused game's clocks stand, and any key brings it back without checking the word; the
-    // missed words leave an ended game ended, and New Game starts the next.
+    // paused game's clocks stand, as they do once the game is over, and any key brings it back
+    // without checking the word; the missed words leave an ended game ended, and New Game starts
+    // the next.
     void everyGameCommandInEveryState() {
-        enum class Moment {
-            Playing,
-            CardHeld,
-            Paused,
-            Show,
-            NameAwaited,
-            EndedByCommand,
-            TimedOut
-        };
+        enum class Moment { Playing, CardHeld, Paused, Show, NameAwaited, EndGame, TimedOut };
         const struct {
             const char* part;
             Moment moment;
@@ -69,7 +62,7 @@ private slots:
             {"paused", Moment::Paused, false, false, false},
             {"game-over show", Moment::Show, false, false, false},
             {"name awaited", Moment::NameAwaited, false, false, false},
-            {"ended by End Game, no name", Moment::EndedByCommand, true, false, true},
+            {"ended by End Game, no name", Moment::EndGame, true, false, true},
             {"ended by the word timer, no name", Moment::TimedOut, true, false, true},
         };
         for (const auto& [part, moment, newGame, boardControls, levelOk] : rows) {
@@ -89,11 +82,12 @@ private slots:
                        Child<QLabel>(board, QStringLiteral("Panel5")).text();
             };
             const QString clocksBefore = clocks();
-            const bool ended = moment == Moment::EndedByCommand || moment == Moment::TimedOut;
+            const bool ended = moment == Moment::EndGame || moment == Moment::TimedOut;
             const bool play = moment == Moment::Playing;
             int checked = 0;
             const auto checkCommands = [&] {
                 ++checked;
+                QCOMPARE(ClocksRun(board), moment <= Moment::Paused); // stopped once it is over
                 QCOMPARE(Command(board, "NewGame").isEnabled(), newGame);
                 for (const char* command : {"sh", "Undo", "EndGame", "Hint"}) {
                     QVERIFY2(Command(board, command).isEnabled() == play, command);
@@ -160,7 +154,7 @@ private slots:
                     break;
                 }
                 case Moment::NameAwaited:
-                case Moment::EndedByCommand:
+                case Moment::EndGame:
                     QTest::keyClick(surface, Qt::Key_F7);
                     break;
                 case Moment::TimedOut:
@@ -172,7 +166,9 @@ private slots:
                 }
                 QTRY_COMPARE(NameAwaited(board), moment == Moment::NameAwaited);
             }
-            if (moment == Moment::Show) {
+            if (moment == Moment::Show) { // the name dialog closed: the controls are back
+                QVERIFY(!board.Board().FigVisible());
+                QVERIFY(Child(board, QStringLiteral("CheckWordButton")).isVisible());
                 continue;
             }
             if (ended) { // the missed words come and go
@@ -216,34 +212,6 @@ private slots:
         board.showNormal();
         QVERIFY(!Command(board, "Pause").isChecked());
         QVERIFY(Command(board, "sh").isEnabled());
-    }
-
-    // Using the last card ends the game once: the show with the clocks stopped, the name (or
-    // none), one entry for a name, the controls back. A wait that goes on closes the board.
-    void usingEveryCardEndsTheGameOnce() {
-        for (const QString& name : {QStringLiteral("Ada"), QString()}) { // empty: closed
-            const TestPart trace{name.isEmpty() ? "dialog closed" : "name given"};
-            TestGame game(41);
-            GameBoard& board = game.Deal();
-            DealOnly(board, QStringLiteral("AT"));
-            LayTwoLetterWord(board);
-            MessageAnswerer seen(name);
-            QList<bool> ticking;
-            seen.whileShown = [&] { ticking << ClocksRun(board); };
-            bool closedToEndTheWait = false;
-            QTimer::singleShot(3000, &board, [&] {
-                closedToEndTheWait = true;
-                board.close();
-            });
-            board.CheckWordButton_Click();
-
-            QVERIFY(!closedToEndTheWait);
-            QCOMPARE(ticking, QList<bool>{false}); // one message, and no time-out can end it again
-            QCOMPARE(RecordedScores(board).size(), name.isEmpty() ? 0U : 1U);
-            QVERIFY(Command(board, "NewGame").isEnabled());
-            QVERIFY(!board.Board().FigVisible());
-            QVERIFY(Child(board, QStringLiteral("CheckWordButton")).isVisible());
-        }
     }
 
     // The word timer running out ends the game with the clocks stopped until the name starts
