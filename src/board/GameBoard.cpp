@@ -220,7 +220,6 @@ void GameBoard::NewGame_Click() {
 
 void GameBoard::NewGameSetup() {
     ++gamesDealt_;
-    ClearHint();
     controls_.PointsLabel->clear();
     controls_.WordLabel->clear();
     board_->SetPackVisible(true);
@@ -231,6 +230,7 @@ void GameBoard::NewGameSetup() {
     storedCardStyle_.reset();
     const LetterCountValues counts = ReadLetterCounts(Letters().CountTexts());
     ResetGameVariables(state_, counts, services_.Time->Now());
+    ClearHint(); // after the reset: the notice tells of this game's hints, none yet
     clocks_.Start();
     clockTimer_->start();
     // The clocks of the new game show at once, not the old game's during the deal.
