@@ -48,8 +48,8 @@ private slots:
         const auto text = [&](const char* name) { return Child<QLabel>(board, name).text(); };
         const QTreeWidget& wordList = Child<QTreeWidget>(board, QStringLiteral("WordList"));
         board.show();
-        board.Form_Activate();
-        board.Form_Activate();
+        QVERIFY(QTest::qWaitForWindowActive(&board));
+        board.Form_Activate(); // the activation has dealt; another does not
         QVERIFY(CardOnColumn(state, 7) > 0);
         const QStringList deal(7, QStringLiteral("Draw.wav waited")); // a card to each column
         QCOMPARE(sounds->heard, deal); // one deal at the first activation
@@ -58,6 +58,7 @@ private slots:
         LayTwoLetterWord(board);
         board.CheckWordButton_Click();
         LayTwoLetterWord(board);
+        QVERIFY(Child(board, QStringLiteral("HintNotice")).isVisible());
         game.clock.now += std::chrono::seconds(30);
         board.Timer2_Timer();
         for (const auto& [part, level, soundOn, wordTimer] : rows) {
