@@ -95,51 +95,51 @@ separator=' @@ '
 declare -a rows=()
 failures=0
 for list in "${lists[@]}"; do
-kind="$(kind_of "$list")"
-echo "--- $kind faults from $(basename "$list")"
-while IFS= read -r line || [ -n "$line" ]; do
-  [[ -z "${line//[[:space:]]/}" || "$line" == \#* ]] && continue
-  rest="$line"
-  fields=()
-  while [[ "$rest" == *"$separator"* ]]; do
-    fields+=("${rest%%"$separator"*}")
-    rest="${rest#*"$separator"}"
-  done
-  fields+=("$rest")
-  if [ ${#fields[@]} -ne 5 ]; then
-    rows+=("$(printf '%-34s %-9s %s' "?" "MALFORMED" "$line")")
-    failures=$((failures + 1))
-    continue
-  fi
-  name="${fields[0]}" file="${fields[1]}" find="${fields[2]}" replace="${fields[3]}"
-  about="${fields[4]}"
-  [[ -n "$filter" && "$name" != *"$filter"* ]] && continue
-
-  target="$tree/$file"
-  if [ ! -f "$target" ]; then
-    verdict="STALE"
-  else
-    cp -p "$target" "$work/original"
-    echo "=== $name" >>"$log"
-    if ! plant "$find" "$replace" "$target" 2>>"$log"; then
-      verdict="STALE"
-    elif ! build_tests "$kind"; then
-      verdict="NO-BUILD"
-    elif run_tests "$kind"; then
-      verdict="SURVIVED"
-    else
-      verdict="caught"
+  kind="$(kind_of "$list")"
+  echo "--- $kind faults from $(basename "$list")"
+  while IFS= read -r line || [ -n "$line" ]; do
+    [[ -z "${line//[[:space:]]/}" || "$line" == \#* ]] && continue
+    rest="$line"
+    fields=()
+    while [[ "$rest" == *"$separator"* ]]; do
+      fields+=("${rest%%"$separator"*}")
+      rest="${rest#*"$separator"}"
+    done
+    fields+=("$rest")
+    if [ ${#fields[@]} -ne 5 ]; then
+      rows+=("$(printf '%-34s %-9s %s' "?" "MALFORMED" "$line")")
+      failures=$((failures + 1))
+      continue
     fi
-    cp "$work/original" "$target"
-    touch "$target"
-  fi
-  [ "$verdict" != "caught" ] && failures=$((failures + 1))
-  row="$(printf '%-34s %-9s %s' "$name" "$verdict" "$about")"
-  rows+=("$row")
-  echo "$row"
-done <"$list"
-# Leaves the copy built as it was, ready for the next run.
-build_tests "$kind" || true
+    name="${fields[0]}" file="${fields[1]}" find="${fields[2]}" replace="${fields[3]}"
+    about="${fields[4]}"
+    [[ -n "$filter" && "$name" != *"$filter"* ]] && continue
+
+    target="$tree/$file"
+    if [ ! -f "$target" ]; then
+      verdict="STALE"
+    else
+      cp -p "$target" "$work/original"
+      echo "=== $name" >>"$log"
+      if ! plant "$find" "$replace" "$target" 2>>"$log"; then
+        verdict="STALE"
+      elif ! build_tests "$kind"; then
+        verdict="NO-BUILD"
+      elif run_tests "$kind"; then
+        verdict="SURVIVED"
+      else
+        verdict="caught"
+      fi
+      cp "$work/original" "$target"
+      touch "$target"
+    fi
+    [ "$verdict" != "caught" ] && failures=$((failures + 1))
+    row="$(printf '%-34s %-9s %s' "$name" "$verdict" "$about")"
+    rows+=("$row")
+    echo "$row"
+  done <"$list"
+  # Leaves the copy built as it was, ready for the next run.
+  build_tests "$kind" || true
 done
 
 echo
