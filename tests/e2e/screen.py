@@ -4,7 +4,7 @@
 screen.py board SHOT WINDOW_X WINDOW_Y WIDTH HEIGHT   prints the board's place in the window
 screen.py column-tops BOARD_X BOARD_Y WIDTH HEIGHT    prints columns 1 and 2's top-left corners
 screen.py expect SHOT BOARD_X BOARD_Y WIDTH HEIGHT CONDITION...
-    each of dealt, word-of-two:K, empty-column:K, labels-empty, word-list-as:SHOT, or not-...
+    each of dealt or not-dealt
 Each prints what it saw; exit status 0 yes, 1 no.
 """
 
@@ -16,8 +16,6 @@ WHITE = bytes((255, 255, 255))
 CARD_WIDTH, CARD_HEIGHT, COLUMN_GAP = 93, 121, 10
 # White is looked for this far around a card: less than the gap before the list of words.
 MARGIN = 4
-LABEL_WIDTH, LABEL_HEIGHT, LABEL_TOP = 497, 72, 10  # the word and its points, centred on top
-WORD_LIST_WIDTH, WORD_LIST_HEIGHT = 155, 300  # the words found, top right
 
 
 class Picture:
@@ -61,16 +59,15 @@ class Board:
     """The conditions the test waits for, read from one screenshot of the board."""
 
     def __init__(self, picture, x, y, width, height):
-        self.picture, self.x, self.y, self.width = picture, x, y, width
+        self.picture = picture
         self.columns = column_tops(x, y, width, height)
 
-    def card_at(self, left, top, upper_half_hidden=False):
+    def card_at(self, left, top):
         """'card' when a face-up card (white inside its outline) stands exactly at (left, top),
         'empty' when only board shows there."""
-        face_top = top + CARD_HEIGHT // 2 if upper_half_hidden else top + 1
-        box = self.picture.white_box(left - MARGIN, face_top if upper_half_hidden else top - MARGIN,
+        box = self.picture.white_box(left - MARGIN, top - MARGIN,
                                      left + CARD_WIDTH + MARGIN, top + CARD_HEIGHT + MARGIN)
-        if box == (left + 1, face_top, left + CARD_WIDTH - 2, top + CARD_HEIGHT - 2):
+        if box == (left + 1, top + 1, left + CARD_WIDTH - 2, top + CARD_HEIGHT - 2):
             return "card", box
         if box is None and self.picture.is_plain(left, top, CARD_WIDTH, CARD_HEIGHT):
             return "empty", box
@@ -80,27 +77,6 @@ class Board:
         states = [self.card_at(left, top) for left, top in self.columns]
         return all(state == "card" for state, _ in states), "; ".join(
             f"column {k}: {state} (white: {box})" for k, (state, box) in enumerate(states, 1))
-
-    def word_of_two(self, column):
-        """The second card of a word lies 30 pixels below the first, over its lower half."""
-        left, top = self.columns[int(column) - 1]
-        state, box = self.card_at(left, top + 30, upper_half_hidden=True)
-        return state == "card", f"second card of a word in column {column}: {state} ({box})"
-
-    def empty_column(self, column):
-        state, box = self.card_at(*self.columns[int(column) - 1])
-        return state == "empty", f"column {column}: {state} (white: {box})"
-
-    def labels_empty(self):
-        left = self.x + round(self.width / 2 - LABEL_WIDTH / 2)
-        plain = self.picture.is_plain(left, self.y + LABEL_TOP, LABEL_WIDTH, 2 * LABEL_HEIGHT - LABEL_TOP)
-        return plain, "word labels " + ("empty" if plain else "show something")
-
-    def word_list_as(self, other_shot):
-        other, x = Picture(other_shot), self.x + self.width - WORD_LIST_WIDTH
-        changed = sum(self.picture.row(y, x, x + WORD_LIST_WIDTH) != other.row(y, x, x + WORD_LIST_WIDTH)
-                      for y in range(self.y, self.y + WORD_LIST_HEIGHT))
-        return changed == 0, f"word list: {changed} rows differ from {other_shot}"
 
 
 def main(command, *args):

@@ -91,16 +91,6 @@ drag_card() {
     xdotool mousemove "$x" "$y" sleep 0.1 mousedown 1 sleep 0.1 "${moves[@]}" sleep 0.1 mouseup 1
 }
 
-# Twenty-four results: twelve above any word of two cards (2 to 20 points), twelve below,
-# so that the new result belongs in 13th place.
-write_old_scores() {
-    local points=(340 320 305 290 275 260 240 221 200 180 150 120 1 1 1 1 1 1 0 0 0 0 0 0) i
-    local levels=(Easy Hard "Very Easy") ratings=(Master Fantastic Excellent Great Good Average Fair)
-    for i in "${!points[@]}"; do
-        printf 'Player %02d\r\n%3d\r\n0:%2d:%2d\r\n%d\r\n%s\r\n%s\r\n' $((i + 1)) "${points[i]}" $((i % 9 + 1)) \
-            $((i * 7 % 60)) $((points[i] / 12)) "${levels[i % 3]}" "${ratings[i % 7]}"
-    done
-}
 fingerprints() { (cd "$game" && find . -type f ! -path ./highscore/highscore.dat -exec sha256sum {} + | sort); }
 
 Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
@@ -112,7 +102,7 @@ cp -R "$program_folder/$program_name" "$program_folder"/{dictionary,sounds,highs
     fail "cannot copy the game from $program_folder"
 printf '%s\r\n' {a..z}{a..z} >"$game/dictionary/dictionary.txt" # any two cards make a word
 printf ' 16744576 \r\n 8 \r\n 2 \r\n' >"$game/Settings/Settings.txt"
-write_old_scores | tee "$work/highscore-before.dat" >"$game/highscore/highscore.dat"
+rm -f "$game/highscore/highscore.dat" # where the result goes among others is a rules test's
 fingerprints >"$work/files-before"
 # A clean environment: none of the caller's platform, printer or scale settings, and a print
 # server address that leads nowhere, so no printer is ever found.
@@ -136,12 +126,10 @@ poll 20 board_shows dealt dealt ||
     fail "the opening deal did not lay seven cards where the columns stand: $(last_check)"
 
 read -r -a tops < <(picture_tool column-tops "${board[@]}")
+# What the word display and the list show is read from the widgets by the window tests; here the
+# word, dragged and checked with the real mouse and keys, must reach the printed page.
 drag_card "${tops[@]}"
-poll 10 board_shows dropped not-labels-empty word-of-two:2 empty-column:1 ||
-    fail "dropping column 1's card on column 2's did not make a word: $(last_check)"
 xdotool key space
-poll 20 board_shows checked labels-empty "not-word-list-as:$shots/dropped.ppm" dealt ||
-    fail "the word was not accepted, or the columns not refilled: $(last_check)"
 
 xdotool key F5
 next_dialog "no message about the saved PDF appeared"
@@ -172,12 +160,12 @@ xdotool key Return
 next_dialog "the name dialog did not follow the rating message"
 xdotool type --delay 40 "$PLAYER"
 xdotool key Return
-poll 10 eval '! cmp -s "$game/highscore/highscore.dat" "$work/highscore-before.dat"' ||
+poll 10 test -s "$game/highscore/highscore.dat" ||
     fail "highscore.dat was not written after the name was confirmed"
 next_dialog "the name dialog stayed open, or the missed words did not follow it"
 xdotool key Escape
 poll 10 no_other_window || fail "Escape did not close the missed words"
-poll 20 board_shows new-game dealt labels-empty "word-list-as:$shots/dealt.ppm" ||
+poll 20 board_shows new-game dealt ||
     fail "no new game was dealt after the name: $(last_check)"
 
 focus_window "$main_window"
@@ -185,16 +173,14 @@ xdotool key F8
 poll 10 eval '! running "$game_pid"' || fail "the game did not end after F8"
 wait "$game_pid" || fail "the game ended with status $?"
 
-# 25 results of six CR LF lines: the 24 old ones unchanged around the new one, 13th.
+# One result of six CR LF lines: the player's, with the points printed.
 scores=$game/highscore/highscore.dat
-[ "$(wc -l <"$scores")" -eq 150 ] && [ "$(grep -c $'\r$' "$scores")" -eq 150 ] ||
-    fail "highscore.dat does not hold 25 results of six lines ending in CR LF"
-cmp -s <(sed '73,78d' "$scores") "$work/highscore-before.dat" ||
-    fail "the old results did not stay as they were around a new 13th"
-entry=$(sed -n '73,78p' "$scores" | tr -d '\r' | paste -sd '|')
+[ "$(wc -l <"$scores")" -eq 6 ] && [ "$(grep -c $'\r$' "$scores")" -eq 6 ] ||
+    fail "highscore.dat does not hold one result of six lines ending in CR LF"
+entry=$(tr -d '\r' <"$scores" | paste -sd '|')
 [[ $entry =~ ^"$PLAYER|$(printf '%3d' "$points")|"\ ?[0-9]+:\ ?[0-9]+:\ ?[0-9]+"|1|Easy|Fair"$ ]] ||
     fail "the new result is \"$entry\", expected $PLAYER with the $points points printed"
 changed=$(diff "$work/files-before" <(fingerprints)) ||
     fail "the game changed files it should have left alone: $(grep '^[<>]' <<<"$changed" | tr '\n' ' ')"
 passed=true
-log "PASSED: the game closed with F8; highscore.dat holds the new result 13th: $entry"
+log "PASSED: the game closed with F8; highscore.dat holds the new result: $entry"

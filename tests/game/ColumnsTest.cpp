@@ -43,7 +43,9 @@ TEST(BoardLayout, ColumnsStandAroundTheMiddleAThirdDownAndThePackAndPilesByTheCo
 }
 
 // A resize moves every card lying in a column once, to that column's new top: when the
-// columns move by a whole column's width, none is carried on into the next column.
+// columns move by a whole column's width, none is carried on into the next column. The places
+// the game remembers in a column (where undo puts a card back, where a held card returns)
+// move with it and keep their depth.
 TEST(BoardLayout, OnResizeColumnCardsAndTheWordFollowTheirOwnMarkerAndPackCardsThePack) {
     for (const double width : {1117.0, 705.0, 1000.0}) { // one column right, one left, between
         SCOPED_TRACE(width);
@@ -54,6 +56,11 @@ TEST(BoardLayout, OnResizeColumnCardsAndTheWordFollowTheirOwnMarkerAndPackCardsT
         }
         table.MakeWord({2, 8, 9}, 2);   // fanned down column 2
         table.PutOnTable(10, 300, 400); // outside the columns; card 11 stays in the pack
+        const auto marker = [&](int column) { return state.Card(table.Marker(column)); };
+        state.Undo.Left = static_cast<int>(marker(3).Left);
+        state.Undo.Top = static_cast<int>(marker(3).Top) + 30;
+        state.Drag.StartLeft = static_cast<int>(marker(5).Left);
+        state.Drag.StartTop = static_cast<int>(marker(5).Top);
         state.ScaleWidth = width;
         state.ScaleHeight = 600;
         LayoutBoard(state);
@@ -66,6 +73,12 @@ TEST(BoardLayout, OnResizeColumnCardsAndTheWordFollowTheirOwnMarkerAndPackCardsT
                 << card;
         }
         EXPECT_EQ(std::pair(state.Card(10).Left, state.Card(10).Top), std::pair(300.0F, 400.0F));
+        const ColumnTop third = ColumnPosition(state, 3);
+        const ColumnTop fifth = ColumnPosition(state, 5);
+        EXPECT_EQ(std::pair(state.Undo.Left, state.Undo.Top),
+                  std::pair(third.Left, third.Top + 30));
+        EXPECT_EQ(std::pair(state.Drag.StartLeft, state.Drag.StartTop),
+                  std::pair(fifth.Left, fifth.Top));
         EXPECT_EQ(std::pair(state.Card(11).Left, state.Card(11).Top),
                   std::pair(static_cast<float>(state.Elements.PackBack.Left),
                             static_cast<float>(state.Elements.PackBack.Top)));

@@ -139,7 +139,10 @@ TEST_F(WordCheckTest, AnAcceptedWordRunsItsStepsInOrderAndItsCardsGoToTheDiscard
         state.GameLevel = level;
         effects.glides.clear();
         LayWord("CAT");
+        // The T came from elsewhere; once the word is accepted, undo no longer takes it back.
+        state.Undo = LastMove{FirstWordCard + 2, CardTag::Table, 500, 500, 0};
         Check();
+        UndoLastMove(state, effects);
         const int away = level == Hard ? 2 : 3;
         ASSERT_EQ(effects.glides.size(), 3U + static_cast<std::size_t>(away));
         for (int k = 0; k < 3; ++k) {

@@ -1,9 +1,13 @@
 #include "UiTestSupport.h"
+#include "board/sound/Sounds.h"
 #include "board/window/GameWindows.h"
+#include "game/model/Alphabet.h"
+#include "game/scoring/ScoreTexts.h"
 #include "records/MissedWordsWindow.h"
 #include "ui/GameText.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLayout>
 
@@ -16,69 +20,104 @@ class GameBoardTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The opening cards are laid once, at the first activation; a new game replaces every card
-    // and restarts the clocks.
-    void theDealsAndAHeldCard() {
+    // What the status bar, the word display, the hint notice and the word list show at each
+    // moment of a game on each level, read from the widgets, and the sounds heard: a new game
+    // keeps nothing of the last (a hint, a word laid, a score, a running word timer).
+    void whatTheBoardShowsAndPlaysAtEachMoment() {
+        const struct {
+            const char* part;
+            Level level;
+            bool soundOn;
+            QString wordTimer; // panel 5 of a new game
+        } rows[] = {
+            {"Very Easy, after Hard", Level::VeryEasy, true, "Timer Off"},
+            {"Easy", Level::Easy, true, "Word Timer:  2: 60"},
+            {"Hard, sound off", Level::Hard, false, "Word Timer:  0: 60"},
+        };
+        struct Recorder final : SoundOutput {
+            void Play(const QString& path, bool synchronous) override {
+                heard << QFileInfo(path).fileName() + (synchronous ? " waited" : " not waited");
+            }
+            QStringList heard;
+        };
         TestGame game(4);
+        auto* sounds = new Recorder;
+        game.services.Sound.reset(sounds);
         GameBoard& board = game.Open();
         GameState& state = board.State();
+        const auto text = [&](const char* name) { return Child<QLabel>(board, name).text(); };
         const QTreeWidget& wordList = Child<QTreeWidget>(board, QStringLiteral("WordList"));
-        QCOMPARE(CardOnColumn(state, 1), 0);
         board.show();
-        board.Form_Activate();
-        board.Form_Activate();
-        QVERIFY(!board.NewGamePending());
-        QVERIFY(CardOnColumn(state, 1) > 0 && CardOnColumn(state, 7) > 0);
-        const std::size_t freshStack = state.StackingOrder().size();
-        const auto clocks = [&board] {
-            return Child<QLabel>(board, QStringLiteral("Panel3")).text() +
-                   Child<QLabel>(board, QStringLiteral("Panel5")).text();
-        };
-        board.TickClocks();
-        const QString freshClocks = clocks();
+        QVERIFY(QTest::qWaitForWindowActive(&board));
+        board.Form_Activate(); // the activation has dealt; another does not
+        QVERIFY(CardOnColumn(state, 7) > 0);
+        const QStringList deal(7, QStringLiteral("Draw.wav waited")); // a card to each column
+        QCOMPARE(sounds->heard, deal); // one deal at the first activation
+        DealOnly(board, QStringLiteral("ABDEIMNOST"), Level::Hard);
+        QTest::keyClick(&board, Qt::Key_H, Qt::ControlModifier);
         LayTwoLetterWord(board);
         board.CheckWordButton_Click();
-        game.clock.now += std::chrono::seconds(125);
+        LayTwoLetterWord(board);
+        QVERIFY(Child(board, QStringLiteral("HintNotice")).isVisible());
+        game.clock.now += std::chrono::seconds(30);
         board.TickClocks();
-        QVERIFY(clocks() != freshClocks);
+        for (const auto& [part, level, soundOn, wordTimer] : rows) {
+            const TestPart trace{part};
+            Command(board, "SoundOnOff").setChecked(soundOn);
+            sounds->heard.clear();
+            DealOnly(board, QStringLiteral("ABDEIMNOST"), level);
+            QCOMPARE(sounds->heard, soundOn ? deal : QStringList());
+            const QStringList fresh = {"Total Score:  0", "Total Number of Words:  0",
+                                       "Total Playing Time:  0: 0: 0", " Number of Cards Left:  10",
+                                       wordTimer};
+            for (int panel = 1; panel <= 5; ++panel) {
+                QCOMPARE(text(qPrintable(QStringLiteral("Panel%1").arg(panel))), fresh[panel - 1]);
+            }
+            QCOMPARE(text("WordLabel") + text("PointsLabel"), QString());
+            QVERIFY(!Child(board, QStringLiteral("HintNotice")).isVisible());
+            QCOMPARE(wordList.topLevelItemCount(), 0);
 
-        Command(board, "NewGame").trigger();
-        QCOMPARE(wordList.topLevelItemCount(), 0);
-        QCOMPARE(state.StackingOrder().size(), freshStack); // no card of the old game is left
-        QCOMPARE(clocks(), freshClocks);
+            // A word laid shows its letters and points; the top card is the one picked up.
+            const int first = CardOnColumn(state, 1);
+            const int second = CardOnColumn(state, 2);
+            sounds->heard.clear();
+            LayTwoLetterWord(board);
+            QCOMPARE(sounds->heard, soundOn ? QStringList{"turn.wav not waited"} : QStringList());
+            const QString word =
+                LetterText(state.Card(first).Letter) + LetterText(state.Card(second).Letter);
+            QCOMPARE(text("WordLabel"), word);
+            QCOMPARE(text("PointsLabel"), QStringLiteral(" %1 Points")
+                                              .arg(LetterValue(state.Card(first).Letter) +
+                                                   LetterValue(state.Card(second).Letter)));
+            const QPoint firstPlace = PlaceOf(state, first);
+            const QPoint grip = PlaceOf(state, second) + QPoint(40, 30);
+            QTest::mousePress(&board.Board(), Qt::LeftButton, Qt::NoModifier, grip);
+            QTest::mouseMove(&board.Board(), grip + QPoint(0, 200));
+            QCOMPARE(PlaceOf(state, first), firstPlace);
+            QTest::mouseMove(&board.Board(), grip);
+            QTest::mouseRelease(&board.Board(), Qt::LeftButton, Qt::NoModifier, grip);
 
-        // While a card is held over another, the card that would take it is outlined; once dropped,
-        // the word display shows the two letters. A command's key checks no word, even while the
-        // command is unavailable; any other key, with or without Ctrl, checks it.
-        board.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&board));
-        const int target = CardOnColumn(state, 1);
-        const int held = CardOnColumn(state, 2);
-        const QPoint corner = PlaceOf(state, target);
-        const QColor ring = board.Board().palette().color(QPalette::Highlight);
-        const auto colourBeside = [&] {
-            return board.Board().grab().toImage().pixelColor(corner + QPoint(-3, 60));
-        };
-        QVERIFY(colourBeside() != ring);
-        const QPoint grip(40, 60);
-        QWidget* surface = &board.Board();
-        QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier, PlaceOf(state, held) + grip);
-        QTest::mouseMove(surface, corner + QPoint(8, 5) + grip);
-        QCOMPARE(colourBeside(), ring);
-        QTest::mouseRelease(surface, Qt::LeftButton, Qt::NoModifier, corner + grip);
-        QVERIFY(colourBeside() != ring);
-        QCOMPARE(Child<QLabel>(board, QStringLiteral("WordLabel")).text(),
-                 LetterText(state.Card(target).Letter) + LetterText(state.Card(held).Letter));
+            // Checked, the newest word heads the list and the panels count it.
+            QTest::keyClick(&board.Board(), Qt::Key_K, Qt::ControlModifier);
+            LayWord(board, {CardOnColumn(state, 3), CardOnColumn(state, 4)});
+            const QString newest = text("WordLabel");
+            QTest::keyClick(&board.Board(), Qt::Key_Space);
+            QCOMPARE(wordList.topLevelItemCount(), 2);
+            QCOMPARE(wordList.topLevelItem(0)->text(0), newest);
+            QCOMPARE(text("Panel2"), QStringLiteral("Total Number of Words:  2"));
+            QCOMPARE(text("Panel4"), Text(CardsLeftPanel(CardsLeft(state))));
+            QCOMPARE(text("Panel1"), QStringLiteral("Total Score:  %1").arg(state.TotalScore));
+            QCOMPARE(text("WordLabel") + text("PointsLabel"), QString());
+        }
 
+        // A command's key checks no word, even while the command is unavailable.
+        LayTwoLetterWord(board);
         Command(board, "Undo").setEnabled(false);
         for (const QKeyCombination key :
              {QKeyCombination(Qt::Key_F4), QKeyCombination(Qt::ControlModifier, Qt::Key_Z)}) {
-            QTest::keyClick(surface, key.key(), key.keyboardModifiers());
+            QTest::keyClick(&board.Board(), key.key(), key.keyboardModifiers());
             QCOMPARE(state.WordCards.Count(), 2);
-            QCOMPARE(wordList.topLevelItemCount(), 0);
         }
-        QTest::keyClick(surface, Qt::Key_K, Qt::ControlModifier);
-        QCOMPARE(wordList.topLevelItemCount(), 1);
     }
 
     // A place the game remembers moves with its column when the window is resized: where undo
@@ -249,7 +288,7 @@ private slots:
         }
         board.NewGame_Click();
         {
-            MessageAnswerer yes(QStringLiteral("Ed"));
+            MessageAnswerer yes(QStringLiteral("Ed"), QMessageBox::NoButton); // Enter: Yes
             LayWord(board, {CardOf(state, 'A'), CardOf(state, 'T')});
             board.CheckWordButton_Click();
             QTRY_COMPARE(state.PlayerName, std::string("Ed"));

@@ -8,6 +8,7 @@
 
 #include <QColorDialog>
 #include <QMenuBar>
+#include <QRadioButton>
 #include <QStandardPaths>
 #include <QWindow>
 #include <filesystem>
@@ -159,6 +160,35 @@ private slots:
     }
 
     void everyCardPictureRenders() { QCOMPARE(Cards::CheckArt(), QStringList()); }
+
+    // The level window ticks the stored level's option; Escape closes it and changes nothing,
+    // as Escape closes the About window.
+    void theLevelWindowTicksTheStoredLevel() {
+        // The file's level number (Hard 1, Easy 2, Very Easy 3) and the option that names it.
+        for (const auto& [stored, ticked] : {std::pair{'1', 2}, {'2', 1}, {'3', 3}}) {
+            const TestPart trace{QString(QChar::fromLatin1(stored))};
+            TestGame game(63);
+            game.Write(SettingsPath, QByteArray(" 255 \r\n 3 \r\n ") + stored + " \r\n");
+            GameBoard& board = game.Deal();
+            Command(board, "Level").trigger();
+            auto& level = Child(board, QStringLiteral("LevelForm"));
+            for (int option = 1; option <= 3; ++option) {
+                QCOMPARE(
+                    Child<QRadioButton>(level, QStringLiteral("Option%1").arg(option)).isChecked(),
+                    option == ticked);
+            }
+            Child<QRadioButton>(level, QStringLiteral("Option%1").arg(ticked == 1 ? 2 : 1)).click();
+            board.State().TotalScore = 9;
+            QPointer<QWidget> window(&level);
+            QTest::keyClick(&level, Qt::Key_Escape);
+            DeleteClosedWindows();
+            QVERIFY(window.isNull());
+            QCOMPARE(board.State().TotalScore, 9); // no new game
+            Command(board, "Ab").trigger();
+            QTest::keyClick(&Child(board, QStringLiteral("frmAboutLexabit")), Qt::Key_Escape);
+            QVERIFY(!Child(board, QStringLiteral("frmAboutLexabit")).isVisible());
+        }
+    }
 
     void theGameStartsAndEndsWithADamagedFileInPlace() {
         const struct {

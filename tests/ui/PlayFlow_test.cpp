@@ -43,30 +43,37 @@ class PlayFlowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // A held card, a pause, a name awaited and a game ended without one (its name dialog closed
-    // by its frame, after End Game or a time-out) refuse every command that changes the game,
-    // the ended game but for a new one: nothing on the table changes. A paused game's clocks
-    // stand, and any key brings it back without checking the word; the missed words leave an
-    // ended game ended.
+    // Every command that changes the game (its menu entry and key, the Shuffle Surface label,
+    // the CheckWord button, the level window's Ok) in every state: playing, a card held, paused,
+    // the game-over show (checked while it runs), the name awaited, and a game ended without a
+    // name after End Game or a time-out. A refused command changes nothing on the table. A
+    // paused game's clocks stand, as they do once the game is over, and any key brings it back
+    // without checking the word; the missed words leave an ended game ended, and New Game starts
+    // the next.
     void everyGameCommandInEveryState() {
-        enum class Moment { Playing, CardHeld, Paused, NameAwaited, EndedByCommand, TimedOut };
+        enum class Moment { Playing, CardHeld, Paused, Show, NameAwaited, EndGame, TimedOut };
         const struct {
             const char* part;
             Moment moment;
-            bool newGame; // New Game is taken
+            bool newGame, boardControls, levelOk; // taken; the rest only while playing
         } rows[] = {
-            {"playing", Moment::Playing, true},
-            {"card held", Moment::CardHeld, false},
-            {"paused", Moment::Paused, false},
-            {"name awaited", Moment::NameAwaited, false},
-            {"ended by End Game, no name", Moment::EndedByCommand, true},
-            {"ended by the word timer, no name", Moment::TimedOut, true},
+            {"playing", Moment::Playing, true, true, true},
+            {"card held", Moment::CardHeld, false, true, true},
+            {"paused", Moment::Paused, false, false, false},
+            {"game-over show", Moment::Show, false, false, false},
+            {"name awaited", Moment::NameAwaited, false, false, false},
+            {"ended by End Game, no name", Moment::EndGame, true, false, true},
+            {"ended by the word timer, no name", Moment::TimedOut, true, false, true},
         };
-        for (const auto& [part, moment, newGame] : rows) {
+        for (const auto& [part, moment, newGame, boardControls, levelOk] : rows) {
             const TestPart trace{part};
             TestGame game(45);
+            if (moment == Moment::Show) {
+                game.services.Wait = [](std::chrono::microseconds) {}; // the show's frames run
+            }
             GameBoard& board = game.Deal();
-            DealOnly(board, QStringLiteral("ABDEIMNOST"), Level::Hard);
+            DealOnly(board, QString::fromLatin1(moment == Moment::Show ? "AT" : "ABDEIMNOST"),
+                     Level::Hard);
             GameState& state = board.State();
             LayTwoLetterWord(board); // a word to check and a move to undo
             QWidget* surface = &board.Board();
@@ -75,7 +82,51 @@ private slots:
                        Child<QLabel>(board, QStringLiteral("Panel5")).text();
             };
             const QString clocksBefore = clocks();
-            const bool ended = moment == Moment::EndedByCommand || moment == Moment::TimedOut;
+            const bool ended = moment == Moment::EndGame || moment == Moment::TimedOut;
+            const bool play = moment == Moment::Playing;
+            int checked = 0;
+            const auto checkCommands = [&] {
+                ++checked;
+                QCOMPARE(ClocksRun(board), moment <= Moment::Paused); // stopped once it is over
+                QCOMPARE(Command(board, "NewGame").isEnabled(), newGame);
+                for (const char* command : {"sh", "Undo", "EndGame", "Hint"}) {
+                    QVERIFY2(Command(board, command).isEnabled() == play, command);
+                }
+                QCOMPARE(Command(board, "Pause").isEnabled(), play || moment == Moment::Paused);
+                for (const char* control : {"ShuffleCards", "CheckWordButton"}) {
+                    QVERIFY2(Child(board, QString::fromLatin1(control)).isEnabled() ==
+                                 boardControls,
+                             control);
+                }
+                if (play) {
+                    return;
+                }
+                const QString before = Table(board);
+                MessageAnswerer messages;
+                for (const Qt::Key key : {Qt::Key_F3, Qt::Key_F4, Qt::Key_F7}) {
+                    QTest::keyClick(&board, key);
+                }
+                QTest::keyClick(&board, Qt::Key_H, Qt::ControlModifier);
+                if (!boardControls) { // a click elsewhere would let a held card go
+                    QTest::mouseClick(&Child(board, QStringLiteral("ShuffleCards")),
+                                      Qt::LeftButton);
+                }
+                board.CheckWordButton_Click();
+                if (moment != Moment::CardHeld) { // a held card's time can run out
+                    LayWord(board, {state.WordCards.empty() ? CardOnColumn(state, 2)
+                                                            : state.WordCards.Last(),
+                                    CardOnColumn(state, 3)});
+                    game.clock.now += std::chrono::minutes(5);
+                    board.TickClocks();
+                }
+                QCOMPARE(Table(board), before);
+                QVERIFY(state.HintedCards.empty());
+                QVERIFY2(messages.texts.isEmpty(), qPrintable(messages.texts.join(u'|')));
+            };
+            if (moment != Moment::Show) {
+                Command(board, "Level").trigger();
+                board.activateWindow();
+            }
             {
                 // Answers the rating; closes the name dialog by its frame, but while it waits.
                 MessageAnswerer answers(moment == Moment::NameAwaited
@@ -89,8 +140,21 @@ private slots:
                 case Moment::Paused:
                     QTest::keyClick(surface, Qt::Key_Pause);
                     break;
+                case Moment::Show: { // the show runs with the window taking events
+                    QTimer inShow;
+                    QObject::connect(&inShow, &QTimer::timeout, [&] {
+                        if (state.Phase == GamePhase::AwaitingName && !NameAwaited(board) &&
+                            checked == 0) {
+                            checkCommands();
+                        }
+                    });
+                    inShow.start(0);
+                    board.CheckWordButton_Click();
+                    QCOMPARE(checked, 1);
+                    break;
+                }
                 case Moment::NameAwaited:
-                case Moment::EndedByCommand:
+                case Moment::EndGame:
                     QTest::keyClick(surface, Qt::Key_F7);
                     break;
                 case Moment::TimedOut:
@@ -102,47 +166,28 @@ private slots:
                 }
                 QTRY_COMPARE(NameAwaited(board), moment == Moment::NameAwaited);
             }
+            if (moment == Moment::Show) { // the name dialog closed: the controls are back
+                QVERIFY(!board.Board().FigVisible());
+                QVERIFY(Child(board, QStringLiteral("CheckWordButton")).isVisible());
+                continue;
+            }
             if (ended) { // the missed words come and go
                 QTRY_VERIFY(board.OpenMissedWords() != nullptr);
                 QTest::keyClick(board.OpenMissedWords(), Qt::Key_Escape);
                 QTRY_VERIFY(board.OpenMissedWords() == nullptr);
             }
-
-            const bool play = moment == Moment::Playing;
-            QCOMPARE(Command(board, "NewGame").isEnabled(), newGame);
-            for (const char* command : {"sh", "Undo", "EndGame", "Hint"}) {
-                QVERIFY2(Command(board, command).isEnabled() == play, command);
-            }
-            QCOMPARE(Command(board, "Pause").isEnabled(), play || moment == Moment::Paused);
-            QCOMPARE(Child(board, QStringLiteral("CheckWordButton")).isEnabled(),
-                     play || moment == Moment::CardHeld);
-            if (play) {
-                continue;
-            }
-            const QString before = Table(board);
-            MessageAnswerer messages;
-            board.ShuffleSurface();
-            board.Undo_Click();
-            board.Hint_Click();
-            board.CheckWordButton_Click();
-            board.EndGame_Click();
-            if (moment != Moment::CardHeld) { // a held card's time can run out
-                LayWord(board, {state.WordCards.Last(), CardOnColumn(state, 3)});
-                game.clock.now += std::chrono::minutes(5);
-                board.TickClocks();
-            }
-            QCOMPARE(Table(board), before);
-            QVERIFY(state.HintedCards.empty());
-            QVERIFY2(messages.texts.isEmpty(), qPrintable(messages.texts.join(u'|')));
+            QCOMPARE(Child(Child(board, QStringLiteral("LevelForm")), QStringLiteral("Command1"))
+                         .isEnabled(),
+                     levelOk);
+            checkCommands();
 
             if (moment == Moment::Paused) {
                 QVERIFY(Child(board, QStringLiteral("PauseCover")).isVisible());
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_A);
-                QCOMPARE(Table(board), before); // the key that resumes checks no word
+                QCOMPARE(state.WordCards.Count(), 2); // the key that resumes checks no word
                 QVERIFY(!Child(board, QStringLiteral("PauseCover")).isVisible());
                 board.TickClocks();
                 QCOMPARE(clocks(), clocksBefore); // the pause is not counted
-                QVERIFY(messages.texts.isEmpty());
             } else if (ended) {
                 board.activateWindow();
                 QVERIFY(QTest::qWaitForWindowActive(&board));
@@ -167,29 +212,6 @@ private slots:
         board.showNormal();
         QVERIFY(!Command(board, "Pause").isChecked());
         QVERIFY(Command(board, "sh").isEnabled());
-    }
-
-    // Using the last card ends the game once: the show with the clocks stopped, the name (or
-    // none) asked for once the check has returned, one entry for a name, the controls back.
-    void usingEveryCardEndsTheGameOnce() {
-        for (const QString& name : {QStringLiteral("Ada"), QString()}) { // empty: closed
-            const TestPart trace{name.isEmpty() ? "dialog closed" : "name given"};
-            TestGame game(41);
-            GameBoard& board = game.Deal();
-            DealOnly(board, QStringLiteral("AT"));
-            LayTwoLetterWord(board);
-            MessageAnswerer seen(name);
-            QList<bool> ticking;
-            seen.whileShown = [&] { ticking << ClocksRun(board); };
-            board.CheckWordButton_Click();
-            QVERIFY(NameAwaited(board));
-            QTRY_VERIFY(!NameAwaited(board));
-            QCOMPARE(ticking, QList<bool>{false}); // one message, and no time-out can end it again
-            QCOMPARE(RecordedScores(board).size(), name.isEmpty() ? 0U : 1U);
-            QVERIFY(Command(board, "NewGame").isEnabled());
-            QVERIFY(!board.Board().FigVisible());
-            QVERIFY(Child(board, QStringLiteral("CheckWordButton")).isVisible());
-        }
     }
 
     // The word timer running out ends the game with the clocks stopped until the name starts
@@ -256,9 +278,9 @@ private slots:
         QCOMPARE(board.Board().PackPicture(), std::optional<int>(8));
     }
 
-    // A held card refuses the commands that would check, shuffle, deal or hint. A time-out
-    // puts it back before its message shows, a dialog before it opens, taking the release.
-    void commandsWhileACardIsHeld() {
+    // A time-out puts a held card back before its message shows, a dialog before it opens,
+    // taking the release.
+    void aHeldCardGoesBackBeforeAnInterruption() {
         for (const bool timeOut : {true, false}) { // else the colour dialog opens
             const TestPart trace{timeOut ? "word timer runs out" : "colour dialog"};
             TestGame game(62);
@@ -266,29 +288,15 @@ private slots:
             board.ChooseLevel(Level::Hard);
             board.NewGame_Click();
             const GameState& state = board.State();
-            std::map<int, QPoint> places;
-            for (int column = 1; column <= 7; ++column) {
-                const int card = CardOnColumn(state, column);
-                places[card] = PlaceOf(state, card);
-            }
             const int held = CardOnColumn(state, 3);
+            const QPoint place = PlaceOf(state, held);
             QWidget* surface = &board.Board();
-            const QPoint grip = places[held] + QPoint(40, 60);
+            const QPoint grip = place + QPoint(40, 60);
             const QPoint moved(30, 200);
             QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier, grip);
             QTest::mouseMove(surface, grip + moved);
-
+            QTest::keyClick(surface, Qt::Key_A); // checks no word while the card is held
             MessageAnswerer messages;
-            QTest::keyClick(surface, Qt::Key_A);
-            QTest::keyClick(&board, Qt::Key_F3);
-            QTest::keyClick(&board, Qt::Key_F2);
-            QTest::keyClick(&board, Qt::Key_H, Qt::ControlModifier);
-            QVERIFY(state.HintedCards.empty());
-            QVERIFY2(messages.texts.isEmpty(), qPrintable(messages.texts.join(u'|')));
-            for (const auto& [card, place] : places) {
-                QVERIFY(state.CardExists(card));
-                QCOMPARE(PlaceOf(state, card), card == held ? place + moved : place);
-            }
 
             QPoint placeDuringInterruption;
             if (timeOut) {
@@ -305,8 +313,8 @@ private slots:
                 Command(board, "BgOptions").trigger();
                 QVERIFY(Command(board, "NewGame").isEnabled()); // the drag has ended
             }
-            QCOMPARE(placeDuringInterruption, places[held]);
-            QCOMPARE(PlaceOf(state, held), places[held]);
+            QCOMPARE(placeDuringInterruption, place);
+            QCOMPARE(PlaceOf(state, held), place);
             QCOMPARE(state.Card(held).Tag, CardTag::Table);
             QVERIFY(state.WordCards.empty());
         }

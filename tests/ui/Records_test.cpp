@@ -110,8 +110,9 @@ private slots:
             ended.End();
             QCOMPARE(ended.NameText().text(), name);
             QCOMPARE(ended.Dialog().focusWidget(), &ended.NameText());
+            QTest::keyClicks(ended.Dialog().focusWidget(), QStringLiteral("Bo")); // replaces it
             QTest::keyClick(ended.Dialog().focusWidget(), Qt::Key_Return);
-            QCOMPARE(RecordedScores(ended.board).size(), std::size_t{2});
+            QCOMPARE(ended.board.State().PlayerName, std::string("Bo"));
         }
     }
 

@@ -170,7 +170,7 @@ void MessageAnswerer::Answer() {
             whileShown();
         }
         QAbstractButton* button = box->button(questionAnswer_);
-        button != nullptr ? button->click() : box->accept();
+        button != nullptr ? button->click() : QTest::keyClick(box, Qt::Key_Return);
         return;
     }
     for (QWidget* window : QApplication::topLevelWidgets()) {

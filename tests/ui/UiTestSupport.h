@@ -93,8 +93,9 @@ struct TestPart {
 };
 
 // While it lives, answers every message box as it opens (a question with the given button,
-// any other box with its default) and keeps the boxes' titles and texts. Given a name, it
-// confirms the name dialog with it, or closes the dialog when the name is empty.
+// Enter, the box's default, for any other box or when the answer is NoButton) and keeps the boxes'
+// titles and texts. Given a name, it confirms the name dialog with it, or closes the dialog when
+// the name is empty.
 class MessageAnswerer {
 public:
     explicit MessageAnswerer(std::optional<QString> name = std::nullopt,

@@ -4,6 +4,7 @@
 #include "ui/GameMenus.h"
 #include "ui/GameText.h"
 
+#include <QColorDialog>
 #include <QDateTime>
 #include <QDir>
 #include <QMainWindow>
@@ -174,6 +175,26 @@ private slots:
         QCOMPARE(lines[2], row(1) + QLatin1Char(' ') + row(29));
         QCOMPARE(lines[29], row(28));
         QCOMPARE(lines[30], QStringLiteral("Corvane Press"));
+    }
+
+    // The printer text colour chosen is kept: the dialog opens on it again, after a Cancel too.
+    void thePrinterTextColourIsKept() {
+        PrintingScene scene;
+        const QColor chosen(200, 20, 90);
+        QList<QColor> offered;
+        const auto answer = [&](std::optional<QColor> colour) {
+            QTimer::singleShot(0, [&offered, colour] {
+                auto& dialog = *qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+                offered << dialog.currentColor();
+                dialog.setCurrentColor(colour.value_or(Qt::yellow));
+                colour ? dialog.accept() : dialog.reject();
+            });
+            scene.menus.TextColor->trigger();
+        };
+        answer(chosen);
+        answer(std::nullopt);
+        answer(std::nullopt);
+        QCOMPARE(offered.mid(1), (QList<QColor>{chosen, chosen}));
     }
 };
 

@@ -212,7 +212,6 @@ void GameBoard::NewGame_Click() {
 }
 
 void GameBoard::NewGameSetup() {
-    ClearHint();
     // The stored level and card back that a settings re-read set aside begin here.
     state_.GameLevel = storedLevel_.value_or(state_.GameLevel);
     state_.CardStyle = storedCardStyle_.value_or(state_.CardStyle);
@@ -221,6 +220,7 @@ void GameBoard::NewGameSetup() {
     const LetterCountValues counts = ReadLetterCounts(state_.NextDealLetters);
     ResetGameVariables(state_, counts, services_.Time->Now());
     ShowGame();
+    ClearHint(); // after the reset: the notice tells of this game's hints, none yet
     clocks_.Start();
     clockTimer_->start();
     // The clocks of the new game show at once, not the old game's during the deal.
