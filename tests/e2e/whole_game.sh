@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Plays one short game as a player would, on an X server of its own with the mouse and the
-# keys, printing with no printer (so the page is saved as a PDF), then checks what the game
-# showed, printed and wrote. Exit status 0 passed, 1 failed, 77 skipped; as root it installs
-# the packages it needs. The screenshots stay behind on failure (or with LEXABIT_E2E_KEEP).
+# Plays one short game by keyboard alone as a player would, printing with no printer (so the
+# page is saved as a PDF), then lays a word with the mouse in the next, on an X server of its
+# own, and checks what the game showed, printed and wrote. Exit status 0 passed, 1 failed,
+# 77 skipped; as root it installs the packages it needs. The screenshots stay behind on
+# failure (or with LEXABIT_E2E_KEEP).
 set -uo pipefail
 readonly TITLE="Lexabit Solitaire" PLAYER="Ada Lovelace"
 readonly PACKAGES="xvfb xdotool x11-utils imagemagick poppler-utils"
@@ -101,7 +102,10 @@ write_old_scores() {
             $((i * 7 % 60)) $((points[i] / 12)) "${levels[i % 3]}" "${ratings[i % 7]}"
     done
 }
-fingerprints() { (cd "$game" && find . -type f ! -path ./highscore/highscore.dat -exec sha256sum {} + | sort); }
+fingerprints() {
+    (cd "$game" && find . -type f ! -path ./highscore/highscore.dat ! -path ./Settings/KeyboardPlay.txt \
+        -exec sha256sum {} + | sort)
+}
 
 Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 started_pids=($!)
@@ -135,11 +139,13 @@ read -r -a board < <(picture_tool board "$shot" "${window[@]}")
 poll 20 board_shows dealt dealt ||
     fail "the opening deal did not lay seven cards where the columns stand: $(last_check)"
 
-read -r -a tops < <(picture_tool column-tops "${board[@]}")
-drag_card "${tops[@]}"
+# The first game is played by keyboard alone: Options > Keyboard Play (the menu's last item),
+# Space takes column 1's card, Right carries it over column 2's, Space drops it, Enter checks.
+xdotool key alt+o Up Return sleep 0.5 space Right space
 poll 10 board_shows dropped not-labels-empty word-of-two:2 empty-column:1 ||
-    fail "dropping column 1's card on column 2's did not make a word: $(last_check)"
-xdotool key space
+    fail "carrying column 1's card onto column 2's by keyboard did not make a word: $(last_check)"
+[ "$(cat "$game/Settings/KeyboardPlay.txt")" = $'1\r' ] || fail "Keyboard Play was not remembered"
+xdotool key Return
 poll 20 board_shows checked labels-empty "not-word-list-as:$shots/dropped.ppm" dealt ||
     fail "the word was not accepted, or the columns not refilled: $(last_check)"
 
@@ -180,6 +186,10 @@ poll 10 no_other_window || fail "Escape did not close the missed words"
 poll 20 board_shows new-game dealt labels-empty "word-list-as:$shots/dealt.ppm" ||
     fail "no new game was dealt after the name: $(last_check)"
 
+read -r -a tops < <(picture_tool column-tops "${board[@]}")
+drag_card "${tops[@]}"
+poll 10 board_shows dragged not-labels-empty word-of-two:2 empty-column:1 ||
+    fail "dropping column 1's card on column 2's with the mouse did not make a word: $(last_check)"
 focus_window "$main_window"
 xdotool key F8
 poll 10 eval '! running "$game_pid"' || fail "the game did not end after F8"
