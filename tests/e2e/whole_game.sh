@@ -141,7 +141,8 @@ poll 20 board_shows dealt dealt ||
 
 # The first game is played by keyboard alone: Options > Keyboard Play (the menu's last item),
 # Space takes column 1's card, Right carries it over column 2's, Space drops it, Enter checks.
-xdotool key alt+o Up Return sleep 0.5 space Right space
+xdotool key alt+o Up Return && sleep 0.5 && focus_window "$main_window"
+xdotool key space sleep 0.3 key Right sleep 0.3 key space
 poll 10 board_shows dropped not-labels-empty word-of-two:2 empty-column:1 ||
     fail "carrying column 1's card onto column 2's by keyboard did not make a word: $(last_check)"
 [ "$(cat "$game/Settings/KeyboardPlay.txt")" = $'1\r' ] || fail "Keyboard Play was not remembered"

@@ -10,10 +10,9 @@ using namespace lexabit::uitest;
 
 namespace {
 
-const std::map<QChar, Qt::Key> Keys{{u'<', Qt::Key_Left},  {u'>', Qt::Key_Right},
-                                    {u'^', Qt::Key_Up},    {u'v', Qt::Key_Down},
-                                    {u'_', Qt::Key_Space}, {u'x', Qt::Key_Escape},
-                                    {u'=', Qt::Key_Return}};
+const std::map<QChar, Qt::Key> Keys{
+    {u'<', Qt::Key_Left},  {u'>', Qt::Key_Right},  {u'^', Qt::Key_Up},    {u'v', Qt::Key_Down},
+    {u'_', Qt::Key_Space}, {u'x', Qt::Key_Escape}, {u'=', Qt::Key_Return}};
 
 } // namespace
 
@@ -26,8 +25,8 @@ private slots:
     void keysPlayByTheMouseRules() {
         struct Case {
             bool on;
-            const char* keys; // arrows < > ^ v, Space _, Escape x, Enter =
-            const char* word; // the cards dealt to these columns
+            const char* keys;  // arrows < > ^ v, Space _, Escape x, Enter =
+            const char* word;  // the cards dealt to these columns
             const char* focus; // {n}: the letter and points of the card dealt to column n
             int wordsFound;
         };

@@ -96,9 +96,7 @@ public:
         return std::find(keys.begin(), keys.end(), key_) != keys.end();
     }
     QObject* object() const override { return nullptr; }
-    QWindow* window() const override {
-        return board_ ? board_->window()->windowHandle() : nullptr;
-    }
+    QWindow* window() const override { return board_ ? board_->window()->windowHandle() : nullptr; }
     QAccessibleInterface* parent() const override {
         return QAccessible::queryAccessibleInterface(board_.data());
     }
@@ -116,7 +114,8 @@ public:
             return ChildName(state, key_);
         }
         if (kind == QAccessible::Description && state.Keys.Held == key_) {
-            return QStringLiteral("picked up; Space drops it on the focused card, Escape puts it back");
+            return QStringLiteral(
+                "picked up; Space drops it on the focused card, Escape puts it back");
         }
         return {};
     }
@@ -165,9 +164,7 @@ public:
         }
     }
 
-    int childCount() const override {
-        return static_cast<int>(ChildKeys(board_->Game()).size());
-    }
+    int childCount() const override { return static_cast<int>(ChildKeys(board_->Game()).size()); }
     QAccessibleInterface* child(int index) const override {
         const std::vector<int> keys = ChildKeys(board_->Game());
         if (index < 0 || index >= static_cast<int>(keys.size())) {
@@ -212,10 +209,11 @@ public:
     QAccessibleInterface* ChildOf(int key) const {
         auto found = children_.find(key);
         if (found == children_.end()) {
-            found = children_
-                        .emplace(key, QAccessible::registerAccessibleInterface(
-                                          new BoardChild(board_, key)))
-                        .first;
+            found =
+                children_
+                    .emplace(key,
+                             QAccessible::registerAccessibleInterface(new BoardChild(board_, key)))
+                    .first;
         }
         return QAccessible::accessibleInterface(found->second);
     }

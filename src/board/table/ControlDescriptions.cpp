@@ -55,8 +55,7 @@ void DescribeBoardControls(const BoardControls& c) {
         }
         // A panel's text says what it counts, so it stays the panel's name.
         Describe(label, {},
-                 QString::fromLatin1(PanelDescriptions[static_cast<std::size_t>(panel - 1)]),
-                 true);
+                 QString::fromLatin1(PanelDescriptions[static_cast<std::size_t>(panel - 1)]), true);
     }
 }
 

@@ -9,8 +9,8 @@ namespace lexabit {
 
 KeyboardPlayer::KeyboardPlayer(GameState& state, Effects& effects, BoardView& board,
                                KeyboardPlayChoice choice, Hooks hooks, QObject* parent)
-    : QObject(parent), state_(state), effects_(effects), board_(board),
-      choice_(std::move(choice)), hooks_(std::move(hooks)) {
+    : QObject(parent), state_(state), effects_(effects), board_(board), choice_(std::move(choice)),
+      hooks_(std::move(hooks)) {
     connect(this, &KeyboardPlayer::FocusMoved, &board_, [this] { AnnounceBoardFocus(board_); });
 }
 

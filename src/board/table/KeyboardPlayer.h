@@ -25,8 +25,8 @@ public:
         std::function<void()> Moved; // after every key that changed the board
     };
 
-    KeyboardPlayer(GameState& state, Effects& effects, BoardView& board,
-                   KeyboardPlayChoice choice, Hooks hooks, QObject* parent = nullptr);
+    KeyboardPlayer(GameState& state, Effects& effects, BoardView& board, KeyboardPlayChoice choice,
+                   Hooks hooks, QObject* parent = nullptr);
 
     // Reads the remembered choice and applies it; a sentence for the player when the file
     // could not be used.

@@ -128,17 +128,15 @@ void GameBoard::CreateMotion() {
 }
 
 void GameBoard::CreateKeyboardPlay() {
-    KeyboardPlayer::Hooks hooks{[this] { return TakesPlay(); },
-                                [this] { CheckWordButton_Click(); },
+    KeyboardPlayer::Hooks hooks{[this] { return TakesPlay(); }, [this] { CheckWordButton_Click(); },
                                 [this] { UpdateCommandAvailability(); }};
     keyboardPlayer_ = new KeyboardPlayer(
         state_, *effects_, *board_,
         KeyboardPlayChoice(WritablePath(services_, QStringLiteral("Settings/KeyboardPlay.txt"),
                                         MaxSettingsFileBytes)),
         std::move(hooks), this);
-    connect(menus_.KeyboardPlay, &QAction::triggered, this, [this](bool on) {
-        ReportFileProblem(keyboardPlayer_->Choose(on).Problem);
-    });
+    connect(menus_.KeyboardPlay, &QAction::triggered, this,
+            [this](bool on) { ReportFileProblem(keyboardPlayer_->Choose(on).Problem); });
 }
 
 void GameBoard::PaceMove(std::chrono::microseconds duration) {

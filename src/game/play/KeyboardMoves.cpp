@@ -35,7 +35,8 @@ struct Place {
 // Where the focus stands: on its card, or, while that card is carried, where it was taken.
 Place FocusPlace(const GameState& state, int focus) {
     if (Contains(CarriedCards(state), focus)) {
-        return {static_cast<double>(state.Drag.StartLeft), static_cast<double>(state.Drag.StartTop)};
+        return {static_cast<double>(state.Drag.StartLeft),
+                static_cast<double>(state.Drag.StartTop)};
     }
     const CardRecord& card = state.Card(focus);
     return {card.Left, card.Top};
