@@ -59,6 +59,8 @@ GameMenus BuildGameMenus(QMainWindow& window) {
     m.Hint = AddCommand(options, "Hint", QStringLiteral("Hint"), {Qt::CTRL | Qt::Key_H});
     m.Pause = AddCommand(options, "Pause", QStringLiteral("Pause"), {Qt::Key_Pause});
     m.Pause->setCheckable(true);
+    m.KeyboardPlay = AddCommand(options, "KeyboardPlay", QStringLiteral("Keyboard Play"));
+    m.KeyboardPlay->setCheckable(true);
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help"));

@@ -26,6 +26,7 @@ struct GameMenus {
     QAction* SoundOnOff = nullptr;
     QAction* Hint = nullptr;
     QAction* Pause = nullptr;
+    QAction* KeyboardPlay = nullptr;
     QAction* Contents = nullptr;
     QAction* Website = nullptr;
     QAction* About = nullptr;

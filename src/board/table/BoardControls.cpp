@@ -1,6 +1,7 @@
 #include "board/table/BoardControls.h"
 
 #include "board/table/BoardView.h"
+#include "board/table/ControlDescriptions.h"
 #include "game/model/GameState.h"
 #include "game/model/Texts.h"
 #include "records/StatusPanels.h"
@@ -76,6 +77,7 @@ BoardControls CreateBoardControls(BoardView& board, BoardElements& elements) {
     elements.CheckWordButton = {0, 0, 155, 32};
     elements.ShuffleCards = {0, 0, 93, 20};
     elements.StatusBar.Height = c.StatusBar->sizeHint().height();
+    DescribeBoardControls(c);
     return c;
 }
 

@@ -1,8 +1,10 @@
 #include "board/table/BoardView.h"
 
+#include "board/table/BoardAccessible.h"
 #include "board/table/Cards.h"
 #include "game/model/GameState.h"
 #include "game/play/CardDrop.h"
+#include "game/play/KeyboardMoves.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -16,6 +18,13 @@ QRectF BoxRect(const ElementBox& box) {
     return {box.Left, box.Top, box.Width, box.Height};
 }
 
+// The line around the card the keyboard's focus stands on, in board units: outside the
+// ring of a receiving card, so both show at once.
+QRectF FocusRingPath(const CardRecord& card) {
+    constexpr qreal gap = 8;
+    return QRectF(card.Left, card.Top, CardWidth, CardHeight).adjusted(-gap, -gap, gap, gap);
+}
+
 } // namespace
 
 BoardView::BoardView(const GameState& state, const Cards& cardPics, QWidget* parent)
@@ -24,6 +33,11 @@ BoardView::BoardView(const GameState& state, const Cards& cardPics, QWidget* par
     setFocusPolicy(Qt::StrongFocus);
     setAutoFillBackground(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    InstallBoardAccessibility();
+}
+
+std::optional<int> BoardView::KeyboardHeld() const {
+    return state_.Keys.Held;
 }
 
 void BoardView::SetPackPicture(std::optional<int> style) {
@@ -57,6 +71,7 @@ void BoardView::paintEvent(QPaintEvent* /*event*/) {
     PaintFixedPictures(painter);
     PaintCards(painter);
     PaintHint(painter);
+    PaintKeyboardFocus(painter);
     for (const DrawnRectangle& line : drawing_) {
         painter.setPen(QPen(line.colour, line.width));
         painter.setBrush(Qt::NoBrush);
@@ -99,7 +114,7 @@ void BoardView::PaintCards(QPainter& painter) const {
     const qreal ratio = painter.device()->devicePixelRatioF();
     const QRectF visibleArea = rect();
     for (const int index : state_.StackingOrder()) {
-        if (index == captured_) {
+        if (index == CapturedCard()) {
             // The ring goes under the held cards, which were raised above every other card,
             // so that it never hides the letters the player is moving.
             PaintReceivingCard(painter);
@@ -123,10 +138,11 @@ void BoardView::PaintCards(QPainter& painter) const {
 // a ring: the board's text colour outside, so that it shows on any background, and the
 // system's highlight inside.
 void BoardView::PaintReceivingCard(QPainter& painter) const {
-    if (!captured_) {
+    const std::optional<int> held = CapturedCard();
+    if (!held) {
         return;
     }
-    const std::optional<int> receiving = ReceivingCard(state_, *captured_);
+    const std::optional<int> receiving = ReceivingCard(state_, *held);
     if (!receiving) {
         return;
     }
@@ -185,6 +201,24 @@ void BoardView::PaintHint(QPainter& painter) const {
     painter.restore();
 }
 
+// The keyboard's focus: a dashed line of the board's text colour over one of the
+// highlight, so it shows on any background and differs from the rings of a drop or a hint.
+void BoardView::PaintKeyboardFocus(QPainter& painter) const {
+    const std::optional<int> focus = FocusedStop(state_);
+    if (!focus) {
+        return;
+    }
+    const QRectF path = FocusRingPath(state_.Card(*focus));
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 4));
+    painter.drawRoundedRect(path, 9, 9);
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 2, Qt::DashLine));
+    painter.drawRoundedRect(path, 9, 9);
+    painter.restore();
+}
+
 QPointF BoardView::InsideCard(int index, QPointF boardPoint) const {
     const CardRecord& card = state_.Card(index);
     return {boardPoint.x() - card.Left, boardPoint.y() - card.Top};
@@ -196,8 +230,8 @@ void BoardView::mousePressEvent(QMouseEvent* event) {
     if (!window()->isActiveWindow()) {
         window()->activateWindow();
     }
-    if (captured_) {
-        return; // a second button while dragging changes nothing
+    if (CapturedCard()) {
+        return; // a second button while dragging, or a press while a key carries a card
     }
     const QPointF at = event->position();
     const std::optional<int> index = state_.CardAt(at.x(), at.y());

@@ -35,8 +35,10 @@ public:
     void SetPenWidth(int width) { penWidth_ = width; }
     void DrawRectangle(const QRectF& corners, QColor colour);
 
-    // The card whose mouse press is being followed, if any.
-    std::optional<int> CapturedCard() const { return captured_; }
+    // The card held by the mouse, or carried by the keyboard, if any.
+    std::optional<int> CapturedCard() const { return captured_ ? captured_ : KeyboardHeld(); }
+    // The game the board shows, for those who describe it.
+    const GameState& Game() const { return state_; }
     // Lets go of the card whose press is followed: the release that comes later is no drop.
     void ForgetCapturedCard() { captured_.reset(); }
 
@@ -67,6 +69,8 @@ private:
     void PaintCards(QPainter& painter) const;
     void PaintReceivingCard(QPainter& painter) const;
     void PaintHint(QPainter& painter) const;
+    void PaintKeyboardFocus(QPainter& painter) const;
+    std::optional<int> KeyboardHeld() const;
 
     const GameState& state_;
     const Cards& cardPics_;

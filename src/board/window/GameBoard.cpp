@@ -5,6 +5,7 @@
 #include "board/table/BoardEffects.h"
 #include "board/table/BoardSurface.h"
 #include "board/table/BoardView.h"
+#include "board/table/KeyboardPlayer.h"
 #include "board/window/GameWindows.h"
 #include "board/window/WindowPlacement.h"
 #include "game/files/AtomicFileWrite.h"
@@ -94,6 +95,7 @@ GameBoard::GameBoard(GameServices services, QWidget* parent)
     windows_ = std::make_unique<GameWindows>(
         *this, *this, cardPics_, scores_, [this] { return result_; }, FolderOf(services_));
     CreateMotion();
+    CreateKeyboardPlay();
     ConnectCommands();
     auto* printer =
         new WordListPrinter(state_, *services_.Time, *this, PrintOutlets::OfThisSystem(*this));
@@ -123,6 +125,18 @@ void GameBoard::CreateMotion() {
     surface_ = std::make_unique<BoardSurface>(*board_, wait);
     effects_ = std::make_unique<BoardEffects>(
         state_, *surface_, *sounds_, [this] { return soundOn_; }, [this] { ShowGame(); });
+}
+
+void GameBoard::CreateKeyboardPlay() {
+    KeyboardPlayer::Hooks hooks{[this] { return TakesPlay(); }, [this] { CheckWordButton_Click(); },
+                                [this] { UpdateCommandAvailability(); }};
+    keyboardPlayer_ = new KeyboardPlayer(
+        state_, *effects_, *board_,
+        KeyboardPlayChoice(WritablePath(services_, QStringLiteral("Settings/KeyboardPlay.txt"),
+                                        MaxSettingsFileBytes)),
+        std::move(hooks), this);
+    connect(menus_.KeyboardPlay, &QAction::triggered, this,
+            [this](bool on) { ReportFileProblem(keyboardPlayer_->Choose(on).Problem); });
 }
 
 void GameBoard::PaceMove(std::chrono::microseconds duration) {
@@ -171,7 +185,7 @@ void GameBoard::ConnectCommands() {
     connect(board_, &BoardView::KeyDown, this, [this](QKeyCombination key) {
         if (state_.Phase == GamePhase::Paused) {
             ResumeGame(); // any key brings a paused game back
-        } else if (!IsCommandKey(menus_, QKeySequence(key))) {
+        } else if (!IsCommandKey(menus_, QKeySequence(key)) && !keyboardPlayer_->PlayKey(key)) {
             CheckWordButton_Click();
         }
     });
@@ -186,6 +200,8 @@ void GameBoard::LoadOnOpen() {
     const SettingsReadResult settings = settingsFile_.Load();
     ReportFileProblem(settings.Problem);
     ApplySettings(settings.Values);
+    ReportFileProblem(keyboardPlayer_->LoadChoice());
+    menus_.KeyboardPlay->setChecked(keyboardPlayer_->IsOn());
     NewGameSetup();
     newGamePending_ = true;
 }

@@ -28,6 +28,7 @@ class BoardEffects;
 class BoardSurface;
 class BoardView;
 class GameWindows;
+class KeyboardPlayer;
 class MissedWordsWindow;
 class PauseCover;
 class SoundFunctions;
@@ -117,6 +118,7 @@ private:
     void CloseDown();
     void CreateMotion();
     void ConnectCommands();
+    void CreateKeyboardPlay();
     void PlaceOnScreen();
     void WriteCountPanels();
     void ShowPackBack();
@@ -179,6 +181,7 @@ private:
     std::optional<std::int16_t> storedCardStyle_;
     EndOfGameFacts result_;
     PauseCover* pauseCover_ = nullptr;
+    KeyboardPlayer* keyboardPlayer_ = nullptr;
     // The sound switch, on at every start.
     bool soundOn_ = true;
     // The game was paused because its window was minimised, and goes on when it is shown.

@@ -46,6 +46,7 @@ void GameBoard::Card_MouseUp(int index) {
 void GameBoard::PutHeldCardBack() {
     const std::optional<int> held = board_->CapturedCard();
     board_->ForgetCapturedCard();
+    state_.Keys.Held.reset();
     UpdateCommandAvailability();
     if (!held || !state_.Drag.Active || !state_.CardExists(*held)) {
         return;

@@ -129,6 +129,12 @@ struct DragValues {
     int StartTop = 0;
 };
 
+// Where the keyboard's focus stands on the board, and the card it has picked up.
+struct KeyboardCursor {
+    std::optional<int> Focus; // a face-up card, or the marker of an empty column
+    std::optional<int> Held;  // follows the focus until it is dropped or put back
+};
+
 // A hint as it was charged: the word and the cards that spell it, in its order.
 struct ChargedHint {
     std::string Word;
@@ -211,6 +217,7 @@ public:
     WordDisplay Shown;
     PilesShown Piles;
     DragValues Drag;
+    KeyboardCursor Keys;
     LastMove Undo;
     // Points of the hints shown since the last accepted word, taken off the score when
     // the next word is accepted.
