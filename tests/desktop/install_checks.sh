@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The game as a desktop gets it, from the existing build: `installed` installs it into a folder
 # of its own as `cmake --install` does and has the freedesktop.org and AppStream validators
-# check its entry, icons and metadata; `package` builds the Debian package as `cpack` does and,
-# where lintian is installed, has it check the package against Debian's policy. Both check that every file a player needs is in its place and that the program is stripped.
+# check its entry, icons and metadata; `package` builds the Debian package as `cpack` does and
+# has lintian, where it is installed, check it against Debian's policy. Both check that every
+# file a player needs is in its place and that the program is stripped.
 # Usage: install_checks.sh installed|package BUILD_DIR SOURCE_DIR APP_ID "ICON_SIZES" DATA_FOLDER...
 # Exit status: 0 passed, 1 failed, 77 skipped because the machine lacks a tool.
 set -uo pipefail
@@ -11,11 +12,12 @@ shift 5
 failures=0
 fail() { echo "$mode: FAILED: $*" >&2; failures=$((failures + 1)); }
 
-# install_tools PACKAGE:TOOL...: as root installs what is missing (another test may hold the
-# package lists for a while).
-install_tools() {
+# need_tools PACKAGE:TOOL...: as root installs what is missing (another test may hold the
+# package lists for a while), and skips when a tool is still missing, unless it is marked
+# optional as ?PACKAGE:TOOL.
+need_tools() {
     local pair missing=()
-    for pair; do command -v "${pair#*:}" >/dev/null || missing+=("${pair%%:*}"); done
+    for pair; do pair=${pair#\?}; command -v "${pair#*:}" >/dev/null || missing+=("${pair%%:*}"); done
     for _ in 1 2 3; do
         [ ${#missing[@]} -gt 0 ] && [ "$(id -u)" -eq 0 ] || break
         apt-get update -qq >/dev/null 2>&1
@@ -23,32 +25,20 @@ install_tools() {
             -o DPkg::Lock::Timeout=300 "${missing[@]}" >/dev/null 2>&1 && break
         sleep 10
     done
-}
-# need_tools PACKAGE:TOOL...: installs what is missing as root, and skips when a tool is
-# still missing.
-need_tools() {
-    local pair
-    install_tools "$@"
     for pair; do
-        command -v "${pair#*:}" >/dev/null ||
+        [[ $pair == \?* ]] || command -v "${pair#*:}" >/dev/null ||
             { echo "$mode: SKIPPED: no ${pair#*:} (package ${pair%%:*})" >&2; exit 77; }
     done
 }
 
-# Where a game goes on Debian: the command, the program's folder and the data it shares
-# with every machine.
-readonly command_path=games/lexabit-solitaire program_folder=lib/games/lexabit-solitaire
-readonly data_folder=share/games/lexabit-solitaire doc_folder=share/doc/lexabit-solitaire
-# Every path the install puts under its prefix, one a line: the data folders beside the
-# program are links to the data.
+# Every path the install puts under its prefix, one a line.
 expected_paths() {
-    printf '%s\n' "$command_path" "$program_folder/lexabit-solitaire" "$doc_folder/COPYING" \
-        "$doc_folder/changelog.gz" share/man/man6/lexabit-solitaire.6.gz \
+    printf '%s\n' games/lexabit-solitaire lib/games/lexabit-solitaire/lexabit-solitaire \
+        share/doc/lexabit-solitaire/{COPYING,changelog.gz} share/man/man6/lexabit-solitaire.6.gz \
         "share/applications/$app_id.desktop" "share/metainfo/$app_id.metainfo.xml" \
-        "share/icons/hicolor/scalable/apps/$app_id.svg"
+        "share/icons/hicolor/scalable/apps/$app_id.svg" "${@/#/lib/games/lexabit-solitaire/}"
     for size in $icon_sizes; do echo "share/icons/hicolor/${size}x${size}/apps/$app_id.png"; done
-    printf '%s\n' "${@/#/$program_folder/}"
-    (cd "$source_dir/data" && find "$@" ! -name .keep) | sed "s|^|$data_folder/|"
+    (cd "$source_dir/data" && find "$@" ! -name .keep) | sed 's|^|share/games/lexabit-solitaire/|'
 }
 # Its debug information stays behind, so the program stays under a megabyte.
 check_program_size() {
@@ -64,14 +54,9 @@ if [ "$mode" = installed ]; then
         { cat "$stage/install.log"; fail "cmake --install failed"; exit 1; }
     usr=$stage/usr
     while read -r path; do [ -e "$usr/$path" ] || fail "not installed: $path"; done < <(expected_paths "$@")
-    program=$usr/$program_folder/lexabit-solitaire
-    [ "$(readlink -f "$usr/$command_path")" = "$(readlink -f "$program")" ] ||
-        fail "$command_path does not lead to the program"
-    for folder; do
-        [ -L "$usr/$program_folder/$folder" ] &&
-            [ "$(readlink -f "$usr/$program_folder/$folder")" = "$(readlink -f "$usr/$data_folder/$folder")" ] ||
-            fail "$program_folder/$folder does not lead to $data_folder/$folder"
-    done
+    program=$usr/lib/games/lexabit-solitaire/lexabit-solitaire
+    [ "$(readlink -f "$usr/games/lexabit-solitaire")" = "$(readlink -f "$program")" ] ||
+        fail "games/lexabit-solitaire does not lead to the program"
     check_program_size "$(stat -c %s "$program" 2>/dev/null)"
     for size in $icon_sizes; do # a PNG's width and height are bytes 16 to 23, big-endian
         png=$usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png
@@ -86,7 +71,7 @@ if [ "$mode" = installed ]; then
     # The metadata itself, the entry it launches and the icon, checked together as one tree.
     appstreamcli validate-tree --no-net "$stage" || fail "appstreamcli rejects the installed tree"
 else
-    need_tools cmake:cpack dpkg:dpkg-deb dpkg-dev:dpkg-shlibdeps file:file
+    need_tools cmake:cpack dpkg:dpkg-deb dpkg-dev:dpkg-shlibdeps file:file ?lintian:lintian
     cpack --config "$build/CPackConfig.cmake" -B "$stage" >"$stage/cpack.log" 2>&1 ||
         { cat "$stage/cpack.log"; fail "cpack failed"; exit 1; }
     debs=("$stage"/lexabit-solitaire_*.deb)
@@ -98,20 +83,16 @@ else
     while read -r path; do
         grep -qxF "$path" <<<"$paths" || fail "not in the package: $path"
     done < <(expected_paths "$@")
-    check_program_size "$(awk -v program="./usr/$program_folder/lexabit-solitaire" '$6 == program { print $3 }' <<<"$contents")"
+    check_program_size "$(awk '$6 == "./usr/lib/games/lexabit-solitaire/lexabit-solitaire" { print $3 }' <<<"$contents")"
     depends=$(dpkg-deb -f "${debs[0]}" Depends)
     for library in libc6 libqt6widgets6 libqt6multimedia6 libqt6svg6 libqt6printsupport6; do
         grep -qE "(^|, )$library( |,|$)" <<<"$depends" ||
             fail "the package does not depend on $library (Depends: $depends)"
     done
-    install_tools lintian:lintian
-    if command -v lintian >/dev/null; then
-        # Its errors and warnings; its notes (I:, N:) and its words about running as root are not.
+    if command -v lintian >/dev/null; then # its errors and warnings, not its notes
         findings=$(lintian "${debs[0]}" 2>&1 | grep -E '^[EW]: ')
         [ -z "$findings" ] || fail "lintian finds:"$'\n'"$findings"
-    else
-        echo "$mode: lintian is not installed: the package is not checked against Debian's policy"
-    fi
+    else echo "$mode: no lintian: the package is not checked against Debian's policy"; fi
 fi
 [ "$failures" -eq 0 ] || { echo "$mode: $failures check(s) failed" >&2; exit 1; }
 echo "$mode: passed"
