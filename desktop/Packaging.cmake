@@ -11,8 +11,9 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "word game for one player with letter card
 set(CPACK_PACKAGE_DESCRIPTION
   "Spell one word at a time by dragging letter cards into a fanned column,\n\
 check it against the word list, and use up the whole pack of 98 cards before\n\
-the word timer runs out. Three levels, a high-score table, undo, shuffle,\n\
-nine card backs and a printed summary of every game.")
+the word timer runs out. Three levels, hints, the words you missed,\n\
+statistics for each level, play by mouse or keyboard, numbered deals, a\n\
+high-score table, nine card backs and a printed summary of every game.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_CHECKSUM SHA256)

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The game as a desktop gets it, from the existing build: `installed` installs it into a folder
 # of its own as `cmake --install` does and has the freedesktop.org and AppStream validators
-# check its entry, icons and metadata; `package` builds the Debian package as `cpack` does.
-# Both check that every file a player needs is in its place and that the program is stripped.
+# check its entry, icons and metadata; `package` builds the Debian package as `cpack` does and
+# has lintian, where it is installed, check it against Debian's policy. Both check that every
+# file a player needs is in its place and that the program is stripped.
 # Usage: install_checks.sh installed|package BUILD_DIR SOURCE_DIR APP_ID "ICON_SIZES" DATA_FOLDER...
 # Exit status: 0 passed, 1 failed, 77 skipped because the machine lacks a tool.
 set -uo pipefail
@@ -12,10 +13,11 @@ failures=0
 fail() { echo "$mode: FAILED: $*" >&2; failures=$((failures + 1)); }
 
 # need_tools PACKAGE:TOOL...: as root installs what is missing (another test may hold the
-# package lists for a while), and skips when a tool is still missing.
+# package lists for a while), and skips when a tool is still missing, unless it is marked
+# optional as ?PACKAGE:TOOL.
 need_tools() {
     local pair missing=()
-    for pair; do command -v "${pair#*:}" >/dev/null || missing+=("${pair%%:*}"); done
+    for pair; do pair=${pair#\?}; command -v "${pair#*:}" >/dev/null || missing+=("${pair%%:*}"); done
     for _ in 1 2 3; do
         [ ${#missing[@]} -gt 0 ] && [ "$(id -u)" -eq 0 ] || break
         apt-get update -qq >/dev/null 2>&1
@@ -24,18 +26,19 @@ need_tools() {
         sleep 10
     done
     for pair; do
-        command -v "${pair#*:}" >/dev/null ||
+        [[ $pair == \?* ]] || command -v "${pair#*:}" >/dev/null ||
             { echo "$mode: SKIPPED: no ${pair#*:} (package ${pair%%:*})" >&2; exit 77; }
     done
 }
 
 # Every path the install puts under its prefix, one a line.
 expected_paths() {
-    printf '%s\n' bin/lexabit-solitaire lib/lexabit-solitaire/lexabit-solitaire \
-        share/doc/lexabit-solitaire/COPYING "share/applications/$app_id.desktop" \
-        "share/metainfo/$app_id.metainfo.xml" "share/icons/hicolor/scalable/apps/$app_id.svg"
+    printf '%s\n' games/lexabit-solitaire lib/games/lexabit-solitaire/lexabit-solitaire \
+        share/doc/lexabit-solitaire/{COPYING,changelog.gz} share/man/man6/lexabit-solitaire.6.gz \
+        "share/applications/$app_id.desktop" "share/metainfo/$app_id.metainfo.xml" \
+        "share/icons/hicolor/scalable/apps/$app_id.svg" "${@/#/lib/games/lexabit-solitaire/}"
     for size in $icon_sizes; do echo "share/icons/hicolor/${size}x${size}/apps/$app_id.png"; done
-    (cd "$source_dir/data" && find "$@" ! -name .keep) | sed 's|^|lib/lexabit-solitaire/|'
+    (cd "$source_dir/data" && find "$@" ! -name .keep) | sed 's|^|share/games/lexabit-solitaire/|'
 }
 # Its debug information stays behind, so the program stays under a megabyte.
 check_program_size() {
@@ -51,9 +54,9 @@ if [ "$mode" = installed ]; then
         { cat "$stage/install.log"; fail "cmake --install failed"; exit 1; }
     usr=$stage/usr
     while read -r path; do [ -e "$usr/$path" ] || fail "not installed: $path"; done < <(expected_paths "$@")
-    program=$usr/lib/lexabit-solitaire/lexabit-solitaire
-    [ "$(readlink -f "$usr/bin/lexabit-solitaire")" = "$(readlink -f "$program")" ] ||
-        fail "bin/lexabit-solitaire does not lead to the program"
+    program=$usr/lib/games/lexabit-solitaire/lexabit-solitaire
+    [ "$(readlink -f "$usr/games/lexabit-solitaire")" = "$(readlink -f "$program")" ] ||
+        fail "games/lexabit-solitaire does not lead to the program"
     check_program_size "$(stat -c %s "$program" 2>/dev/null)"
     for size in $icon_sizes; do # a PNG's width and height are bytes 16 to 23, big-endian
         png=$usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png
@@ -68,7 +71,7 @@ if [ "$mode" = installed ]; then
     # The metadata itself, the entry it launches and the icon, checked together as one tree.
     appstreamcli validate-tree --no-net "$stage" || fail "appstreamcli rejects the installed tree"
 else
-    need_tools cmake:cpack dpkg:dpkg-deb dpkg-dev:dpkg-shlibdeps file:file
+    need_tools cmake:cpack dpkg:dpkg-deb dpkg-dev:dpkg-shlibdeps file:file ?lintian:lintian
     cpack --config "$build/CPackConfig.cmake" -B "$stage" >"$stage/cpack.log" 2>&1 ||
         { cat "$stage/cpack.log"; fail "cpack failed"; exit 1; }
     debs=("$stage"/lexabit-solitaire_*.deb)
@@ -80,12 +83,16 @@ else
     while read -r path; do
         grep -qxF "$path" <<<"$paths" || fail "not in the package: $path"
     done < <(expected_paths "$@")
-    check_program_size "$(awk '$6 == "./usr/lib/lexabit-solitaire/lexabit-solitaire" { print $3 }' <<<"$contents")"
+    check_program_size "$(awk '$6 == "./usr/lib/games/lexabit-solitaire/lexabit-solitaire" { print $3 }' <<<"$contents")"
     depends=$(dpkg-deb -f "${debs[0]}" Depends)
     for library in libc6 libqt6widgets6 libqt6multimedia6 libqt6svg6 libqt6printsupport6; do
         grep -qE "(^|, )$library( |,|$)" <<<"$depends" ||
             fail "the package does not depend on $library (Depends: $depends)"
     done
+    if command -v lintian >/dev/null; then # its errors and warnings, not its notes
+        findings=$(lintian "${debs[0]}" 2>&1 | grep -E '^[EW]: ')
+        [ -z "$findings" ] || fail "lintian finds:"$'\n'"$findings"
+    else echo "$mode: no lintian: the package is not checked against Debian's policy"; fi
 fi
 [ "$failures" -eq 0 ] || { echo "$mode: $failures check(s) failed" >&2; exit 1; }
 echo "$mode: passed"
