@@ -160,8 +160,10 @@ TEST_F(HighscoreFile, GamesRecordingAtOnceOrMeanwhileOrKilledHoldingTheLockLoseN
     const pid_t holder = ::fork();
     if (holder == 0) {
         const FileLock lock(file, std::chrono::milliseconds(0));
-        ::write(ready[1], lock.Held() ? "y" : "n", 1);
-        ::pause();
+        if (::write(ready[1], lock.Held() ? "y" : "n", 1) == 1) {
+            ::pause(); // held until killed; a failed write ends the child, and the read fails
+        }
+        ::_exit(1);
     }
     char held = 0;
     ASSERT_EQ(::read(ready[0], &held, 1), 1);
