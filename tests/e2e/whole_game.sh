@@ -101,7 +101,8 @@ write_old_scores() {
             $((i * 7 % 60)) $((points[i] / 12)) "${levels[i % 3]}" "${ratings[i % 7]}"
     done
 }
-fingerprints() { (cd "$game" && find . -type f ! -path ./highscore/highscore.dat -exec sha256sum {} + | sort); }
+# The high scores and the statistics are the files a finished game writes.
+fingerprints() { (cd "$game" && find . -type f ! -path ./highscore/highscore.dat ! -path ./highscore/statistics.txt -exec sha256sum {} + | sort); }
 
 Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 started_pids=($!)
