@@ -19,6 +19,7 @@ namespace lexabit {
 
 namespace {
 
+constexpr int MinimumTableWidth = 560;
 constexpr std::array<Level, 3> Columns = {Level::Hard, Level::Easy, Level::VeryEasy};
 
 QString Count(long long value) {
@@ -93,7 +94,12 @@ StatisticsWindow::StatisticsWindow(StatisticsFile file, QWidget* parent)
     StatisticsTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     StatisticsTable->setSelectionMode(QAbstractItemView::NoSelection);
     StatisticsTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    StatisticsTable->setMinimumSize(560, 380);
+    StatisticsTable->setFocusPolicy(Qt::NoFocus);
+    // The whole table shows, with no scroll bar and no empty rows below it.
+    StatisticsTable->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    StatisticsTable->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    StatisticsTable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    StatisticsTable->setMinimumWidth(MinimumTableWidth);
 
     ResetButton = new QPushButton(QStringLiteral("Reset"), this);
     ResetButton->setObjectName(QStringLiteral("ResetButton"));
