@@ -94,8 +94,10 @@ public:
     void PlayDealNumber_Click();
     void RestartDeal_Click();
     void Statistics_Click();
-    // Counts the game in the statistics, once, whatever road it ended by.
+    // Counts the game on the table in the statistics, once, whatever road it ended by.
     void CountFinishedGame(GameEnding ending);
+    // Counts any finished game, on the table or not, telling the player when that fails.
+    void CountInStatistics(const FinishedGameSummary& game);
 
     // Reads the settings file and applies it; writes it, telling the player when that fails.
     void LoadSettings() override;

@@ -1,7 +1,7 @@
 #include "board/window/GameBoard.h"
 #include "board/window/WindowPlacement.h"
-#include "game/play/Deal.h"
 #include "game/model/Texts.h"
+#include "game/play/Deal.h"
 #include "game/play/NumberedDeal.h"
 #include "records/StatisticsWindow.h"
 #include "records/StatusPanels.h"
@@ -101,8 +101,11 @@ void GameBoard::CountFinishedGame(GameEnding ending) {
         return;
     }
     deals_.Counted = true;
-    const StatisticsRead counted =
-        statistics_.Record(SummariseFinishedGame(state_, ending, services_.Time->Now()));
+    CountInStatistics(SummariseFinishedGame(state_, ending, services_.Time->Now()));
+}
+
+void GameBoard::CountInStatistics(const FinishedGameSummary& game) {
+    const StatisticsRead counted = statistics_.Record(game);
     if (statisticsWindow_ != nullptr && statisticsWindow_->isVisible()) {
         statisticsWindow_->Fill(counted.Statistics);
     }
