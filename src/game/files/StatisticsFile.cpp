@@ -22,7 +22,7 @@ constexpr std::array<Level, 3> AllLevels = {Level::Hard, Level::Easy, Level::Ver
 // Far longer than any save takes, as for the high scores.
 constexpr std::chrono::milliseconds LockPatience{5000};
 // A few hundred bytes in use; a file far beyond that is no statistics file.
-constexpr std::size_t MaxStatisticsBytes = 64 * 1024;
+constexpr std::size_t MaxStatisticsBytes = std::size_t{64} << 10;
 
 using CountMember = long long LevelStatistics::*;
 using TextMember = std::string LevelStatistics::*;
