@@ -93,7 +93,8 @@ private slots:
         }
     }
 
-    // A deal restarted or chosen by its number is the same pack, and counts as replayed.
+    // A deal restarted or chosen by its number is the same pack, and counts as replayed; a
+    // restart keeps the letters the deal was dealt on.
     void aDealIsPlayedAgainByItsNumber() {
         TestGame game(83);
         GameBoard& board = game.Deal();
@@ -102,8 +103,11 @@ private slots:
         auto& panel = Child<QLabel>(board, QStringLiteral("DealPanel"));
         QCOMPARE(panel.text(), QStringLiteral("Deal %1").arg(number));
         LayAndCheckAWord(board);
+        const LetterCountTexts dealt = board.NextDealLetters();
+        board.SetNextDealLetters({"2"}); // for the next new game: a restart keeps the deal's
         Command(board, "RestartDeal").trigger();
         QCOMPARE(PackLetters(board.State()), pack);
+        board.SetNextDealLetters(dealt);
         QCOMPARE(panel.text(), QStringLiteral("Deal %1, replayed").arg(number));
         Command(board, "NewGame").trigger();
         QVERIFY(!board.State().Deal.Replayed);

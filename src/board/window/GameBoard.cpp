@@ -223,7 +223,7 @@ void GameBoard::NewGameSetup() {
     state_.CardStyle = storedCardStyle_.value_or(state_.CardStyle);
     storedLevel_.reset();
     storedCardStyle_.reset();
-    const LetterCountValues counts = ReadLetterCounts(state_.NextDealLetters);
+    const LetterCountValues counts = ReadLetterCounts(LettersOfNextDeal());
     ResetGameVariables(state_, counts, services_.Time->Now());
     ShowGame();
     clocks_.Start();

@@ -172,6 +172,8 @@ private:
     // Numbered deals: the commands, the deal's panel, the next deal and its number.
     void CreateDealCommands();
     void UpdateDealCommands();
+    // The letter counts the next deal uses: a restarted deal keeps those it was dealt on.
+    const LetterCountTexts& LettersOfNextDeal() const;
     void DealNextGame(const LetterCountValues& counts);
     void StartDeal(std::uint32_t number);
     // Ends the game at the player's word: by End Game, or when a stuck game is given up.
@@ -218,6 +220,8 @@ private:
         QAction* Statistics = nullptr;
         QLabel* Panel = nullptr;
         std::optional<std::uint32_t> Requested; // the number the next deal is to replay
+        LetterCountTexts DealtLetters;          // the letter counts of the deal on the table
+        bool Restarting = false;                // the next deal replays it on those letters
         bool Counted = false;                   // the game on the table is in the statistics
     } deals_;
 };

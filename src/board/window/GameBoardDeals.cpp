@@ -52,18 +52,25 @@ void GameBoard::CreateDealCommands() {
 
 void GameBoard::DealNextGame(const LetterCountValues& counts) {
     DealNumberedCards(state_, counts, *services_.Random, deals_.Requested);
+    deals_.DealtLetters = LettersOfNextDeal();
     deals_.Requested.reset();
+    deals_.Restarting = false;
     deals_.Counted = false;
     deals_.Panel->setText(Text(DealPanelText(state_)));
 }
 
+const LetterCountTexts& GameBoard::LettersOfNextDeal() const {
+    return deals_.Restarting ? deals_.DealtLetters : state_.NextDealLetters;
+}
+
 void GameBoard::StartDeal(std::uint32_t number) {
-    if (!AcceptsGameCommands()) {
-        return;
+    if (AcceptsGameCommands()) {
+        deals_.Requested = number;
+        NewGame_Click();
     }
-    deals_.Requested = number;
-    NewGame_Click();
-    deals_.Requested.reset(); // the deal took it, or no new game started
+    // The deal took them, or no new game started.
+    deals_.Requested.reset();
+    deals_.Restarting = false;
 }
 
 void GameBoard::PlayDealNumber_Click() {
@@ -85,6 +92,7 @@ void GameBoard::PlayDealNumber_Click() {
 }
 
 void GameBoard::RestartDeal_Click() {
+    deals_.Restarting = true;
     StartDeal(state_.Deal.Number);
 }
 
