@@ -93,8 +93,9 @@ drag_card() {
 }
 
 fingerprints() {
-    (cd "$game" && find . -type f ! -path ./highscore/highscore.dat ! -path ./Settings/KeyboardPlay.txt \
-        -exec sha256sum {} + | sort)
+    # The high scores, the statistics and the keyboard's setting are what this game writes.
+    (cd "$game" && find . -type f ! -path ./highscore/highscore.dat ! -path ./highscore/statistics.txt \
+        ! -path ./Settings/KeyboardPlay.txt -exec sha256sum {} + | sort)
 }
 
 Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &

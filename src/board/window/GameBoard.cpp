@@ -75,7 +75,10 @@ GameBoard::GameBoard(GameServices services, QWidget* parent)
           WritablePath(services_, QStringLiteral("highscore/highscore.dat"), MaxRecordFileBytes)),
       clocks_(*services_.Time),
       missedWordsChoice_(WritablePath(services_, QStringLiteral("Settings/MissedWords.txt"),
-                                      MaxSettingsFileBytes)) {
+                                      MaxSettingsFileBytes)),
+      statistics_(
+          WritablePath(services_, QStringLiteral("highscore/statistics.txt"), MaxRecordFileBytes),
+          scores_.FilePath()) {
     setObjectName(QStringLiteral("GameBoard"));
     setWindowTitle(Text(product::Title));
     menus_ = BuildGameMenus(*this);
@@ -97,6 +100,7 @@ GameBoard::GameBoard(GameServices services, QWidget* parent)
     CreateMotion();
     CreateKeyboardPlay();
     ConnectCommands();
+    CreateDealCommands();
     auto* printer =
         new WordListPrinter(state_, *services_.Time, *this, PrintOutlets::OfThisSystem(*this));
     ConnectPrintCommands(menus_, *printer, *controls_.WordList);
@@ -220,6 +224,7 @@ void GameBoard::NewGame_Click() {
     if (!AcceptsGameCommands()) {
         return; // a finished game waits for its name first; a held card is let go first
     }
+    CountFinishedGame(GameEnding::Abandoned);
     UnloadCards(state_);
     NewGameSetup();
     newGamePending_ = true;
@@ -233,7 +238,7 @@ void GameBoard::NewGameSetup() {
     state_.CardStyle = storedCardStyle_.value_or(state_.CardStyle);
     storedLevel_.reset();
     storedCardStyle_.reset();
-    const LetterCountValues counts = ReadLetterCounts(state_.NextDealLetters);
+    const LetterCountValues counts = ReadLetterCounts(LettersOfNextDeal());
     ResetGameVariables(state_, counts, services_.Time->Now());
     ShowGame();
     ClearHint(); // after the reset: the notice tells of this game's hints, none yet
@@ -249,7 +254,7 @@ void GameBoard::NewGameSetup() {
         open->FillList(); // an open table shows the result just recorded
     }
     ShowPackBack();
-    DealCards(state_, counts, *services_.Random);
+    DealNextGame(counts);
     board_->SetFigVisible(false);
     raise();
     WriteCountPanels();
@@ -362,6 +367,7 @@ void GameBoard::closeEvent(QCloseEvent* event) {
 
 void GameBoard::CloseDown() {
     closing_ = true;
+    CountFinishedGame(GameEnding::Abandoned);
     SaveSettings();
     // No window of the game stays open, or hidden, after the board closes.
     const QList<QWidget*> windows = findChildren<QWidget*>();

@@ -5,8 +5,10 @@
 #include "board/window/GameServices.h"
 #include "game/files/Highscore.h"
 #include "game/files/Settings.h"
+#include "game/files/StatisticsFile.h"
 #include "game/model/BoardLayout.h"
 #include "game/model/GameState.h"
+#include "game/model/GameStatistics.h"
 #include "game/play/GameRound.h"
 #include "game/words/Dictionary.h"
 #include "game/words/WordFinder.h"
@@ -19,6 +21,7 @@
 #include <memory>
 #include <optional>
 
+class QLabel;
 class QMessageBox;
 class QTimer;
 
@@ -32,6 +35,7 @@ class KeyboardPlayer;
 class MissedWordsWindow;
 class PauseCover;
 class SoundFunctions;
+class StatisticsWindow;
 
 // The main window: the board, the cards, the word display, the list of words
 // found and the status bar, and the game they show.
@@ -86,6 +90,15 @@ public:
     void ShowAbout();
     void Exit_Click();
     void Highscore_Click();
+
+    // Numbered deals and the statistics.
+    void PlayDealNumber_Click();
+    void RestartDeal_Click();
+    void Statistics_Click();
+    // Counts the game on the table in the statistics, once, whatever road it ended by.
+    void CountFinishedGame(GameEnding ending);
+    // Counts any finished game, on the table or not, telling the player when that fails.
+    void CountInStatistics(const FinishedGameSummary& game);
 
     // Reads the settings file and applies it; writes it, telling the player when that fails.
     void LoadSettings() override;
@@ -158,6 +171,15 @@ private:
     void ResumeGame();
     // Greys the commands that change the game while the board does not take them.
     void UpdateCommandAvailability();
+    // Numbered deals: the commands, the deal's panel, the next deal and its number.
+    void CreateDealCommands();
+    void UpdateDealCommands();
+    // The letter counts the next deal uses: a restarted deal keeps those it was dealt on.
+    const LetterCountTexts& LettersOfNextDeal() const;
+    void DealNextGame(const LetterCountValues& counts);
+    void StartDeal(std::uint32_t number);
+    // Ends the game at the player's word: by End Game, or when a stuck game is given up.
+    void EndOnRequest(GameEnding ending);
 
     GameServices services_;
     GameState state_;
@@ -193,6 +215,18 @@ private:
     QPointer<QMessageBox> openGameMessage_;
     bool newGamePending_ = false;
     bool closing_ = false;
+    StatisticsFile statistics_;
+    QPointer<StatisticsWindow> statisticsWindow_;
+    struct DealCommands {
+        QAction* PlayDealNumber = nullptr;
+        QAction* RestartDeal = nullptr;
+        QAction* Statistics = nullptr;
+        QLabel* Panel = nullptr;
+        std::optional<std::uint32_t> Requested; // the number the next deal is to replay
+        LetterCountTexts DealtLetters;          // the letter counts of the deal on the table
+        bool Restarting = false;                // the next deal replays it on those letters
+        bool Counted = false;                   // the game on the table is in the statistics
+    } deals_;
 };
 
 } // namespace lexabit

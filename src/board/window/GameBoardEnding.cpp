@@ -26,10 +26,15 @@
 namespace lexabit {
 
 void GameBoard::EndGame_Click() {
+    EndOnRequest(GameEnding::EndedByPlayer);
+}
+
+void GameBoard::EndOnRequest(GameEnding ending) {
     if (!TakesPlay()) {
         return;
     }
     EndTheGame();
+    CountFinishedGame(ending);
     QMessageBox::information(this, Text(product::Title), Text(RatingMessage(state_)));
     ShowNameDialog();
 }
@@ -42,6 +47,7 @@ void GameBoard::TickClocks() {
     ShowClockReading(*reading);
     if (reading->TimedOut) {
         EndTheGame();
+        CountFinishedGame(GameEnding::TimedOut);
         PutHeldCardBack();
         QMessageBox::information(this, Text(product::Title), Text(RatingMessage(state_)));
         ShowNameDialog();
@@ -70,6 +76,7 @@ void GameBoard::EndTheGame() {
 void GameBoard::EndWithAllCardsUsed() {
     AwardAllCardsUsed(state_);
     EndTheGame();
+    CountFinishedGame(GameEnding::AllCardsUsed);
     QMessageBox::information(this, Text(WordCheckTexts::GameOverTitle),
                              Text(WordCheckTexts::GameOver));
     PlayGameOverShow();

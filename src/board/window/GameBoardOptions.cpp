@@ -95,6 +95,10 @@ Level GameBoard::NextGameLevel() const {
 }
 
 void GameBoard::ChooseLevel(Level level) {
+    // The game left for another level counts on the level it was played on.
+    if (state_.Phase == GamePhase::Playing && level != state_.GameLevel) {
+        CountFinishedGame(GameEnding::Abandoned);
+    }
     storedLevel_.reset();
     state_.GameLevel = level;
 }

@@ -73,6 +73,7 @@ bool GameBoard::TakesPlay() const {
 
 void GameBoard::UpdateCommandAvailability() {
     menus_.NewGame->setEnabled(AcceptsGameCommands());
+    UpdateDealCommands();
     const bool play = TakesPlay();
     for (QAction* command : {menus_.Undo, menus_.ShuffleSurface, menus_.EndGame, menus_.Hint}) {
         command->setEnabled(play);

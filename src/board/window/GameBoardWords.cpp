@@ -86,7 +86,7 @@ void GameBoard::AskIfStuck() {
     question.setDefaultButton(QMessageBox::Yes);
     // A game that ends while the question stands closes it with No.
     if (AskAboutThisGame(question) == QMessageBox::Yes) {
-        EndGame_Click();
+        EndOnRequest(GameEnding::Stuck);
     }
 }
 

@@ -165,6 +165,14 @@ struct PilesShown {
     bool DiscardPile = false; // shown from the first accepted word on
 };
 
+// The number of a deal, from which its pack is dealt again in the same order.
+struct DealIdentity {
+    std::uint32_t Number = 0;
+    bool Replayed = false; // dealt again by its number, or restarted
+
+    friend bool operator==(const DealIdentity&, const DealIdentity&) = default;
+};
+
 // The one state object of the game: every card with its letter, place, visibility
 // and stacking order, the two card lists and the variables of a game in progress.
 class GameState {
@@ -209,6 +217,7 @@ public:
     std::int16_t CardStyle = 8;
     std::string PlayerName;
     GamePhase Phase = GamePhase::Playing;
+    DealIdentity Deal;
     // How many cards of each letter the next deal uses, as the player typed them.
     LetterCountTexts NextDealLetters = StandardLetterCountTexts();
     // The words accepted in this game, the first one first.

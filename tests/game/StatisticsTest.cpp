@@ -1,0 +1,134 @@
+#include "FakePorts.h"
+#include "TempFolder.h"
+#include "game/files/StatisticsFile.h"
+#include "game/model/GameState.h"
+#include "game/model/GameStatistics.h"
+#include "game/play/Deal.h"
+#include "game/play/GameRound.h"
+#include "game/play/NumberedDeal.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace lexabit {
+namespace {
+
+using enum GameEnding;
+using testing::ReadBytes;
+using testing::WriteBytes;
+
+FinishedGameSummary Game(int score, int words, GameEnding ending = EndedByPlayer,
+                         bool replayed = false) {
+    return {.GameLevel = Level::Hard,
+            .Ending = ending,
+            .Score = score,
+            .Words = words,
+            .BestWord = words > 0 ? "QUIZ" : "",
+            .BestWordPoints = score,
+            .LongestWord = words > 0 ? std::string(static_cast<std::size_t>(words), 'A') : "",
+            .PlayingSeconds = 60,
+            .PackUsedUp = ending == AllCardsUsed,
+            .Replayed = replayed};
+}
+
+TEST(Statistics, EachGameAddsToItsLevelAnEmptyAbandonedOneOnlyAsPlayedAReplayOnlyApart) {
+    const struct {
+        const char* game;
+        FinishedGameSummary summary;
+        LevelStatistics after; // Played Scored PackUsedUp Replayed Total Best word...
+    } rows[] = {
+        {"60 points, pack used up",
+         Game(60, 3, AllCardsUsed),
+         {1, 1, 1, 0, 60, 60, "QUIZ", 60, "AAA", 3, 60, 1, 1}},
+        {"abandoned with no word",
+         Game(0, 0, Abandoned),
+         {2, 1, 1, 0, 60, 60, "QUIZ", 60, "AAA", 3, 60, 1, 1}},
+        {"a replay of 90",
+         Game(90, 5, EndedByPlayer, true),
+         {2, 1, 1, 1, 60, 60, "QUIZ", 60, "AAA", 3, 60, 1, 1}},
+        {"timed out at 55",
+         Game(55, 2, TimedOut),
+         {3, 2, 1, 1, 115, 60, "QUIZ", 60, "AAA", 5, 120, 2, 2}},
+        {"abandoned at 20",
+         Game(20, 4, Abandoned),
+         {4, 3, 1, 1, 135, 60, "QUIZ", 60, "AAAA", 9, 180, 0, 2}},
+        {"stuck at 70",
+         Game(70, 1, Stuck),
+         {5, 4, 1, 1, 205, 70, "QUIZ", 70, "AAAA", 10, 240, 1, 2}},
+    };
+    GameStatistics statistics;
+    for (const auto& [game, summary, after] : rows) {
+        SCOPED_TRACE(game);
+        CountFinishedGame(statistics, summary);
+        EXPECT_EQ(statistics.For(Level::Hard), after);
+        EXPECT_EQ(statistics.For(Level::Easy), LevelStatistics{});
+    }
+    EXPECT_EQ(statistics.For(Level::Hard).AverageScore(), 205.0 / 4);
+}
+
+TEST(Statistics, AGameIsSummedUpFromItsWordsClocksPackAndDeal) {
+    GameState state;
+    state.GameLevel = Level::VeryEasy;
+    state.TotalScore = 31;
+    state.WordsFound = {{"QUIZ", " 22 + 2"}, {"STONES", " 6 + 5"}, {"JINX", " 18 + 2"}};
+    state.Clocks.PlayHours = 1;
+    state.Clocks.PlayMinutes = 2;
+    state.Deal.Replayed = true;
+    const GameTime now = state.Clocks.MinuteStart + std::chrono::seconds(7);
+    EXPECT_EQ(SummariseFinishedGame(state, TimedOut, now),
+              (FinishedGameSummary{Level::VeryEasy, TimedOut, 31, 3, "QUIZ", 24, "STONES",
+                                   3600 + 120 + 7, true, true}));
+}
+
+TEST(StatisticsFile, KeepsEveryValueAndSetsADamagedFileAsideBeforeCountingAfresh) {
+    const testing::TempFolder folder;
+    const StatisticsFile file(folder / "highscore/statistics.txt", folder / "highscore/score.dat");
+    ASSERT_TRUE(file.Record(Game(60, 3, AllCardsUsed)).Outcome.Ok);
+    StatisticsRead read = file.Record(Game(55, 2, TimedOut));
+    EXPECT_TRUE(read.Outcome.Ok);
+    EXPECT_EQ(file.Load().Statistics, read.Statistics);
+    EXPECT_EQ(read.Statistics.For(Level::Hard).Played, 2);
+
+    for (const std::string& damage :
+         std::vector<std::string>{"Lexabit Solitaire statistics 1\r\n[Hard]\r\nPlayed=x\r\n",
+                                  "Played=3\r\n", std::string(70000, 'a')}) {
+        SCOPED_TRACE(damage.substr(0, 40));
+        WriteBytes(file.Path(), damage);
+        const std::filesystem::path aside = StatisticsFile::SetAsidePath(file.Path());
+        read = file.Record(Game(60, 3));
+        EXPECT_NE(read.Outcome.Problem.find(aside.string()), std::string::npos);
+        EXPECT_EQ(ReadBytes(aside), damage);
+        EXPECT_EQ(file.Load().Statistics.For(Level::Hard).Played, 1);
+    }
+    std::filesystem::remove(file.Path());
+    std::filesystem::create_directory(file.Path()); // a folder cannot be read nor replaced
+    EXPECT_FALSE(file.Record(Game(60, 3)).Outcome.Ok);
+    EXPECT_TRUE(std::filesystem::is_directory(file.Path()));
+    EXPECT_FALSE(file.Reset().Ok);
+}
+
+TEST(NumberedDeal, TheSameNumberDealsTheSamePackAndAFreshOneIsDrawnInRange) {
+    const auto pack = [](std::optional<std::uint32_t> number, RandomSource& fresh) {
+        GameState state;
+        ResetGameVariables(state, StandardLetterCounts, GameTime{});
+        DealNumberedCards(state, StandardLetterCounts, fresh, number);
+        std::string letters;
+        for (const int card : state.Pack.items()) {
+            letters += state.Card(card).Letter;
+        }
+        return std::tuple(letters, state.Deal);
+    };
+    testing::ScriptedRandom fresh({0.0, 0.999999999});
+    const auto [first, lowest] = pack(std::nullopt, fresh);
+    const auto [last, highest] = pack(std::nullopt, fresh);
+    EXPECT_EQ(lowest, (DealIdentity{LowestDealNumber, false}));
+    EXPECT_EQ(highest, (DealIdentity{HighestDealNumber, false}));
+    EXPECT_EQ(fresh.seeds, 2);
+    EXPECT_EQ(pack(LowestDealNumber, fresh), std::tuple(first, DealIdentity{1, true}));
+    EXPECT_NE(first, last);
+    EXPECT_EQ(first.size(), 98U);
+}
+
+} // namespace
+} // namespace lexabit
