@@ -51,9 +51,16 @@ void BoardView::DrawRectangle(const QRectF& corners, QColor colour) {
     update();
 }
 
+void BoardView::SetScale(double factor) {
+    scale_ = BoardScale(factor);
+    update();
+}
+
 void BoardView::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Window));
+    // Everything below is drawn in board units.
+    painter.scale(scale_.Factor(), scale_.Factor());
     PaintFixedPictures(painter);
     PaintCards(painter);
     PaintHint(painter);
@@ -72,9 +79,10 @@ void BoardView::PaintFixedPictures(QPainter& painter) const {
             return;
         }
         const QPixmap back = cardPics_.BackOfStyle(
-            *style, QSize(static_cast<int>(box.Width), static_cast<int>(box.Height)), ratio);
+            *style, LogicalSizeOf(painter, QSizeF(box.Width, box.Height)), ratio);
         if (!back.isNull()) {
-            painter.drawPixmap(BoxRect(box).topLeft(), back);
+            shadows_.Paint(painter, BoxRect(box).topLeft(), CardLift::Resting);
+            DrawOnDevicePixels(painter, BoxRect(box).topLeft(), back);
         }
     };
     if (clickMeVisible_) {
@@ -97,7 +105,7 @@ void BoardView::PaintFixedPictures(QPainter& painter) const {
 
 void BoardView::PaintCards(QPainter& painter) const {
     const qreal ratio = painter.device()->devicePixelRatioF();
-    const QRectF visibleArea = rect();
+    const QRectF visibleArea(QPointF(0, 0), scale_.UnitsOf(size()));
     for (const int index : state_.StackingOrder()) {
         if (index == captured_) {
             // The ring goes under the held cards, which were raised above every other card,
@@ -112,10 +120,12 @@ void BoardView::PaintCards(QPainter& painter) const {
         if (!place.intersects(visibleArea)) {
             continue;
         }
-        const QPixmap face = cardPics_.Card(card.Picture, ratio);
-        // The face is one pixel larger than the card, and that last row and column are
-        // transparent, so the whole picture is drawn: a plain copy even on HiDPI screens.
-        painter.drawPixmap(place.topLeft(), face);
+        shadows_.Paint(painter, place.topLeft(),
+                       IsHeld(index) ? CardLift::Lifted : CardLift::Resting);
+        // The face is drawn for the board's scale and the screen's pixels, one unit larger
+        // than the card with that last row and column transparent: a plain copy at any size.
+        DrawOnDevicePixels(painter, place.topLeft(),
+                           cardPics_.Card(card.Picture, ratio, scale_.Factor()));
     }
 }
 
@@ -185,6 +195,19 @@ void BoardView::PaintHint(QPainter& painter) const {
     painter.restore();
 }
 
+// The held card and, when it is a card of the word, the word's cards below it, which move
+// with it.
+bool BoardView::IsHeld(int index) const {
+    if (!captured_ || !state_.Drag.Active) {
+        return false;
+    }
+    if (index == *captured_) {
+        return true;
+    }
+    const int heldAt = state_.WordCards.PositionOf(*captured_);
+    return heldAt > 0 && state_.WordCards.PositionOf(index) > heldAt;
+}
+
 QPointF BoardView::InsideCard(int index, QPointF boardPoint) const {
     const CardRecord& card = state_.Card(index);
     return {boardPoint.x() - card.Left, boardPoint.y() - card.Top};
@@ -199,7 +222,7 @@ void BoardView::mousePressEvent(QMouseEvent* event) {
     if (captured_) {
         return; // a second button while dragging changes nothing
     }
-    const QPointF at = event->position();
+    const QPointF at = scale_.ToUnits(event->position());
     const std::optional<int> index = state_.CardAt(at.x(), at.y());
     if (!index) {
         return;
@@ -213,7 +236,7 @@ void BoardView::mouseMoveEvent(QMouseEvent* event) {
     if (!captured_ || !state_.CardExists(*captured_)) {
         return;
     }
-    const QPointF inside = InsideCard(*captured_, event->position());
+    const QPointF inside = InsideCard(*captured_, scale_.ToUnits(event->position()));
     emit CardMouseMove(*captured_, event->buttons(), inside.x(), inside.y());
 }
 
@@ -226,7 +249,7 @@ void BoardView::mouseReleaseEvent(QMouseEvent* event) {
     if (!state_.CardExists(index)) {
         return;
     }
-    const QPointF inside = InsideCard(index, event->position());
+    const QPointF inside = InsideCard(index, scale_.ToUnits(event->position()));
     emit CardMouseUp(index, event->button(), inside.x(), inside.y());
 }
 

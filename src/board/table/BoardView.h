@@ -1,5 +1,8 @@
 #pragma once
 
+#include "board/table/BoardScale.h"
+#include "board/table/CardPainting.h"
+
 #include <QColor>
 #include <QRectF>
 #include <QWidget>
@@ -35,6 +38,10 @@ public:
     void SetPenWidth(int width) { penWidth_ = width; }
     void DrawRectangle(const QRectF& corners, QColor colour);
 
+    // The board's units are shown at this scale; the mouse is read back in units.
+    void SetScale(double factor);
+    const BoardScale& Scale() const { return scale_; }
+
     // The card whose mouse press is being followed, if any.
     std::optional<int> CapturedCard() const { return captured_; }
     // Lets go of the card whose press is followed: the release that comes later is no drop.
@@ -67,6 +74,7 @@ private:
     void PaintCards(QPainter& painter) const;
     void PaintReceivingCard(QPainter& painter) const;
     void PaintHint(QPainter& painter) const;
+    bool IsHeld(int index) const;
 
     const GameState& state_;
     const Cards& cardPics_;
@@ -76,6 +84,8 @@ private:
     int penWidth_ = 1;
     std::vector<DrawnRectangle> drawing_;
     std::optional<int> captured_;
+    BoardScale scale_;
+    CardShadows shadows_;
 };
 
 } // namespace lexabit
