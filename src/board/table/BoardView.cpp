@@ -72,7 +72,7 @@ void BoardView::paintEvent(QPaintEvent* /*event*/) {
 }
 
 void BoardView::PaintFixedPictures(QPainter& painter) const {
-    const qreal ratio = painter.device()->devicePixelRatioF();
+    const qreal ratio = DeviceRatioOf(painter);
     const BoardElements& e = state_.Elements;
     const auto paintBack = [&](const ElementBox& box, std::optional<int> style) {
         if (!style) {
@@ -104,7 +104,7 @@ void BoardView::PaintFixedPictures(QPainter& painter) const {
 }
 
 void BoardView::PaintCards(QPainter& painter) const {
-    const qreal ratio = painter.device()->devicePixelRatioF();
+    const qreal ratio = DeviceRatioOf(painter);
     const QRectF visibleArea(QPointF(0, 0), scale_.UnitsOf(size()));
     for (const int index : state_.StackingOrder()) {
         if (index == captured_) {

@@ -5,6 +5,7 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <cmath>
+#include <vector>
 
 namespace lexabit {
 
@@ -14,22 +15,58 @@ double BoardScaleOf(const QPainter& painter) {
     return painter.worldTransform().m11();
 }
 
+} // namespace
+
 double DeviceRatioOf(const QPainter& painter) {
-    return painter.device()->devicePixelRatioF();
+    // What the device transform adds to the board's scale: the pixels of the screen, or of
+    // the picture the board is rendered into, whatever device the painter names.
+    const double board = painter.worldTransform().m11();
+    return board > 0 ? painter.deviceTransform().m11() / board : 1.0;
 }
+
+namespace {
 
 constexpr double CardCornerRadius = 5;
 
 } // namespace
 
-void DrawOnDevicePixels(QPainter& painter, QPointF units, const QPixmap& picture) {
+namespace {
+
+// The logical place of a point in board units, moved onto the nearest whole device pixel.
+QPointF OnDevicePixel(const QPainter& painter, QPointF units) {
     const QPointF logical = painter.worldTransform().map(units);
     const double ratio = DeviceRatioOf(painter);
-    const QPointF onDevicePixel(std::round(logical.x() * ratio) / ratio,
-                                std::round(logical.y() * ratio) / ratio);
+    return {std::round(logical.x() * ratio) / ratio, std::round(logical.y() * ratio) / ratio};
+}
+
+} // namespace
+
+void DrawOnDevicePixels(QPainter& painter, QPointF units, const QPixmap& picture) {
+    const QPointF corner = OnDevicePixel(painter, units);
     painter.save();
     painter.resetTransform();
-    painter.drawPixmap(onDevicePixel, picture);
+    painter.drawPixmap(corner, picture);
+    painter.restore();
+}
+
+void DrawPartsOnDevicePixels(QPainter& painter, QPointF units, const QPixmap& picture,
+                             const std::vector<QRectF>& partsInUnits) {
+    const QPointF corner = OnDevicePixel(painter, units);
+    const double scale = BoardScaleOf(painter);
+    const double ratio = picture.devicePixelRatio();
+    painter.save();
+    painter.resetTransform();
+    for (const QRectF& part : partsInUnits) {
+        // Whole pixels of the picture, copied onto as many pixels of the device.
+        const QRect source =
+            QRectF(part.topLeft() * scale * ratio, part.size() * scale * ratio).toAlignedRect() &
+            picture.rect();
+        if (!source.isEmpty()) {
+            painter.drawPixmap(
+                QRectF(corner + QPointF(source.topLeft()) / ratio, QSizeF(source.size()) / ratio),
+                picture, source);
+        }
+    }
     painter.restore();
 }
 

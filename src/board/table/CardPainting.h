@@ -8,6 +8,7 @@
 #include <QSizeF>
 #include <map>
 #include <utility>
+#include <vector>
 
 class QPainter;
 
@@ -18,9 +19,16 @@ namespace lexabit {
 // stretched. The painter's world transform is the board's scale, as the board sets it.
 void DrawOnDevicePixels(QPainter& painter, QPointF units, const QPixmap& picture);
 
+// Draws only these parts of such a picture, given in board units from its top-left corner.
+void DrawPartsOnDevicePixels(QPainter& painter, QPointF units, const QPixmap& picture,
+                             const std::vector<QRectF>& partsInUnits);
+
 // The size a picture needs, in logical pixels, to cover this many board units at the
 // painter's present scale.
 QSize LogicalSizeOf(const QPainter& painter, QSizeF units);
+
+// The device pixels to one logical pixel the painter paints on.
+double DeviceRatioOf(const QPainter& painter);
 
 // How high a card stands over the table: the held cards are lifted and cast a larger shadow.
 enum class CardLift { Resting, Lifted };
