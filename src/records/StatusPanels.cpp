@@ -34,6 +34,12 @@ StatusPanels::StatusPanels(QWidget* parent) : QStatusBar(parent) {
         "word on the same cards, taken off the score when your next word is accepted."));
     hintNotice_->hide();
     addWidget(hintNotice_, 1);
+    designHeight_ = sizeHint().height();
+    marginsHeight_ = std::max(0, designHeight_ - panels_[0]->sizeHint().height());
+}
+
+int StatusPanels::NeededHeight() const {
+    return panels_[0]->sizeHint().height() + marginsHeight_;
 }
 
 void StatusPanels::SetHintNotice(const QString& text) {

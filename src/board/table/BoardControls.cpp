@@ -100,12 +100,11 @@ BoardControls CreateBoardControls(BoardView& board, BoardElements& elements) {
     elements.WordList = {0, 0, 155, 300};
     elements.CheckWordButton = {0, 0, 155, 32};
     elements.ShuffleCards = {0, 0, 93, 20};
-    elements.StatusBar.Height = c.StatusBar->sizeHint().height();
+    elements.StatusBar.Height = c.StatusBar->DesignHeight();
     return c;
 }
 
-void PlaceBoardControls(const BoardControls& controls, const BoardElements& elements,
-                        double scale) {
+void ScaleBoardControls(const BoardControls& controls, BoardElements& elements, double scale) {
     for (QWidget* control :
          {static_cast<QWidget*>(controls.ShuffleCards), static_cast<QWidget*>(controls.WordList),
           static_cast<QWidget*>(controls.CheckWordButton),
@@ -114,6 +113,12 @@ void PlaceBoardControls(const BoardControls& controls, const BoardElements& elem
     }
     controls.WordList->setColumnWidth(0, static_cast<int>(std::lround(WordColumnWidth * scale)));
     controls.StatusBar->SetScale(scale);
+    elements.StatusBar.Height = std::max(static_cast<double>(controls.StatusBar->DesignHeight()),
+                                         controls.StatusBar->NeededHeight() / scale);
+}
+
+void PlaceBoardControls(const BoardControls& controls, const BoardElements& elements,
+                        double scale) {
     Place(controls.ShuffleCards, elements.ShuffleCards, scale);
     Place(controls.WordList, elements.WordList, scale);
     Place(controls.CheckWordButton, elements.CheckWordButton, scale);

@@ -29,8 +29,12 @@ struct BoardControls {
 // Creates the controls on the board and records their design sizes for the layout.
 BoardControls CreateBoardControls(BoardView& board, BoardElements& elements);
 
+// Scales the controls' fonts for a board shown at this scale, before the layout: the status
+// bar grows, in board units, where its smaller text needs more than its design height.
+void ScaleBoardControls(const BoardControls& controls, BoardElements& elements, double scale);
+
 // Moves the controls to where the layout placed them, on a board shown at this scale: their
-// places, sizes and fonts grow and shrink with the cards.
+// places and sizes grow and shrink with the cards.
 void PlaceBoardControls(const BoardControls& controls, const BoardElements& elements,
                         double scale = 1.0);
 

@@ -274,6 +274,7 @@ void GameBoard::FitToBoardSize() {
     // The rules lay the board out in its own units; the view shows them at one scale.
     const double scale = BoardScaleFor(board_->size());
     board_->SetScale(scale);
+    ScaleBoardControls(controls_, state_.Elements, scale);
     const QSizeF units = board_->Scale().UnitsOf(board_->size());
     state_.ScaleWidth = units.width();
     state_.ScaleHeight = units.height();
