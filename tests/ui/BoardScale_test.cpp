@@ -57,7 +57,7 @@ private slots:
             QCoreApplication::processEvents(); // the status bar lays out its panels
             QVERIFY(screen->availableGeometry().contains(board.frameGeometry()));
 
-            // Column 7 with the longest word that fits above the status bar, and every panel.
+            // Every column with a word of eleven cards fanned below its top, and every panel.
             const GameState& state = board.State();
             const QRect boardArea = board.Board().rect();
             const QRect statusBar = board.Controls().StatusBar->geometry();
@@ -66,7 +66,7 @@ private slots:
             for (int column = 1; column <= 7; ++column) {
                 const ColumnTop top = ColumnPosition(state, column);
                 const QRect fan = PixelsOf(board, QPointF(top.Left, top.Top),
-                                           QSizeF(CardWidth, CardHeight + 11 * WordCardStep));
+                                           QSizeF(CardWidth, CardHeight + 10 * WordCardStep));
                 QVERIFY2(boardArea.contains(fan) && !fan.intersects(wordList) &&
                              fan.bottom() < statusBar.top(),
                          qPrintable(QStringLiteral("column %1").arg(column)));
