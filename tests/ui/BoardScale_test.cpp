@@ -7,25 +7,6 @@
 using namespace lexabit;
 using namespace lexabit::uitest;
 
-namespace {
-
-QScreen* ScreenNamed(const QString& name) {
-    for (QScreen* screen : QGuiApplication::screens()) {
-        if (screen->name() == name) {
-            return screen;
-        }
-    }
-    qFatal("no screen %s", qPrintable(name));
-}
-
-// Where a card of the board shows, in the board's own pixels.
-QRect PixelsOf(GameBoard& board, QPointF units, QSizeF size) {
-    const BoardScale& scale = board.Board().Scale();
-    return QRectF(scale.ToPixels(units), size * scale.Factor()).toAlignedRect();
-}
-
-} // namespace
-
 // The board on screens of every common size: it fits, shows every column and panel whole,
 // keeps the cards clear of the word list, and plays the same at any scale.
 class BoardScaleTest : public QObject {
@@ -33,25 +14,25 @@ class BoardScaleTest : public QObject {
 
 private slots:
     void fitsEveryScreen() {
-        struct Row {
-            const char* screen;
-            bool maximised;
-        };
         double scaleOn1024 = 0;
-        for (const Row row :
-             {Row{"800x600", false}, Row{"1024x768", false}, Row{"1366x768", false},
-              Row{"1920x1080", true}, Row{"1920x1080@2", false}, Row{"3840x2160", true}}) {
-            const TestPart trace{QString::fromLatin1(row.screen)};
+        for (const auto& [name, maximised] :
+             std::vector<std::pair<QString, bool>>{{"800x600", false},
+                                                   {"1024x768", false},
+                                                   {"1366x768", false},
+                                                   {"1920x1080", true},
+                                                   {"1920x1080@2", false},
+                                                   {"3840x2160", true}}) {
+            const TestPart trace{name};
             TestGame game(7);
             GameBoard& board = game.Open();
-            QScreen* screen = ScreenNamed(QString::fromLatin1(row.screen));
+            QScreen* screen = nullptr;
+            for (QScreen* each : QGuiApplication::screens()) {
+                screen = each->name() == name ? each : screen;
+            }
+            QVERIFY(screen != nullptr);
             board.setScreen(screen);
             board.PlaceOnScreen();
-            if (row.maximised) {
-                board.showMaximized();
-            } else {
-                board.show();
-            }
+            maximised ? board.showMaximized() : board.show();
             QVERIFY(QTest::qWaitForWindowExposed(&board));
             board.Form_Activate();
             QCoreApplication::processEvents(); // the status bar lays out its panels
@@ -65,8 +46,10 @@ private slots:
                 board.Controls().CheckWordButton->geometry());
             for (int column = 1; column <= 7; ++column) {
                 const ColumnTop top = ColumnPosition(state, column);
-                const QRect fan = PixelsOf(board, QPointF(top.Left, top.Top),
-                                           QSizeF(CardWidth, CardHeight + 10 * WordCardStep));
+                const QRect fan = QRectF(board.Board().Scale().ToPixels(QPointF(top.Left, top.Top)),
+                                         QSizeF(CardWidth, CardHeight + 10 * WordCardStep) *
+                                             board.Board().Scale().Factor())
+                                      .toAlignedRect();
                 QVERIFY2(boardArea.contains(fan) && !fan.intersects(wordList) &&
                              fan.bottom() < statusBar.top(),
                          qPrintable(QStringLiteral("column %1").arg(column)));
@@ -79,11 +62,8 @@ private slots:
             }
             const double scale = board.Board().Scale().Factor();
             QVERIFY(scale >= SmallestBoardScale && scale <= LargestBoardScale);
-            if (QByteArray(row.screen) == "1024x768") {
-                scaleOn1024 = scale;
-            } else if (QByteArray(row.screen) == "1920x1080") {
-                QVERIFY(scale >= 1.3 * scaleOn1024);
-            }
+            scaleOn1024 = name == "1024x768" ? scale : scaleOn1024;
+            QVERIFY(name != "1920x1080" || scale >= 1.3 * scaleOn1024);
         }
     }
 
