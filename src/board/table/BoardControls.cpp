@@ -69,7 +69,7 @@ void ScaleFont(QWidget* widget, double scale) {
         design = widget->font();
         widget->setProperty(DesignFontProperty, design);
     }
-    QFont font = design.value<QFont>();
+    auto font = design.value<QFont>();
     if (font.pointSizeF() > 0) {
         font.setPointSizeF(font.pointSizeF() * scale);
     } else {
