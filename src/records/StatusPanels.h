@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QStatusBar>
 #include <array>
 
@@ -24,7 +25,19 @@ public:
     // Writes the notice of what hints cost; an empty text hides it.
     void SetHintNotice(const QString& text);
 
+    // Grows or shrinks the text and the panels' design widths with the board.
+    void SetScale(double scale);
+    // The height that shows the panels' text whole in the present font, and in the design's.
+    int NeededHeight() const;
+    int DesignHeight() const { return designHeight_; }
+
 private:
+    void FitPanel(std::size_t panel);
+
+    double scale_ = 1.0;
+    int marginsHeight_ = 0; // what the bar adds around a panel
+    int designHeight_ = 0;
+    QFont designFont_;
     std::array<QLabel*, PanelCount> panels_{};
     QLabel* hintNotice_ = nullptr;
 };

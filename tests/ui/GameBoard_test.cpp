@@ -145,7 +145,7 @@ private slots:
                     QStringLiteral("%1 px, %2")
                         .arg(dx)
                         .arg(addedToWord ? "card added to a word" : "word started")};
-                board.resize(1420, 860);
+                board.resize(1420, board.height()); // wider only: the scale stays 1
                 DealOnly(board, QStringLiteral("ABDEIMNOST"), Level::VeryEasy);
                 const int moved = CardOnColumn(state, addedToWord ? 3 : 1);
                 if (addedToWord) {

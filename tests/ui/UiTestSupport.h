@@ -2,8 +2,8 @@
 
 // What every window test uses: the main window over a folder of the test's own, widgets found
 // by name, a player's drags and an answer to every message box.
-#include "board/window/GameBoard.h"
 #include "board/table/BoardView.h"
+#include "board/window/GameBoard.h"
 
 #include <QAction>
 #include <QApplication>
@@ -115,12 +115,14 @@ private:
 
 } // namespace lexabit::uitest
 
-// Window tests run on the offscreen platform unless a platform or a display is given.
+// Window tests run on the offscreen platform, with the screens of screens.json, unless a
+// platform or a display is given.
 #define LEXABIT_UI_TEST_MAIN(TestClass)                                                            \
     int main(int argc, char* argv[]) {                                                             \
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&                                      \
             qEnvironmentVariableIsEmpty("DISPLAY")) {                                              \
-            qputenv("QT_QPA_PLATFORM", "offscreen");                                               \
+            qputenv("QT_QPA_PLATFORM",                                                             \
+                    "offscreen:configfile=" LEXABIT_SOURCE_DIR "/tests/ui/screens.json");          \
         }                                                                                          \
         QApplication app(argc, argv);                                                              \
         TestClass test;                                                                            \

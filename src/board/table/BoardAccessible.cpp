@@ -1,5 +1,6 @@
 #include "board/table/BoardAccessible.h"
 
+#include "board/table/BoardScale.h"
 #include "board/table/BoardView.h"
 #include "game/model/GameState.h"
 #include "game/play/KeyboardMoves.h"
@@ -125,7 +126,12 @@ public:
         if (!isValid()) {
             return {};
         }
-        const QRect place = ChildPlace(board_->Game(), key_).toAlignedRect();
+        // The board's units as the board shows them, at its scale.
+        const QRectF units = ChildPlace(board_->Game(), key_);
+        const BoardScale& scale = board_->Scale();
+        const QRect place =
+            QRectF(scale.ToPixels(units.topLeft()), scale.ToPixels(units.bottomRight()))
+                .toAlignedRect();
         return {board_->mapToGlobal(place.topLeft()), place.size()};
     }
     QAccessible::Role role() const override {

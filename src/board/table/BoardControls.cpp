@@ -13,10 +13,14 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTreeWidget>
+#include <QVariant>
+#include <cmath>
 
 namespace lexabit {
 
 namespace {
+
+constexpr int WordColumnWidth = 90;
 
 QFont LabelFont(int points) {
     QFont font(QStringLiteral("Arial"), points, QFont::Bold);
@@ -44,16 +48,37 @@ QTreeWidget* CreateWordList(BoardView& board) {
     list->setSortingEnabled(false);
     list->setContextMenuPolicy(Qt::CustomContextMenu);
     list->header()->setStretchLastSection(true);
-    list->setColumnWidth(0, 90);
+    list->setColumnWidth(0, WordColumnWidth);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->setFocusPolicy(Qt::NoFocus);
     return list;
 }
 
-void Place(QWidget* widget, const ElementBox& box) {
-    widget->setGeometry(static_cast<int>(RoundHalfEven(box.Left)),
-                        static_cast<int>(RoundHalfEven(box.Top)), static_cast<int>(box.Width),
-                        static_cast<int>(box.Height));
+void Place(QWidget* widget, const ElementBox& box, double scale) {
+    const auto pixels = [scale](double units) {
+        return static_cast<int>(RoundHalfEven(units * scale));
+    };
+    widget->setGeometry(pixels(box.Left), pixels(box.Top), pixels(box.Width), pixels(box.Height));
+}
+
+// The font a control was designed with, kept the first time it is scaled.
+const char* const DesignFontProperty = "lexabitDesignFont";
+
+void ScaleFont(QWidget* widget, double scale) {
+    QVariant design = widget->property(DesignFontProperty);
+    if (!design.isValid()) {
+        design = widget->font();
+        widget->setProperty(DesignFontProperty, design);
+    }
+    auto font = design.value<QFont>();
+    if (font.pointSizeF() > 0) {
+        font.setPointSizeF(font.pointSizeF() * scale);
+    } else {
+        font.setPixelSize(std::max(1, static_cast<int>(std::lround(font.pixelSize() * scale))));
+    }
+    if (widget->font() != font) {
+        widget->setFont(font);
+    }
 }
 
 } // namespace
@@ -76,18 +101,32 @@ BoardControls CreateBoardControls(BoardView& board, BoardElements& elements) {
     elements.WordList = {0, 0, 155, 300};
     elements.CheckWordButton = {0, 0, 155, 32};
     elements.ShuffleCards = {0, 0, 93, 20};
-    elements.StatusBar.Height = c.StatusBar->sizeHint().height();
+    elements.StatusBar.Height = c.StatusBar->DesignHeight();
     DescribeBoardControls(c);
     return c;
 }
 
-void PlaceBoardControls(const BoardControls& controls, const BoardElements& elements) {
-    Place(controls.ShuffleCards, elements.ShuffleCards);
-    Place(controls.WordList, elements.WordList);
-    Place(controls.CheckWordButton, elements.CheckWordButton);
-    Place(controls.WordLabel, elements.WordLabel);
-    Place(controls.PointsLabel, elements.PointsLabel);
-    Place(controls.StatusBar, elements.StatusBar);
+void ScaleBoardControls(const BoardControls& controls, BoardElements& elements, double scale) {
+    for (QWidget* control :
+         {static_cast<QWidget*>(controls.ShuffleCards), static_cast<QWidget*>(controls.WordList),
+          static_cast<QWidget*>(controls.CheckWordButton),
+          static_cast<QWidget*>(controls.WordLabel), static_cast<QWidget*>(controls.PointsLabel)}) {
+        ScaleFont(control, scale);
+    }
+    controls.WordList->setColumnWidth(0, static_cast<int>(std::lround(WordColumnWidth * scale)));
+    controls.StatusBar->SetScale(scale);
+    elements.StatusBar.Height = std::max(static_cast<double>(controls.StatusBar->DesignHeight()),
+                                         controls.StatusBar->NeededHeight() / scale);
+}
+
+void PlaceBoardControls(const BoardControls& controls, const BoardElements& elements,
+                        double scale) {
+    Place(controls.ShuffleCards, elements.ShuffleCards, scale);
+    Place(controls.WordList, elements.WordList, scale);
+    Place(controls.CheckWordButton, elements.CheckWordButton, scale);
+    Place(controls.WordLabel, elements.WordLabel, scale);
+    Place(controls.PointsLabel, elements.PointsLabel, scale);
+    Place(controls.StatusBar, elements.StatusBar, scale);
 }
 
 PauseCover::PauseCover(QWidget& board) : QWidget(&board) {

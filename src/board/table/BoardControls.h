@@ -29,8 +29,14 @@ struct BoardControls {
 // Creates the controls on the board and records their design sizes for the layout.
 BoardControls CreateBoardControls(BoardView& board, BoardElements& elements);
 
-// Moves the controls to where the layout placed them.
-void PlaceBoardControls(const BoardControls& controls, const BoardElements& elements);
+// Scales the controls' fonts for a board shown at this scale, before the layout: the status
+// bar grows, in board units, where its smaller text needs more than its design height.
+void ScaleBoardControls(const BoardControls& controls, BoardElements& elements, double scale);
+
+// Moves the controls to where the layout placed them, on a board shown at this scale: their
+// places and sizes grow and shrink with the cards.
+void PlaceBoardControls(const BoardControls& controls, const BoardElements& elements,
+                        double scale = 1.0);
 
 // A plain board in the board's colour that hides the cards, the word and the words found
 // while the game is paused, so a pause gives no time to think. Any key or click on it asks

@@ -65,9 +65,16 @@ void BoardView::DrawRectangle(const QRectF& corners, QColor colour) {
     update();
 }
 
+void BoardView::SetScale(double factor) {
+    scale_ = BoardScale(factor);
+    update();
+}
+
 void BoardView::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Window));
+    // Everything below is drawn in board units.
+    painter.scale(scale_.Factor(), scale_.Factor());
     PaintFixedPictures(painter);
     PaintCards(painter);
     PaintHint(painter);
@@ -80,16 +87,17 @@ void BoardView::paintEvent(QPaintEvent* /*event*/) {
 }
 
 void BoardView::PaintFixedPictures(QPainter& painter) const {
-    const qreal ratio = painter.device()->devicePixelRatioF();
+    const qreal ratio = DeviceRatioOf(painter);
     const BoardElements& e = state_.Elements;
     const auto paintBack = [&](const ElementBox& box, std::optional<int> style) {
         if (!style) {
             return;
         }
         const QPixmap back = cardPics_.BackOfStyle(
-            *style, QSize(static_cast<int>(box.Width), static_cast<int>(box.Height)), ratio);
+            *style, LogicalSizeOf(painter, QSizeF(box.Width, box.Height)), ratio);
         if (!back.isNull()) {
-            painter.drawPixmap(BoxRect(box).topLeft(), back);
+            shadows_.Paint(painter, BoxRect(box).topLeft(), CardLift::Resting);
+            DrawOnDevicePixels(painter, BoxRect(box).topLeft(), back);
         }
     };
     if (clickMeVisible_) {
@@ -111,8 +119,8 @@ void BoardView::PaintFixedPictures(QPainter& painter) const {
 }
 
 void BoardView::PaintCards(QPainter& painter) const {
-    const qreal ratio = painter.device()->devicePixelRatioF();
-    const QRectF visibleArea = rect();
+    const qreal ratio = DeviceRatioOf(painter);
+    const QRectF visibleArea(QPointF(0, 0), scale_.UnitsOf(size()));
     for (const int index : state_.StackingOrder()) {
         if (index == CapturedCard()) {
             // The ring goes under the held cards, which were raised above every other card,
@@ -127,10 +135,12 @@ void BoardView::PaintCards(QPainter& painter) const {
         if (!place.intersects(visibleArea)) {
             continue;
         }
-        const QPixmap face = cardPics_.Card(card.Picture, ratio);
-        // The face is one pixel larger than the card, and that last row and column are
-        // transparent, so the whole picture is drawn: a plain copy even on HiDPI screens.
-        painter.drawPixmap(place.topLeft(), face);
+        shadows_.Paint(painter, place.topLeft(),
+                       IsHeld(index) ? CardLift::Lifted : CardLift::Resting);
+        // The face is drawn for the board's scale and the screen's pixels, one unit larger
+        // than the card with that last row and column transparent: a plain copy at any size.
+        DrawOnDevicePixels(painter, place.topLeft(),
+                           cardPics_.Card(card.Picture, ratio, scale_.Factor()));
     }
 }
 
@@ -219,6 +229,20 @@ void BoardView::PaintKeyboardFocus(QPainter& painter) const {
     painter.restore();
 }
 
+// The held card and, when it is a card of the word, the word's cards below it, which move
+// with it.
+bool BoardView::IsHeld(int index) const {
+    const std::optional<int> held = CapturedCard();
+    if (!held || !state_.Drag.Active) {
+        return false;
+    }
+    if (index == *held) {
+        return true;
+    }
+    const int heldAt = state_.WordCards.PositionOf(*held);
+    return heldAt > 0 && state_.WordCards.PositionOf(index) > heldAt;
+}
+
 QPointF BoardView::InsideCard(int index, QPointF boardPoint) const {
     const CardRecord& card = state_.Card(index);
     return {boardPoint.x() - card.Left, boardPoint.y() - card.Top};
@@ -233,7 +257,7 @@ void BoardView::mousePressEvent(QMouseEvent* event) {
     if (CapturedCard()) {
         return; // a second button while dragging, or a press while a key carries a card
     }
-    const QPointF at = event->position();
+    const QPointF at = scale_.ToUnits(event->position());
     const std::optional<int> index = state_.CardAt(at.x(), at.y());
     if (!index) {
         return;
@@ -247,7 +271,7 @@ void BoardView::mouseMoveEvent(QMouseEvent* event) {
     if (!captured_ || !state_.CardExists(*captured_)) {
         return;
     }
-    const QPointF inside = InsideCard(*captured_, event->position());
+    const QPointF inside = InsideCard(*captured_, scale_.ToUnits(event->position()));
     emit CardMouseMove(*captured_, event->buttons(), inside.x(), inside.y());
 }
 
@@ -260,7 +284,7 @@ void BoardView::mouseReleaseEvent(QMouseEvent* event) {
     if (!state_.CardExists(index)) {
         return;
     }
-    const QPointF inside = InsideCard(index, event->position());
+    const QPointF inside = InsideCard(index, scale_.ToUnits(event->position()));
     emit CardMouseUp(index, event->button(), inside.x(), inside.y());
 }
 

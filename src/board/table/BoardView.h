@@ -1,5 +1,8 @@
 #pragma once
 
+#include "board/table/BoardScale.h"
+#include "board/table/CardPainting.h"
+
 #include <QColor>
 #include <QRectF>
 #include <QWidget>
@@ -34,6 +37,10 @@ public:
     void ClearDrawing();
     void SetPenWidth(int width) { penWidth_ = width; }
     void DrawRectangle(const QRectF& corners, QColor colour);
+
+    // The board's units are shown at this scale; the mouse is read back in units.
+    void SetScale(double factor);
+    const BoardScale& Scale() const { return scale_; }
 
     // The card held by the mouse, or carried by the keyboard, if any.
     std::optional<int> CapturedCard() const { return captured_ ? captured_ : KeyboardHeld(); }
@@ -71,6 +78,7 @@ private:
     void PaintHint(QPainter& painter) const;
     void PaintKeyboardFocus(QPainter& painter) const;
     std::optional<int> KeyboardHeld() const;
+    bool IsHeld(int index) const;
 
     const GameState& state_;
     const Cards& cardPics_;
@@ -80,6 +88,8 @@ private:
     int penWidth_ = 1;
     std::vector<DrawnRectangle> drawing_;
     std::optional<int> captured_;
+    BoardScale scale_;
+    CardShadows shadows_;
 };
 
 } // namespace lexabit

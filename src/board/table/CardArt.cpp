@@ -9,6 +9,7 @@
 #include <QPainterPath>
 #include <QSvgRenderer>
 #include <array>
+#include <cmath>
 
 namespace lexabit {
 
@@ -17,6 +18,9 @@ QPixmap PictureCache::Get(const PictureKey& key, const std::function<QPixmap()>&
         return kept->second;
     }
     QPixmap picture = draw();
+    if (pictures_.size() >= MostKept) {
+        pictures_.clear();
+    }
     if (!picture.isNull()) {
         pictures_.emplace(key, picture);
     }
@@ -97,19 +101,26 @@ void DrawCentrePanel(QPainter& painter, const QString& letter) {
 
 } // namespace
 
-QPixmap DrawCardFace(int letterNumber, qreal dpr) {
+QSize ScaledFaceSize(qreal scale) {
+    return {static_cast<int>(std::ceil(CardFaceSize.width() * scale)),
+            static_cast<int>(std::ceil(CardFaceSize.height() * scale))};
+}
+
+QPixmap DrawCardFace(int letterNumber, qreal dpr, qreal scale) {
     const char capital = LetterOf(letterNumber);
-    if (capital == '\0' || !(dpr > 0)) {
+    if (capital == '\0' || !(dpr > 0) || !(scale > 0)) {
         return {};
     }
     const QString letter = LetterText(capital);
     const QString value = QString::number(LetterValue(capital));
 
-    QPixmap face(CardFaceSize * dpr);
+    QPixmap face(QSize(static_cast<int>(std::ceil(CardFaceSize.width() * scale * dpr)),
+                       static_cast<int>(std::ceil(CardFaceSize.height() * scale * dpr))));
     face.setDevicePixelRatio(dpr);
     face.fill(Qt::transparent);
     QPainter painter(&face);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    painter.scale(scale, scale);
     DrawCardBody(painter);
     DrawBothCorners(painter, letter, value);
     DrawCentrePanel(painter, letter);

@@ -14,23 +14,29 @@ namespace lexabit {
 
 enum class PictureKind { Face, Back };
 
-// One drawn picture: what it shows, at which logical size and device pixel ratio.
+// One drawn picture: what it shows, at which logical size, board scale and device pixel
+// ratio.
 struct PictureKey {
     PictureKind kind = PictureKind::Face;
     int index = 0;
     int width = 0;
     int height = 0;
     qreal dpr = 1.0;
+    qreal scale = 1.0;
 
-    PictureKey(PictureKind kind, int index, QSize logicalSize, qreal dpr)
+    PictureKey(PictureKind kind, int index, QSize logicalSize, qreal dpr, qreal scale = 1.0)
         : kind(kind), index(index), width(logicalSize.width()), height(logicalSize.height()),
-          dpr(dpr) {}
+          dpr(dpr), scale(scale) {}
     auto operator<=>(const PictureKey&) const = default; // NOLINT(modernize-use-nullptr)
 };
 
 // Keeps every picture once it has been drawn, so the board repaints without redrawing cards.
+// A window resized through many scales would keep a set for each: past a few sets' worth the
+// store starts again, and only the pictures of the present size are drawn anew.
 class PictureCache {
 public:
+    static constexpr std::size_t MostKept = 160;
+
     // The kept picture for key, drawing and keeping it first when there is none; a null picture
     // from draw is handed back but not kept.
     QPixmap Get(const PictureKey& key, const std::function<QPixmap()>& draw);
@@ -44,8 +50,12 @@ private:
 inline constexpr QSize CardFaceSize{94, 122};
 
 // Draws the face of letter number letterNumber (1 = A ... 26 = Z) at the given device pixel
-// ratio; a null pixmap for any other letter number or a ratio that is not positive.
-QPixmap DrawCardFace(int letterNumber, qreal dpr);
+// ratio, its design enlarged by scale as a drawing, never as a bitmap, so it is sharp at any
+// size; a null pixmap for any other letter number or a ratio or scale that is not positive.
+QPixmap DrawCardFace(int letterNumber, qreal dpr, qreal scale = 1.0);
+
+// The size in logical pixels of a face drawn at this scale.
+QSize ScaledFaceSize(qreal scale);
 
 // The nine card-back styles, numbered in the order of the card options list.
 inline constexpr int CardBackStyleCount = 9;

@@ -98,12 +98,12 @@ QPixmap Cards::BackOfStyle(int style, QSize logicalSize, qreal dpr) const {
                          [&] { return RenderCardBack(style, logicalSize, dpr); });
 }
 
-QPixmap Cards::Card(int index, qreal dpr) const {
+QPixmap Cards::Card(int index, qreal dpr, qreal scale) const {
     if (index < 1 || index > LetterCount) {
         return {};
     }
-    return pictures_.Get(PictureKey(PictureKind::Face, index, CardFaceSize, dpr),
-                         [&] { return DrawCardFace(index, dpr); });
+    return pictures_.Get(PictureKey(PictureKind::Face, index, CardFaceSize, dpr, scale),
+                         [&] { return DrawCardFace(index, dpr, scale); });
 }
 
 QStringList Cards::CheckArt() {

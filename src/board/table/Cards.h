@@ -30,7 +30,9 @@ public:
     QPixmap BackOfStyle(int style, qreal dpr) const;
     QPixmap BackOfStyle(int style, QSize logicalSize, qreal dpr) const;
     // The 94 by 122 face of letter number index (1 = A ... 26 = Z); null for any other number.
-    QPixmap Card(int index, qreal dpr = 1.0) const;
+    QPixmap Card(int index, qreal dpr = 1.0) const { return Card(index, dpr, 1.0); }
+    // The same face drawn for a board shown at this scale.
+    QPixmap Card(int index, qreal dpr, qreal scale) const;
 
     // Draws every face and back afresh and lists what is wrong with them; empty when all is well.
     static QStringList CheckArt();

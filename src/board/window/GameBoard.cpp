@@ -3,6 +3,7 @@
 #include "board/sound/Sounds.h"
 #include "board/table/BoardControls.h"
 #include "board/table/BoardEffects.h"
+#include "board/table/BoardScale.h"
 #include "board/table/BoardSurface.h"
 #include "board/table/BoardView.h"
 #include "board/table/KeyboardPlayer.h"
@@ -83,7 +84,7 @@ GameBoard::GameBoard(GameServices services, QWidget* parent)
     setWindowTitle(Text(product::Title));
     menus_ = BuildGameMenus(*this);
     board_ = new BoardView(state_, cardPics_, this);
-    board_->setMinimumSize(SmallestBoardSize);
+    board_->setMinimumSize(BoardPixelsAt(SmallestBoardScale));
     setCentralWidget(board_);
     controls_ = CreateBoardControls(*board_, state_.Elements);
     pauseCover_ = new PauseCover(*board_);
@@ -291,14 +292,19 @@ void GameBoard::ShowWordsFound() {
 }
 
 void GameBoard::FitToBoardSize() {
-    state_.ScaleWidth = board_->width();
-    state_.ScaleHeight = board_->height();
-    state_.Elements.StatusBar.Width = board_->width();
+    // The rules lay the board out in its own units; the view shows them at one scale.
+    const double scale = BoardScaleFor(board_->size());
+    board_->SetScale(scale);
+    ScaleBoardControls(controls_, state_.Elements, scale);
+    const QSizeF units = board_->Scale().UnitsOf(board_->size());
+    state_.ScaleWidth = units.width();
+    state_.ScaleHeight = units.height();
+    state_.Elements.StatusBar.Width = units.width();
     if (!LayoutApplies(state_.ScaleWidth, state_.ScaleHeight)) {
         return;
     }
     LayoutBoard(state_);
-    PlaceBoardControls(controls_, state_.Elements);
+    PlaceBoardControls(controls_, state_.Elements, scale);
     if (state_.Phase == GamePhase::Paused) {
         pauseCover_->Cover(controls_.StatusBar->height());
     }
@@ -306,7 +312,7 @@ void GameBoard::FitToBoardSize() {
 }
 
 void GameBoard::PlaceOnScreen() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QScreen* screen = this->screen();
     const QRect available =
         screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1600, 1200);
     const int menuHeight = menuBar()->sizeHint().height();
@@ -314,7 +320,7 @@ void GameBoard::PlaceOnScreen() {
     constexpr int frameAllowance = 40;
     const QSize room(available.width() - frameAllowance,
                      available.height() - menuHeight - frameAllowance);
-    const QSize board = OpeningBoardSize.boundedTo(room).expandedTo(SmallestBoardSize);
+    const QSize board = OpeningBoardPixels(room);
     resize(board.width(), board.height() + menuHeight);
     move(available.center() - QPoint(width() / 2, height() / 2));
 }

@@ -57,15 +57,13 @@ public:
     bool NewGamePending() const { return newGamePending_; }
     std::int32_t BackgroundColor() const { return backgroundColor_; }
 
-    // The board's size when the window opens, and the smallest it may become.
-    static constexpr QSize OpeningBoardSize{1032, 713};
-    static constexpr QSize SmallestBoardSize{LayoutMinWidth + 1, LayoutMinHeight + 1};
-
     // Start-up, new game and layout.
     void Form_Activate();
     void NewGame_Click() override;
     void NewGameSetup();
     void FitToBoardSize();
+    // Sizes the window to fit the available area of the screen it is on, and centres it there.
+    void PlaceOnScreen();
 
     // Play.
     void Card_MouseDown(int index, double x, double y);
@@ -132,7 +130,6 @@ private:
     void CreateMotion();
     void ConnectCommands();
     void CreateKeyboardPlay();
-    void PlaceOnScreen();
     void WriteCountPanels();
     void ShowPackBack();
     void PaintBoardBackground(std::int32_t colour);

@@ -1,0 +1,118 @@
+#include "UiTestSupport.h"
+#include "board/table/BoardScale.h"
+#include "records/StatusPanels.h"
+
+#include <QScreen>
+
+using namespace lexabit;
+using namespace lexabit::uitest;
+
+// The board on screens of every common size: it fits, shows every column and panel whole,
+// keeps the cards clear of the word list, and plays the same at any scale.
+class BoardScaleTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void fitsEveryScreen() {
+        double scaleOn1024 = 0;
+        for (const auto& [name, maximised] :
+             std::vector<std::pair<QString, bool>>{{"800x600", false},
+                                                   {"1024x768", false},
+                                                   {"1366x768", false},
+                                                   {"1920x1080", true},
+                                                   {"1920x1080@2", false},
+                                                   {"3840x2160", true}}) {
+            const TestPart trace{name};
+            TestGame game(7);
+            GameBoard& board = game.Open();
+            QScreen* screen = nullptr;
+            for (QScreen* each : QGuiApplication::screens()) {
+                screen = each->name() == name ? each : screen;
+            }
+            QVERIFY(screen != nullptr);
+            board.setScreen(screen);
+            board.PlaceOnScreen();
+            maximised ? board.showMaximized() : board.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&board));
+            board.Form_Activate();
+            QCoreApplication::processEvents(); // the status bar lays out its panels
+            QVERIFY(screen->availableGeometry().contains(board.frameGeometry()));
+
+            // Every column with a word of eleven cards fanned below its top, and every panel.
+            const GameState& state = board.State();
+            const QRect boardArea = board.Board().rect();
+            const QRect statusBar = board.Controls().StatusBar->geometry();
+            const QRect wordList = board.Controls().WordList->geometry().united(
+                board.Controls().CheckWordButton->geometry());
+            for (int column = 1; column <= 7; ++column) {
+                const ColumnTop top = ColumnPosition(state, column);
+                const QRect fan = QRectF(board.Board().Scale().ToPixels(QPointF(top.Left, top.Top)),
+                                         QSizeF(CardWidth, CardHeight + 10 * WordCardStep) *
+                                             board.Board().Scale().Factor())
+                                      .toAlignedRect();
+                QVERIFY2(boardArea.contains(fan) && !fan.intersects(wordList) &&
+                             fan.bottom() < statusBar.top(),
+                         qPrintable(QStringLiteral("column %1").arg(column)));
+            }
+            QVERIFY(boardArea.contains(statusBar));
+            for (int panel = 1; panel <= StatusPanels::PanelCount; ++panel) {
+                const auto& label = Child<QLabel>(board, QStringLiteral("Panel%1").arg(panel));
+                QVERIFY(statusBar.contains(label.geometry().translated(statusBar.topLeft())));
+                QVERIFY(label.width() >= label.sizeHint().width());
+            }
+            const double scale = board.Board().Scale().Factor();
+            QVERIFY(scale >= SmallestBoardScale && scale <= LargestBoardScale);
+            scaleOn1024 = name == "1024x768" ? scale : scaleOn1024;
+            QVERIFY(name != "1920x1080" || scale >= 1.3 * scaleOn1024);
+        }
+    }
+
+    // At the design size the scale is 1 and every control, card and marker stands where the
+    // layout puts it in whole pixels; at 1.7 a card dropped on another by the mouse lands
+    // exactly where the same drop lands at 1.
+    void theSamePlayAtAnyScale() {
+        std::vector<std::unique_ptr<TestGame>> games;
+        for (const QSize boardPixels : {DesignBoardUnits, QSize(1755, 1213)}) {
+            games.push_back(std::make_unique<TestGame>(11));
+            GameBoard& board = games.back()->Deal();
+            board.resize(boardPixels + (board.size() - board.Board().size()));
+            QTRY_COMPARE(board.Board().size(), boardPixels);
+            const GameState& state = board.State();
+            const int target = CardOnColumn(state, 2);
+            const int held = CardOnColumn(state, 5);
+            const double scale = board.Board().Scale().Factor();
+            const auto pixels = [&](QPoint units) {
+                return board.Board().Scale().ToPixels(QPointF(units)).toPoint();
+            };
+            if (scale == 1) {
+                const QImage shown = board.Board().grab().toImage();
+                const QImage face = board.CardPics().Card(state.Card(target).Picture).toImage();
+                const QPoint corner = PlaceOf(state, target);
+                for (int y = 10; y < CardHeight - 10; y += 7) {
+                    QCOMPARE(shown.pixel(corner + QPoint(46, y)), face.pixel(46, y));
+                }
+                QCOMPARE(board.Controls().WordList->geometry(), QRect(1032 - 155, 0, 155, 300));
+            } else {
+                QVERIFY(qAbs(scale - 1.7) < 0.001);
+            }
+            const QPoint grip(30, 70);
+            QWidget* surface = &board.Board();
+            QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier,
+                              pixels(PlaceOf(state, held) + grip));
+            QTest::mouseMove(surface, pixels(PlaceOf(state, target) + grip + QPoint(9, 7)));
+            QTest::mouseRelease(surface, Qt::LeftButton, Qt::NoModifier,
+                                pixels(PlaceOf(state, target) + grip + QPoint(9, 7)));
+            QCOMPARE(state.WordCards.Count(), 2);
+        }
+        const GameState& atOne = games[0]->Open().State();
+        const GameState& atLarger = games[1]->Open().State();
+        QCOMPARE(atLarger.WordCards, atOne.WordCards);
+        for (int i = 1; i <= atOne.LastCardIndex(); ++i) {
+            QCOMPARE(PlaceOf(atLarger, i), PlaceOf(atOne, i));
+            QCOMPARE(atLarger.Card(i).Tag, atOne.Card(i).Tag);
+        }
+    }
+};
+
+LEXABIT_UI_TEST_MAIN(BoardScaleTest)
+#include "BoardScale_test.moc"
