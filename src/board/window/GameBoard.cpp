@@ -74,10 +74,15 @@ GameBoard::GameBoard(GameServices services, QWidget* parent)
           WritablePath(services_, QStringLiteral("highscore/highscore.dat"), MaxRecordFileBytes)),
       clocks_(*services_.Time),
       missedWordsChoice_(WritablePath(services_, QStringLiteral("Settings/MissedWords.txt"),
-                                      MaxSettingsFileBytes)) {
+                                      MaxSettingsFileBytes)),
+      keptGameFile_(
+          WritablePath(services_, QStringLiteral("KeptGame/KeptGame.txt"), MaxKeptGameBytes)),
+      abandonQuestion_(WritablePath(services_, QStringLiteral("Settings/AskBeforeAbandoning.txt"),
+                                    MaxSettingsFileBytes)) {
     setObjectName(QStringLiteral("GameBoard"));
     setWindowTitle(Text(product::Title));
     menus_ = BuildGameMenus(*this);
+    AddAbandonQuestionSwitch();
     board_ = new BoardView(state_, cardPics_, this);
     board_->setMinimumSize(SmallestBoardSize);
     setCentralWidget(board_);
@@ -186,6 +191,7 @@ void GameBoard::LoadOnOpen() {
     const SettingsReadResult settings = settingsFile_.Load();
     ReportFileProblem(settings.Problem);
     ApplySettings(settings.Values);
+    ReadGameLeft();
     NewGameSetup();
     newGamePending_ = true;
 }
@@ -195,15 +201,19 @@ void GameBoard::Form_Activate() {
         return;
     }
     newGamePending_ = false;
+    if (ResumeGameLeft()) {
+        return; // the table stands as it was left
+    }
     FillEmptyColumns(state_, *effects_);
     board_->update();
     AskIfStuck();
 }
 
 void GameBoard::NewGame_Click() {
-    if (!AcceptsGameCommands()) {
+    if (!AcceptsGameCommands() || !MayAbandonGame()) {
         return; // a finished game waits for its name first; a held card is let go first
     }
+    CloseMissedWordsOfEndedTable();
     UnloadCards(state_);
     NewGameSetup();
     newGamePending_ = true;
@@ -212,6 +222,7 @@ void GameBoard::NewGame_Click() {
 }
 
 void GameBoard::NewGameSetup() {
+    abandonAgreed_ = false;
     ClearHint();
     // The stored level and card back that a settings re-read set aside begin here.
     state_.GameLevel = storedLevel_.value_or(state_.GameLevel);
@@ -340,6 +351,10 @@ void GameBoard::showEvent(QShowEvent* event) {
 }
 
 void GameBoard::closeEvent(QCloseEvent* event) {
+    if (!closing_ && !KeepGameOnExit()) {
+        event->ignore();
+        return;
+    }
     CloseDown();
     event->accept();
 }

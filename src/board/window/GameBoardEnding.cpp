@@ -26,7 +26,7 @@
 namespace lexabit {
 
 void GameBoard::EndGame_Click() {
-    if (!TakesPlay()) {
+    if (!TakesPlay() || !MayAbandonGame()) {
         return;
     }
     EndTheGame();
