@@ -42,7 +42,10 @@ private slots:
         board.TickClocks();
         QVERIFY(clocks() != freshClocks);
 
-        Command(board, "NewGame").trigger();
+        {
+            const MessageAnswerer abandon; // the game with a word in it is abandoned
+            Command(board, "NewGame").trigger();
+        }
         QCOMPARE(wordList.topLevelItemCount(), 0);
         QCOMPARE(state.StackingOrder().size(), freshStack); // no card of the old game is left
         QCOMPARE(clocks(), freshClocks);
@@ -247,7 +250,10 @@ private slots:
             QCOMPARE(no.texts, QStringList{stuck});
             QCOMPARE(state.Card(CardOf(state, 'V')).Tag, CardTag::Table); // the game goes on
         }
-        board.NewGame_Click();
+        {
+            const MessageAnswerer abandon;
+            board.NewGame_Click();
+        }
         {
             MessageAnswerer yes(QStringLiteral("Ed"));
             LayWord(board, {CardOf(state, 'A'), CardOf(state, 'T')});

@@ -86,6 +86,7 @@ void GameBoard::AskIfStuck() {
     question.setDefaultButton(QMessageBox::Yes);
     // A game that ends while the question stands closes it with No.
     if (AskAboutThisGame(question) == QMessageBox::Yes) {
+        abandonAgreed_ = true; // asked already
         EndGame_Click();
     }
 }
