@@ -239,6 +239,14 @@ private:
         return numbers;
     }
 
+    static std::vector<int> Numbered(int first, int last) {
+        std::vector<int> numbers;
+        for (int n = first; n <= last; ++n) {
+            numbers.push_back(n);
+        }
+        return numbers;
+    }
+
     static CardList ListOf(const std::vector<int>& numbers) {
         CardList list;
         for (const int number : numbers) {
@@ -273,7 +281,12 @@ private:
         if (static_cast<int>(cardsRead_.size()) != state_.LastCardIndex()) {
             throw Damage{"cards are missing"};
         }
-        CheckList(state_.Pack, CardTag::Pack, "pack");
+        // The pack keeps the deal's order of every letter card, wherever the card lies now.
+        std::vector<int> dealt = state_.Pack.items();
+        std::sort(dealt.begin(), dealt.end());
+        if (dealt != Numbered(1, state_.CardsTotal)) {
+            throw Damage{"its pack does not match its cards"};
+        }
         CheckList(state_.WordCards, CardTag::Word, "word");
         if (state_.WordCards.Count() == 1) {
             throw Damage{"its word is of one card"};
@@ -281,11 +294,7 @@ private:
         // The stacking order names every card, the template included, once.
         std::vector<int> order = stacking_;
         std::sort(order.begin(), order.end());
-        std::vector<int> every(static_cast<std::size_t>(state_.LastCardIndex()) + 1);
-        for (std::size_t i = 0; i < every.size(); ++i) {
-            every[i] = static_cast<int>(i);
-        }
-        if (order != every) {
+        if (order != Numbered(0, state_.LastCardIndex())) {
             throw Damage{"its stacking order does not match its cards"};
         }
         for (const int index : stacking_) {
