@@ -167,6 +167,8 @@ log "printed page: $ink dark pixels: $(tr -s ' \n' ' ' <"$work/page.txt")"
 
 focus_window "$main_window"
 xdotool key F7
+next_dialog "no question before a game with a word in it was abandoned"
+xdotool key y
 next_dialog "no rating message after End Game"
 xdotool key Return
 next_dialog "the name dialog did not follow the rating message"
@@ -174,7 +176,12 @@ xdotool type --delay 40 "$PLAYER"
 xdotool key Return
 poll 10 eval '! cmp -s "$game/highscore/highscore.dat" "$work/highscore-before.dat"' ||
     fail "highscore.dat was not written after the name was confirmed"
-next_dialog "the name dialog stayed open, or the missed words did not follow it"
+poll 10 eval '[ -z "$(game_windows | grep -vx "$main_window")" ]' || fail "the name dialog stayed open"
+missed=$(poll 10 xdotool search --onlyvisible --name "^Words You Missed\$") ||
+    fail "the missed words did not follow the name"
+board_shows ended-table-under-missed-words "word-list-as:$shots/checked.ppm" ||
+    fail "the next game was dealt before the missed words were closed: $(last_check)"
+focus_window "$missed"
 xdotool key Escape
 poll 10 no_other_window || fail "Escape did not close the missed words"
 poll 20 board_shows new-game dealt labels-empty "word-list-as:$shots/dealt.ppm" ||
