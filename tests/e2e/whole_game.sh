@@ -176,9 +176,8 @@ xdotool type --delay 40 "$PLAYER"
 xdotool key Return
 poll 10 eval '! cmp -s "$game/highscore/highscore.dat" "$work/highscore-before.dat"' ||
     fail "highscore.dat was not written after the name was confirmed"
-poll 10 eval '[ -z "$(game_windows | grep -vx "$main_window")" ]' || fail "the name dialog stayed open"
-missed=$(poll 10 xdotool search --onlyvisible --name "^Words You Missed\$") ||
-    fail "the missed words did not follow the name"
+poll 10 no_other_window || fail "the name dialog stayed open"
+missed=$(poll 10 xdotool search --onlyvisible --name "^Words You Missed\$") || fail "no missed words"
 board_shows ended-table-under-missed-words "word-list-as:$shots/checked.ppm" ||
     fail "the next game was dealt before the missed words were closed: $(last_check)"
 focus_window "$missed"
