@@ -37,9 +37,9 @@ private slots:
             GameBoard& board = game.Deal();
             LayAWord(board);
             MessageAnswerer messages(QStringLiteral("Al"), answer);
-            messages.whileShown = [&] {
+            messages.whileShown = [tick = dontAskAgain] {
                 for (auto* box : QApplication::activeModalWidget()->findChildren<QCheckBox*>()) {
-                    box->setChecked(dontAskAgain);
+                    box->setChecked(tick);
                 }
             };
             Command(board, command).trigger();
@@ -78,7 +78,8 @@ private slots:
         leftBoard.TickClocks();
         const GameState before = leftBoard.State();
         leftBoard.close();
-        const QByteArray kept = left.Read(KeptFile), damaged = kept.left(kept.size() / 2);
+        const QByteArray kept = left.Read(KeptFile);
+        const QByteArray damaged = kept.left(kept.size() / 2);
 
         for (const auto& [part, file, answer] :
              {std::tuple{"resumed", kept, QMessageBox::Yes},

@@ -19,7 +19,7 @@ constexpr std::string_view LineEnd = "\r\n";
 // A card lies on the board or near it; a place beyond this is no place the game made.
 constexpr float FarthestPlace = 1'000'000;
 // The seconds gone of a running minute, allowing for a tick that came late.
-constexpr long long MostSecondsGone = 24 * 60 * 60;
+constexpr long long MostSecondsGone = 24LL * 60 * 60;
 
 std::string Number(long long value) {
     return std::to_string(value);
