@@ -74,8 +74,8 @@ void LevelForm::LoadOnOpen() {
 }
 
 void LevelForm::ApplyLevel() {
-    if (!host_.AcceptsGameCommands()) {
-        return; // a game that is over, or a held card, comes first
+    if (!host_.AcceptsGameCommands() || !host_.MayAbandonGame()) {
+        return; // a game that is over, or a held card, comes first; a game kept stays as it is
     }
     Level level = host_.NextGameLevel();
     if (EasyOption->isChecked()) {

@@ -6,6 +6,7 @@
 #include "ui/LargeFont.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -26,7 +27,7 @@ MissedWordsWindow::MissedWordsWindow(MissedWordsChoice choice, QWidget* parent)
     // A dialog window stays above the board it belongs to; it is not modal.
     : QWidget(parent, Qt::Dialog), choice_(std::move(choice)) {
     setObjectName(QStringLiteral("MissedWordsWindow"));
-    setWindowTitle(Text(product::Title));
+    setWindowTitle(QStringLiteral("Words You Missed"));
     setAttribute(Qt::WA_DeleteOnClose);
 
     MissedWordsHeading = new QLabel(this);
@@ -73,6 +74,11 @@ void MissedWordsWindow::ShowWords(const WordSearch& search) {
         MissedWordsHeading->setText(QStringLiteral("Words you could have laid:"));
     }
     adjustSize();
+}
+
+void MissedWordsWindow::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    emit Closed();
 }
 
 void MissedWordsWindow::keyPressEvent(QKeyEvent* event) {

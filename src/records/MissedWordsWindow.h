@@ -22,7 +22,12 @@ public:
 
     void ShowWords(const WordSearch& search);
 
+signals:
+    // The player closed the window (Escape or its frame).
+    void Closed();
+
 protected:
+    void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

@@ -98,7 +98,7 @@ void NameDialog::ConfirmName(const QString& emptyNameTitle) {
     hide();
     RecordResult(RulesText(name));
     emit Answered();
-    host_.NewGame_Click();
+    host_.NextGameAfterName();
 }
 
 void NameDialog::RecordResult(const std::string& name) {

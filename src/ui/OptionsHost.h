@@ -39,6 +39,12 @@ public:
     // Whether a new game may start now: not while a finished game waits for its name, the
     // game is paused or a card is held.
     virtual bool AcceptsGameCommands() const = 0;
+    // Asks the player, when the game in play has words to lose, whether to abandon it; true
+    // when the game may go.
+    virtual bool MayAbandonGame() = 0;
+    // A name was confirmed at the end of a game and its result recorded: the next game
+    // follows, at once or once the player has seen the words missed.
+    virtual void NextGameAfterName() = 0;
 
 protected:
     OptionsHost() = default;

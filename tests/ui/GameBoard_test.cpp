@@ -286,7 +286,10 @@ private slots:
             QCOMPARE(no.texts, QStringList{stuck});
             QCOMPARE(state.Card(CardOf(state, 'V')).Tag, CardTag::Table); // the game goes on
         }
-        board.NewGame_Click();
+        {
+            const MessageAnswerer abandon;
+            board.NewGame_Click();
+        }
         {
             MessageAnswerer yes(QStringLiteral("Ed"), QMessageBox::NoButton); // Enter: Yes
             LayWord(board, {CardOf(state, 'A'), CardOf(state, 'T')});

@@ -218,6 +218,7 @@ private slots:
     // the next; a message the player has not yet closed leaves the keys to the name dialog.
     void theWordTimerEndsTheGameAndSettingsWaitForTheNext() {
         TestGame game(44, {});
+        game.Write(QStringLiteral("Settings/MissedWords.txt"), "0\r\n"); // the next game at once
         GameBoard& board = game.Deal();
         board.ChooseLevel(Level::Hard);
         board.NewGame_Click();

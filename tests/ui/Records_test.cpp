@@ -26,7 +26,11 @@ QStringList Column(const QTreeWidget& list, int column) {
 
 // A game with a word scored, ended from the menu: the rating answered, the name dialog waits.
 struct EndedGame {
-    EndedGame() { End(); }
+    EndedGame() {
+        // The missed words not shown: the next game follows the name at once.
+        game.Write(QStringLiteral("Settings/MissedWords.txt"), "0\r\n");
+        End();
+    }
 
     void End() {
         QTRY_VERIFY(CardOnColumn(board.State(), 2) > 0); // the deal has ended

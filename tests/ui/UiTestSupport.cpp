@@ -118,6 +118,7 @@ void DealOnly(GameBoard& board, const QString& letters, Level level) {
             .setText(letters.contains(QChar(u'A' + i)) ? QStringLiteral("1") : QStringLiteral("0"));
     }
     board.ChooseLevel(level);
+    const MessageAnswerer abandon; // a game with a word in it asks before it is left
     board.NewGame_Click();
 }
 

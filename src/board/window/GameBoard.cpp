@@ -77,12 +77,17 @@ GameBoard::GameBoard(GameServices services, QWidget* parent)
       clocks_(*services_.Time),
       missedWordsChoice_(WritablePath(services_, QStringLiteral("Settings/MissedWords.txt"),
                                       MaxSettingsFileBytes)),
+      keptGameFile_(
+          WritablePath(services_, QStringLiteral("KeptGame/KeptGame.txt"), MaxKeptGameBytes)),
+      abandonQuestion_(WritablePath(services_, QStringLiteral("Settings/AskBeforeAbandoning.txt"),
+                                    MaxSettingsFileBytes)),
       statistics_(
           WritablePath(services_, QStringLiteral("highscore/statistics.txt"), MaxRecordFileBytes),
           scores_.FilePath()) {
     setObjectName(QStringLiteral("GameBoard"));
     setWindowTitle(Text(product::Title));
     menus_ = BuildGameMenus(*this);
+    AddAbandonQuestionSwitch();
     board_ = new BoardView(state_, cardPics_, this);
     board_->setMinimumSize(BoardPixelsAt(SmallestBoardScale));
     setCentralWidget(board_);
@@ -207,6 +212,7 @@ void GameBoard::LoadOnOpen() {
     ApplySettings(settings.Values);
     ReportFileProblem(keyboardPlayer_->LoadChoice());
     menus_.KeyboardPlay->setChecked(keyboardPlayer_->IsOn());
+    ReadGameLeft();
     NewGameSetup();
     newGamePending_ = true;
 }
@@ -216,16 +222,20 @@ void GameBoard::Form_Activate() {
         return;
     }
     newGamePending_ = false;
+    if (ResumeGameLeft()) {
+        return; // the table stands as it was left
+    }
     FillEmptyColumns(state_, *effects_);
     board_->update();
     AskIfStuck();
 }
 
 void GameBoard::NewGame_Click() {
-    if (!AcceptsGameCommands()) {
+    if (!AcceptsGameCommands() || !MayAbandonGame()) {
         return; // a finished game waits for its name first; a held card is let go first
     }
     CountFinishedGame(GameEnding::Abandoned);
+    CloseMissedWordsOfEndedTable();
     UnloadCards(state_);
     NewGameSetup();
     newGamePending_ = true;
@@ -234,6 +244,7 @@ void GameBoard::NewGame_Click() {
 }
 
 void GameBoard::NewGameSetup() {
+    abandonAgreed_ = false;
     // The stored level and card back that a settings re-read set aside begin here.
     state_.GameLevel = storedLevel_.value_or(state_.GameLevel);
     state_.CardStyle = storedCardStyle_.value_or(state_.CardStyle);
@@ -367,6 +378,10 @@ void GameBoard::showEvent(QShowEvent* event) {
 }
 
 void GameBoard::closeEvent(QCloseEvent* event) {
+    if (!closing_ && !KeepGameOnExit()) {
+        event->ignore();
+        return;
+    }
     CloseDown();
     event->accept();
 }

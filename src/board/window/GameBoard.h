@@ -4,6 +4,7 @@
 #include "board/table/Cards.h"
 #include "board/window/GameServices.h"
 #include "game/files/Highscore.h"
+#include "game/files/KeptGame.h"
 #include "game/files/Settings.h"
 #include "game/files/StatisticsFile.h"
 #include "game/model/BoardLayout.h"
@@ -22,6 +23,7 @@
 #include <optional>
 
 class QLabel;
+class QAction;
 class QMessageBox;
 class QTimer;
 
@@ -118,6 +120,11 @@ public:
     // The window of the words missed in the last game, while it is open.
     MissedWordsWindow* OpenMissedWords() const;
 
+    // A game that waits for its player: asked before it is abandoned, kept on Exit and
+    // offered at the next start.
+    bool MayAbandonGame() override;
+    void NextGameAfterName() override;
+
 protected:
     bool event(QEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -177,6 +184,16 @@ private:
     void StartDeal(std::uint32_t number);
     // Ends the game at the player's word: by End Game, or when a stuck game is given up.
     void EndOnRequest(GameEnding ending);
+    // The game kept at the last Exit: read at the start, offered at the first activation.
+    void AddAbandonQuestionSwitch();
+    void ReadGameLeft();
+    bool ResumeGameLeft();
+    void TakeUpGameLeft(GameState kept);
+    // Keeps the game in progress as the window closes; false when it could not be kept and
+    // the player stays with it.
+    bool KeepGameOnExit();
+    void DealAfterMissedWords();
+    void CloseMissedWordsOfEndedTable();
 
     GameServices services_;
     GameState state_;
@@ -210,6 +227,15 @@ private:
     QPointer<MissedWordsWindow> missedWordsWindow_;
     QTimer* hintTimer_ = nullptr;
     QPointer<QMessageBox> openGameMessage_;
+    KeptGameFile keptGameFile_;
+    AbandonQuestionChoice abandonQuestion_;
+    QAction* askBeforeAbandoning_ = nullptr;
+    std::optional<KeptGameRead> gameLeft_;
+    GameTime gameLeftReadAt_{};
+    // The player agreed to abandon the game in play; a new game clears it.
+    bool abandonAgreed_ = false;
+    // A name was given: the next game is dealt once the words missed are closed.
+    bool dealAfterMissedWords_ = false;
     bool newGamePending_ = false;
     bool closing_ = false;
     StatisticsFile statistics_;

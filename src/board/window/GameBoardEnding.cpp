@@ -26,9 +26,13 @@
 namespace lexabit {
 
 void GameBoard::EndGame_Click() {
+    if (!TakesPlay() || !MayAbandonGame()) {
+        return;
+    }
     EndOnRequest(GameEnding::EndedByPlayer);
 }
 
+// A game given up, by End Game or when no word is left: no question, the game is over.
 void GameBoard::EndOnRequest(GameEnding ending) {
     if (!TakesPlay()) {
         return;
