@@ -65,7 +65,7 @@ run_tests() { # rules|window; stops at the first program that fails
   fi
   local program
   for program in "${window_tests[@]}"; do
-    QT_QPA_PLATFORM=offscreen timeout "$test_timeout" "$build/tests/$program" -silent \
+    QT_QPA_PLATFORM="offscreen:configfile=$tree/tests/ui/screens.json" timeout "$test_timeout" "$build/tests/$program" -silent \
       >>"$log" 2>&1 || return 1
   done
   if [ "$(id -u)" -eq 0 ]; then
