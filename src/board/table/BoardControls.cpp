@@ -169,15 +169,8 @@ void PauseCover::mousePressEvent(QMouseEvent* event) {
 }
 
 void PauseCover::keyPressEvent(QKeyEvent* event) {
-    // A modifier on its own is no key yet; the Pause key reaches the Pause command instead.
-    switch (event->key()) {
-    case Qt::Key_Shift:
-    case Qt::Key_Control:
-    case Qt::Key_Alt:
-    case Qt::Key_AltGr:
-    case Qt::Key_Meta:
-        return;
-    default:
+    // The Pause key reaches the Pause command instead.
+    if (!IsModifierAlone(event->key())) {
         event->accept();
         emit ResumeAsked();
     }

@@ -288,9 +288,9 @@ void BoardView::mouseReleaseEvent(QMouseEvent* event) {
     emit CardMouseUp(index, event->button(), inside.x(), inside.y());
 }
 
-void BoardView::keyPressEvent(QKeyEvent* event) {
+bool IsModifierAlone(int key) {
     // A modifier pressed on its own (on the way to a menu's Alt key, say) is no key yet.
-    switch (event->key()) {
+    switch (key) {
     case Qt::Key_Shift:
     case Qt::Key_Control:
     case Qt::Key_Alt:
@@ -300,12 +300,19 @@ void BoardView::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Super_R:
     case Qt::Key_CapsLock:
     case Qt::Key_NumLock:
-        return;
+        return true;
     default:
-        // The keypad is no part of a command's key: Enter there is Enter.
-        emit KeyDown(QKeyCombination(event->modifiers() & ~Qt::KeypadModifier,
-                                     static_cast<Qt::Key>(event->key())));
+        return false;
     }
+}
+
+void BoardView::keyPressEvent(QKeyEvent* event) {
+    if (IsModifierAlone(event->key())) {
+        return;
+    }
+    // The keypad is no part of a command's key: Enter there is Enter.
+    emit KeyDown(QKeyCombination(event->modifiers() & ~Qt::KeypadModifier,
+                                 static_cast<Qt::Key>(event->key())));
 }
 
 void BoardView::resizeEvent(QResizeEvent* event) {

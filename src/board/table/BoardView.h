@@ -11,6 +11,9 @@
 
 namespace lexabit {
 
+// Whether a key is a modifier pressed on its own, which is no key yet.
+bool IsModifierAlone(int key);
+
 class Cards;
 class GameState;
 
