@@ -34,6 +34,7 @@ GameState GameUnderWay() {
     state.WordsFound = {{"QUIZ", " 22 + 0"}};
     state.Shown = {"AB", " 4 Points"};
     state.Piles.DiscardPile = true;
+    state.Deal = {4711, true, StandardLetterCounts};
     state.HintCost = 3;
     state.HintCostTaken = 5;
     state.HintsCharged = {{"AB", {2, 3}}};

@@ -122,10 +122,11 @@ TEST(NumberedDeal, TheSameNumberDealsTheSamePackAndAFreshOneIsDrawnInRange) {
     testing::ScriptedRandom fresh({0.0, 0.999999999});
     const auto [first, lowest] = pack(std::nullopt, fresh);
     const auto [last, highest] = pack(std::nullopt, fresh);
-    EXPECT_EQ(lowest, (DealIdentity{LowestDealNumber, false}));
-    EXPECT_EQ(highest, (DealIdentity{HighestDealNumber, false}));
+    EXPECT_EQ(lowest, (DealIdentity{LowestDealNumber, false, StandardLetterCounts}));
+    EXPECT_EQ(highest, (DealIdentity{HighestDealNumber, false, StandardLetterCounts}));
     EXPECT_EQ(fresh.seeds, 2);
-    EXPECT_EQ(pack(LowestDealNumber, fresh), std::tuple(first, DealIdentity{1, true}));
+    EXPECT_EQ(pack(LowestDealNumber, fresh),
+              std::tuple(first, DealIdentity{1, true, StandardLetterCounts}));
     EXPECT_NE(first, last);
     EXPECT_EQ(first.size(), 98U);
 }

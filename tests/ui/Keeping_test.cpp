@@ -1,5 +1,7 @@
 #include "UiTestSupport.h"
+#include "game/play/NumberedDeal.h"
 #include "records/MissedWordsWindow.h"
+#include "ui/GameText.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -100,7 +102,9 @@ private slots:
             QCOMPARE(state.TotalScore, resumed ? before.TotalScore : 0);
             QVERIFY(!resumed ||
                     (state.Pack == before.Pack && state.WordsFound == before.WordsFound &&
-                     state.Clocks.PlayingTime == before.Clocks.PlayingTime));
+                     state.Clocks.PlayingTime == before.Clocks.PlayingTime &&
+                     state.Deal == before.Deal &&
+                     Child<QLabel>(board, "DealPanel").text() == Text(DealPanelText(before))));
             QVERIFY(!QFile::exists(game.Path(KeptFile)));
             QCOMPARE(game.Read(KeptFile + QStringLiteral(".damaged")),
                      file == kept ? QByteArray() : damaged);

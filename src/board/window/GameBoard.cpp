@@ -250,7 +250,9 @@ void GameBoard::NewGameSetup() {
     state_.CardStyle = storedCardStyle_.value_or(state_.CardStyle);
     storedLevel_.reset();
     storedCardStyle_.reset();
-    const LetterCountValues counts = ReadLetterCounts(LettersOfNextDeal());
+    // A restart deals again on the letters of the deal on the table, whatever was chosen since.
+    const LetterCountValues counts =
+        deals_.Restarting ? state_.Deal.Letters : ReadLetterCounts(state_.NextDealLetters);
     ResetGameVariables(state_, counts, services_.Time->Now());
     ShowGame();
     ClearHint(); // after the reset: the notice tells of this game's hints, none yet

@@ -179,7 +179,6 @@ private:
     void CreateDealCommands();
     void UpdateDealCommands();
     // The letter counts the next deal uses: a restarted deal keeps those it was dealt on.
-    const LetterCountTexts& LettersOfNextDeal() const;
     void DealNextGame(const LetterCountValues& counts);
     void StartDeal(std::uint32_t number);
     // Ends the game at the player's word: by End Game, or when a stuck game is given up.
@@ -246,8 +245,7 @@ private:
         QAction* Statistics = nullptr;
         QLabel* Panel = nullptr;
         std::optional<std::uint32_t> Requested; // the number the next deal is to replay
-        LetterCountTexts DealtLetters;          // the letter counts of the deal on the table
-        bool Restarting = false;                // the next deal replays it on those letters
+        bool Restarting = false;                // the next deal replays the one on the table
         bool Counted = false;                   // the game on the table is in the statistics
     } deals_;
 };

@@ -52,15 +52,10 @@ void GameBoard::CreateDealCommands() {
 
 void GameBoard::DealNextGame(const LetterCountValues& counts) {
     DealNumberedCards(state_, counts, *services_.Random, deals_.Requested);
-    deals_.DealtLetters = LettersOfNextDeal();
     deals_.Requested.reset();
     deals_.Restarting = false;
     deals_.Counted = false;
     deals_.Panel->setText(Text(DealPanelText(state_)));
-}
-
-const LetterCountTexts& GameBoard::LettersOfNextDeal() const {
-    return deals_.Restarting ? deals_.DealtLetters : state_.NextDealLetters;
 }
 
 void GameBoard::StartDeal(std::uint32_t number) {

@@ -6,6 +6,7 @@
 #include "game/files/AtomicFileWrite.h"
 #include "game/model/GameStatistics.h"
 #include "game/model/Texts.h"
+#include "game/play/NumberedDeal.h"
 #include "game/scoring/ScoreTexts.h"
 #include "records/MissedWordsWindow.h"
 #include "ui/GameText.h"
@@ -13,6 +14,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -116,6 +118,7 @@ void GameBoard::TakeUpGameLeft(GameState kept) {
     kept.Clocks.WordTimerStart += asked;
     TakeUpKeptGame(state_, std::move(kept));
     deals_.Counted = false; // the resumed game is counted when it ends
+    deals_.Panel->setText(Text(DealPanelText(state_)));
     clocks_.Start();
     clockTimer_->start();
     if (const std::optional<ClockReading> reading = clocks_.Tick(state_)) {

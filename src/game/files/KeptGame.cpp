@@ -163,6 +163,8 @@ private:
         } else if (key == "piles") {
             const auto piles = Exactly(rest, 2, key);
             state_.Piles = {Whole(piles[0], 0, 1) == 1, Whole(piles[1], 0, 1) == 1};
+        } else if (key == "deal") {
+            TakeDeal(Exactly(rest, 2 + LetterCount, key));
         } else if (key == "hint-cost") {
             state_.HintCost = Short(rest, 0);
         } else if (key == "hint-taken") {
@@ -201,6 +203,16 @@ private:
         clocks.PlayHours = Short(fields[2], 0);
         clocks.PlayMinutes = Short(fields[3], 0);
         clocks.MinuteStart = now_ - std::chrono::seconds(Whole(fields[4], 0, MostSecondsGone));
+    }
+
+    void TakeDeal(const std::vector<std::string_view>& fields) {
+        DealIdentity& deal = state_.Deal;
+        deal.Number =
+            static_cast<std::uint32_t>(Whole(fields[0], LowestDealNumber, HighestDealNumber));
+        deal.Replayed = Whole(fields[1], 0, 1) == 1;
+        for (std::size_t letter = 0; letter < deal.Letters.size(); ++letter) {
+            deal.Letters[letter] = Short(fields[2 + letter]);
+        }
     }
 
     void TakeCard(const std::vector<std::string_view>& fields) {
@@ -272,8 +284,8 @@ private:
 
     void CheckWhole() {
         for (const std::string_view key :
-             {"level", "cards", "score", "clocks", "playing-time", "piles", "hint-cost", "stacking",
-              "pack", "word", "shown"}) {
+             {"level", "deal", "cards", "score", "clocks", "playing-time", "piles", "hint-cost",
+              "stacking", "pack", "word", "shown"}) {
             if (!seen_.contains(std::string(key))) {
                 throw Damage{"its line \"" + std::string(key) + "\" is missing"};
             }
@@ -317,6 +329,8 @@ std::string FormatKeptGame(const GameState& state, GameTime now) {
         std::string(KeptGameHeader),
         "version " + Number(KeptGameVersion),
         "level " + Number(StoredLevelNumber(state.GameLevel)),
+        ListLine("deal " + Number(state.Deal.Number) + ' ' + Number(state.Deal.Replayed ? 1 : 0),
+                 {state.Deal.Letters.begin(), state.Deal.Letters.end()}),
         "cards " + Number(state.CardsTotal),
         "score " + Number(state.TotalScore),
         "clocks " + Number(clocks.WordTimerMinutes) + ' ' +

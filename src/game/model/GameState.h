@@ -165,10 +165,14 @@ struct PilesShown {
     bool DiscardPile = false; // shown from the first accepted word on
 };
 
+inline constexpr std::uint32_t LowestDealNumber = 1;
+inline constexpr std::uint32_t HighestDealNumber = 999'999;
+
 // The number of a deal, from which its pack is dealt again in the same order.
 struct DealIdentity {
     std::uint32_t Number = 0;
-    bool Replayed = false; // dealt again by its number, or restarted
+    bool Replayed = false;       // dealt again by its number, or restarted
+    LetterCountValues Letters{}; // the letter counts it was dealt on, for a restart
 
     friend bool operator==(const DealIdentity&, const DealIdentity&) = default;
 };

@@ -16,7 +16,7 @@ std::uint32_t DrawDealNumber(RandomSource& random) {
 
 void DealNumberedCards(GameState& state, const LetterCountValues& counts, RandomSource& fresh,
                        std::optional<std::uint32_t> replay) {
-    state.Deal = DealIdentity{replay.value_or(0), replay.has_value()};
+    state.Deal = DealIdentity{replay.value_or(0), replay.has_value(), counts};
     if (!replay) {
         state.Deal.Number = DrawDealNumber(fresh);
     }

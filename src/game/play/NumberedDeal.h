@@ -4,6 +4,7 @@
 // deals the same pack in the same order again.
 
 #include "game/model/Alphabet.h"
+#include "game/model/GameState.h"
 #include "game/model/Ports.h"
 
 #include <cstdint>
@@ -11,11 +12,6 @@
 #include <string>
 
 namespace lexabit {
-
-class GameState;
-
-inline constexpr std::uint32_t LowestDealNumber = 1;
-inline constexpr std::uint32_t HighestDealNumber = 999'999;
 
 // The randomness of one numbered deal: every fresh start goes back to the beginning of the
 // sequence the number names, whatever the time.
