@@ -6,6 +6,7 @@
 #include "game/play/KeyboardMoves.h"
 
 #include <QAccessibleWidget>
+#include <QMenu>
 #include <QPointer>
 #include <QWindow>
 #include <algorithm>
@@ -170,22 +171,30 @@ public:
         }
     }
 
-    int childCount() const override { return static_cast<int>(ChildKeys(board_->Game()).size()); }
+    // The cards and piles come first, then the controls that stand on the board (the word,
+    // its points, the words found, CheckWord, the status panels), as for any other widget.
+    int childCount() const override {
+        return static_cast<int>(ChildKeys(board_->Game()).size() + Controls().size());
+    }
     QAccessibleInterface* child(int index) const override {
         const std::vector<int> keys = ChildKeys(board_->Game());
-        if (index < 0 || index >= static_cast<int>(keys.size())) {
+        const QList<QWidget*> controls = Controls();
+        const auto at = static_cast<std::size_t>(index);
+        if (index < 0 || at >= keys.size() + static_cast<std::size_t>(controls.size())) {
             return nullptr;
         }
-        return ChildOf(keys[static_cast<std::size_t>(index)]);
+        return at < keys.size() ? ChildOf(keys[at])
+                                : QAccessible::queryAccessibleInterface(
+                                      controls.at(static_cast<qsizetype>(at - keys.size())));
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
-        const auto* item = dynamic_cast<const BoardChild*>(child);
-        if (item == nullptr) {
-            return -1;
-        }
         const std::vector<int> keys = ChildKeys(board_->Game());
-        const auto at = std::find(keys.begin(), keys.end(), item->Key());
-        return at == keys.end() ? -1 : static_cast<int>(at - keys.begin());
+        if (const auto* item = dynamic_cast<const BoardChild*>(child)) {
+            const auto at = std::find(keys.begin(), keys.end(), item->Key());
+            return at == keys.end() ? -1 : static_cast<int>(at - keys.begin());
+        }
+        const qsizetype control = child == nullptr ? -1 : Controls().indexOf(child->object());
+        return control < 0 ? -1 : static_cast<int>(keys.size()) + static_cast<int>(control);
     }
     QAccessibleInterface* childAt(int x, int y) const override {
         for (int i = childCount() - 1; i >= 0; --i) {
@@ -225,6 +234,17 @@ public:
     }
 
 private:
+    QList<QWidget*> Controls() const {
+        QList<QWidget*> controls;
+        for (QObject* child : board_->children()) {
+            auto* widget = qobject_cast<QWidget*>(child);
+            if (widget != nullptr && !widget->isWindow() && !qobject_cast<QMenu*>(widget)) {
+                controls.append(widget);
+            }
+        }
+        return controls;
+    }
+
     BoardView* board_;
     mutable std::map<int, QAccessible::Id> children_;
 };
