@@ -1,19 +1,21 @@
 #!/usr/bin/env bash
 # Plays one short game by keyboard alone as a player would, printing with no printer (so the
-# page is saved as a PDF), then lays a word with the mouse in the next, on an X server of its
-# own, and checks what the game showed, printed and wrote. Exit status 0 passed, 1 failed,
-# 77 skipped; as root it installs the packages it needs. The screenshots stay behind on
+# page is saved as a PDF), then lays a word with the mouse in the next and leaves it, starts
+# the game again and resumes it, on an X server and a session bus of its own, and checks what
+# the game showed, printed, told the accessibility bus and wrote. Exit status 0 passed,
+# 1 failed, 77 skipped; as root it installs the packages it needs. The screenshots stay behind on
 # failure (or with LEXABIT_E2E_KEEP).
 set -uo pipefail
 readonly TITLE="Lexabit Solitaire" PLAYER="Ada Lovelace"
-readonly PACKAGES="xvfb xdotool x11-utils imagemagick poppler-utils"
+readonly PACKAGES="xvfb xdotool x11-utils imagemagick poppler-utils dbus at-spi2-core python3-pyatspi"
 program_folder=${1:?usage: whole_game.sh PROGRAM_FOLDER [PROGRAM_NAME]} program_name=${2:-lexabit-solitaire}
 log() { echo "whole_game: $*"; }
 skip() { log "SKIPPED: $*" >&2; exit 77; }
 missing_tools() {
-    for tool in Xvfb xdotool xwininfo import convert mogrify pdfinfo pdftoppm pdftotext python3; do
+    for tool in Xvfb xdotool xwininfo import convert mogrify pdfinfo pdftoppm pdftotext python3 dbus-daemon; do
         command -v "$tool" >/dev/null || echo "$tool"
     done
+    /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || echo pyatspi
 }
 if [ -n "$(missing_tools)" ] && [ "$(id -u)" -eq 0 ]; then
     log "installing $PACKAGES"
@@ -95,13 +97,17 @@ drag_card() {
 fingerprints() {
     # The high scores, the statistics and the keyboard's setting are what this game writes.
     (cd "$game" && find . -type f ! -path ./highscore/highscore.dat ! -path ./highscore/statistics.txt \
-        ! -path ./Settings/KeyboardPlay.txt -exec sha256sum {} + | sort)
+        ! -path ./Settings/KeyboardPlay.txt ! -path ./KeptGame/KeptGame.txt -exec sha256sum {} + | sort)
 }
 
 Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 started_pids=($!)
 poll 10 test -s "$work/display" || skip "Xvfb did not start: $(tail -n 3 "$work/xvfb.log")"
 export DISPLAY=":$(head -n 1 "$work/display")"
+# The accessibility bus starts on the session bus when the game first asks for it.
+dbus-daemon --session --fork --print-address=3 --print-pid=4 3>"$work/bus" 4>"$work/bus-pid" ||
+    skip "no session bus"
+started_pids=("$(cat "$work/bus-pid")" "${started_pids[@]}")
 
 cp -R "$program_folder/$program_name" "$program_folder"/{dictionary,sounds,highscore,Settings,HelpFiles} "$game/" ||
     fail "cannot copy the game from $program_folder"
@@ -109,18 +115,28 @@ printf '%s\r\n' {a..z}{a..z} >"$game/dictionary/dictionary.txt" # any two cards 
 printf ' 16744576 \r\n 8 \r\n 2 \r\n' >"$game/Settings/Settings.txt"
 rm -f "$game/highscore/highscore.dat" # where the result goes among others is a rules test's
 fingerprints >"$work/files-before"
-# A clean environment: none of the caller's platform, printer or scale settings, and a print
-# server address that leads nowhere, so no printer is ever found.
-(cd "$game" && exec env -i PATH="$PATH" HOME="$work/home" LANG=C.UTF-8 DISPLAY="$DISPLAY" \
-    XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb CUPS_SERVER="$work/no-cups.sock" \
-    "./$program_name" >"$work/game.log" 2>&1) &
-game_pid=$!
-started_pids=("$game_pid" "${started_pids[@]}")
 main_window_up() {
     running "$game_pid" || fail "the game ended before its window appeared"
     main_window=$(game_windows | head -n 1) && [ -n "$main_window" ]
 }
-poll 20 main_window_up || fail "the window \"$TITLE\" did not appear"
+# A clean environment: none of the caller's platform, printer or scale settings, and a print
+# server address that leads nowhere, so no printer is ever found.
+start_game() {
+    (cd "$game" && exec env -i PATH="$PATH" HOME="$work/home" LANG=C.UTF-8 DISPLAY="$DISPLAY" \
+        XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb CUPS_SERVER="$work/no-cups.sock" \
+        DBUS_SESSION_BUS_ADDRESS="$(head -n 1 "$work/bus")" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
+        "./$program_name" >>"$work/game.log" 2>&1) &
+    game_pid=$!
+    started_pids=("$game_pid" "${started_pids[@]}")
+    poll 20 main_window_up || fail "the window \"$TITLE\" did not appear"
+}
+leave_game() {
+    focus_window "$main_window"
+    xdotool key F8
+    poll 10 eval '! running "$game_pid"' || fail "the game did not end after F8"
+    wait "$game_pid" || fail "the game ended with status $?"
+}
+start_game
 
 read -r -a window < <(xwininfo -id "$main_window" | awk '/Absolute upper-left X/ {x=$4}
     /Absolute upper-left Y/ {y=$4} /^  Width:/ {w=$2} /^  Height:/ {h=$2} END {print x, y, w, h}')
@@ -132,16 +148,15 @@ poll 20 board_shows dealt dealt ||
 
 read -r -a tops < <(picture_tool column-tops "${board[@]}")
 # What the word display and the list show is read from the widgets by the window tests; here two
-# words, one laid by keyboard alone and one dragged with the real mouse, must reach the printed
-# page. Options > Keyboard Play (the menu's last item but one), Space takes column 1's card, Right
-# carries it over column 2's, Space drops it, Enter checks.
+# words laid by keyboard alone must reach the printed page. Options > Keyboard Play (the menu's
+# last item but one); Space takes column 1's card, Right carries it over column 2's, Space drops
+# it, Enter checks; the focus goes back to column 1, where a new card lies.
 xdotool key alt+o Up Up Return && sleep 0.5 && focus_window "$main_window"
-xdotool key space sleep 0.3 key Right sleep 0.3 key space sleep 0.3 key Return
-poll 5 test -s "$game/Settings/KeyboardPlay.txt" || fail "Keyboard Play was not remembered"
-[ "$(cat "$game/Settings/KeyboardPlay.txt")" = $'1\r' ] || fail "Keyboard Play was not remembered as on"
-sleep 1
-drag_card "${tops[@]}"
-xdotool key Return
+for word in 1 2; do
+    xdotool key space sleep 0.3 key Right sleep 0.3 key space sleep 0.3 key Return sleep 1.5
+done
+[ "$(cat "$game/Settings/KeyboardPlay.txt" 2>/dev/null)" = $'1\r' ] ||
+    fail "Keyboard Play was not remembered as on"
 
 xdotool key F5
 next_dialog "no message about the saved PDF appeared"
@@ -184,10 +199,27 @@ poll 10 no_other_window || fail "Escape did not close the missed words"
 poll 20 board_shows new-game dealt ||
     fail "no new game was dealt after the name: $(last_check)"
 
+# A word dragged with the real mouse, then Exit: the game is kept, and offered at the next start.
 focus_window "$main_window"
-xdotool key F8
-poll 10 eval '! running "$game_pid"' || fail "the game did not end after F8"
-wait "$game_pid" || fail "the game ended with status $?"
+drag_card "${tops[@]}"
+xdotool key Return sleep 1
+leave_game
+kept=$game/KeptGame/KeptGame.txt
+kept_lines() { grep -a -E '^(deal|found) ' "$kept"; }
+[ "$(kept_lines | grep -c '^found ')" = 1 ] || fail "Exit did not keep the game with its one word"
+kept_before=$(kept_lines) deal=$(awk '/^deal / {print $2}' "$kept")
+start_game
+next_dialog "the game left was not offered at the next start"
+xdotool key Return # Yes, resume it
+poll 10 no_other_window || fail "the question about the game left did not close"
+told_bus() { DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work/bus") /usr/bin/python3 "$(dirname "$0")/accessible.py" "$TITLE" >"$work/bus.txt" 2>&1; }
+poll 10 eval 'told_bus && grep -q "^label: Deal $deal$" "$work/bus.txt"' ||
+    fail "the accessibility bus was not told of the resumed deal $deal: $(tr '\n' '|' <"$work/bus.txt")"
+grep -q -E '^list item: [A-Z], [0-9]+ points?, column [1-7]$' "$work/bus.txt" &&
+    grep -q '^push button: CheckWord$' "$work/bus.txt" ||
+    fail "the accessibility bus was not told of the cards and CheckWord: $(tr '\n' '|' <"$work/bus.txt")"
+leave_game
+[ "$(kept_lines)" = "$kept_before" ] || fail "the resumed game was not kept again as it was left"
 
 # One result of six CR LF lines: the player's, with the points printed.
 scores=$game/highscore/highscore.dat
@@ -199,4 +231,4 @@ entry=$(tr -d '\r' <"$scores" | paste -sd '|')
 changed=$(diff "$work/files-before" <(fingerprints)) ||
     fail "the game changed files it should have left alone: $(grep '^[<>]' <<<"$changed" | tr '\n' ' ')"
 passed=true
-log "PASSED: the game closed with F8; highscore.dat holds the new result: $entry"
+log "PASSED: the game was resumed and kept again; highscore.dat holds the new result: $entry"
