@@ -3,8 +3,8 @@
 // 999 of each letter, the most the letters window allows), shown for scale.
 #include "WordListTiming.h"
 #include "game/files/KeptGame.h"
-#include "game/play/Deal.h"
 #include "game/play/GameRound.h"
+#include "game/play/NumberedDeal.h"
 
 #include <chrono>
 #include <cstdio>
@@ -26,7 +26,7 @@ lexabit::GameState GameOf(const lexabit::LetterCountValues& counts) {
     lexabit::MersenneRandom random;
     const lexabit::GameTime now{std::chrono::seconds(1'800'000'000)};
     lexabit::ResetGameVariables(state, counts, now);
-    lexabit::DealCards(state, counts, random);
+    lexabit::DealNumberedCards(state, counts, random, std::nullopt);
     for (int i = 1; i <= state.CardsTotal / 2; ++i) {
         state.Card(i).Tag = lexabit::CardTag::Used;
     }
