@@ -112,6 +112,48 @@ private slots:
             QCOMPARE(atLarger.Card(i).Tag, atOne.Card(i).Tag);
         }
     }
+
+    // A word of fifteen cards, laid with the mouse from cards left face up around the
+    // columns as Hard leaves them, makes the board smaller until it stands whole above the
+    // status bar; the next game is shown at the design's scale again.
+    void aLongWordMakesRoomForItself() {
+        TestGame game(12);
+        GameBoard& board = game.Deal();
+        board.resize(DesignBoardUnits + (board.size() - board.Board().size()));
+        QTRY_COMPARE(board.Board().size(), DesignBoardUnits);
+        auto& state = const_cast<GameState&>(board.State());
+        std::vector<int> word{CardOnColumn(state, 4)};
+        for (int i = 1; word.size() < 15; ++i) {
+            if (state.Card(i).Tag == CardTag::Pack) { // in two rows clear of column 4
+                const auto k = static_cast<int>(word.size() - 1);
+                state.Card(i) = {CardTag::Table,
+                                 state.Card(i).Letter,
+                                 state.Card(i).Value,
+                                 0,
+                                 static_cast<float>(95 * (k % 7) + (k % 7 > 3 ? 290 : 0)),
+                                 k < 7 ? 370.0F : 560.0F,
+                                 true};
+                word.push_back(i);
+            }
+        }
+        const auto pixels = [&](int card) {
+            return board.Board().Scale().ToPixels(QPointF(PlaceOf(state, card) + QPoint(40, 60)));
+        };
+        for (std::size_t k = 1; k < word.size(); ++k) {
+            QTest::mousePress(&board.Board(), Qt::LeftButton, Qt::NoModifier,
+                              pixels(word[k]).toPoint());
+            QTest::mouseMove(&board.Board(), pixels(word[k - 1]).toPoint());
+            QTest::mouseRelease(&board.Board(), Qt::LeftButton, Qt::NoModifier,
+                                pixels(word[k - 1]).toPoint());
+        }
+        QCOMPARE(state.WordCards.Count(), 15);
+        QVERIFY(board.Board().Scale().Factor() < 1);
+        QVERIFY(pixels(word.back()).y() - 60 * board.Board().Scale().Factor() +
+                    CardHeight * board.Board().Scale().Factor() <=
+                board.Controls().StatusBar->geometry().top());
+        board.NewGame_Click();
+        QCOMPARE(board.Board().Scale().Factor(), 1.0);
+    }
 };
 
 LEXABIT_UI_TEST_MAIN(BoardScaleTest)

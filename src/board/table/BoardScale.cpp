@@ -1,13 +1,23 @@
 #include "board/table/BoardScale.h"
 
+#include "game/model/BoardLayout.h"
+#include "game/model/GameState.h"
+
 #include <algorithm>
 #include <cmath>
 
 namespace lexabit {
 
-double BoardScaleFor(QSizeF pixels) {
-    const double fit = std::min(pixels.width() / DesignBoardUnits.width(),
-                                pixels.height() / DesignBoardUnits.height());
+double BoardScaleFor(QSizeF pixels, int wordCards, double statusBarUnits) {
+    // The word's column stands a third of the way down the board, so the word and the
+    // status bar below it take two thirds of the board's height; two units more allow for
+    // the column's top rounded to a whole unit.
+    constexpr double rounding = 2;
+    const double wordUnits = (wordCards - 1) * WordCardStep + CardHeight + statusBarUnits;
+    const double height = std::max<double>(DesignBoardUnits.height(),
+                                           wordCards > 1 ? wordUnits * 3 / 2 + rounding : 0);
+    const double fit =
+        std::min(pixels.width() / DesignBoardUnits.width(), pixels.height() / height);
     return std::clamp(fit, SmallestBoardScale, LargestBoardScale);
 }
 

@@ -20,8 +20,11 @@ inline constexpr QSize DesignBoardUnits{1032, 713};
 inline constexpr double SmallestBoardScale = 0.6;
 inline constexpr double LargestBoardScale = 2.5;
 
-// The scale for a board of this many pixels: the design fits it whole, within the limits.
-double BoardScaleFor(QSizeF pixels);
+// The scale for a board of this many pixels: the design fits it whole, within the limits,
+// and so does a word of this many cards above a status bar of this height in units. The
+// design leaves room for a word of twelve; a longer one makes the board smaller until it
+// fits, and the board grows back once the word has gone.
+double BoardScaleFor(QSizeF pixels, int wordCards = 0, double statusBarUnits = 0);
 
 // The board's size in pixels at this scale of the design.
 QSize BoardPixelsAt(double scale);

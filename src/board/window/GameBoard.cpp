@@ -198,6 +198,7 @@ void GameBoard::ConnectCommands() {
         } else if (!IsCommandKey(menus_, QKeySequence(key)) && !keyboardPlayer_->PlayKey(key)) {
             CheckWordButton_Click();
         }
+        FitBoardToWord(); // a card Space dropped may have made the word longer
     });
     connect(clockTimer_, &QTimer::timeout, this, &GameBoard::TickClocks);
 }
@@ -306,7 +307,8 @@ void GameBoard::ShowWordsFound() {
 
 void GameBoard::FitToBoardSize() {
     // The rules lay the board out in its own units; the view shows them at one scale.
-    const double scale = BoardScaleFor(board_->size());
+    const double scale =
+        BoardScaleFor(board_->size(), state_.WordCards.Count(), state_.Elements.StatusBar.Height);
     board_->SetScale(scale);
     ScaleBoardControls(controls_, state_.Elements, scale);
     const QSizeF units = board_->Scale().UnitsOf(board_->size());
@@ -322,6 +324,13 @@ void GameBoard::FitToBoardSize() {
         pauseCover_->Cover(controls_.StatusBar->height());
     }
     board_->update();
+}
+
+void GameBoard::FitBoardToWord() {
+    if (BoardScaleFor(board_->size(), state_.WordCards.Count(), state_.Elements.StatusBar.Height) !=
+        board_->Scale().Factor()) {
+        FitToBoardSize();
+    }
 }
 
 void GameBoard::PlaceOnScreen() {

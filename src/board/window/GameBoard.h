@@ -64,6 +64,8 @@ public:
     void NewGame_Click() override;
     void NewGameSetup();
     void FitToBoardSize();
+    // Lays the board out again when the word has grown past its room, or shrunk back.
+    void FitBoardToWord();
     // Sizes the window to fit the available area of the screen it is on, and centres it there.
     void PlaceOnScreen();
 

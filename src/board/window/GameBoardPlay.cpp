@@ -41,6 +41,7 @@ void GameBoard::Card_MouseUp(int index) {
         return;
     }
     lexabit::Card_MouseUp(state_, *effects_, index);
+    FitBoardToWord();
 }
 
 void GameBoard::PutHeldCardBack() {
@@ -126,6 +127,7 @@ void GameBoard::Undo_Click() {
     }
     UndoLastMove(state_, *effects_);
     ShowGame();
+    FitBoardToWord();
 }
 
 void GameBoard::ShuffleSurface() {
@@ -151,6 +153,7 @@ void GameBoard::CheckWordButton_Click() {
     case WordCheckOutcome::Result::Accepted:
         WriteCountPanels();
         ShowHintCost(); // what the hints took off the score, if anything
+        FitBoardToWord();
         AskIfStuck();
         return;
     case WordCheckOutcome::Result::AllCardsUsed:
