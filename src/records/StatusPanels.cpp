@@ -1,6 +1,7 @@
 #include "records/StatusPanels.h"
 
 #include <QLabel>
+#include <QPainter>
 #include <algorithm>
 #include <cmath>
 
@@ -9,7 +10,47 @@ namespace lexabit {
 namespace {
 // Design widths of the panels in pixels.
 constexpr std::array<int, StatusPanels::PanelCount> PanelWidths = {100, 126, 130, 191, 196};
+
+const QString HintRule = QStringLiteral(
+    "On Easy and Hard a hint costs the points of the word it shows, once for the same word on "
+    "the same cards, taken off the score when your next word is accepted.");
+
 } // namespace
+
+// A notice that takes the room the five panels leave: where that is too little for its
+// text, as on a small screen, it shows its brief form or the last word of that, and its
+// tooltip tells it whole.
+class HintNoticeLabel final : public QLabel {
+public:
+    explicit HintNoticeLabel(QWidget* parent) : QLabel(parent) {}
+
+    void SetTexts(const QString& full, const QString& brief) {
+        brief_ = brief;
+        setText(full);
+        setToolTip(full.isEmpty() ? HintRule : full + QStringLiteral("\n") + HintRule);
+        setVisible(!full.isEmpty());
+    }
+    QSize minimumSizeHint() const override { return {0, QLabel::minimumSizeHint().height()}; }
+
+protected:
+    void paintEvent(QPaintEvent* /*event*/) override {
+        QPainter painter(this);
+        drawFrame(&painter);
+        const QRect room = contentsRect().adjusted(margin(), 0, -margin(), 0);
+        // The whole text, else the brief one, else the brief one's last word.
+        QString shown = text();
+        for (const QString& shorter : {brief_, brief_.section(u' ', -1)}) {
+            if (fontMetrics().horizontalAdvance(shown) > room.width()) {
+                shown = shorter;
+            }
+        }
+        painter.drawText(room, static_cast<int>(alignment()),
+                         fontMetrics().elidedText(shown, Qt::ElideRight, room.width()));
+    }
+
+private:
+    QString brief_;
+};
 
 StatusPanels::StatusPanels(QWidget* parent) : QStatusBar(parent) {
     setObjectName(QStringLiteral("StatusBar"));
@@ -25,13 +66,11 @@ StatusPanels::StatusPanels(QWidget* parent) : QStatusBar(parent) {
         addWidget(panel);
         panels_[i] = panel;
     }
-    hintNotice_ = new QLabel(this);
+    hintNotice_ = new HintNoticeLabel(this);
     hintNotice_->setObjectName(QStringLiteral("HintNotice"));
     hintNotice_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     hintNotice_->setTextFormat(Qt::PlainText);
-    hintNotice_->setToolTip(QStringLiteral(
-        "On Easy and Hard a hint costs the points of the word it shows, once for the same "
-        "word on the same cards, taken off the score when your next word is accepted."));
+    hintNotice_->setToolTip(HintRule);
     hintNotice_->hide();
     addWidget(hintNotice_, 1);
     designHeight_ = sizeHint().height();
@@ -42,9 +81,8 @@ int StatusPanels::NeededHeight() const {
     return panels_[0]->sizeHint().height() + marginsHeight_;
 }
 
-void StatusPanels::SetHintNotice(const QString& text) {
-    hintNotice_->setText(text);
-    hintNotice_->setVisible(!text.isEmpty());
+void StatusPanels::SetHintNotice(const QString& text, const QString& brief) {
+    hintNotice_->SetTexts(text, brief);
 }
 
 void StatusPanels::SetPanelText(int panel, const QString& text) {

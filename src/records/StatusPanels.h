@@ -8,6 +8,8 @@ class QLabel;
 
 namespace lexabit {
 
+class HintNoticeLabel;
+
 // The board's status bar: five text panels, numbered from 1, left to right, and after
 // them a notice of what hints cost, shown only while it has something to say.
 class StatusPanels : public QStatusBar {
@@ -22,8 +24,9 @@ public:
     void SetPanelText(int panel, const QString& text);
     QString PanelText(int panel) const;
 
-    // Writes the notice of what hints cost; an empty text hides it.
-    void SetHintNotice(const QString& text);
+    // Writes the notice of what hints cost, and the brief form shown where the whole does not
+    // fit; an empty text hides it.
+    void SetHintNotice(const QString& text, const QString& brief);
 
     // Grows or shrinks the text and the panels' design widths with the board.
     void SetScale(double scale);
@@ -39,7 +42,7 @@ private:
     int designHeight_ = 0;
     QFont designFont_;
     std::array<QLabel*, PanelCount> panels_{};
-    QLabel* hintNotice_ = nullptr;
+    HintNoticeLabel* hintNotice_ = nullptr;
 };
 
 } // namespace lexabit

@@ -137,7 +137,8 @@ PauseCover::PauseCover(QWidget& board) : QWidget(&board) {
     hide();
 }
 
-void PauseCover::Cover(int statusBarHeight) {
+void PauseCover::Cover(int statusBarHeight, double scale) {
+    scale_ = scale;
     const QWidget& board = *parentWidget();
     setGeometry(0, 0, board.width(), std::max(0, board.height() - statusBarHeight));
     show();
@@ -148,9 +149,10 @@ void PauseCover::Cover(int statusBarHeight) {
 void PauseCover::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::WindowText));
-    const QFont plain = painter.font();
+    QFont plain = painter.font();
+    plain.setPointSizeF(plain.pointSizeF() * scale_);
     QFont large = plain;
-    large.setPointSize(28);
+    large.setPointSizeF(28 * scale_);
     large.setBold(true);
     const int lineHeight = QFontMetrics(large).height();
     QRect upper = rect();

@@ -48,8 +48,8 @@ public:
     explicit PauseCover(QWidget& board);
 
     // Covers the board above its status bar, whose clocks show that they stand, and takes
-    // the keys.
-    void Cover(int statusBarHeight);
+    // the keys; its text is as large as the board's scale makes the board's own.
+    void Cover(int statusBarHeight, double scale);
 
 signals:
     void ResumeAsked();
@@ -58,6 +58,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    double scale_ = 1.0;
 };
 
 } // namespace lexabit

@@ -321,7 +321,7 @@ void GameBoard::FitToBoardSize() {
     LayoutBoard(state_);
     PlaceBoardControls(controls_, state_.Elements, scale);
     if (state_.Phase == GamePhase::Paused) {
-        pauseCover_->Cover(controls_.StatusBar->height());
+        pauseCover_->Cover(controls_.StatusBar->height(), board_->Scale().Factor());
     }
     board_->update();
 }

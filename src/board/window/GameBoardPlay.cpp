@@ -104,7 +104,7 @@ void GameBoard::PauseGame() {
     if (TakesPlay()) {
         state_.Phase = GamePhase::Paused;
         clocks_.Pause();
-        pauseCover_->Cover(controls_.StatusBar->height());
+        pauseCover_->Cover(controls_.StatusBar->height(), board_->Scale().Factor());
     }
     UpdateCommandAvailability();
 }

@@ -73,7 +73,11 @@ void GameBoard::ClearHint() {
 }
 
 void GameBoard::ShowHintCost() {
-    controls_.StatusBar->SetHintNotice(Text(HintCostNotice(state_)));
+    // Briefly, the points the hints take off, with a minus sign.
+    const int cost =
+        state_.HintsCharged.empty() ? state_.HintCostTaken.value_or(0) : state_.HintCost;
+    controls_.StatusBar->SetHintNotice(Text(HintCostNotice(state_)),
+                                       QStringLiteral("Hints: %1").arg(-cost));
 }
 
 void GameBoard::AskIfStuck() {
