@@ -5,7 +5,6 @@
 #include "game/model/GameStatistics.h"
 #include "game/play/Deal.h"
 #include "game/play/GameRound.h"
-#include "game/play/NumberedDeal.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -106,28 +105,6 @@ TEST(StatisticsFile, KeepsEveryValueAndSetsADamagedFileAsideBeforeCountingAfresh
     EXPECT_FALSE(file.Record(Game(60, 3)).Outcome.Ok);
     EXPECT_TRUE(std::filesystem::is_directory(file.Path()));
     EXPECT_FALSE(file.Reset().Ok);
-}
-
-TEST(NumberedDeal, TheSameNumberDealsTheSamePackAndAFreshOneIsDrawnInRange) {
-    const auto pack = [](std::optional<std::uint32_t> number, RandomSource& fresh) {
-        GameState state;
-        ResetGameVariables(state, StandardLetterCounts, GameTime{});
-        DealNumberedCards(state, StandardLetterCounts, fresh, number);
-        std::string letters;
-        for (const int card : state.Pack.items()) {
-            letters += state.Card(card).Letter;
-        }
-        return std::tuple(letters, state.Deal);
-    };
-    testing::ScriptedRandom fresh({0.0, 0.999999999});
-    const auto [first, lowest] = pack(std::nullopt, fresh);
-    const auto [last, highest] = pack(std::nullopt, fresh);
-    EXPECT_EQ(lowest, (DealIdentity{LowestDealNumber, false}));
-    EXPECT_EQ(highest, (DealIdentity{HighestDealNumber, false}));
-    EXPECT_EQ(fresh.seeds, 2);
-    EXPECT_EQ(pack(LowestDealNumber, fresh), std::tuple(first, DealIdentity{1, true}));
-    EXPECT_NE(first, last);
-    EXPECT_EQ(first.size(), 98U);
 }
 
 } // namespace

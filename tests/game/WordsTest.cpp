@@ -5,6 +5,7 @@
 #include "game/words/WordFinder.h"
 #include "game/words/WordsOnTable.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <optional>
 #include <ranges>
@@ -14,15 +15,75 @@
 namespace lexabit {
 namespace {
 
+using enum WordLookup;
 using testing::TempProgramFolder;
 using testing::TestTable;
 using Words = std::vector<std::string>;
+
+TEST(Dictionary, FindsWholeEntriesInAnyCaseWhateverSeparatesThemOrWhereBlocksEnd) {
+    const std::string bom = "\xEF\xBB\xBF";
+    struct Case {
+        std::string list;
+        std::vector<const char*> found, notFound;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"dog\r\nCat\r\nhOrSe\r\n", {"CAT", "HORSE", "DOG"}, {"cat", "Cat"}}, // asked in capitals
+        {"cats\r\nscat\r\nca\r\n", {"CA"}, {"CAT", "AT"}},
+        {"dog\ncat\remu\r\n\r\nant", {"CAT", "EMU", "ANT"}, {""}},
+        {"dog,,cat,\r\n", {"CAT", "DOG"}, {"DOG,CAT"}},
+        {" \tcat\t ,  dog \r\nemu ", {"CAT", "DOG", "EMU"}, {}},
+        {"c at\r\n", {}, {"CAT"}},
+        {bom + "cat\r\n", {"CAT"}, {}},
+        {bom, {}, {"CAT"}},
+        {"\"cat\" , \"dog\"\r\n", {"CAT", "DOG"}, {}},
+        {"\"dog,cat\"\r\n", {"DOG,CAT"}, {"CAT"}},
+        {"", {}, {"CAT"}},
+    };
+    // clang-format on
+    TempProgramFolder folder;
+    const Dictionary dictionary(folder);
+    for (const Case& c : cases) {
+        folder.WriteWordList(c.list); // every call reads the list afresh
+        for (const auto& [words, lookup] : {std::pair(c.found, Found), {c.notFound, NotFound}}) {
+            for (const char* word : words) {
+                EXPECT_EQ(dictionary.CheckWord(word), lookup) << word << " in " << c.list;
+            }
+        }
+    }
+    std::filesystem::remove(folder.WordListFile()); // closed after the call
+    EXPECT_EQ(dictionary.CheckWord("CAT"), Unreadable);
+
+    std::string list;
+    for (int i = 0; i < 40; ++i) {
+        list += "word" + std::to_string(i) + "\r\n";
+    }
+    folder.WriteWordList(list + "TaRgEt\r\n\"quoted, Target\"\r\ntail");
+    const std::pair<const char*, WordLookup> scans[] = {
+        {"TARGET", Found}, {"QUOTED, TARGET", Found}, {"TAIL", Found},
+        {"WORD0", Found},  {"ARGET", NotFound},       {"WORD40", NotFound}};
+    for (const std::size_t block : {1, 2, 3, 5, 8, 13, 4096}) {
+        for (const auto& [word, lookup] : scans) {
+            EXPECT_EQ(ScanWordList(folder.WordListFile(), word, block), lookup)
+                << word << " in blocks of " << block;
+        }
+    }
+}
 
 Words WordsOf(const WordSearch& search) {
     const auto words = search.Words | std::views::transform(&FoundWord::Word);
     return {words.begin(), words.end()};
 }
 
+LetterTally TallyOf(std::string_view letters) {
+    LetterTally tally{};
+    for (const char letter : letters) {
+        ++tally[static_cast<std::size_t>(letter - 'A')];
+    }
+    return tally;
+}
+
+// The word list's lines are read field by field as the word check reads them.
 TEST(FindBestWords, FindsOnlyWordsTheCardsCanLayBestFirst) {
     struct Row {
         std::optional<std::string> list; // none: there is no list
@@ -38,12 +99,8 @@ TEST(FindBestWords, FindsOnlyWordsTheCardsCanLayBestFirst) {
         {"CATS\r\nCAT\r\n", "CAT", 10, {"CAT"}},
         {"cAt\r\nCAT\r\ncat\r\n", "TAC", 10, {"CAT"}},   // any case, each word once
         {"A\r\nA-T\r\nT A\r\nAT\r\n", "AT", 10, {"AT"}}, // two cards or more, letters only
-        {" \"za\", quiz\r\n", "ZAQUI", 10, {"QUIZ", "ZA"}}, // entries as the word check reads
+        {" \"za\", quiz\r\n", "ZAQUI", 10, {"QUIZ", "ZA"}}, // every entry of a line
         {"ET\r\nTEA\r\nEAT\r\nZA\r\nATE\r\n", "ZATE", 3, {"ZA", "ATE", "EAT"}},
-        {"zebra,cat\r\n", "CAT", 10, {"CAT"}},                 // second and third fields
-        {"zebra, dog ,cat\r\n", "CAT", 10, {"CAT"}},
-        {"zebra,\"cat\"\r\n", "CAT", 10, {"CAT"}},
-        {"\"zebra\",\"dog\", \"cat\"\r\n", "CAT", 10, {"CAT"}},
         {"", "AT", 10, {}},
         {std::nullopt, "AT", 10, {}},
     };
@@ -53,22 +110,17 @@ TEST(FindBestWords, FindsOnlyWordsTheCardsCanLayBestFirst) {
         if (row.list) {
             folder.WriteWordList(*row.list);
         }
-        LetterTally tally{};
-        for (const char letter : row.cards) {
-            ++tally[static_cast<std::size_t>(letter - 'A')];
-        }
         const Dictionary dictionary(folder);
-        const WordSearch search = FindBestWords(dictionary, tally, row.limit);
+        const WordSearch search = FindBestWords(dictionary, TallyOf(row.cards), row.limit);
         EXPECT_EQ(WordsOf(search), row.found) << row.cards << " " << row.list.value_or("no list");
         for (const std::string& word : row.found) {
-            EXPECT_EQ(dictionary.CheckWord(word), WordLookup::Found) << word;
+            EXPECT_EQ(dictionary.CheckWord(word), Found) << word;
         }
         EXPECT_EQ(search.Problem, row.list
                                       ? std::string{}
                                       : WordCheckTexts::WordListUnreadable(folder.WordListFile()));
     }
 }
-
 // A hint takes the best word of all face-up cards but the word laid; the words missed come
 // from table and word cards only; a table where nothing more can be laid is asked about once.
 TEST(WordsOnTable, HintMissedWordsAndAStuckPositionInOneGame) {
@@ -116,10 +168,6 @@ TEST(BestWordsToHint, PrefersCommonWordsOfTheWordList) {
                         {"tea\r\nvat\r\n", "VAT"},
                         {"zat\r\nzetas\r\n", "ZETA"}, // words the word list lacks
                         {std::string("\xFF\0\"za,\x01", 7), "ZETA"}};
-    LetterTally tally{};
-    for (const char letter : std::string_view("ZATEV")) {
-        ++tally[static_cast<std::size_t>(letter - 'A')];
-    }
     for (const Row& row : rows) {
         TempProgramFolder folder;
         folder.WriteWordList("za\r\ntea\r\nzeta\r\nvat\r\n");
@@ -127,7 +175,7 @@ TEST(BestWordsToHint, PrefersCommonWordsOfTheWordList) {
         if (row.common) {
             testing::WriteBytes(dictionary.CommonWordsPath(), *row.common);
         }
-        const Words best = WordsOf(BestWordsToHint(dictionary, tally, 1));
+        const Words best = WordsOf(BestWordsToHint(dictionary, TallyOf("ZATEV"), 1));
         EXPECT_EQ(best, Words{row.best}) << row.common.value_or("no list");
     }
 }
