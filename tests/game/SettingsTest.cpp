@@ -23,23 +23,15 @@ using testing::TempFolder;
 using testing::WriteBytes;
 
 constexpr const char* WorkedExample = " 16744576 \r\n 8 \r\n 2 \r\n";
-constexpr std::int32_t DefaultColour = SettingsValues::DefaultBackgroundColor;
-
-SettingsValues Values(std::int32_t colour, std::int16_t style, Level level) {
-    SettingsValues values;
-    values.BackgroundColor = colour;
-    values.CardStyle = style;
-    values.GameLevel = level;
-    return values;
-}
+using Values = SettingsValues; // colour, card style, level
 
 TEST(SettingsText, WritesNumbersFramedByBlanksOrAMinusAndReadsWhatItCanDefaultingTheRest) {
-    EXPECT_EQ(FormatSettings(SettingsValues{}), WorkedExample);
-    EXPECT_EQ(FormatSettings(Values(static_cast<std::int32_t>(0x8000000FU), 3, Hard)),
+    EXPECT_EQ(FormatSettings(Values{}), WorkedExample);
+    EXPECT_EQ(FormatSettings(Values{static_cast<std::int32_t>(0x8000000FU), 3, Hard}),
               "-2147483633 \r\n 3 \r\n 1 \r\n");
     for (const std::int32_t colour : {INT32_MIN, -1, 0, INT32_MAX}) {
-        EXPECT_EQ(ParseSettings(FormatSettings(Values(colour, 0, VeryEasy))).Values,
-                  Values(colour, 0, VeryEasy));
+        EXPECT_EQ(ParseSettings(FormatSettings(Values{colour, 0, VeryEasy})).Values,
+                  (Values{colour, 0, VeryEasy}));
     }
 
     // Each line stands on its own: one that cannot be used takes its default alone.
@@ -50,22 +42,22 @@ TEST(SettingsText, WritesNumbersFramedByBlanksOrAMinusAndReadsWhatItCanDefaultin
     };
     // clang-format off
     const Case cases[] = {
-        {WorkedExample, Values(16744576, 8, Easy), true},
-        {" 255 \n 4 \r\n 3", Values(255, 4, VeryEasy), true},
-        {"\xEF\xBB\xBF\t+65280\r\n5\r\n   1\t", Values(65280, 5, Hard), true},
-        {" 1 \r\n 2 \r\n 3 \r\n junk \r\n 7 \r\n", Values(1, 2, VeryEasy), true},
-        {" 0 \r\n 8 \r\n 3 \r\n", Values(0, 8, VeryEasy), true},   // the highest style and level
-        {" 0 \r\n 0 \r\n 1 \r\n", Values(0, 0, Hard), true},   // the lowest
-        {"", SettingsValues{}, false},
-        {" 255 \r\n", Values(255, 8, Easy), false},
-        {" 255 \r\n 0 ", Values(255, 0, Easy), false},
-        {" 255 \r\n12abc\r\n 3 \r\n", Values(255, 8, VeryEasy), false},
-        {" 255 \r\n   \r\n 3 \r\n", Values(255, 8, VeryEasy), false},
-        {" 255 \r\n- 5\r\n 3 \r\n", Values(255, 8, VeryEasy), false},
-        {"2147483648\r\n 1 \r\n 1 \r\n", Values(DefaultColour, 1, Hard), false},
-        {" 0 \r\n 4294967301 \r\n 65537 \r\n", Values(0, 8, Easy), false}, // not truncated
-        {" 0 \r\n-1 \r\n 0 \r\n", Values(0, 8, Easy), false},
-        {" 0 \r\n 9 \r\n 4 \r\n", Values(0, 8, Easy), false},
+        {WorkedExample, Values{16744576, 8, Easy}, true},
+        {" 255 \n 4 \r\n 3", Values{255, 4, VeryEasy}, true},
+        {"\xEF\xBB\xBF\t+65280\r\n5\r\n   1\t", Values{65280, 5, Hard}, true},
+        {" 1 \r\n 2 \r\n 3 \r\n junk \r\n 7 \r\n", Values{1, 2, VeryEasy}, true},
+        {" 0 \r\n 8 \r\n 3 \r\n", Values{0, 8, VeryEasy}, true},   // the highest style and level
+        {" 0 \r\n 0 \r\n 1 \r\n", Values{0, 0, Hard}, true},   // the lowest
+        {"", Values{}, false},
+        {" 255 \r\n", Values{255, 8, Easy}, false},
+        {" 255 \r\n 0 ", Values{255, 0, Easy}, false},
+        {" 255 \r\n12abc\r\n 3 \r\n", Values{255, 8, VeryEasy}, false},
+        {" 255 \r\n   \r\n 3 \r\n", Values{255, 8, VeryEasy}, false},
+        {" 255 \r\n- 5\r\n 3 \r\n", Values{255, 8, VeryEasy}, false},
+        {"2147483648\r\n 1 \r\n 1 \r\n", Values{Values::DefaultBackgroundColor, 1, Hard}, false},
+        {" 0 \r\n 4294967301 \r\n 65537 \r\n", Values{0, 8, Easy}, false}, // not truncated
+        {" 0 \r\n-1 \r\n 0 \r\n", Values{0, 8, Easy}, false},
+        {" 0 \r\n 9 \r\n 4 \r\n", Values{0, 8, Easy}, false},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -86,11 +78,11 @@ TEST(SettingsFile, LoadsRepairsAndSavesWhole) {
     const std::string longFirstLine = " 255" + std::string(100000, ' ') + "x\r\n 1 \r\n 1 \r\n";
     // clang-format off
     const Case cases[] = {
-        {WorkedExample, SettingsFileState::Complete, Values(16744576, 8, Easy), WorkedExample},
-        {std::nullopt, SettingsFileState::Missing, SettingsValues{}, WorkedExample},
-        {" 255 \n", SettingsFileState::Repaired, Values(255, 8, Easy), " 255 \r\n 8 \r\n 2 \r\n"},
-        {std::string("\0\0\0\n\0", 5), SettingsFileState::Repaired, SettingsValues{}, WorkedExample},
-        {longFirstLine, SettingsFileState::Repaired, SettingsValues{}, WorkedExample},
+        {WorkedExample, SettingsFileState::Complete, Values{16744576, 8, Easy}, WorkedExample},
+        {std::nullopt, SettingsFileState::Missing, Values{}, WorkedExample},
+        {" 255 \n", SettingsFileState::Repaired, Values{255, 8, Easy}, " 255 \r\n 8 \r\n 2 \r\n"},
+        {std::string("\0\0\0\n\0", 5), SettingsFileState::Repaired, Values{}, WorkedExample},
+        {longFirstLine, SettingsFileState::Repaired, Values{}, WorkedExample},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -124,7 +116,7 @@ TEST(SettingsFile, AFailedWriteOrAReadOnlyFolderOrUnreadableFileKeepsTheFileAsIt
     rlimit lowered = old;
     lowered.rlim_cur = 5;
     ::setrlimit(RLIMIT_FSIZE, &lowered);
-    const FileOutcome written = file.Save(Values(-2147483647, 7, VeryEasy));
+    const FileOutcome written = file.Save(Values{-2147483647, 7, VeryEasy});
     ::setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
     EXPECT_EQ(written.Error, std::errc::file_too_large);
@@ -133,7 +125,7 @@ TEST(SettingsFile, AFailedWriteOrAReadOnlyFolderOrUnreadableFileKeepsTheFileAsIt
 
     fs::permissions(file.Path().parent_path(), fs::perms::owner_read | fs::perms::owner_exec);
     EXPECT_TRUE(testing::HoldsForAPlayer(folder.Path(), [&] {
-        return !file.Save(Values(1, 2, VeryEasy)).Ok && ReadBytes(file.Path()) == WorkedExample;
+        return !file.Save(Values{1, 2, VeryEasy}).Ok && ReadBytes(file.Path()) == WorkedExample;
     })) << "read-only folder";
 
     fs::permissions(file.Path().parent_path(), fs::perms::owner_all);

@@ -7,8 +7,6 @@
 #include "game/play/UndoLastMove.h"
 #include "game/words/Dictionary.h"
 
-#include <algorithm>
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -18,7 +16,6 @@ namespace {
 
 using enum Level;
 
-using ::testing::ElementsAre;
 using testing::TestTable;
 
 constexpr int FirstWordCard = 11;
@@ -169,25 +166,6 @@ TEST_F(WordCheckTest, AnAcceptedWordRunsItsStepsInOrderAndItsCardsGoToTheDiscard
     LayWord("JO");
     Check();
     EXPECT_FALSE(state.Piles.Pack);
-}
-
-TEST_F(WordCheckTest, OnlyTheWordLeftOnTheTableAfterAnUndoIsScored) {
-    folder.WriteWordList("to\r\ntoe\r\n");
-    // T O E laid, then E taken back: T O is what the table holds and what is scored.
-    table.SetLetter(3, 'T');
-    table.SetLetter(4, 'O');
-    for (int column = 3; column <= 5; ++column) {
-        table.PutInColumn(column, column);
-    }
-    testing::DragTo(state, effects, 4, TestTable::ColumnLeft(3), WordTop);
-    testing::DragTo(state, effects, 5, TestTable::ColumnLeft(3), WordTop + 30);
-    ASSERT_EQ(state.WordCards.Count(), 3);
-    UndoLastMove(state, effects);
-    Check();
-    ASSERT_EQ(state.WordsFound.size(), 1U);
-    EXPECT_EQ(state.WordsFound[0].Word, "TO");
-    EXPECT_EQ(state.TotalScore, 2);
-    EXPECT_EQ(state.Card(5).Tag, CardTag::Table);
 }
 
 // The last card used: the word uses every letter card left. The check says so; the bonus
