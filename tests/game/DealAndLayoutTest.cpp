@@ -11,7 +11,6 @@
 
 #include <functional>
 #include <gtest/gtest.h>
-#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -27,6 +26,15 @@ using testing::TestTable;
 void DealWith(GameState& state, const LetterCountValues& counts, RandomSource& random) {
     ResetGameVariables(state, counts, GameTime{});
     DealCards(state, counts, random);
+}
+
+// The letters of the pack, in its order.
+std::string PackLetters(const GameState& state) {
+    std::string letters;
+    for (const int card : state.Pack.items()) {
+        letters += state.Card(card).Letter;
+    }
+    return letters;
 }
 
 TEST(Deal, ANewGameResetsScoreAndStyleThenDeals98HiddenLetterCardsAndSevenMarkers) {
@@ -50,18 +58,16 @@ TEST(Deal, ANewGameResetsScoreAndStyleThenDeals98HiddenLetterCardsAndSevenMarker
     DealWith(state, StandardLetterCounts, random);
 
     ASSERT_EQ(state.CardsTotal, 98);
-    std::map<char, int> letters;
+    LetterCountValues letters{};
     for (int i = 1; i <= 98; ++i) {
         const CardRecord& card = state.Card(i);
         EXPECT_EQ(std::tuple(card.Tag, card.Visible, state.Pack.Item(i), card.Left, card.Top,
                              card.Value, LetterOf(card.Picture)),
                   std::tuple(CardTag::Pack, false, i, 51.6F, 35.65F, LetterValue(card.Letter),
                              card.Letter));
-        ++letters[card.Letter];
+        ++letters[static_cast<std::size_t>(card.Letter - 'A')];
     }
-    for (int n = 1; n <= 26; ++n) {
-        EXPECT_EQ(letters[LetterOf(n)], StandardLetterCounts[n - 1]) << LetterOf(n);
-    }
+    EXPECT_EQ(letters, StandardLetterCounts);
     EXPECT_EQ(state.Card(105).Tag, CardTag::Marker);
     EXPECT_FALSE(state.CardExists(106));
 
@@ -104,13 +110,8 @@ TEST(Deal, AnExtraVowelFollowsAConsonantNowAndThenWithinTheCountsAndTheTotal) {
         GameState state;
         testing::ScriptedRandom random(row.draws);
         DealWith(state, counts, random);
-        const int total = static_cast<int>(row.dealt.size());
-        ASSERT_EQ(state.CardsTotal, total);
-        EXPECT_EQ(state.Pack.Count(), total);
-        for (int i = 1; i <= total; ++i) {
-            EXPECT_EQ(state.Card(i).Letter, row.dealt[static_cast<std::size_t>(i - 1)]);
-        }
-        EXPECT_EQ(state.Card(total + 1).Tag, CardTag::Marker);
+        EXPECT_EQ(state.CardsTotal, static_cast<int>(row.dealt.size()));
+        EXPECT_EQ(PackLetters(state), row.dealt);
         EXPECT_EQ(random.used(), row.draws.size());
         EXPECT_EQ(random.seeds, 1);
     }
@@ -187,11 +188,7 @@ TEST(NumberedDeal, TheSameNumberDealsTheSamePackAndAFreshOneIsDrawnInRange) {
         GameState state;
         ResetGameVariables(state, StandardLetterCounts, GameTime{});
         DealNumberedCards(state, StandardLetterCounts, fresh, number);
-        std::string letters;
-        for (const int card : state.Pack.items()) {
-            letters += state.Card(card).Letter;
-        }
-        return std::tuple(letters, state.Deal);
+        return std::tuple(PackLetters(state), state.Deal);
     };
     testing::ScriptedRandom fresh({0.0, 0.999999999});
     const auto [first, lowest] = pack(std::nullopt, fresh);
@@ -201,7 +198,6 @@ TEST(NumberedDeal, TheSameNumberDealsTheSamePackAndAFreshOneIsDrawnInRange) {
     EXPECT_EQ(fresh.seeds, 2);
     EXPECT_EQ(pack(LowestDealNumber, fresh), std::tuple(first, DealIdentity{1, true}));
     EXPECT_NE(first, last);
-    EXPECT_EQ(first.size(), 98U);
 }
 
 TEST(BoardLayout, ColumnsStandAroundTheMiddleAThirdDownAndThePackAndPilesByTheCorners) {
@@ -253,24 +249,22 @@ TEST(BoardLayout, OnResizeColumnCardsAndTheWordFollowTheirOwnMarkerAndPackCardsT
         state.ScaleWidth = width;
         state.ScaleHeight = 600;
         LayoutBoard(state);
+        using Place = std::pair<float, float>;
+        const auto place = [&state](int card) {
+            return std::pair(state.Card(card).Left, state.Card(card).Top);
+        };
+        const auto column = [&state](int column, int below) {
+            const ColumnTop top = ColumnPosition(state, column);
+            return Place(top.Left, top.Top + 30 * below);
+        };
         for (int card = 1; card <= 9; ++card) {
-            const ColumnTop top = ColumnPosition(state, card <= 7 ? card : 2);
-            const int below = card <= 7 ? 0 : card - 7;
-            EXPECT_EQ(
-                std::pair(state.Card(card).Left, state.Card(card).Top),
-                std::pair(static_cast<float>(top.Left), static_cast<float>(top.Top + 30 * below)))
-                << card;
+            EXPECT_EQ(place(card), card <= 7 ? column(card, 0) : column(2, card - 7)) << card;
         }
-        EXPECT_EQ(std::pair(state.Card(10).Left, state.Card(10).Top), std::pair(300.0F, 400.0F));
-        const ColumnTop third = ColumnPosition(state, 3);
-        const ColumnTop fifth = ColumnPosition(state, 5);
-        EXPECT_EQ(std::pair(state.Undo.Left, state.Undo.Top),
-                  std::pair(third.Left, third.Top + 30));
-        EXPECT_EQ(std::pair(state.Drag.StartLeft, state.Drag.StartTop),
-                  std::pair(fifth.Left, fifth.Top));
-        EXPECT_EQ(std::pair(state.Card(11).Left, state.Card(11).Top),
-                  std::pair(static_cast<float>(state.Elements.PackBack.Left),
-                            static_cast<float>(state.Elements.PackBack.Top)));
+        EXPECT_EQ(place(10), std::pair(300.0F, 400.0F));
+        EXPECT_EQ(Place(state.Undo.Left, state.Undo.Top), column(3, 1));
+        EXPECT_EQ(Place(state.Drag.StartLeft, state.Drag.StartTop), column(5, 0));
+        const ElementBox& pack = state.Elements.PackBack;
+        EXPECT_EQ(place(11), Place(pack.Left, pack.Top));
     }
 }
 

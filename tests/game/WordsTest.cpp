@@ -22,12 +22,9 @@ using Words = std::vector<std::string>;
 
 TEST(Dictionary, FindsWholeEntriesInAnyCaseWhateverSeparatesThemOrWhereBlocksEnd) {
     const std::string bom = "\xEF\xBB\xBF";
-    struct Case {
-        std::string list;
-        std::vector<const char*> found, notFound;
-    };
+    using Asked = std::vector<const char*>;
     // clang-format off
-    const Case cases[] = {
+    const std::tuple<std::string, Asked, Asked> cases[] = { // list, words found, not found
         {"dog\r\nCat\r\nhOrSe\r\n", {"CAT", "HORSE", "DOG"}, {"cat", "Cat"}}, // asked in capitals
         {"cats\r\nscat\r\nca\r\n", {"CA"}, {"CAT", "AT"}},
         {"dog\ncat\remu\r\n\r\nant", {"CAT", "EMU", "ANT"}, {""}},
@@ -43,11 +40,11 @@ TEST(Dictionary, FindsWholeEntriesInAnyCaseWhateverSeparatesThemOrWhereBlocksEnd
     // clang-format on
     TempProgramFolder folder;
     const Dictionary dictionary(folder);
-    for (const Case& c : cases) {
-        folder.WriteWordList(c.list); // every call reads the list afresh
-        for (const auto& [words, lookup] : {std::pair(c.found, Found), {c.notFound, NotFound}}) {
+    for (const auto& [list, found, notFound] : cases) {
+        folder.WriteWordList(list); // every call reads the list afresh
+        for (const auto& [words, lookup] : {std::pair(found, Found), {notFound, NotFound}}) {
             for (const char* word : words) {
-                EXPECT_EQ(dictionary.CheckWord(word), lookup) << word << " in " << c.list;
+                EXPECT_EQ(dictionary.CheckWord(word), lookup) << word << " in " << list;
             }
         }
     }
@@ -85,15 +82,10 @@ LetterTally TallyOf(std::string_view letters) {
 
 // The word list's lines are read field by field as the word check reads them.
 TEST(FindBestWords, FindsOnlyWordsTheCardsCanLayBestFirst) {
-    struct Row {
-        std::optional<std::string> list; // none: there is no list
-        std::string cards;               // the letters at hand
-        std::size_t limit;
-        Words found;
-    };
     // Points: ZA 11; TEA, ATE and EAT 3. Every word found is one the word check accepts.
     // clang-format off
-    const Row rows[] = {
+    const std::tuple<std::optional<std::string>, std::string, std::size_t, Words> rows[] = {
+        // the list (none: there is none), the letters at hand, how many at most, the words found
         {"TAT\r\nTA\r\n", "AT", 10, {"TA"}},              // each letter as often as it lies
         {"TAT\r\nTA\r\n", "ATT", 10, {"TAT", "TA"}},
         {"CATS\r\nCAT\r\n", "CAT", 10, {"CAT"}},
@@ -105,20 +97,19 @@ TEST(FindBestWords, FindsOnlyWordsTheCardsCanLayBestFirst) {
         {std::nullopt, "AT", 10, {}},
     };
     // clang-format on
-    for (const Row& row : rows) {
+    for (const auto& [list, cards, limit, found] : rows) {
         TempProgramFolder folder; // with no word list until one is written
-        if (row.list) {
-            folder.WriteWordList(*row.list);
+        if (list) {
+            folder.WriteWordList(*list);
         }
         const Dictionary dictionary(folder);
-        const WordSearch search = FindBestWords(dictionary, TallyOf(row.cards), row.limit);
-        EXPECT_EQ(WordsOf(search), row.found) << row.cards << " " << row.list.value_or("no list");
-        for (const std::string& word : row.found) {
+        const WordSearch search = FindBestWords(dictionary, TallyOf(cards), limit);
+        EXPECT_EQ(WordsOf(search), found) << cards << " " << list.value_or("no list");
+        for (const std::string& word : found) {
             EXPECT_EQ(dictionary.CheckWord(word), Found) << word;
         }
-        EXPECT_EQ(search.Problem, row.list
-                                      ? std::string{}
-                                      : WordCheckTexts::WordListUnreadable(folder.WordListFile()));
+        EXPECT_EQ(search.Problem,
+                  list ? std::string{} : WordCheckTexts::WordListUnreadable(folder.WordListFile()));
     }
 }
 // A hint takes the best word of all face-up cards but the word laid; the words missed come
@@ -160,23 +151,21 @@ TEST(WordsOnTable, HintMissedWordsAndAStuckPositionInOneGame) {
 // The hint prefers a common word the word list holds; without a sound list of common words
 // it takes the best of all.
 TEST(BestWordsToHint, PrefersCommonWordsOfTheWordList) {
-    struct Row {
-        std::optional<std::string> common; // none: no such list
-        std::string best;
-    };
-    const Row rows[] = {{std::nullopt, "ZETA"},
-                        {"tea\r\nvat\r\n", "VAT"},
-                        {"zat\r\nzetas\r\n", "ZETA"}, // words the word list lacks
-                        {std::string("\xFF\0\"za,\x01", 7), "ZETA"}};
-    for (const Row& row : rows) {
+    // The common words (none: no such list), the word hinted.
+    const std::pair<std::optional<std::string>, std::string> rows[] = {
+        {std::nullopt, "ZETA"},
+        {"tea\r\nvat\r\n", "VAT"},
+        {"zat\r\nzetas\r\n", "ZETA"}, // words the word list lacks
+        {std::string("\xFF\0\"za,\x01", 7), "ZETA"}};
+    for (const auto& [common, best] : rows) {
         TempProgramFolder folder;
         folder.WriteWordList("za\r\ntea\r\nzeta\r\nvat\r\n");
         const Dictionary dictionary(folder);
-        if (row.common) {
-            testing::WriteBytes(dictionary.CommonWordsPath(), *row.common);
+        if (common) {
+            testing::WriteBytes(dictionary.CommonWordsPath(), *common);
         }
-        const Words best = WordsOf(BestWordsToHint(dictionary, TallyOf("ZATEV"), 1));
-        EXPECT_EQ(best, Words{row.best}) << row.common.value_or("no list");
+        EXPECT_EQ(WordsOf(BestWordsToHint(dictionary, TallyOf("ZATEV"), 1)), Words{best})
+            << common.value_or("no list");
     }
 }
 
@@ -184,31 +173,26 @@ TEST(HintCost, IsTakenOnceForEachWordAndItsCardsWhenTheNextWordIsAcceptedNeverBe
     const Hint za{{"ZA", 11}, {1, 2}};
     const Hint zaOtherCards{{"ZA", 11}, {1, 5}};
     const Hint at{{"AT", 2}, {2, 3}};
-    struct Row {
-        Level level;
-        int scoreBefore;
-        std::vector<Hint> hints;
-        int scoreAfter;
-    };
-    const Row rows[] = {{Level::Hard, 30, {za, at}, 17},
-                        {Level::Easy, 30, {za, za, za}, 19},
-                        {Level::Easy, 30, {za, zaOtherCards}, 8},
-                        {Level::Easy, 4, {za}, 0},
-                        {Level::VeryEasy, 30, {za, at}, 30}};
-    for (const Row& row : rows) {
+    // The level, the score before, the hints charged, the score after the next words.
+    const std::tuple<Level, int, std::vector<Hint>, int> rows[] = {
+        {Level::Hard, 30, {za, at}, 17},
+        {Level::Easy, 30, {za, za, za}, 19},
+        {Level::Easy, 30, {za, zaOtherCards}, 8},
+        {Level::Easy, 4, {za}, 0},
+        {Level::VeryEasy, 30, {za, at}, 30}};
+    for (const auto& [level, before, hints, after] : rows) {
         GameState state;
-        state.GameLevel = row.level;
-        state.TotalScore = static_cast<std::int16_t>(row.scoreBefore);
-        for (const Hint& hint : row.hints) {
+        state.GameLevel = level;
+        state.TotalScore = static_cast<std::int16_t>(before);
+        for (const Hint& hint : hints) {
             ChargeForHint(state, hint);
         }
-        EXPECT_EQ(state.TotalScore, row.scoreBefore) << "nothing is taken before a word";
+        EXPECT_EQ(state.TotalScore, before) << "nothing is taken before a word";
         TakeHintCost(state);
         TakeHintCost(state);
-        EXPECT_EQ(state.TotalScore, row.scoreAfter)
-            << StoredLevelNumber(row.level) << " " << row.scoreBefore;
+        EXPECT_EQ(state.TotalScore, after) << StoredLevelNumber(level) << " " << before;
         ChargeForHint(state, za); // the accepted word was the end of what was charged
-        EXPECT_EQ(state.HintCost, row.level == Level::VeryEasy ? 0 : 11);
+        EXPECT_EQ(state.HintCost, level == Level::VeryEasy ? 0 : 11);
     }
 }
 
