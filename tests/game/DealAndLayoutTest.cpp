@@ -82,16 +82,12 @@ TEST(Deal, ANewGameResetsScoreAndStyleThenDeals98HiddenLetterCardsAndSevenMarker
 // Each consonant dealt draws X from 1 to 4; when X divides the count dealt so far, Y from
 // 1 to 4 picks a vowel A, E, I or O to deal next, while that vowel's count lasts.
 TEST(Deal, AnExtraVowelFollowsAConsonantNowAndThenWithinTheCountsAndTheTotal) {
-    struct Row {
-        const char* what;
-        std::vector<std::pair<char, int>> counts;
-        std::vector<double> draws;
-        std::string dealt;
-    };
+    using Counts = std::vector<std::pair<char, int>>;
     const auto L = testing::LetterDraw;
     const auto Q = testing::QuarterDraw;
     // clang-format off
-    const Row rows[] = {
+    const std::tuple<const char*, Counts, std::vector<double>, std::string> rows[] = {
+        // what, the counts of the letters not left at 0, the draws, the letters dealt
         {"no counts", {}, {}, ""},
         {"a negative total", {{'A', 2}, {'E', -5}}, {}, ""},
         {"E after B, then C with 2 of 3 no", {{'B', 1}, {'E', 1}, {'C', 1}}, {L(2), Q(1), Q(1), L(3), Q(2)}, "BEC"},
@@ -101,18 +97,18 @@ TEST(Deal, AnExtraVowelFollowsAConsonantNowAndThenWithinTheCountsAndTheTotal) {
         {"the extra vowel may not pass the total", {{'B', 3}, {'C', -2}, {'E', 1}}, {L(2), Q(3), L(2), Q(1), Q(1)}, "BB"},
     };
     // clang-format on
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.what);
+    for (const auto& [what, letterCounts, draws, dealt] : rows) {
+        SCOPED_TRACE(what);
         LetterCountValues counts{};
-        for (const auto& [letter, count] : row.counts) {
+        for (const auto& [letter, count] : letterCounts) {
             counts[static_cast<std::size_t>(letter - 'A')] = count;
         }
         GameState state;
-        testing::ScriptedRandom random(row.draws);
+        testing::ScriptedRandom random(draws);
         DealWith(state, counts, random);
-        EXPECT_EQ(state.CardsTotal, static_cast<int>(row.dealt.size()));
-        EXPECT_EQ(PackLetters(state), row.dealt);
-        EXPECT_EQ(random.used(), row.draws.size());
+        EXPECT_EQ(state.CardsTotal, static_cast<int>(dealt.size()));
+        EXPECT_EQ(PackLetters(state), dealt);
+        EXPECT_EQ(random.used(), draws.size());
         EXPECT_EQ(random.seeds, 1);
     }
 }
@@ -302,14 +298,10 @@ TEST(FillEmptyColumns, GlidesThreeVowelsThenFourConsonantsOntoTheMarkersOrWhatTh
     EXPECT_EQ(effects.events[0], "glide 3");
     EXPECT_EQ(effects.events[1], "sound InitAnimation");
 
-    struct Row {
-        const char* letters;
-        std::function<void(TestTable&)> before;
-        const char* columns;
-    };
     const auto none = [](TestTable&) {};
     // clang-format off
-    const Row rows[] = {
+    const std::tuple<const char*, std::function<void(TestTable&)>, const char*> rows[] = {
+        // the letter cards, what lies where before the deal, the letters on the columns after
         {"BCADFEGHJK", none, "BCADFEG"}, // too few vowels left: the next pack cards
         {"AEIOUBCDA", [](TestTable& t) { t.PutOnTable(6, 600, 500); }, "AEIOUCD"}, // B laid
         {"BCADFEGHOIJK", [](TestTable& t) { t.PutInColumn(12, 3); }, "AEKOBCD"},   // K covers 3
@@ -318,12 +310,12 @@ TEST(FillEmptyColumns, GlidesThreeVowelsThenFourConsonantsOntoTheMarkersOrWhatTh
         {"BCADFEGHOIJK", [](TestTable& t) { t.PutOnTable(11, TestTable::ColumnLeft(2) + 0.5F, TestTable::ColumnTop); }, "AEOBCD."}, // J half a pixel off marker 2: column 2 empty, J counts
     };
     // clang-format on
-    for (const Row& row : rows) {
-        TestTable lacking(row.letters);
-        row.before(lacking);
+    for (const auto& [letters, before, columns] : rows) {
+        TestTable lacking(letters);
+        before(lacking);
         GlidingEffects dealing(lacking.state);
         FillEmptyColumns(lacking.state, dealing);
-        EXPECT_EQ(LettersOnColumns(lacking.state), row.columns) << row.letters;
+        EXPECT_EQ(LettersOnColumns(lacking.state), columns) << letters;
     }
 }
 

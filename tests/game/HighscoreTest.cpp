@@ -63,19 +63,14 @@ protected:
 };
 
 TEST_F(HighscoreFile, ReadsWhatever6LineEntriesItHoldsHighestFirst) {
-    struct Case {
-        const char* what;
-        std::string bytes;
-        Names names;
-        std::optional<ScoreEntry> first;
-    };
     Names first25;
     for (int i = 0; i < 25; ++i) {
         first25.push_back("P" + std::to_string(i));
     }
     const std::string huge(500'000, 'x');
     // clang-format off
-    const Case cases[] = {
+    // What the file holds, its bytes, the names read, the first entry read where it matters.
+    const std::tuple<const char*, std::string, Names, std::optional<ScoreEntry>> cases[] = {
         {"empty", "", {}, {}},
         {"only the first 25 of 30", Entries(30, 100), first25, {}},
         {"an entry cut short", EntryLines("Ann", " 50") + "Cy\r\n 90\r\n 0: 1: 0\r\n", {"Ann"}, {}},
@@ -91,13 +86,13 @@ TEST_F(HighscoreFile, ReadsWhatever6LineEntriesItHoldsHighestFirst) {
          {std::string(MaxFieldCharacters, 'x'), "Bo"}, {}},
     };
     // clang-format on
-    for (const Case& c : cases) {
-        WriteBytes(file, c.bytes);
+    for (const auto& [what, bytes, names, first] : cases) {
+        WriteBytes(file, bytes);
         Highscore scores(file);
-        ASSERT_TRUE(scores.GetScores().Ok) << c.what;
-        EXPECT_EQ(NamesOf(scores.Table()), c.names) << c.what;
-        if (c.first) {
-            EXPECT_EQ(scores.Table().at(0), *c.first) << c.what;
+        ASSERT_TRUE(scores.GetScores().Ok) << what;
+        EXPECT_EQ(NamesOf(scores.Table()), names) << what;
+        if (first) {
+            EXPECT_EQ(scores.Table().at(0), *first) << what;
         }
     }
 }

@@ -15,6 +15,7 @@ namespace lexabit {
 namespace {
 
 using enum Level;
+using enum SettingsFileState;
 
 namespace fs = std::filesystem;
 using testing::Listing;
@@ -35,13 +36,8 @@ TEST(SettingsText, WritesNumbersFramedByBlanksOrAMinusAndReadsWhatItCanDefaultin
     }
 
     // Each line stands on its own: one that cannot be used takes its default alone.
-    struct Case {
-        std::string text;
-        SettingsValues values;
-        bool complete;
-    };
     // clang-format off
-    const Case cases[] = {
+    const std::tuple<std::string, SettingsValues, bool> cases[] = { // text, values, complete
         {WorkedExample, Values{16744576, 8, Easy}, true},
         {" 255 \n 4 \r\n 3", Values{255, 4, VeryEasy}, true},
         {"\xEF\xBB\xBF\t+65280\r\n5\r\n   1\t", Values{65280, 5, Hard}, true},
@@ -60,43 +56,37 @@ TEST(SettingsText, WritesNumbersFramedByBlanksOrAMinusAndReadsWhatItCanDefaultin
         {" 0 \r\n 9 \r\n 4 \r\n", Values{0, 8, Easy}, false},
     };
     // clang-format on
-    for (const Case& c : cases) {
-        const ParsedSettings parsed = ParseSettings(c.text);
-        EXPECT_EQ(parsed.Values, c.values) << c.text;
-        EXPECT_EQ(parsed.Complete, c.complete) << c.text;
+    for (const auto& [text, values, complete] : cases) {
+        const ParsedSettings parsed = ParseSettings(text);
+        EXPECT_EQ(std::pair(parsed.Values, parsed.Complete), std::pair(values, complete)) << text;
     }
 }
 
 // What a load makes of the file, and what saving the loaded values writes back.
 TEST(SettingsFile, LoadsRepairsAndSavesWhole) {
-    struct Case {
-        std::optional<std::string> content; // none: neither file nor folder exists
-        SettingsFileState state;
-        SettingsValues values;
-        const char* saved;
-    };
     const std::string longFirstLine = " 255" + std::string(100000, ' ') + "x\r\n 1 \r\n 1 \r\n";
     // clang-format off
-    const Case cases[] = {
-        {WorkedExample, SettingsFileState::Complete, Values{16744576, 8, Easy}, WorkedExample},
-        {std::nullopt, SettingsFileState::Missing, Values{}, WorkedExample},
-        {" 255 \n", SettingsFileState::Repaired, Values{255, 8, Easy}, " 255 \r\n 8 \r\n 2 \r\n"},
-        {std::string("\0\0\0\n\0", 5), SettingsFileState::Repaired, Values{}, WorkedExample},
-        {longFirstLine, SettingsFileState::Repaired, Values{}, WorkedExample},
+    // What the file holds (none: neither file nor folder exists), what a load makes of it,
+    // what a save of the loaded values writes.
+    const std::tuple<std::optional<std::string>, SettingsFileState, SettingsValues, const char*> cases[] = {
+        {WorkedExample, Complete, Values{16744576, 8, Easy}, WorkedExample},
+        {std::nullopt, Missing, Values{}, WorkedExample},
+        {" 255 \n", Repaired, Values{255, 8, Easy}, " 255 \r\n 8 \r\n 2 \r\n"},
+        {std::string("\0\0\0\n\0", 5), Repaired, Values{}, WorkedExample},
+        {longFirstLine, Repaired, Values{}, WorkedExample},
     };
     // clang-format on
-    for (const Case& c : cases) {
+    for (const auto& [content, state, values, saved] : cases) {
         TempFolder folder;
         const SettingsFile file(folder.Path() / "not-yet" / "Settings.txt");
-        if (c.content) {
-            WriteBytes(file.Path(), *c.content);
+        if (content) {
+            WriteBytes(file.Path(), *content);
         }
         const SettingsReadResult read = file.Load();
-        EXPECT_EQ(read.State, c.state) << c.saved;
-        EXPECT_EQ(read.Values, c.values) << c.saved;
+        EXPECT_EQ(std::pair(read.State, read.Values), std::pair(state, values)) << saved;
         const FileOutcome written = file.Save(read.Values);
         ASSERT_TRUE(written.Ok) << written.Problem;
-        EXPECT_EQ(ReadBytes(file.Path()), c.saved);
+        EXPECT_EQ(ReadBytes(file.Path()), saved);
         EXPECT_EQ(Listing(file.Path().parent_path()), std::vector<std::string>{"Settings.txt"});
     }
     const SettingsFile shipped(SettingsFile::PathIn(fs::path(LEXABIT_SOURCE_DIR) / "data"));
