@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
-#include <numeric>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -30,9 +29,8 @@ constexpr float Used = TestTable::UsedLeft;
 // columns 1, 6 and 7. S lies in column 5 and O in column 3.
 TestTable Layout(int wordLength) {
     TestTable table("CATSOE");
-    std::vector<int> word(static_cast<std::size_t>(wordLength));
-    std::iota(word.begin(), word.end(), 1);
-    table.MakeWord(word, 1);
+    const std::vector<int> cat{1, 2, 3};
+    table.MakeWord({cat.begin(), cat.begin() + wordLength}, 1);
     const int columns[] = {1, 6, 7};
     for (int card = wordLength + 1; card <= 3; ++card) {
         table.PutInColumn(card, columns[card - 1]);

@@ -83,8 +83,10 @@ TEST(Deal, ANewGameResetsScoreAndStyleThenDeals98HiddenLetterCardsAndSevenMarker
 // 1 to 4 picks a vowel A, E, I or O to deal next, while that vowel's count lasts.
 TEST(Deal, AnExtraVowelFollowsAConsonantNowAndThenWithinTheCountsAndTheTotal) {
     using Counts = std::vector<std::pair<char, int>>;
-    const auto L = testing::LetterDraw;
-    const auto Q = testing::QuarterDraw;
+    // The fractions that draw letter n of 26 and the number k of 1 to 4: f * 26 or f * 4,
+    // its whole part plus 1.
+    const auto L = [](int n) { return (n - 0.5) / 26.0; };
+    const auto Q = [](int k) { return (k - 0.5) / 4.0; };
     // clang-format off
     const std::tuple<const char*, Counts, std::vector<double>, std::string> rows[] = {
         // what, the counts of the letters not left at 0, the draws, the letters dealt
@@ -117,29 +119,22 @@ struct Tick {
     int seconds;      // the clock is wound on this far (back, when negative) before the tick
     bool everySecond; // with a tick every second on the way instead of one at the end
     const char* playing;
-    const char* timer; // panel 5 after the tick; none: it keeps its text
-    bool timedOut = false;
-};
-
-struct Game {
-    const char* what;
-    Level level;
-    std::vector<Tick> ticks;
+    const char* timer; // panel 5 after the tick; none: the word timer ran out, it keeps its text
 };
 
 // clang-format off
-const Game Games[] = {
+const std::tuple<const char*, Level, std::vector<Tick>> Games[] = { // what, level, ticks
     {"the Hard word timer runs out after a minute", Hard, {{0, false, " 0: 0: 0", "Word Timer:  0: 60"},
-        {59, true, " 0: 0: 59", "Word Timer:  0: 1"}, {1, false, " 0: 1: 0", nullptr, true}}},
+        {59, true, " 0: 0: 59", "Word Timer:  0: 1"}, {1, false, " 0: 1: 0", nullptr}}},
     {"the Easy word timer counts down three minutes", Easy, {{0, false, " 0: 0: 0", "Word Timer:  2: 60"},
         {1, false, " 0: 0: 1", "Word Timer:  2: 59"}, {58, true, " 0: 0: 59", "Word Timer:  2: 1"},
         {1, false, " 0: 1: 0", "Word Timer:  1: 60"}, {119, true, " 0: 2: 59", "Word Timer:  0: 1"},
-        {1, false, " 0: 3: 0", nullptr, true}}},
+        {1, false, " 0: 3: 0", nullptr}}},
     {"Very Easy has no word timer; the hours roll", VeryEasy, {{59, true, " 0: 0: 59", "Timer Off"},
         {1, false, " 0: 1: 0", "Timer Off"}, {58 * 60 + 59, true, " 0: 59: 59", "Timer Off"},
         {1, false, " 1: 0: 0", "Timer Off"}, {2 * 3600 + 8 * 60 + 10, false, " 3: 8: 10", "Timer Off"}}},
     {"a long pause runs the Easy word timer out", Easy, {{10, false, " 0: 0: 10", "Word Timer:  2: 50"},
-        {180, false, " 0: 3: 10", nullptr, true}}},
+        {180, false, " 0: 3: 10", nullptr}}},
     {"a clock set back restarts the running minute", Easy, {{20, true, " 0: 0: 20", "Word Timer:  2: 40"},
         {-50, false, " 0: 0: 0", "Word Timer:  2: 60"}, {1, false, " 0: 0: 1", "Word Timer:  2: 59"}}},
 };
@@ -150,15 +145,14 @@ TEST(GameClocks, ShowThePlayingTimeAndTheWordTimerAtEachTick) {
     GameState state;
     testing::FakeClock clock;
     GameClocks clocks(clock);
-    for (const Game& game : Games) {
-        SCOPED_TRACE(game.what);
-        state.GameLevel = game.level;
+    for (const auto& [what, level, ticks] : Games) {
+        SCOPED_TRACE(what);
+        state.GameLevel = level;
         ResetGameVariables(state, StandardLetterCounts, clock.Now());
         clocks.Start();
-        for (const Tick& tick : game.ticks) {
+        for (const Tick& tick : ticks) {
             std::optional<ClockReading> reading;
-            const int ticks = tick.everySecond ? tick.seconds : 1;
-            for (int k = 0; k < ticks; ++k) {
+            for (int k = 0; k < (tick.everySecond ? tick.seconds : 1); ++k) {
                 clock.Advance(tick.everySecond ? 1 : tick.seconds);
                 reading = clocks.Tick(state);
                 ASSERT_TRUE(reading.has_value()) << tick.playing;
@@ -168,9 +162,9 @@ TEST(GameClocks, ShowThePlayingTimeAndTheWordTimerAtEachTick) {
             EXPECT_EQ(state.Clocks.PlayingTime, tick.playing);
             EXPECT_EQ(reading->WordTimerPanel,
                       tick.timer ? std::optional<std::string>(tick.timer) : std::nullopt);
-            EXPECT_EQ(reading->TimedOut, tick.timedOut) << tick.playing;
+            EXPECT_EQ(reading->TimedOut, tick.timer == nullptr) << tick.playing;
         }
-        if (game.ticks.back().timedOut) { // both clocks stand still
+        if (ticks.back().timer == nullptr) { // both clocks stand still
             EXPECT_EQ(state.Clocks.WordTimerMinutes, -1);
             clock.Advance(30);
             EXPECT_FALSE(clocks.Tick(state).has_value());

@@ -29,15 +29,6 @@ private:
     std::size_t next_ = 0;
 };
 
-// The fraction that draws letter number n (1..26) from "whole part of (f * 26) + 1".
-inline double LetterDraw(int n) {
-    return (n - 1 + 0.5) / 26.0;
-}
-// The fraction that draws the whole number k (1..4) from "whole part of (f * 4) + 1".
-inline double QuarterDraw(int k) {
-    return (k - 1 + 0.5) / 4.0;
-}
-
 class FakeClock final : public Clock {
 public:
     GameTime Now() const override { return now; }

@@ -81,12 +81,7 @@ const FinishedGame GameOfAnn{.PlayerName = "Ann", .PlayingTime = {}, .Rating = {
 // What can stand where the game expects one of its files. A reader that waits on the
 // pipe or reads the device to its (missing) end never returns; the alarm then ends the
 // whole test program rather than letting it hang.
-struct SpecialFile {
-    const char* Kind;
-    std::function<void(const fs::path&)> Make;
-};
-
-const SpecialFile SpecialFiles[] = {
+const std::pair<const char*, std::function<void(const fs::path&)>> SpecialFiles[] = {
     {"named pipe", [](const fs::path& at) { ASSERT_EQ(::mkfifo(at.c_str(), 0644), 0); }},
     {"link to /dev/zero", [](const fs::path& at) { fs::create_symlink("/dev/zero", at); }},
     {"folder", [](const fs::path& at) { fs::create_directory(at); }},
@@ -100,16 +95,16 @@ const SpecialFile SpecialFiles[] = {
 
 TEST(SpecialFiles, EveryReaderCallsItUnreadableAndNoWriterReplacesIt) {
     ::alarm(20);
-    for (const SpecialFile& special : SpecialFiles) {
-        SCOPED_TRACE(special.Kind);
-        if (&special == &SpecialFiles[3] && ::geteuid() != 0) {
+    for (const auto& [kind, makeOne] : SpecialFiles) {
+        SCOPED_TRACE(kind);
+        if (kind == SpecialFiles[3].first && ::geteuid() != 0) {
             continue; // only root can make a link as another user
         }
         const testing::TempProgramFolder program;
-        const auto make = [&special](const fs::path& at) {
+        const auto make = [&makeOne](const fs::path& at) {
             fs::create_directories(at.parent_path());
             fs::remove(at);
-            special.Make(at);
+            makeOne(at);
             return at;
         };
         Dictionary dictionary(program);
