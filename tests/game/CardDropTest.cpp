@@ -1,6 +1,6 @@
 #include "game/play/CardDrop.h"
 
-#include "MotionFakes.h"
+#include "FakePorts.h"
 #include "TestTable.h"
 #include "game/play/CardPickup.h"
 #include "game/play/GameRound.h"

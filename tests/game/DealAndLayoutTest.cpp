@@ -1,5 +1,4 @@
 #include "FakePorts.h"
-#include "MotionFakes.h"
 #include "TestTable.h"
 #include "game/model/Alphabet.h"
 #include "game/model/BoardLayout.h"

@@ -1,7 +1,6 @@
 #include "game/play/WordCheck.h"
 
 #include "FakePorts.h"
-#include "MotionFakes.h"
 #include "TempFolder.h"
 #include "TestTable.h"
 #include "game/play/UndoLastMove.h"
