@@ -126,8 +126,7 @@ TEST(CardDrop, ARefusedCardGlidesBackToWholePixelsBelowTheOneBeforeAWordCardByCa
     table.state.Card(2).Top += 0.75F; // the card before it stands a fraction off its place
     const WordDisplay shown = DragTo(table.state, effects, 3, Column(5) + 7, Top + 7);
     ASSERT_EQ(effects.glides.size(), 1U);
-    EXPECT_EQ(effects.glides[0].steps, 30);
-    EXPECT_EQ(effects.glides[0].top, Top + 61);
+    EXPECT_EQ(std::pair(effects.glides[0].steps, effects.glides[0].top), std::pair(30, Top + 61.0));
     EXPECT_EQ(table.state.Card(3).Top, Top + 61);
     EXPECT_EQ(shown.Word, "CAT");
 

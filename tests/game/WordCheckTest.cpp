@@ -14,6 +14,7 @@ namespace lexabit {
 namespace {
 
 using enum Level;
+using enum WordCheckOutcome::Result;
 
 using testing::TestTable;
 
@@ -67,7 +68,7 @@ TEST_F(WordCheckTest, AWordNotInTheListOrAnUnreadableListRefusesTheWordAndChange
         state.WordCards.Clear();
         LayWord(word);
         const GameState before = state;
-        EXPECT_EQ(Check(), WordCheckOutcome::Result::Refused) << word;
+        EXPECT_EQ(Check(), Refused) << word;
         EXPECT_EQ(outcome.Title, "Lexabit Solitaire");
         EXPECT_NE(outcome.Message.find(message), std::string::npos) << outcome.Message;
         EXPECT_TRUE(effects.glides.empty());
@@ -96,7 +97,7 @@ TEST_F(WordCheckTest, EarnsTheLaidPointsPlusTheLengthBonusAndRestartsTheWordTime
         clock.Advance(90);
         state.WordsFound.clear();
         LayWord(word);
-        EXPECT_EQ(Check(), WordCheckOutcome::Result::Accepted);
+        EXPECT_EQ(Check(), Accepted);
         EXPECT_EQ(state.WordsFound, (std::vector<AcceptedWord>{{word, rowPoints}}));
         EXPECT_EQ(state.TotalScore, 7 + gain) << word;
         EXPECT_EQ(state.Clocks.WordTimerMinutes, minutes) << word;
@@ -105,36 +106,35 @@ TEST_F(WordCheckTest, EarnsTheLaidPointsPlusTheLengthBonusAndRestartsTheWordTime
 }
 
 TEST_F(WordCheckTest, AnAcceptedWordRunsItsStepsInOrderAndItsCardsGoToTheDiscardPile) {
-    state.HintCost = 4;
-    LayWord("CAT");
-    state.Shown = ShowWord(state);
     // Before the first card moves the board shows the word listed, the labels cleared and
     // the discard pile.
-    effects.onRepaint = [this] {
+    int shownBeforeTheGlides = 0;
+    effects.onRepaint = [&] {
         if (effects.glides.empty()) {
+            ++shownBeforeTheGlides;
             EXPECT_EQ(state.WordsFound, (std::vector<AcceptedWord>{{"CAT", " 5"}}));
             EXPECT_EQ(state.Shown, WordDisplay{});
             EXPECT_TRUE(state.Piles.DiscardPile);
         }
     };
-    Check();
-    effects.onRepaint = [] {};
-    EXPECT_GT(effects.repaints, 0);
-    EXPECT_EQ(state.TotalScore, 1);
-    EXPECT_EQ(state.HintCost, 0);
-    EXPECT_EQ(firstTagAtFill, CardTag::Used) << "the columns are filled after the word left";
-
     // The cards gather on the first card's place and glide to the discard pile; on the Hard
     // level the last one stays on the table in the first card's place.
     for (const Level level : {Easy, Hard}) {
         SCOPED_TRACE(StoredLevelNumber(level));
         state.GameLevel = level;
+        state.TotalScore = 0;
+        state.HintCost = 4;
+        state.WordsFound.clear();
         effects.glides.clear();
         LayWord("CAT");
+        state.Shown = ShowWord(state);
         // The T came from elsewhere; once the word is accepted, undo no longer takes it back.
         state.Undo = LastMove{FirstWordCard + 2, CardTag::Table, 500, 500, 0};
         Check();
         UndoLastMove(state, effects);
+        EXPECT_EQ(state.TotalScore, 1); // 5 less the hint's 4
+        EXPECT_EQ(state.HintCost, 0);
+        EXPECT_EQ(firstTagAtFill, CardTag::Used) << "the columns are filled after the word left";
         const int away = level == Hard ? 2 : 3;
         ASSERT_EQ(effects.glides.size(), 3U + static_cast<std::size_t>(away));
         for (int k = 0; k < 3; ++k) {
@@ -151,6 +151,7 @@ TEST_F(WordCheckTest, AnAcceptedWordRunsItsStepsInOrderAndItsCardsGoToTheDiscard
         EXPECT_TRUE(state.WordCards.empty());
         EXPECT_TRUE(state.Piles.Pack); // cards were left in the pack
     }
+    EXPECT_EQ(shownBeforeTheGlides, 2);
     filler = [](GameState& filled, Effects&) { // deals every card left in the pack
         for (const int card : filled.Pack.items()) {
             filled.Card(card).Tag = CardTag::Table;
@@ -173,18 +174,15 @@ TEST_F(WordCheckTest, UsingTheLastCardEndsTheGameWithTheEasyBonusAndHardNeverEnd
     };
     for (const auto& [level, before, after, over] : rows) {
         SCOPED_TRACE(StoredLevelNumber(level));
+        for (int i = 1; i <= state.CardsTotal; ++i) {
+            state.Card(i).Tag = CardTag::Used; // all but the word laid next
+        }
         state.WordCards.Clear();
         LayWord("CAT");
-        for (int i = 1; i <= state.CardsTotal; ++i) {
-            if (!state.WordCards.Contains(i)) {
-                state.Card(i).Tag = CardTag::Used;
-            }
-        }
         state.GameLevel = level;
         state.TotalScore = static_cast<std::int16_t>(before - 5);
         state.PlayerName = "Previous";
-        ASSERT_EQ(Check(), over ? WordCheckOutcome::Result::AllCardsUsed
-                                : WordCheckOutcome::Result::Accepted);
+        ASSERT_EQ(Check(), over ? AllCardsUsed : Accepted);
         EXPECT_EQ(state.TotalScore, before);
         if (over) {
             AwardAllCardsUsed(state);
