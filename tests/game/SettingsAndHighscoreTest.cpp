@@ -150,11 +150,11 @@ std::string Entries(int count, int firstPoints) {
 }
 
 FinishedGame Game(const std::string& name, Level level = Easy) {
-    return FinishedGame{.PlayerName = name,
-                        .PlayingTime = " 0: 3: 5",
-                        .WordCount = 4,
-                        .GameLevel = level,
-                        .Rating = "Good"};
+    return {.PlayerName = name,
+            .PlayingTime = " 0: 3: 5",
+            .WordCount = 4,
+            .GameLevel = level,
+            .Rating = "Good"};
 }
 
 Names NamesOf(const ScoreTable& table) {
