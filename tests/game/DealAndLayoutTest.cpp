@@ -72,9 +72,8 @@ TEST(Deal, ANewGameResetsScoreAndStyleThenDeals98HiddenLetterCardsAndSevenMarker
 
     state.WordCards.Add(5);
     UnloadCards(state);
-    EXPECT_FALSE(state.CardExists(1));
-    EXPECT_TRUE(state.Pack.empty());
-    EXPECT_TRUE(state.WordCards.empty());
+    EXPECT_EQ(std::tuple(state.CardExists(1), state.Pack.empty(), state.WordCards.empty()),
+              std::tuple(false, true, true));
     EXPECT_EQ(state.StackingOrder(), std::vector<int>{0}); // the template card stays
 }
 

@@ -16,11 +16,6 @@ namespace {
 using testing::GlidingEffects;
 using testing::TestTable;
 
-using Place = std::pair<float, float>;
-Place PlaceOf(const GameState& state, int index) {
-    return {state.Card(index).Left, state.Card(index).Top};
-}
-
 TEST(ShuffleSurface, EachTableCardSwapsPlacesWithTheDrawnOneInTwoSlowGlides) {
     TestTable table("SHUFL");
     table.PutInColumn(1, 1);
@@ -34,11 +29,12 @@ TEST(ShuffleSurface, EachTableCardSwapsPlacesWithTheDrawnOneInTwoSlowGlides) {
     ShuffleSurface(table.state, effects, random);
     const int placeBefore[] = {2, 3, 1, 4, 5}; // whose place each card now has
     for (int i = 1; i <= 5; ++i) {
-        EXPECT_EQ(PlaceOf(table.state, i), PlaceOf(before, placeBefore[i - 1])) << i;
+        const CardRecord& now = table.state.Card(i);
+        const CardRecord& then = before.Card(placeBefore[i - 1]);
+        EXPECT_EQ(std::pair(now.Left, now.Top), std::pair(then.Left, then.Top)) << i;
     }
     ASSERT_EQ(effects.glides.size(), 6U);
-    EXPECT_EQ(effects.glides[0].index, 1);
-    EXPECT_EQ(effects.glides[1].index, 2);
+    EXPECT_EQ(std::pair(effects.glides[0].index, effects.glides[1].index), std::pair(1, 2));
     EXPECT_EQ(effects.board.repaints, 6 * 200);
     EXPECT_EQ(effects.sounds, std::vector<std::string>(3, "DrawCard"));
     EXPECT_EQ(random.seeds, 1);
