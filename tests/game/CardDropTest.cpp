@@ -173,11 +173,17 @@ TEST(UndoLastMove, PutsTheLastMovedCardsBackUnlessTheTableChangedSinceOrANewGame
         {"a lower part moved away rejoins under its first card", 3, 2, Column(6), Top, {}, {1, 2, 3}, CatInColumn1},
         {"a lower part with no card above its old place keeps its order", 3, 2, Column(6), Top, moveCard1To(7), {2, 3}, {{2, 1, 1}, {3, 1, 2}}},
         {"a lower part laid onto a table card is not taken back", 3, 2, Column(5), Top, {}, {4, 2, 3}, {{2, 5, 1}, {3, 5, 2}}},
+        {"a new game forgets the move of a card let go far away", 0, 1, 700, 600, [](TestTable& table) {
+             ResetGameVariables(table.state, StandardLetterCounts, GameTime{});
+             table.PutInColumn(1, 4); // the new deal's card 1, on column 4
+         }, {}, {{1, 4, 0}}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
         TestTable table = Layout(row.wordLength);
         GlidingEffects effects(table.state);
+        UndoLastMove(table.state, effects); // before a pick-up there is nothing to undo
+        EXPECT_EQ(effects.repaints, 0);
         DragTo(table.state, effects, row.dragged, row.left, row.top);
         if (row.since) {
             row.since(table);
@@ -186,18 +192,6 @@ TEST(UndoLastMove, PutsTheLastMovedCardsBackUnlessTheTableChangedSinceOrANewGame
         ExpectTable(table.state, row.word, row.places);
     }
     // clang-format on
-
-    SCOPED_TRACE("before a pick-up or in a new game");
-    TestTable table = Layout(0);
-    GlidingEffects effects(table.state);
-    UndoLastMove(table.state, effects);
-    EXPECT_EQ(effects.repaints, 0);
-
-    DragTo(table.state, effects, 1, 700, 600); // let go far from every card: it glides back
-    ResetGameVariables(table.state, StandardLetterCounts, GameTime{});
-    table.PutInColumn(1, 4); // the new game's deal lays its card 1 on column 4
-    UndoLastMove(table.state, effects);
-    EXPECT_EQ(table.state.Card(1).Left, Column(4));
 }
 
 // The undo record a press keeps is checked by the undo after each kind of drop, and which
