@@ -1,8 +1,14 @@
 #pragma once
 
+#include "game/model/GameState.h"
 #include "game/model/Ports.h"
+#include "game/motion/CardGlide.h"
+#include "game/motion/GlideEngine.h"
+#include "game/play/CardDrop.h"
+#include "game/play/CardPickup.h"
 
 #include <cstddef>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -29,20 +35,75 @@ private:
     std::size_t next_ = 0;
 };
 
-// The fraction that draws letter number n (1..26) from "whole part of (f * 26) + 1".
-inline double LetterDraw(int n) {
-    return (n - 1 + 0.5) / 26.0;
-}
-// The fraction that draws the whole number k (1..4) from "whole part of (f * 4) + 1".
-inline double QuarterDraw(int k) {
-    return (k - 1 + 0.5) / 4.0;
-}
-
 class FakeClock final : public Clock {
 public:
     GameTime Now() const override { return now; }
     void Advance(int seconds) { now += std::chrono::seconds(seconds); }
     GameTime now{std::chrono::seconds(1'800'000'000)};
 };
+
+class CountingSurface final : public DrawingSurface {
+public:
+    void ClearDrawings() override {}
+    void SetPenWidth(int) override {}
+    void DrawRectangle(double, double, double, double, RgbColour) override {}
+    void RepaintNow() override { ++repaints; }
+
+    int repaints = 0;
+};
+
+// An Effects port that really moves the cards: every glide runs the motion engine over
+// the card on a counting board, as the window does. It records the glides and the sounds,
+// and one log of both in the order they came.
+class GlidingEffects final : public Effects {
+public:
+    struct Glide {
+        int index;
+        double fromLeft, left, top;
+        int steps;
+    };
+
+    explicit GlidingEffects(GameState& state) : state_(state) {}
+
+    void GlideCard(int index, double left, double top, int steps) override {
+        const CardRecord& card = state_.Card(index);
+        glides.push_back({index, card.Left, left, top, steps});
+        events.push_back("glide " + std::to_string(index));
+        GlideCardOnBoard(sprites_, board, state_, index, left, top, steps);
+    }
+    void PlaySound(const std::string& name) override {
+        sounds.push_back(name);
+        events.push_back("sound " + name);
+    }
+    void Repaint() override {
+        ++repaints;
+        onRepaint();
+    }
+
+    std::vector<Glide> glides;
+    std::vector<std::string> sounds;
+    std::vector<std::string> events;
+    int repaints = 0;
+    std::function<void()> onRepaint = [] {}; // what the board would show then
+    CountingSurface board;
+
+private:
+    GameState& state_;
+    GlideEngine sprites_;
+};
+
+// Presses on the card 10 pixels in from its top-left corner and moves the pointer so that
+// the corner reaches (left, top).
+inline void PickUpAndMove(GameState& state, Effects& effects, int index, float left, float top) {
+    Card_MouseDown(state, effects, index, 10, 10);
+    const CardRecord& card = state.Card(index);
+    Card_MouseMove(state, effects, index, 10 + (left - card.Left), 10 + (top - card.Top));
+}
+
+inline WordDisplay DragTo(GameState& state, Effects& effects, int index, float left, float top) {
+    PickUpAndMove(state, effects, index, left, top);
+    Card_MouseUp(state, effects, index);
+    return state.Shown;
+}
 
 } // namespace lexabit::testing

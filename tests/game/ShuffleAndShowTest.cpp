@@ -1,5 +1,4 @@
 #include "FakePorts.h"
-#include "MotionFakes.h"
 #include "TestTable.h"
 #include "game/model/GameState.h"
 #include "game/motion/GameOverAnimation.h"
@@ -17,11 +16,6 @@ namespace {
 using testing::GlidingEffects;
 using testing::TestTable;
 
-using Place = std::pair<float, float>;
-Place PlaceOf(const GameState& state, int index) {
-    return {state.Card(index).Left, state.Card(index).Top};
-}
-
 TEST(ShuffleSurface, EachTableCardSwapsPlacesWithTheDrawnOneInTwoSlowGlides) {
     TestTable table("SHUFL");
     table.PutInColumn(1, 1);
@@ -35,11 +29,12 @@ TEST(ShuffleSurface, EachTableCardSwapsPlacesWithTheDrawnOneInTwoSlowGlides) {
     ShuffleSurface(table.state, effects, random);
     const int placeBefore[] = {2, 3, 1, 4, 5}; // whose place each card now has
     for (int i = 1; i <= 5; ++i) {
-        EXPECT_EQ(PlaceOf(table.state, i), PlaceOf(before, placeBefore[i - 1])) << i;
+        const CardRecord& now = table.state.Card(i);
+        const CardRecord& then = before.Card(placeBefore[i - 1]);
+        EXPECT_EQ(std::pair(now.Left, now.Top), std::pair(then.Left, then.Top)) << i;
     }
     ASSERT_EQ(effects.glides.size(), 6U);
-    EXPECT_EQ(effects.glides[0].index, 1);
-    EXPECT_EQ(effects.glides[1].index, 2);
+    EXPECT_EQ(std::pair(effects.glides[0].index, effects.glides[1].index), std::pair(1, 2));
     EXPECT_EQ(effects.board.repaints, 6 * 200);
     EXPECT_EQ(effects.sounds, std::vector<std::string>(3, "DrawCard"));
     EXPECT_EQ(random.seeds, 1);
@@ -60,28 +55,25 @@ GameState BoardWithCards(int letters) {
 // The show lets twenty cards bounce about the board and ends once the last has left it
 // through the bottom, however few cards there are and however low the board.
 TEST(GameOverAnimation, TwentyCardsBounceUntilTheLastLeavesThroughTheBottom) {
-    struct Row {
-        int letters;
-        double height;
-        int lastShown; // the snake's last card
-    };
-    const Row rows[] = {{98, 713, 20}, {3, 713, 3}, {98, 150, 20}}; // 150: lower than a card
+    // The letter cards, the board's height (150: lower than a card), the snake's last card.
+    const std::tuple<int, double, int> rows[] = {{98, 713, 20}, {3, 713, 3}, {98, 150, 20}};
     int firstShowFrames = -1;
-    for (const Row& row : rows) {
-        GameState state = BoardWithCards(row.letters);
-        state.ScaleHeight = row.height;
+    for (const auto& [letters, height, lastShown] : rows) {
+        SCOPED_TRACE(letters);
+        GameState state = BoardWithCards(letters);
+        state.ScaleHeight = height;
         GameOverAnimation show(state);
-        EXPECT_TRUE(state.Card(row.lastShown).Visible);
-        EXPECT_FALSE(state.Card(row.lastShown + 1).Visible);
+        EXPECT_EQ(std::pair(state.Card(lastShown).Visible, state.Card(lastShown + 1).Visible),
+                  std::pair(true, false));
         int frames = 0;
         while (!show.Done() && frames < 100'000) {
             show.NextFrame();
             ++frames;
         }
-        EXPECT_TRUE(show.Done()) << row.letters;
+        EXPECT_TRUE(show.Done());
         firstShowFrames = firstShowFrames < 0 ? frames : firstShowFrames;
-        EXPECT_GT(state.Card(row.lastShown).Top, row.height + 10) << row.letters;
-        EXPECT_EQ(show.TopBounces(), 16) << row.letters;
+        EXPECT_GT(state.Card(lastShown).Top, height + 10);
+        EXPECT_EQ(show.TopBounces(), 16);
     }
 
     GameState played = BoardWithCards(98);

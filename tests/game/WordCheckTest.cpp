@@ -1,14 +1,11 @@
 #include "game/play/WordCheck.h"
 
 #include "FakePorts.h"
-#include "MotionFakes.h"
 #include "TempFolder.h"
 #include "TestTable.h"
 #include "game/play/UndoLastMove.h"
 #include "game/words/Dictionary.h"
 
-#include <algorithm>
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -17,14 +14,13 @@ namespace lexabit {
 namespace {
 
 using enum Level;
+using enum WordCheckOutcome::Result;
 
-using ::testing::ElementsAre;
 using testing::TestTable;
 
 constexpr int FirstWordCard = 11;
 const float WordLeft = TestTable::ColumnLeft(2);
 constexpr float WordTop = TestTable::ColumnTop;
-const std::string Refused = "That word is not in our dictionary.  Please try again.";
 
 // Twenty letter cards in the pack; words are laid on cards 11, 12, ... down column 2.
 class WordCheckTest : public ::testing::Test {
@@ -64,25 +60,22 @@ protected:
 };
 
 TEST_F(WordCheckTest, AWordNotInTheListOrAnUnreadableListRefusesTheWordAndChangesNothing) {
-    const std::tuple<const char*, const char*, std::string> cases[] = {
-        {"cat\r\n", "TAC", Refused}, {nullptr, "CAT", folder.WordListFile().string()}, // no list
-    };
-    for (const auto& [list, word, message] : cases) {
-        if (list != nullptr) {
-            folder.WriteWordList(list);
-        } else {
-            std::filesystem::remove(folder.WordListFile());
-        }
+    const std::pair<const char*, std::string> cases[] = {
+        // the word, what the message tells
+        {"TAC", "That word is not in our dictionary.  Please try again."},
+        {"CAT", folder.WordListFile().string()}}; // once the word list is gone
+    for (const auto& [word, message] : cases) {
         state.WordCards.Clear();
         LayWord(word);
         const GameState before = state;
-        EXPECT_EQ(Check(), WordCheckOutcome::Result::Refused) << word;
+        EXPECT_EQ(Check(), Refused) << word;
         EXPECT_EQ(outcome.Title, "Lexabit Solitaire");
         EXPECT_NE(outcome.Message.find(message), std::string::npos) << outcome.Message;
         EXPECT_TRUE(effects.glides.empty());
         EXPECT_EQ(state.Clocks.WordTimerMinutes, before.Clocks.WordTimerMinutes);
         EXPECT_EQ(state.WordCards, before.WordCards);
         EXPECT_EQ(state.Card(FirstWordCard).Tag, CardTag::Word);
+        std::filesystem::remove(folder.WordListFile());
     }
 }
 
@@ -104,7 +97,7 @@ TEST_F(WordCheckTest, EarnsTheLaidPointsPlusTheLengthBonusAndRestartsTheWordTime
         clock.Advance(90);
         state.WordsFound.clear();
         LayWord(word);
-        EXPECT_EQ(Check(), WordCheckOutcome::Result::Accepted);
+        EXPECT_EQ(Check(), Accepted);
         EXPECT_EQ(state.WordsFound, (std::vector<AcceptedWord>{{word, rowPoints}}));
         EXPECT_EQ(state.TotalScore, 7 + gain) << word;
         EXPECT_EQ(state.Clocks.WordTimerMinutes, minutes) << word;
@@ -113,36 +106,35 @@ TEST_F(WordCheckTest, EarnsTheLaidPointsPlusTheLengthBonusAndRestartsTheWordTime
 }
 
 TEST_F(WordCheckTest, AnAcceptedWordRunsItsStepsInOrderAndItsCardsGoToTheDiscardPile) {
-    state.HintCost = 4;
-    LayWord("CAT");
-    state.Shown = ShowWord(state);
     // Before the first card moves the board shows the word listed, the labels cleared and
     // the discard pile.
-    effects.onRepaint = [this] {
+    int shownBeforeTheGlides = 0;
+    effects.onRepaint = [&] {
         if (effects.glides.empty()) {
+            ++shownBeforeTheGlides;
             EXPECT_EQ(state.WordsFound, (std::vector<AcceptedWord>{{"CAT", " 5"}}));
             EXPECT_EQ(state.Shown, WordDisplay{});
             EXPECT_TRUE(state.Piles.DiscardPile);
         }
     };
-    Check();
-    effects.onRepaint = [] {};
-    EXPECT_GT(effects.repaints, 0);
-    EXPECT_EQ(state.TotalScore, 1);
-    EXPECT_EQ(state.HintCost, 0);
-    EXPECT_EQ(firstTagAtFill, CardTag::Used) << "the columns are filled after the word left";
-
     // The cards gather on the first card's place and glide to the discard pile; on the Hard
     // level the last one stays on the table in the first card's place.
     for (const Level level : {Easy, Hard}) {
         SCOPED_TRACE(StoredLevelNumber(level));
         state.GameLevel = level;
+        state.TotalScore = 0;
+        state.HintCost = 4;
+        state.WordsFound.clear();
         effects.glides.clear();
         LayWord("CAT");
+        state.Shown = ShowWord(state);
         // The T came from elsewhere; once the word is accepted, undo no longer takes it back.
         state.Undo = LastMove{FirstWordCard + 2, CardTag::Table, 500, 500, 0};
         Check();
         UndoLastMove(state, effects);
+        EXPECT_EQ(state.TotalScore, 1); // 5 less the hint's 4
+        EXPECT_EQ(state.HintCost, 0);
+        EXPECT_EQ(firstTagAtFill, CardTag::Used) << "the columns are filled after the word left";
         const int away = level == Hard ? 2 : 3;
         ASSERT_EQ(effects.glides.size(), 3U + static_cast<std::size_t>(away));
         for (int k = 0; k < 3; ++k) {
@@ -154,40 +146,20 @@ TEST_F(WordCheckTest, AnAcceptedWordRunsItsStepsInOrderAndItsCardsGoToTheDiscard
                                            : std::tuple(CardTag::Table, true, WordLeft, WordTop);
             EXPECT_EQ(std::tuple(card.Tag, card.Visible, card.Left, card.Top), expected) << k;
         }
-        EXPECT_EQ(effects.glides.back().left, 900.0);
-        EXPECT_EQ(effects.glides.back().top, 51.0);
+        const auto& toPile = effects.glides.back(); // to the pile's place in whole pixels
+        EXPECT_EQ(std::pair(toPile.left, toPile.top), std::pair(900.0, 51.0));
         EXPECT_TRUE(state.WordCards.empty());
         EXPECT_TRUE(state.Piles.Pack); // cards were left in the pack
     }
-    filler = [](GameState& filled, Effects&) {
-        for (int i = 1; i <= filled.CardsTotal; ++i) {
-            if (filled.Card(i).Tag == CardTag::Pack) {
-                filled.Card(i).Tag = CardTag::Table;
-            }
+    EXPECT_EQ(shownBeforeTheGlides, 2);
+    filler = [](GameState& filled, Effects&) { // deals every card left in the pack
+        for (const int card : filled.Pack.items()) {
+            filled.Card(card).Tag = CardTag::Table;
         }
     };
     LayWord("JO");
     Check();
     EXPECT_FALSE(state.Piles.Pack);
-}
-
-TEST_F(WordCheckTest, OnlyTheWordLeftOnTheTableAfterAnUndoIsScored) {
-    folder.WriteWordList("to\r\ntoe\r\n");
-    // T O E laid, then E taken back: T O is what the table holds and what is scored.
-    table.SetLetter(3, 'T');
-    table.SetLetter(4, 'O');
-    for (int column = 3; column <= 5; ++column) {
-        table.PutInColumn(column, column);
-    }
-    testing::DragTo(state, effects, 4, TestTable::ColumnLeft(3), WordTop);
-    testing::DragTo(state, effects, 5, TestTable::ColumnLeft(3), WordTop + 30);
-    ASSERT_EQ(state.WordCards.Count(), 3);
-    UndoLastMove(state, effects);
-    Check();
-    ASSERT_EQ(state.WordsFound.size(), 1U);
-    EXPECT_EQ(state.WordsFound[0].Word, "TO");
-    EXPECT_EQ(state.TotalScore, 2);
-    EXPECT_EQ(state.Card(5).Tag, CardTag::Table);
 }
 
 // The last card used: the word uses every letter card left. The check says so; the bonus
@@ -202,18 +174,15 @@ TEST_F(WordCheckTest, UsingTheLastCardEndsTheGameWithTheEasyBonusAndHardNeverEnd
     };
     for (const auto& [level, before, after, over] : rows) {
         SCOPED_TRACE(StoredLevelNumber(level));
+        for (int i = 1; i <= state.CardsTotal; ++i) {
+            state.Card(i).Tag = CardTag::Used; // all but the word laid next
+        }
         state.WordCards.Clear();
         LayWord("CAT");
-        for (int i = 1; i <= state.CardsTotal; ++i) {
-            if (!state.WordCards.Contains(i)) {
-                state.Card(i).Tag = CardTag::Used;
-            }
-        }
         state.GameLevel = level;
         state.TotalScore = static_cast<std::int16_t>(before - 5);
         state.PlayerName = "Previous";
-        ASSERT_EQ(Check(), over ? WordCheckOutcome::Result::AllCardsUsed
-                                : WordCheckOutcome::Result::Accepted);
+        ASSERT_EQ(Check(), over ? AllCardsUsed : Accepted);
         EXPECT_EQ(state.TotalScore, before);
         if (over) {
             AwardAllCardsUsed(state);
