@@ -7,6 +7,7 @@
 #include "ui/LargeFont.h"
 #include "ui/OptionsHost.h"
 
+#include <QComboBox>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QShortcut>
@@ -60,6 +61,16 @@ HighScoreForm::HighScoreForm(Highscore& scores, OptionsHost& host, QWidget* pare
         QRect(QPoint(ListPlace.center().x() - ButtonSize.width() / 2, ListPlace.bottom() + 1 + gap),
               ButtonSize));
     connect(OkButton, &QPushButton::clicked, this, &HighScoreForm::PutAway);
+    LevelShown = new QComboBox(this);
+    LevelShown->setObjectName(QStringLiteral("LevelShown"));
+    LevelShown->setAccessibleName(QStringLiteral("Results shown"));
+    LevelShown->addItem(QStringLiteral("All levels"));
+    for (const Level level : {Level::Hard, Level::Easy, Level::VeryEasy}) {
+        LevelShown->addItem(Text(DifficultyText(level)), StoredLevelNumber(level));
+    }
+    LevelShown->setGeometry(QRect(QPoint(ListPlace.left(), OkButton->y()),
+                                  QSize(ListPlace.width() / 4, ButtonSize.height())));
+    connect(LevelShown, &QComboBox::currentIndexChanged, this, &HighScoreForm::FillList);
     // Escape puts the table away as its Ok button does, wherever the focus is in it.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape->setContext(Qt::WidgetWithChildrenShortcut);
@@ -111,7 +122,11 @@ void HighScoreForm::ShowScores() {
 
 void HighScoreForm::FillList() {
     HighScoreList->clear();
+    const std::optional<Level> level = LevelFromStoredNumber(LevelShown->currentData().toInt());
     for (const ScoreEntry& entry : scores_.Table()) {
+        if (level && entry.Difficulty != DifficultyText(*level)) {
+            continue;
+        }
         auto* row = new QTreeWidgetItem(HighScoreList, RowTexts(entry));
         for (int column = 0; column < static_cast<int>(ScoreColumns.size()); ++column) {
             row->setTextAlignment(column, ScoreColumns[column].Alignment);

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class QPushButton;
+class QComboBox;
 class QTreeWidget;
 
 namespace lexabit {
@@ -26,7 +27,8 @@ public:
     // A file that cannot be read is reported to the player.
     void ShowScores();
 
-    // Shows the table as last loaded or recorded, in the table's own order.
+    // Shows the table as last loaded or recorded, in the table's own order: every result, or
+    // those of the level chosen below the list.
     void FillList();
 
     void PutAway();
@@ -38,6 +40,8 @@ private:
     OptionsHost& host_;
     QTreeWidget* HighScoreList = nullptr;
     QPushButton* OkButton = nullptr;
+    // Every level, or the results of one: a view only, the file keeps them all.
+    QComboBox* LevelShown = nullptr;
 };
 
 } // namespace lexabit
