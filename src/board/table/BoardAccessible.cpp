@@ -98,7 +98,9 @@ public:
         return std::find(keys.begin(), keys.end(), key_) != keys.end();
     }
     QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return board_ ? board_->window()->windowHandle() : nullptr; }
+    QWindow* window() const override {
+        return board_.isNull() ? nullptr : board_->window()->windowHandle();
+    }
     QAccessibleInterface* parent() const override {
         return QAccessible::queryAccessibleInterface(board_.data());
     }
@@ -238,7 +240,8 @@ private:
         QList<QWidget*> controls;
         for (QObject* child : board_->children()) {
             auto* widget = qobject_cast<QWidget*>(child);
-            if (widget != nullptr && !widget->isWindow() && !qobject_cast<QMenu*>(widget)) {
+            if (widget != nullptr && !widget->isWindow() &&
+                qobject_cast<QMenu*>(widget) == nullptr) {
                 controls.append(widget);
             }
         }
