@@ -2,20 +2,34 @@
 #include "board/sound/Sounds.h"
 #include "board/window/GameWindows.h"
 #include "game/model/Alphabet.h"
+#include "game/play/CardDrop.h"
+#include "game/play/KeyboardMoves.h"
 #include "game/scoring/ScoreTexts.h"
 #include "records/MissedWordsWindow.h"
 #include "ui/GameText.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLayout>
+#include <map>
 
 using namespace lexabit;
 using namespace lexabit::uitest;
 
+namespace {
+
+const std::map<QChar, Qt::Key> Keys{
+    {u'<', Qt::Key_Left},  {u'>', Qt::Key_Right},  {u'^', Qt::Key_Up},    {u'v', Qt::Key_Down},
+    {u'_', Qt::Key_Space}, {u'x', Qt::Key_Escape}, {u'=', Qt::Key_Return}};
+
+} // namespace
+
 // The main window played with the mouse and the keys as a player does: the deal, a word laid
 // and checked, what the board shows meanwhile, the hint, a stuck game and the missed words.
+// Keyboard play moves the cards by the mouse's rules and names the focused card to assistive
+// technology; switched off, any key checks the word as ever.
 class GameBoardTest : public QObject {
     Q_OBJECT
 
@@ -45,36 +59,36 @@ private slots:
         game.services.Sound.reset(sounds);
         GameBoard& board = game.Open();
         GameState& state = board.State();
-        const auto text = [&](const char* name) { return Child<QLabel>(board, name).text(); };
-        const QTreeWidget& wordList = Child<QTreeWidget>(board, QStringLiteral("WordList"));
+        const auto text = [&](const QString& name) { return LabelText(board, name); };
+        const QTreeWidget& wordList = Child<QTreeWidget>(board, "WordList");
         board.show();
         QVERIFY(QTest::qWaitForWindowActive(&board));
         board.Form_Activate(); // the activation has dealt; another does not
         QVERIFY(CardOnColumn(state, 7) > 0);
         const QStringList deal(7, QStringLiteral("Draw.wav waited")); // a card to each column
         QCOMPARE(sounds->heard, deal); // one deal at the first activation
-        DealOnly(board, QStringLiteral("ABDEIMNOST"), Level::Hard);
+        DealOnly(board, "ABDEIMNOST", Level::Hard);
         QTest::keyClick(&board, Qt::Key_H, Qt::ControlModifier);
         LayTwoLetterWord(board);
         board.CheckWordButton_Click();
         LayTwoLetterWord(board);
-        QVERIFY(Child(board, QStringLiteral("HintNotice")).isVisible());
+        QVERIFY(Shown(board, "HintNotice"));
         game.clock.now += std::chrono::seconds(30);
         board.TickClocks();
         for (const auto& [part, level, soundOn, wordTimer] : rows) {
             const TestPart trace{part};
             Command(board, "SoundOnOff").setChecked(soundOn);
             sounds->heard.clear();
-            DealOnly(board, QStringLiteral("ABDEIMNOST"), level);
+            DealOnly(board, "ABDEIMNOST", level);
             QCOMPARE(sounds->heard, soundOn ? deal : QStringList());
             const QStringList fresh = {"Total Score:  0", "Total Number of Words:  0",
                                        "Total Playing Time:  0: 0: 0", " Number of Cards Left:  10",
                                        wordTimer};
             for (int panel = 1; panel <= 5; ++panel) {
-                QCOMPARE(text(qPrintable(QStringLiteral("Panel%1").arg(panel))), fresh[panel - 1]);
+                QCOMPARE(text(QStringLiteral("Panel%1").arg(panel)), fresh[panel - 1]);
             }
             QCOMPARE(text("WordLabel") + text("PointsLabel"), QString());
-            QVERIFY(!Child(board, QStringLiteral("HintNotice")).isVisible());
+            QVERIFY(!Shown(board, "HintNotice"));
             QCOMPARE(wordList.topLevelItemCount(), 0);
 
             // A word laid shows its letters and points; the top card is the one picked up.
@@ -146,7 +160,7 @@ private slots:
                         .arg(dx)
                         .arg(addedToWord ? "card added to a word" : "word started")};
                 board.resize(1420, board.height()); // wider only: the scale stays 1
-                DealOnly(board, QStringLiteral("ABDEIMNOST"), Level::VeryEasy);
+                DealOnly(board, "ABDEIMNOST", Level::VeryEasy);
                 const int moved = CardOnColumn(state, addedToWord ? 3 : 1);
                 if (addedToWord) {
                     LayTwoLetterWord(board);
@@ -179,7 +193,7 @@ private slots:
         }
 
         // A shuffle forgets the move to undo.
-        DealOnly(board, QStringLiteral("ABDEIMNOST"), Level::VeryEasy);
+        DealOnly(board, "ABDEIMNOST", Level::VeryEasy);
         LayTwoLetterWord(board);
         QTest::keyClick(surface, Qt::Key_F4);
         QTest::keyClick(surface, Qt::Key_F3);
@@ -230,7 +244,7 @@ private slots:
     void aHintAndTheMissedWords() {
         TestGame game(52, {"ZA", "TEA", "AT", "ES"});
         GameBoard& board = game.Deal();
-        DealOnly(board, QStringLiteral("ATESZ"));
+        DealOnly(board, "ATESZ");
         const GameState& state = board.State();
         const QPoint besideZ = PlaceOf(state, CardOf(state, 'Z')) + QPoint(-5, 60);
         const auto colourBesideZ = [&] {
@@ -241,7 +255,7 @@ private slots:
         QTest::keyClick(&board, Qt::Key_H, Qt::ControlModifier);
         QCOMPARE(state.HintedCards, (std::vector<int>{CardOf(state, 'Z'), CardOf(state, 'A')}));
         QVERIFY(colourBesideZ() != unlit);
-        const QLabel& notice = Child<QLabel>(board, QStringLiteral("HintNotice"));
+        const QLabel& notice = Child<QLabel>(board, "HintNotice");
         QCOMPARE(notice.text(), QStringLiteral("Hints: 11 off at the next word"));
         QTRY_VERIFY_WITH_TIMEOUT(state.HintedCards.empty(), 4000);
         QCOMPARE(colourBesideZ(), unlit);
@@ -260,15 +274,14 @@ private slots:
         QCOMPARE(board.State().PlayerName, std::string("Di"));
 
         MissedWordsWindow& missed = *board.OpenMissedWords();
-        QVERIFY(Child<QTreeWidget>(missed, QStringLiteral("MissedWordsList")).topLevelItemCount() >
-                0);
-        Child<QCheckBox>(missed, QStringLiteral("ShowAfterEveryGame")).click(); // unchecked
+        QVERIFY(Child<QTreeWidget>(missed, "MissedWordsList").topLevelItemCount() > 0);
+        Child<QCheckBox>(missed, "ShowAfterEveryGame").click(); // unchecked
         QCOMPARE(game.Read(QStringLiteral("Settings/MissedWords.txt")), QByteArray("0\r\n"));
         QTest::keyClick(&missed, Qt::Key_Escape);
         QTRY_VERIFY(board.OpenMissedWords() == nullptr);
 
         QTest::keyClick(&board, Qt::Key_F7);
-        QTRY_VERIFY(!Child(board, QStringLiteral("Namefrm")).isVisible());
+        QTRY_VERIFY(!Shown(board, "Namefrm"));
         QTest::qWait(50);
         QVERIFY(board.OpenMissedWords() == nullptr);
     }
@@ -276,7 +289,7 @@ private slots:
     void aStuckGameAsksAndATimeOutClosesTheQuestion() {
         TestGame game(53, {"AT"});
         GameBoard& board = game.Deal();
-        DealOnly(board, QStringLiteral("ATV"), Level::VeryEasy);
+        DealOnly(board, "ATV", Level::VeryEasy);
         GameState& state = board.State();
         const QString stuck = QStringLiteral("No more words can be laid. End the game?");
         {
@@ -286,10 +299,7 @@ private slots:
             QCOMPARE(no.texts, QStringList{stuck});
             QCOMPARE(state.Card(CardOf(state, 'V')).Tag, CardTag::Table); // the game goes on
         }
-        {
-            const MessageAnswerer abandon;
-            board.NewGame_Click();
-        }
+        Abandoning([&] { board.NewGame_Click(); });
         {
             MessageAnswerer yes(QStringLiteral("Ed"), QMessageBox::NoButton); // Enter: Yes
             LayWord(board, {CardOf(state, 'A'), CardOf(state, 'T')});
@@ -300,7 +310,7 @@ private slots:
         }
 
         // The word timer running out while the question stands closes it.
-        DealOnly(board, QStringLiteral("ATV"), Level::Hard);
+        DealOnly(board, "ATV", Level::Hard);
         bool timedOut = false;
         QStringList leftOver; // boxes still standing once the game has ended
         QTimer watcher;
@@ -324,7 +334,75 @@ private slots:
         board.CheckWordButton_Click();
         QVERIFY(timedOut);
         QCOMPARE(leftOver, QStringList{});
-        QVERIFY(Child(board, QStringLiteral("Namefrm")).isVisible());
+        QVERIFY(Shown(board, "Namefrm"));
+    }
+
+    void keysPlayByTheMouseRules() {
+        struct Case {
+            bool on;
+            const char* keys;  // arrows < > ^ v, Space _, Escape x, Enter =
+            const char* word;  // the cards dealt to these columns
+            const char* focus; // {n}: the letter and points of the card dealt to column n
+            int wordsFound;
+        };
+        const Case cases[] = {
+            {true, "_>_", "21", "word card 2 of 2, {1}", 0},
+            {true, "_>x", "", "{1}, column 1", 0},
+            {true, "_>_^_>_", "321", "word card 2 of 3, {2}", 0},
+            {true, "_>_^_>_v_>_", "321", "word card 3 of 3, {1}", 0}, // refused, back
+            {true, "_>_v_<_", "", "{1}, column 1", 0}, // the last card leaves the word
+            {true, "_>_=", "", "empty column 1", 1},
+            {true, ">>v__", "", "{3}, column 3", 0}, // down stays in its column
+            {false, ">", "", "", 1},                 // the word laid by mouse is checked
+        };
+        for (const Case& c : cases) {
+            const TestPart trace{c.keys};
+            TestGame game(7);
+            GameBoard& board = game.Deal();
+            DealOnly(board, "ABCDEFG");
+            const GameState& state = board.State();
+            std::map<char, int> dealt;
+            for (int column = 1; column <= 7; ++column) {
+                dealt['0' + column] = CardOnColumn(state, column);
+            }
+            if (c.on) {
+                Command(board, "KeyboardPlay").trigger();
+            } else {
+                LayWord(board, {dealt['2'], dealt['1']});
+            }
+            QWidget* surface = &board.Board();
+            surface->setFocus();
+            for (const QChar key : QString::fromLatin1(c.keys)) {
+                QTest::keyClick(surface, Keys.at(key));
+                if (state.Keys.Held && key != u'_') { // the mouse's ring: the focus, or refused
+                    const std::optional<int> ring = ReceivingCard(state, *state.Keys.Held);
+                    QVERIFY(!ring || ring == FocusedStop(state));
+                }
+            }
+            QString word;
+            QString expectedWord;
+            for (const int card : state.WordCards.items()) {
+                word += QLatin1Char(state.Card(card).Letter);
+            }
+            for (const char column : std::string_view(c.word)) {
+                expectedWord += QLatin1Char(state.Card(dealt[column]).Letter);
+            }
+            QCOMPARE(word, expectedWord);
+            QCOMPARE(static_cast<int>(state.WordsFound.size()), c.wordsFound);
+            QVERIFY(!state.Keys.Held && !state.Drag.Active);
+            QString name = QString::fromLatin1(c.focus);
+            for (const auto& [column, card] : dealt) {
+                const CardRecord& record = state.Card(card);
+                name.replace(QStringLiteral("{%1}").arg(QLatin1Char(column)),
+                             QStringLiteral("%1, %2 point%3")
+                                 .arg(QLatin1Char(record.Letter))
+                                 .arg(record.Value)
+                                 .arg(record.Value == 1 ? "" : "s"));
+            }
+            QAccessibleInterface* described = QAccessible::queryAccessibleInterface(surface);
+            QAccessibleInterface* focused = described->focusChild();
+            QCOMPARE(focused != nullptr ? focused->text(QAccessible::Name) : QString(), name);
+        }
     }
 };
 

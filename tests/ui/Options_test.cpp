@@ -6,7 +6,6 @@
 #include "board/window/WindowPlacement.h"
 #include "options/AboutWindow.h"
 
-#include <QColorDialog>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QStandardPaths>
@@ -25,15 +24,6 @@ const QString SettingsPath = QStringLiteral("Settings/Settings.txt");
 
 QColor WindowColour(const QWidget& widget) {
     return widget.palette().color(widget.backgroundRole());
-}
-
-// Answers the colour dialog as it opens: with the colour given, else Cancel.
-void AnswerColourDialog(std::optional<QColor> choice) {
-    QTimer::singleShot(0, [choice] {
-        auto& dialog = *qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
-        dialog.setCurrentColor(choice.value_or(QColor()));
-        choice ? dialog.accept() : dialog.reject();
-    });
 }
 
 enum class Damage { Fifo, EndlessZeros, NoPermissions, OthersLink, ZerosPicture, HugeReadOnly };
@@ -68,7 +58,7 @@ private slots:
             QCOMPARE(WindowColour(*painted), chosen);
         }
         for (const QWidget* bar :
-             {static_cast<QWidget*>(board.menuBar()), &Child(board, QStringLiteral("StatusBar"))}) {
+             {static_cast<QWidget*>(board.menuBar()), &Child(board, "StatusBar")}) {
             QCOMPARE(WindowColour(*bar), QApplication::palette().color(QPalette::Window));
         }
         // Red in the low byte: 10 + 120 * 256 + 30 * 65536.
@@ -78,7 +68,7 @@ private slots:
         // The card options window opens on the pack's back; Apply takes a back for the next deal,
         // Ok shows it at once, Escape cancels; the window opens again on the back chosen.
         Command(board, "CardsOptions").trigger();
-        auto* options = &Child<CardOptions>(board, QStringLiteral("CardOptions"));
+        auto* options = &Child<CardOptions>(board, "CardOptions");
         QCOMPARE(options->TestCardPicture(), std::optional<int>(8)); // the back on the pack
         options->CardList_Click(5);
         options->Apply_Click();
@@ -90,7 +80,7 @@ private slots:
         DeleteClosedWindows();
 
         Command(board, "CardsOptions").trigger();
-        options = &Child<CardOptions>(board, QStringLiteral("CardOptions"));
+        options = &Child<CardOptions>(board, "CardOptions");
         QCOMPARE(options->TestCardPicture(), std::optional<int>(5));
         options->CardList_Click(1);
         QPointer<CardOptions> cancelled(options);
@@ -108,7 +98,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&board));
         QTest::keyClick(&board, Qt::Key_F8);
         QVERIFY(!board.isVisible());
-        QVERIFY(!Child(board, QStringLiteral("frmAboutLexabit")).isVisible());
+        QVERIFY(!Shown(board, "frmAboutLexabit"));
         QCOMPARE(game.Read(SettingsPath), QByteArray(" 1996810 \r\n 4 \r\n 3 \r\n"));
     }
 
@@ -143,16 +133,16 @@ private slots:
         // deals that total while the window is open; Exit discards the edits.
         const int shipped = board.State().CardsTotal;
         Command(board, "LF").trigger();
-        auto& letters = Child(board, QStringLiteral("LettersForm"));
-        auto& countOfE = Child<QLineEdit>(letters, QStringLiteral("Text1(4)"));
+        auto& letters = Child(board, "LettersForm");
+        auto& countOfE = Child<QLineEdit>(letters, "Text1(4)");
         const int total = shipped - countOfE.text().trimmed().toInt() + 999;
         countOfE.setText(QStringLiteral("5000"));
-        Child<QPushButton>(letters, QStringLiteral("Command2")).click();
-        QCOMPARE(Child<QLineEdit>(letters, QStringLiteral("Text2")).text(),
+        Child<QPushButton>(letters, "Command2").click();
+        QCOMPARE(Child<QLineEdit>(letters, "Text2").text(),
                  QStringLiteral(" %1 Letters").arg(total));
         board.NewGame_Click();
         QCOMPARE(board.State().CardsTotal, total);
-        Child<QPushButton>(letters, QStringLiteral("Command1")).click();
+        Child<QPushButton>(letters, "Command1").click();
         DeleteClosedWindows();
         board.NewGame_Click();
         QCOMPARE(board.State().CardsTotal, shipped);
@@ -171,7 +161,7 @@ private slots:
             game.Write(SettingsPath, QByteArray(" 255 \r\n 3 \r\n ") + stored + " \r\n");
             GameBoard& board = game.Deal();
             Command(board, "Level").trigger();
-            auto& level = Child(board, QStringLiteral("LevelForm"));
+            auto& level = Child(board, "LevelForm");
             for (int option = 1; option <= 3; ++option) {
                 QCOMPARE(
                     Child<QRadioButton>(level, QStringLiteral("Option%1").arg(option)).isChecked(),
@@ -185,8 +175,8 @@ private slots:
             QVERIFY(window.isNull());
             QCOMPARE(board.State().TotalScore, 9); // no new game
             Command(board, "Ab").trigger();
-            QTest::keyClick(&Child(board, QStringLiteral("frmAboutLexabit")), Qt::Key_Escape);
-            QVERIFY(!Child(board, QStringLiteral("frmAboutLexabit")).isVisible());
+            QTest::keyClick(&Child(board, "frmAboutLexabit"), Qt::Key_Escape);
+            QVERIFY(!Shown(board, "frmAboutLexabit"));
         }
     }
 

@@ -11,7 +11,7 @@ using namespace lexabit::uitest;
 namespace {
 
 bool ClocksRun(const GameBoard& board) {
-    return Child<QTimer>(board, QStringLiteral("Timer2")).isActive();
+    return Child<QTimer>(board, "Timer2").isActive();
 }
 
 // Every card's place and tag, the words found and the score: what a refused command leaves.
@@ -26,7 +26,7 @@ QString Table(const GameBoard& board) {
                      .arg(card.Top)
                      .arg(static_cast<int>(card.Tag));
     }
-    const int words = Child<QTreeWidget>(board, QStringLiteral("WordList")).topLevelItemCount();
+    const int words = Child<QTreeWidget>(board, "WordList").topLevelItemCount();
     return table + QStringLiteral("words %1, score %2").arg(words).arg(state.TotalScore);
 }
 
@@ -72,14 +72,12 @@ private slots:
                 game.services.Wait = [](std::chrono::microseconds) {}; // the show's frames run
             }
             GameBoard& board = game.Deal();
-            DealOnly(board, QString::fromLatin1(moment == Moment::Show ? "AT" : "ABDEIMNOST"),
-                     Level::Hard);
+            DealOnly(board, moment == Moment::Show ? "AT" : "ABDEIMNOST", Level::Hard);
             GameState& state = board.State();
             LayTwoLetterWord(board); // a word to check and a move to undo
             QWidget* surface = &board.Board();
             const auto clocks = [&] {
-                return Child<QLabel>(board, QStringLiteral("Panel3")).text() +
-                       Child<QLabel>(board, QStringLiteral("Panel5")).text();
+                return LabelText(board, "Panel3") + LabelText(board, "Panel5");
             };
             const QString clocksBefore = clocks();
             const bool ended = moment == Moment::EndGame || moment == Moment::TimedOut;
@@ -94,9 +92,7 @@ private slots:
                 }
                 QCOMPARE(Command(board, "Pause").isEnabled(), play || moment == Moment::Paused);
                 for (const char* control : {"ShuffleCards", "CheckWordButton"}) {
-                    QVERIFY2(Child(board, QString::fromLatin1(control)).isEnabled() ==
-                                 boardControls,
-                             control);
+                    QVERIFY2(Child(board, control).isEnabled() == boardControls, control);
                 }
                 if (play) {
                     return;
@@ -108,8 +104,7 @@ private slots:
                 }
                 QTest::keyClick(&board, Qt::Key_H, Qt::ControlModifier);
                 if (!boardControls) { // a click elsewhere would let a held card go
-                    QTest::mouseClick(&Child(board, QStringLiteral("ShuffleCards")),
-                                      Qt::LeftButton);
+                    QTest::mouseClick(&Child(board, "ShuffleCards"), Qt::LeftButton);
                 }
                 board.CheckWordButton_Click();
                 if (moment != Moment::CardHeld) { // a held card's time can run out
@@ -168,7 +163,7 @@ private slots:
             }
             if (moment == Moment::Show) { // the name dialog closed: the controls are back
                 QVERIFY(!board.Board().FigVisible());
-                QVERIFY(Child(board, QStringLiteral("CheckWordButton")).isVisible());
+                QVERIFY(Shown(board, "CheckWordButton"));
                 continue;
             }
             if (ended) { // the missed words come and go
@@ -176,16 +171,14 @@ private slots:
                 QTest::keyClick(board.OpenMissedWords(), Qt::Key_Escape);
                 QTRY_VERIFY(board.OpenMissedWords() == nullptr);
             }
-            QCOMPARE(Child(Child(board, QStringLiteral("LevelForm")), QStringLiteral("Command1"))
-                         .isEnabled(),
-                     levelOk);
+            QCOMPARE(Child(Child(board, "LevelForm"), "Command1").isEnabled(), levelOk);
             checkCommands();
 
             if (moment == Moment::Paused) {
-                QVERIFY(Child(board, QStringLiteral("PauseCover")).isVisible());
+                QVERIFY(Shown(board, "PauseCover"));
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_A);
                 QCOMPARE(state.WordCards.Count(), 2); // the key that resumes checks no word
-                QVERIFY(!Child(board, QStringLiteral("PauseCover")).isVisible());
+                QVERIFY(!Shown(board, "PauseCover"));
                 board.TickClocks();
                 QCOMPARE(clocks(), clocksBefore); // the pause is not counted
             } else if (ended) {
@@ -202,7 +195,7 @@ private slots:
     void aMinimisedGamePausesItself() {
         TestGame game(47);
         GameBoard& board = game.Deal();
-        DealOnly(board, QStringLiteral("ABDEIMNOST"), Level::Hard);
+        DealOnly(board, "ABDEIMNOST", Level::Hard);
         board.showMinimized();
         QVERIFY(Command(board, "Pause").isChecked());
         MessageAnswerer messages;
@@ -235,7 +228,7 @@ private slots:
         });
         standing.exec();
         QVERIFY(!ClocksRun(board));
-        QTRY_COMPARE(QApplication::activeWindow(), &Child(board, QStringLiteral("Namefrm")));
+        QTRY_COMPARE(QApplication::activeWindow(), &Child(board, "Namefrm"));
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Cy"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(board.State().PlayerName, std::string("Cy"));
@@ -246,15 +239,15 @@ private slots:
         // open leave them alone; the file's own (Easy, the Chess back) begins with the next game.
         const QByteArray stored = game.Read(QStringLiteral("Settings/Settings.txt"));
         Command(board, "Level").trigger();
-        auto& level = Child(board, QStringLiteral("LevelForm"));
-        Child<QRadioButton>(level, QStringLiteral("Option3")).click(); // Very Easy
+        auto& level = Child(board, "LevelForm");
+        Child<QRadioButton>(level, "Option3").click(); // Very Easy
         board.State().TotalScore = 9;
         QTest::keyClick(&level, Qt::Key_Return); // Enter presses Ok
         QCOMPARE(board.State().TotalScore, 0);   // a new game
         DeleteClosedWindows();
         Command(board, "CardsOptions").trigger();
-        Child<CardOptions>(board, QStringLiteral("CardOptions")).CardList_Click(5);
-        Child<CardOptions>(board, QStringLiteral("CardOptions")).Ok_Click();
+        Child<CardOptions>(board, "CardOptions").CardList_Click(5);
+        Child<CardOptions>(board, "CardOptions").Ok_Click();
         DeleteClosedWindows();
         for (const char* command : {"Ab", "Highscore", "Level", "CardsOptions"}) {
             Command(board, command).trigger();

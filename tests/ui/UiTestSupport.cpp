@@ -6,6 +6,7 @@
 #include "options/LettersForm.h"
 
 #include <QAbstractButton>
+#include <QColorDialog>
 #include <QDir>
 #include <QFile>
 #include <utility>
@@ -118,8 +119,7 @@ void DealOnly(GameBoard& board, const QString& letters, Level level) {
             .setText(letters.contains(QChar(u'A' + i)) ? QStringLiteral("1") : QStringLiteral("0"));
     }
     board.ChooseLevel(level);
-    const MessageAnswerer abandon; // a game with a word in it asks before it is left
-    board.NewGame_Click();
+    Abandoning([&] { board.NewGame_Click(); });
 }
 
 int CardOnColumn(const GameState& state, int column) {
@@ -154,6 +154,24 @@ void LayWord(GameBoard& board, const std::vector<int>& cards) {
         }
         QTest::mouseRelease(&board.Board(), Qt::LeftButton, Qt::NoModifier, to);
     }
+}
+
+void LayAndCheckAWord(GameBoard& board) {
+    QTRY_VERIFY(CardOnColumn(board.State(), 2) > 0);
+    LayTwoLetterWord(board);
+    board.CheckWordButton_Click();
+    QCOMPARE(board.State().WordsFound.size(), std::size_t{1});
+}
+
+void AnswerColourDialog(std::optional<QColor> choice, QList<QColor>* offered) {
+    QTimer::singleShot(0, [choice, offered] {
+        auto& dialog = *qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+        if (offered != nullptr) {
+            *offered << dialog.currentColor();
+        }
+        dialog.setCurrentColor(choice.value_or(Qt::yellow));
+        choice ? dialog.accept() : dialog.reject();
+    });
 }
 
 MessageAnswerer::MessageAnswerer(std::optional<QString> name,

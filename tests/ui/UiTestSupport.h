@@ -63,6 +63,12 @@ template <class Widget = QWidget> Widget& Child(const QObject& parent, const QSt
 inline QAction& Command(const GameBoard& board, const char* name) {
     return Child<QAction>(board, QString::fromLatin1(name));
 }
+inline QString LabelText(const QObject& parent, const QString& name) {
+    return Child<QLabel>(parent, name).text();
+}
+inline bool Shown(const QObject& parent, const QString& name) {
+    return Child(parent, name).isVisible();
+}
 inline void DeleteClosedWindows() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
@@ -81,6 +87,8 @@ void LayWord(GameBoard& board, const std::vector<int>& cards);
 inline void LayTwoLetterWord(GameBoard& board) {
     LayWord(board, {CardOnColumn(board.State(), 1), CardOnColumn(board.State(), 2)});
 }
+// Once the deal has ended, lays the cards of columns 1 and 2 and checks them: the game's one word.
+void LayAndCheckAWord(GameBoard& board);
 
 // Names the part of a test that was running when a check failed, as a data row's name would.
 struct TestPart {
@@ -112,6 +120,14 @@ private:
     QMessageBox::StandardButton questionAnswer_;
     QTimer timer_;
 };
+// Answers the colour dialog that opens next: with the colour given, else with Cancel; keeps the
+// colour it opened on in the list given.
+void AnswerColourDialog(std::optional<QColor> choice, QList<QColor>* offered = nullptr);
+// Runs what leaves a game with a word in it, answering the question before it is abandoned.
+inline void Abandoning(const std::function<void()>& leave) {
+    const MessageAnswerer abandon;
+    leave();
+}
 
 } // namespace lexabit::uitest
 
