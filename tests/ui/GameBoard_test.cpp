@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <map>
+#include <ranges>
 
 using namespace lexabit;
 using namespace lexabit::uitest;
@@ -97,12 +98,10 @@ private slots:
             sounds->heard.clear();
             LayTwoLetterWord(board);
             QCOMPARE(sounds->heard, soundOn ? QStringList{"turn.wav not waited"} : QStringList());
-            const QString word =
-                LetterText(state.Card(first).Letter) + LetterText(state.Card(second).Letter);
-            QCOMPARE(text("WordLabel"), word);
-            QCOMPARE(text("PointsLabel"), QStringLiteral(" %1 Points")
-                                              .arg(LetterValue(state.Card(first).Letter) +
-                                                   LetterValue(state.Card(second).Letter)));
+            const char a = state.Card(first).Letter, b = state.Card(second).Letter;
+            QCOMPARE(text("WordLabel"), LetterText(a) + LetterText(b));
+            QCOMPARE(text("PointsLabel"),
+                     QStringLiteral(" %1 Points").arg(LetterValue(a) + LetterValue(b)));
             const QPoint firstPlace = PlaceOf(state, first);
             const QPoint grip = PlaceOf(state, second) + QPoint(40, 30);
             QTest::mousePress(&board.Board(), Qt::LeftButton, Qt::NoModifier, grip);
@@ -172,9 +171,8 @@ private slots:
                 QTest::keyClick(surface, Qt::Key_F4);
                 QVERIFY(onItsColumn(moved, addedToWord ? 3 : 1));
                 QCOMPARE(state.WordCards.Count(), addedToWord ? 2 : 0);
-                for (int column = addedToWord ? 3 : 1; column <= 7; ++column) {
-                    QVERIFY(CardOnColumn(state, column) > 0);
-                }
+                QVERIFY(!std::ranges::count(
+                    ColumnCards(state) | std::views::drop(addedToWord ? 2 : 0), 0));
 
                 // Held through a resize, dropped on nothing, then on a card.
                 const int held = CardOnColumn(state, 5);
@@ -197,14 +195,9 @@ private slots:
         LayTwoLetterWord(board);
         QTest::keyClick(surface, Qt::Key_F4);
         QTest::keyClick(surface, Qt::Key_F3);
-        std::vector<int> shuffled;
-        for (int column = 1; column <= 7; ++column) {
-            shuffled.push_back(CardOnColumn(state, column));
-        }
+        const std::vector<int> shuffled = ColumnCards(state);
         QTest::keyClick(surface, Qt::Key_F4);
-        for (int column = 1; column <= 7; ++column) {
-            QCOMPARE(CardOnColumn(state, column), shuffled[static_cast<std::size_t>(column - 1)]);
-        }
+        QCOMPARE(ColumnCards(state), shuffled);
     }
 
     // The board's widgets, windows and helpers refer to the game it holds (its state, its
@@ -289,24 +282,22 @@ private slots:
     void aStuckGameAsksAndATimeOutClosesTheQuestion() {
         TestGame game(53, {"AT"});
         GameBoard& board = game.Deal();
-        DealOnly(board, "ATV", Level::VeryEasy);
         GameState& state = board.State();
         const QString stuck = QStringLiteral("No more words can be laid. End the game?");
-        {
-            MessageAnswerer no({}, QMessageBox::No);
+        for (const auto answer : {QMessageBox::No, QMessageBox::NoButton}) { // Enter: Yes
+            const TestPart trace{answer == QMessageBox::No ? "No" : "Enter"};
+            DealOnly(board, "ATV", Level::VeryEasy);
+            MessageAnswerer answers(QStringLiteral("Ed"), answer);
             LayWord(board, {CardOf(state, 'A'), CardOf(state, 'T')});
             board.CheckWordButton_Click();
-            QCOMPARE(no.texts, QStringList{stuck});
-            QCOMPARE(state.Card(CardOf(state, 'V')).Tag, CardTag::Table); // the game goes on
-        }
-        Abandoning([&] { board.NewGame_Click(); });
-        {
-            MessageAnswerer yes(QStringLiteral("Ed"), QMessageBox::NoButton); // Enter: Yes
-            LayWord(board, {CardOf(state, 'A'), CardOf(state, 'T')});
-            board.CheckWordButton_Click();
-            QTRY_COMPARE(state.PlayerName, std::string("Ed"));
-            QCOMPARE(yes.texts.size(), 2); // the question, then the rating
-            QCOMPARE(yes.texts[0], stuck);
+            QCOMPARE(answers.texts.value(0), stuck);
+            if (answer == QMessageBox::No) { // the game goes on
+                QCOMPARE(answers.texts.size(), 1);
+                QCOMPARE(state.Card(CardOf(state, 'V')).Tag, CardTag::Table);
+            } else { // the rating, then the name
+                QTRY_COMPARE(state.PlayerName, std::string("Ed"));
+                QCOMPARE(answers.texts.size(), 2);
+            }
         }
 
         // The word timer running out while the question stands closes it.
@@ -361,14 +352,11 @@ private slots:
             GameBoard& board = game.Deal();
             DealOnly(board, "ABCDEFG");
             const GameState& state = board.State();
-            std::map<char, int> dealt;
-            for (int column = 1; column <= 7; ++column) {
-                dealt['0' + column] = CardOnColumn(state, column);
-            }
+            const std::vector<int> dealt = ColumnCards(state); // the card dealt to each column
             if (c.on) {
                 Command(board, "KeyboardPlay").trigger();
             } else {
-                LayWord(board, {dealt['2'], dealt['1']});
+                LayWord(board, {dealt[1], dealt[0]});
             }
             QWidget* surface = &board.Board();
             surface->setFocus();
@@ -385,15 +373,15 @@ private slots:
                 word += QLatin1Char(state.Card(card).Letter);
             }
             for (const char column : std::string_view(c.word)) {
-                expectedWord += QLatin1Char(state.Card(dealt[column]).Letter);
+                expectedWord += QLatin1Char(state.Card(dealt.at(column - '1')).Letter);
             }
             QCOMPARE(word, expectedWord);
             QCOMPARE(static_cast<int>(state.WordsFound.size()), c.wordsFound);
             QVERIFY(!state.Keys.Held && !state.Drag.Active);
             QString name = QString::fromLatin1(c.focus);
-            for (const auto& [column, card] : dealt) {
-                const CardRecord& record = state.Card(card);
-                name.replace(QStringLiteral("{%1}").arg(QLatin1Char(column)),
+            for (std::size_t column = 0; column < dealt.size(); ++column) {
+                const CardRecord& record = state.Card(dealt[column]);
+                name.replace(QStringLiteral("{%1}").arg(column + 1),
                              QStringLiteral("%1, %2 point%3")
                                  .arg(QLatin1Char(record.Letter))
                                  .arg(record.Value)

@@ -89,6 +89,26 @@ private slots:
         QCOMPARE(board.State().CardStyle, 5);
         QCOMPARE(board.Board().PackPicture(), std::optional<int>(5));
 
+        // Windows that read the settings as they open leave this run's choices alone, and those
+        // reach the file only when the settings are written; the file's own (Easy, the Chess
+        // back) begins with the next game.
+        for (const char* command : {"Ab", "Highscore", "Level", "CardsOptions"}) {
+            Command(board, command).trigger();
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                if (window != &board && window->isVisible()) {
+                    window->close();
+                }
+            }
+            DeleteClosedWindows();
+            Command(board, command).trigger();
+        }
+        QCOMPARE(board.State().GameLevel, Level::Hard);
+        QCOMPARE(board.Board().PackPicture(), std::optional<int>(5));
+        QCOMPARE(game.Read(SettingsPath), QByteArray(" 1996810 \r\n 8 \r\n 2 \r\n"));
+        board.NewGame_Click();
+        QCOMPARE(board.State().GameLevel, Level::Easy);
+        QCOMPARE(board.Board().PackPicture(), std::optional<int>(8));
+
         // Exit saves this run's choices and closes every window.
         board.show();
         Command(board, "Ab").trigger();
@@ -151,29 +171,34 @@ private slots:
 
     void everyCardPictureRenders() { QCOMPARE(Cards::CheckArt(), QStringList()); }
 
-    // The level window ticks the stored level's option; Escape closes it and changes nothing,
-    // as Escape closes the About window.
+    // The level window ticks the stored level's option; Enter presses Ok, which starts a game on
+    // the level ticked, and Escape closes it and changes nothing, as Escape closes About.
     void theLevelWindowTicksTheStoredLevel() {
         // The file's level number (Hard 1, Easy 2, Very Easy 3) and the option that names it.
-        for (const auto& [stored, ticked] : {std::pair{'1', 2}, {'2', 1}, {'3', 3}}) {
+        for (const auto& [stored, ticked, key] : {std::tuple{'1', 2, Qt::Key_Escape},
+                                                  {'2', 1, Qt::Key_Return},
+                                                  {'3', 3, Qt::Key_Escape}}) {
             const TestPart trace{QString(QChar::fromLatin1(stored))};
             TestGame game(63);
             game.Write(SettingsPath, QByteArray(" 255 \r\n 3 \r\n ") + stored + " \r\n");
             GameBoard& board = game.Deal();
             Command(board, "Level").trigger();
             auto& level = Child(board, "LevelForm");
-            for (int option = 1; option <= 3; ++option) {
-                QCOMPARE(
-                    Child<QRadioButton>(level, QStringLiteral("Option%1").arg(option)).isChecked(),
-                    option == ticked);
+            const auto option = [&](int number) {
+                return &Child<QRadioButton>(level, QStringLiteral("Option%1").arg(number));
+            };
+            for (int number = 1; number <= 3; ++number) {
+                QCOMPARE(option(number)->isChecked(), number == ticked);
             }
-            Child<QRadioButton>(level, QStringLiteral("Option%1").arg(ticked == 1 ? 2 : 1)).click();
+            option(ticked == 1 ? 2 : 1)->click(); // Hard, or else Easy
             board.State().TotalScore = 9;
             QPointer<QWidget> window(&level);
-            QTest::keyClick(&level, Qt::Key_Escape);
+            QTest::keyClick(&level, key);
             DeleteClosedWindows();
             QVERIFY(window.isNull());
-            QCOMPARE(board.State().TotalScore, 9); // no new game
+            const bool ok = key == Qt::Key_Return;
+            QCOMPARE(board.State().TotalScore, ok ? 0 : 9); // a new game, or none
+            QCOMPARE(board.State().GameLevel, ok ? Level::Hard : static_cast<Level>(stored - '0'));
             Command(board, "Ab").trigger();
             QTest::keyClick(&Child(board, "frmAboutLexabit"), Qt::Key_Escape);
             QVERIFY(!Shown(board, "frmAboutLexabit"));

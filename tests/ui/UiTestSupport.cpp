@@ -134,6 +134,14 @@ int CardOnColumn(const GameState& state, int column) {
     return 0;
 }
 
+std::vector<int> ColumnCards(const GameState& state) {
+    std::vector<int> cards;
+    for (int column = 1; column <= 7; ++column) {
+        cards.push_back(CardOnColumn(state, column));
+    }
+    return cards;
+}
+
 int CardOf(const GameState& state, char letter) {
     for (int i = 1; i <= state.CardsTotal; ++i) {
         if (state.Card(i).Letter == letter) {

@@ -15,6 +15,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -77,7 +78,9 @@ ScoreTable RecordedScores(GameBoard& board); // as the file holds it; empty when
 // Starts a new game of the given letters only, one card each, on the given level.
 void DealOnly(GameBoard& board, const QString& letters, Level level = Level::Easy);
 int CardOnColumn(const GameState& state, int column); // 0 when the column is empty
-int CardOf(const GameState& state, char letter);      // the first card of the letter, or 0
+int CardOf(const GameState& state, char letter);
+std::vector<int> ColumnCards(const GameState& state); // the cards on columns 1 to 7, 0 if none //
+                                                      // the first card of the letter, or 0
 inline QPoint PlaceOf(const GameState& state, int index) {
     return {static_cast<int>(state.Card(index).Left), static_cast<int>(state.Card(index).Top)};
 }
