@@ -154,10 +154,8 @@ private slots:
         const QPoint grip(40, 60);
         for (const int dx : {0, 1, -1, 103, -103, 300, -300}) {
             for (const bool addedToWord : {false, true}) {
-                const TestPart trace{
-                    QStringLiteral("%1 px, %2")
-                        .arg(dx)
-                        .arg(addedToWord ? "card added to a word" : "word started")};
+                const char* what = addedToWord ? " px, card added to a word" : " px, word started";
+                const TestPart trace{QString::number(dx) + what};
                 board.resize(1420, board.height()); // wider only: the scale stays 1
                 DealOnly(board, "ABDEIMNOST", Level::VeryEasy);
                 const int moved = CardOnColumn(state, addedToWord ? 3 : 1);
@@ -176,9 +174,9 @@ private slots:
 
                 // Held through a resize, dropped on nothing, then on a card.
                 const int held = CardOnColumn(state, 5);
-                QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier,
-                                  PlaceOf(state, held) + grip);
-                QTest::mouseMove(surface, PlaceOf(state, held) + grip + QPoint(20, 200));
+                const QPoint at = PlaceOf(state, held) + grip;
+                QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier, at);
+                QTest::mouseMove(surface, at + QPoint(20, 200));
                 resizeBy(-dx);
                 QTest::mouseRelease(surface, Qt::LeftButton, Qt::NoModifier,
                                     PlaceOf(state, held) + grip);
@@ -367,15 +365,11 @@ private slots:
                     QVERIFY(!ring || ring == FocusedStop(state));
                 }
             }
-            QString word;
-            QString expectedWord;
-            for (const int card : state.WordCards.items()) {
-                word += QLatin1Char(state.Card(card).Letter);
-            }
+            std::vector<int> word;
             for (const char column : std::string_view(c.word)) {
-                expectedWord += QLatin1Char(state.Card(dealt.at(column - '1')).Letter);
+                word.push_back(dealt.at(static_cast<std::size_t>(column - '1')));
             }
-            QCOMPARE(word, expectedWord);
+            QCOMPARE(state.WordCards.items(), word);
             QCOMPARE(static_cast<int>(state.WordsFound.size()), c.wordsFound);
             QVERIFY(!state.Keys.Held && !state.Drag.Active);
             QString name = QString::fromLatin1(c.focus);
@@ -387,8 +381,7 @@ private slots:
                                  .arg(record.Value)
                                  .arg(record.Value == 1 ? "" : "s"));
             }
-            QAccessibleInterface* described = QAccessible::queryAccessibleInterface(surface);
-            QAccessibleInterface* focused = described->focusChild();
+            const auto* focused = QAccessible::queryAccessibleInterface(surface)->focusChild();
             QCOMPARE(focused != nullptr ? focused->text(QAccessible::Name) : QString(), name);
         }
     }

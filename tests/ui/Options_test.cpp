@@ -131,15 +131,13 @@ private slots:
         TestGame game(60);
         GameBoard& board = game.Deal();
         QVERIFY(board.windowIcon().pixmap(64).toImage() == expectedIcon);
-        const struct {
-            const char* command;
-            const char* window;
-        } windows[] = {{"Ab", "frmAboutLexabit"},       {"Highscore", "HighScoreForm"},
-                       {"CardsOptions", "CardOptions"}, {"Level", "LevelForm"},
-                       {"LF", "LettersForm"},           {"Contents", "TheHelp"}};
+        const std::pair<const char*, const char*> windows[] = {
+            {"Ab", "frmAboutLexabit"},       {"Highscore", "HighScoreForm"},
+            {"CardsOptions", "CardOptions"}, {"Level", "LevelForm"},
+            {"LF", "LettersForm"},           {"Contents", "TheHelp"}};
         for (const auto& [command, name] : windows) {
             Command(board, command).trigger();
-            auto& window = Child(board, QString::fromLatin1(name));
+            auto& window = Child(board, name);
             QVERIFY2(window.isVisible() && !window.isModal(), name);
             // X11 marks only dialog windows as transient for their parent.
             QVERIFY2(window.windowHandle()->type() == Qt::Dialog &&
@@ -207,11 +205,9 @@ private slots:
 
     void theGameStartsAndEndsWithADamagedFileInPlace() {
         const struct {
-            QString part;
-            QString file;
+            QString part, file;
             Damage damage;
-            bool toldAtStart;
-            bool toldAtExit;
+            bool toldAtStart, toldAtExit;
         } cases[] = {
             {"score table /dev/zero", "highscore/highscore.dat", Damage::EndlessZeros, true, false},
             {"settings a pipe", SettingsPath, Damage::Fifo, true, true},

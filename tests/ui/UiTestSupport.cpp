@@ -37,14 +37,6 @@ struct Silence final : SoundOutput {
     void Play(const QString&, bool) override {}
 };
 
-GameServices SeededServices(std::uint64_t seed) {
-    GameServices services;
-    services.Random = std::make_unique<RepeatableRandom>(seed);
-    services.Time = std::make_unique<SettableClock>();
-    services.Sound = std::make_unique<Silence>();
-    return services;
-}
-
 } // namespace
 
 QStringList AllTwoLetterWords() {
@@ -58,7 +50,12 @@ QStringList AllTwoLetterWords() {
 }
 
 TestGame::TestGame(std::uint64_t seed, const QStringList& words)
-    : services(SeededServices(seed)), clock(static_cast<SettableClock&>(*services.Time)) {
+    : services{.Random = std::make_unique<RepeatableRandom>(seed),
+               .Time = std::make_unique<SettableClock>(),
+               .Folder = {}, // below, once the folder is filled
+               .Sound = std::make_unique<Silence>(),
+               .Wait = {}}, // glides without pauses
+      clock(static_cast<SettableClock&>(*services.Time)) {
     // A run as another user may be given a copy of the data where that user can read it.
     const QDir built(
         qEnvironmentVariable("LEXABIT_PROGRAM_DIR", QStringLiteral(LEXABIT_PROGRAM_DIR)));

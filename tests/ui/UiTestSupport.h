@@ -78,9 +78,8 @@ ScoreTable RecordedScores(GameBoard& board); // as the file holds it; empty when
 // Starts a new game of the given letters only, one card each, on the given level.
 void DealOnly(GameBoard& board, const QString& letters, Level level = Level::Easy);
 int CardOnColumn(const GameState& state, int column); // 0 when the column is empty
-int CardOf(const GameState& state, char letter);
-std::vector<int> ColumnCards(const GameState& state); // the cards on columns 1 to 7, 0 if none //
-                                                      // the first card of the letter, or 0
+int CardOf(const GameState& state, char letter);      // the first card of the letter, or 0
+std::vector<int> ColumnCards(const GameState& state); // the cards on columns 1 to 7, 0 if none
 inline QPoint PlaceOf(const GameState& state, int index) {
     return {static_cast<int>(state.Card(index).Left), static_cast<int>(state.Card(index).Top)};
 }
@@ -112,8 +111,7 @@ public:
     explicit MessageAnswerer(std::optional<QString> name = std::nullopt,
                              QMessageBox::StandardButton questionAnswer = QMessageBox::Yes);
 
-    QStringList titles;
-    QStringList texts;
+    QStringList titles, texts;
     std::function<void()> whileShown; // runs while each box shows, before it is answered
 
 private:
