@@ -98,7 +98,8 @@ private slots:
             sounds->heard.clear();
             LayTwoLetterWord(board);
             QCOMPARE(sounds->heard, soundOn ? QStringList{"turn.wav not waited"} : QStringList());
-            const char a = state.Card(first).Letter, b = state.Card(second).Letter;
+            const char a = state.Card(first).Letter;
+            const char b = state.Card(second).Letter;
             QCOMPARE(text("WordLabel"), LetterText(a) + LetterText(b));
             QCOMPARE(text("PointsLabel"),
                      QStringLiteral(" %1 Points").arg(LetterValue(a) + LetterValue(b)));
