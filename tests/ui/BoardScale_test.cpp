@@ -3,6 +3,7 @@
 #include "records/StatusPanels.h"
 
 #include <QScreen>
+#include <algorithm>
 
 using namespace lexabit;
 using namespace lexabit::uitest;
@@ -15,21 +16,18 @@ class BoardScaleTest : public QObject {
 private slots:
     void fitsEveryScreen() {
         double scaleOn1024 = 0;
-        for (const auto& [name, maximised] :
-             std::vector<std::pair<QString, bool>>{{"800x600", false},
-                                                   {"1024x768", false},
-                                                   {"1366x768", false},
-                                                   {"1920x1080", true},
-                                                   {"1920x1080@2", false},
-                                                   {"3840x2160", true}}) {
+        // Each screen of screens.json by its name, and whether the window is shown maximised.
+        const std::pair<QString, bool> screens[] = {{"800x600", false},     {"1024x768", false},
+                                                    {"1366x768", false},    {"1920x1080", true},
+                                                    {"1920x1080@2", false}, {"3840x2160", true}};
+        for (const auto& [name, maximised] : screens) {
             const TestPart trace{name};
             TestGame game(7);
             GameBoard& board = game.Open();
-            QScreen* screen = nullptr;
-            for (QScreen* each : QGuiApplication::screens()) {
-                screen = each->name() == name ? each : screen;
-            }
-            QVERIFY(screen != nullptr);
+            const QList<QScreen*> all = QGuiApplication::screens();
+            const auto found = std::ranges::find(all, name, &QScreen::name);
+            QVERIFY(found != all.end());
+            QScreen* screen = *found;
             board.setScreen(screen);
             board.PlaceOnScreen();
             maximised ? board.showMaximized() : board.show();

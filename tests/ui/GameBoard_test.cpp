@@ -2,20 +2,35 @@
 #include "board/sound/Sounds.h"
 #include "board/window/GameWindows.h"
 #include "game/model/Alphabet.h"
+#include "game/play/CardDrop.h"
+#include "game/play/KeyboardMoves.h"
 #include "game/scoring/ScoreTexts.h"
 #include "records/MissedWordsWindow.h"
 #include "ui/GameText.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLayout>
+#include <map>
+#include <ranges>
 
 using namespace lexabit;
 using namespace lexabit::uitest;
 
+namespace {
+
+const std::map<QChar, Qt::Key> Keys{
+    {u'<', Qt::Key_Left},  {u'>', Qt::Key_Right},  {u'^', Qt::Key_Up},    {u'v', Qt::Key_Down},
+    {u'_', Qt::Key_Space}, {u'x', Qt::Key_Escape}, {u'=', Qt::Key_Return}};
+
+} // namespace
+
 // The main window played with the mouse and the keys as a player does: the deal, a word laid
 // and checked, what the board shows meanwhile, the hint, a stuck game and the missed words.
+// Keyboard play moves the cards by the mouse's rules and names the focused card to assistive
+// technology; switched off, any key checks the word as ever.
 class GameBoardTest : public QObject {
     Q_OBJECT
 
@@ -45,36 +60,36 @@ private slots:
         game.services.Sound.reset(sounds);
         GameBoard& board = game.Open();
         GameState& state = board.State();
-        const auto text = [&](const char* name) { return Child<QLabel>(board, name).text(); };
-        const QTreeWidget& wordList = Child<QTreeWidget>(board, QStringLiteral("WordList"));
+        const auto text = [&](const QString& name) { return LabelText(board, name); };
+        const QTreeWidget& wordList = Child<QTreeWidget>(board, "WordList");
         board.show();
         QVERIFY(QTest::qWaitForWindowActive(&board));
         board.Form_Activate(); // the activation has dealt; another does not
         QVERIFY(CardOnColumn(state, 7) > 0);
         const QStringList deal(7, QStringLiteral("Draw.wav waited")); // a card to each column
         QCOMPARE(sounds->heard, deal); // one deal at the first activation
-        DealOnly(board, QStringLiteral("ABDEIMNOST"), Level::Hard);
+        DealOnly(board, "ABDEIMNOST", Level::Hard);
         QTest::keyClick(&board, Qt::Key_H, Qt::ControlModifier);
         LayTwoLetterWord(board);
         board.CheckWordButton_Click();
         LayTwoLetterWord(board);
-        QVERIFY(Child(board, QStringLiteral("HintNotice")).isVisible());
+        QVERIFY(Shown(board, "HintNotice"));
         game.clock.now += std::chrono::seconds(30);
         board.TickClocks();
         for (const auto& [part, level, soundOn, wordTimer] : rows) {
             const TestPart trace{part};
             Command(board, "SoundOnOff").setChecked(soundOn);
             sounds->heard.clear();
-            DealOnly(board, QStringLiteral("ABDEIMNOST"), level);
+            DealOnly(board, "ABDEIMNOST", level);
             QCOMPARE(sounds->heard, soundOn ? deal : QStringList());
             const QStringList fresh = {"Total Score:  0", "Total Number of Words:  0",
                                        "Total Playing Time:  0: 0: 0", " Number of Cards Left:  10",
                                        wordTimer};
             for (int panel = 1; panel <= 5; ++panel) {
-                QCOMPARE(text(qPrintable(QStringLiteral("Panel%1").arg(panel))), fresh[panel - 1]);
+                QCOMPARE(text(QStringLiteral("Panel%1").arg(panel)), fresh[panel - 1]);
             }
             QCOMPARE(text("WordLabel") + text("PointsLabel"), QString());
-            QVERIFY(!Child(board, QStringLiteral("HintNotice")).isVisible());
+            QVERIFY(!Shown(board, "HintNotice"));
             QCOMPARE(wordList.topLevelItemCount(), 0);
 
             // A word laid shows its letters and points; the top card is the one picked up.
@@ -83,12 +98,11 @@ private slots:
             sounds->heard.clear();
             LayTwoLetterWord(board);
             QCOMPARE(sounds->heard, soundOn ? QStringList{"turn.wav not waited"} : QStringList());
-            const QString word =
-                LetterText(state.Card(first).Letter) + LetterText(state.Card(second).Letter);
-            QCOMPARE(text("WordLabel"), word);
-            QCOMPARE(text("PointsLabel"), QStringLiteral(" %1 Points")
-                                              .arg(LetterValue(state.Card(first).Letter) +
-                                                   LetterValue(state.Card(second).Letter)));
+            const char a = state.Card(first).Letter;
+            const char b = state.Card(second).Letter;
+            QCOMPARE(text("WordLabel"), LetterText(a) + LetterText(b));
+            QCOMPARE(text("PointsLabel"),
+                     QStringLiteral(" %1 Points").arg(LetterValue(a) + LetterValue(b)));
             const QPoint firstPlace = PlaceOf(state, first);
             const QPoint grip = PlaceOf(state, second) + QPoint(40, 30);
             QTest::mousePress(&board.Board(), Qt::LeftButton, Qt::NoModifier, grip);
@@ -120,9 +134,9 @@ private slots:
         }
     }
 
-    // A place the game remembers moves with its column when the window is resized: where undo
-    // puts a card back (a word started or a card added to one) and where a held card returns
-    // when dropped on nothing. A shuffle moves the cards, and the move to undo is forgotten.
+    // The board lays its table out again as the window is resized, a card held or not: where
+    // undo puts a card back and where a held card returns move with their columns (the rules'
+    // tests check every such place). A shuffle moves the cards, and the move to undo is forgotten.
     void rememberedPlacesFollowTheColumns() {
         TestGame game(46);
         GameBoard& board = game.Deal();
@@ -135,62 +149,41 @@ private slots:
         };
         const auto onItsColumn = [&](int card, int column) {
             const ColumnTop top = ColumnPosition(state, column);
-            const int depth = std::max(0, state.WordCards.PositionOf(card) - 1) * WordCardStep;
-            return PlaceOf(state, card) == QPoint(top.Left, top.Top + depth);
+            return PlaceOf(state, card) == QPoint(top.Left, top.Top);
         };
         const QPoint grip(40, 60);
         for (const int dx : {0, 1, -1, 103, -103, 300, -300}) {
-            for (const bool addedToWord : {false, true}) {
-                const TestPart trace{
-                    QStringLiteral("%1 px, %2")
-                        .arg(dx)
-                        .arg(addedToWord ? "card added to a word" : "word started")};
-                board.resize(1420, board.height()); // wider only: the scale stays 1
-                DealOnly(board, QStringLiteral("ABDEIMNOST"), Level::VeryEasy);
-                const int moved = CardOnColumn(state, addedToWord ? 3 : 1);
-                if (addedToWord) {
-                    LayTwoLetterWord(board);
-                }
-                LayWord(board,
-                        {state.WordCards.empty() ? CardOnColumn(state, 2) : state.WordCards.Last(),
-                         moved});
-                resizeBy(dx);
-                QTest::keyClick(surface, Qt::Key_F4);
-                QVERIFY(onItsColumn(moved, addedToWord ? 3 : 1));
-                QCOMPARE(state.WordCards.Count(), addedToWord ? 2 : 0);
-                for (int column = addedToWord ? 3 : 1; column <= 7; ++column) {
-                    QVERIFY(CardOnColumn(state, column) > 0);
-                }
+            const TestPart trace{QString::number(dx) + " px"};
+            board.resize(1420, board.height()); // wider only: the scale stays 1
+            DealOnly(board, "ABDEIMNOST", Level::VeryEasy);
+            const int moved = CardOnColumn(state, 1);
+            LayWord(board, {CardOnColumn(state, 2), moved});
+            resizeBy(dx);
+            QTest::keyClick(surface, Qt::Key_F4);
+            QVERIFY(onItsColumn(moved, 1) && state.WordCards.empty());
+            QCOMPARE(std::ranges::count(ColumnCards(state), 0), 0);
 
-                // Held through a resize, dropped on nothing, then on a card.
-                const int held = CardOnColumn(state, 5);
-                QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier,
-                                  PlaceOf(state, held) + grip);
-                QTest::mouseMove(surface, PlaceOf(state, held) + grip + QPoint(20, 200));
-                resizeBy(-dx);
-                QTest::mouseRelease(surface, Qt::LeftButton, Qt::NoModifier,
-                                    PlaceOf(state, held) + grip);
-                QVERIFY(onItsColumn(held, 5));
-                const int target = CardOnColumn(state, 6);
-                LayWord(board, {target, held});
-                QCOMPARE(state.Card(held).Tag, addedToWord ? CardTag::Table : CardTag::Word);
-                QVERIFY(onItsColumn(addedToWord ? held : target, addedToWord ? 5 : 6));
-            }
+            // Held through a resize, dropped on nothing, then on a card.
+            const int held = CardOnColumn(state, 5);
+            const QPoint at = PlaceOf(state, held) + grip;
+            QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier, at);
+            QTest::mouseMove(surface, at + QPoint(20, 200));
+            resizeBy(-dx);
+            QTest::mouseRelease(surface, Qt::LeftButton, Qt::NoModifier,
+                                PlaceOf(state, held) + grip);
+            QVERIFY(onItsColumn(held, 5));
+            LayWord(board, {CardOnColumn(state, 6), held});
+            QCOMPARE(state.Card(held).Tag, CardTag::Word);
         }
 
         // A shuffle forgets the move to undo.
-        DealOnly(board, QStringLiteral("ABDEIMNOST"), Level::VeryEasy);
+        DealOnly(board, "ABDEIMNOST", Level::VeryEasy);
         LayTwoLetterWord(board);
         QTest::keyClick(surface, Qt::Key_F4);
         QTest::keyClick(surface, Qt::Key_F3);
-        std::vector<int> shuffled;
-        for (int column = 1; column <= 7; ++column) {
-            shuffled.push_back(CardOnColumn(state, column));
-        }
+        const std::vector<int> shuffled = ColumnCards(state);
         QTest::keyClick(surface, Qt::Key_F4);
-        for (int column = 1; column <= 7; ++column) {
-            QCOMPARE(CardOnColumn(state, column), shuffled[static_cast<std::size_t>(column - 1)]);
-        }
+        QCOMPARE(ColumnCards(state), shuffled);
     }
 
     // The board's widgets, windows and helpers refer to the game it holds (its state, its
@@ -230,7 +223,7 @@ private slots:
     void aHintAndTheMissedWords() {
         TestGame game(52, {"ZA", "TEA", "AT", "ES"});
         GameBoard& board = game.Deal();
-        DealOnly(board, QStringLiteral("ATESZ"));
+        DealOnly(board, "ATESZ");
         const GameState& state = board.State();
         const QPoint besideZ = PlaceOf(state, CardOf(state, 'Z')) + QPoint(-5, 60);
         const auto colourBesideZ = [&] {
@@ -241,16 +234,14 @@ private slots:
         QTest::keyClick(&board, Qt::Key_H, Qt::ControlModifier);
         QCOMPARE(state.HintedCards, (std::vector<int>{CardOf(state, 'Z'), CardOf(state, 'A')}));
         QVERIFY(colourBesideZ() != unlit);
-        const QLabel& notice = Child<QLabel>(board, QStringLiteral("HintNotice"));
+        const QLabel& notice = Child<QLabel>(board, "HintNotice");
         QCOMPARE(notice.text(), QStringLiteral("Hints: 11 off at the next word"));
         QTRY_VERIFY_WITH_TIMEOUT(state.HintedCards.empty(), 4000);
         QCOMPARE(colourBesideZ(), unlit);
-        QTest::keyClick(&board, Qt::Key_H, Qt::ControlModifier);
-        QCOMPARE(state.HintCost, 11);
+        QTest::keyClick(&board, Qt::Key_H, Qt::ControlModifier); // asked again, charged once
         const std::vector<int> hinted = state.HintedCards;
         LayWord(board, hinted);
         board.CheckWordButton_Click();
-        QCOMPARE(state.TotalScore, 0);
         QCOMPARE(notice.text(), QStringLiteral("Hints took 11 off"));
 
         // At the game's end the missed words open after the name, and their choice is kept.
@@ -260,15 +251,14 @@ private slots:
         QCOMPARE(board.State().PlayerName, std::string("Di"));
 
         MissedWordsWindow& missed = *board.OpenMissedWords();
-        QVERIFY(Child<QTreeWidget>(missed, QStringLiteral("MissedWordsList")).topLevelItemCount() >
-                0);
-        Child<QCheckBox>(missed, QStringLiteral("ShowAfterEveryGame")).click(); // unchecked
+        QVERIFY(Child<QTreeWidget>(missed, "MissedWordsList").topLevelItemCount() > 0);
+        Child<QCheckBox>(missed, "ShowAfterEveryGame").click(); // unchecked
         QCOMPARE(game.Read(QStringLiteral("Settings/MissedWords.txt")), QByteArray("0\r\n"));
         QTest::keyClick(&missed, Qt::Key_Escape);
         QTRY_VERIFY(board.OpenMissedWords() == nullptr);
 
         QTest::keyClick(&board, Qt::Key_F7);
-        QTRY_VERIFY(!Child(board, QStringLiteral("Namefrm")).isVisible());
+        QTRY_VERIFY(!Shown(board, "Namefrm"));
         QTest::qWait(50);
         QVERIFY(board.OpenMissedWords() == nullptr);
     }
@@ -276,31 +266,26 @@ private slots:
     void aStuckGameAsksAndATimeOutClosesTheQuestion() {
         TestGame game(53, {"AT"});
         GameBoard& board = game.Deal();
-        DealOnly(board, QStringLiteral("ATV"), Level::VeryEasy);
         GameState& state = board.State();
         const QString stuck = QStringLiteral("No more words can be laid. End the game?");
-        {
-            MessageAnswerer no({}, QMessageBox::No);
+        for (const auto answer : {QMessageBox::No, QMessageBox::NoButton}) { // Enter: Yes
+            const TestPart trace{answer == QMessageBox::No ? "No" : "Enter"};
+            DealOnly(board, "ATV", Level::VeryEasy);
+            MessageAnswerer answers(QStringLiteral("Ed"), answer);
             LayWord(board, {CardOf(state, 'A'), CardOf(state, 'T')});
             board.CheckWordButton_Click();
-            QCOMPARE(no.texts, QStringList{stuck});
-            QCOMPARE(state.Card(CardOf(state, 'V')).Tag, CardTag::Table); // the game goes on
-        }
-        {
-            const MessageAnswerer abandon;
-            board.NewGame_Click();
-        }
-        {
-            MessageAnswerer yes(QStringLiteral("Ed"), QMessageBox::NoButton); // Enter: Yes
-            LayWord(board, {CardOf(state, 'A'), CardOf(state, 'T')});
-            board.CheckWordButton_Click();
-            QTRY_COMPARE(state.PlayerName, std::string("Ed"));
-            QCOMPARE(yes.texts.size(), 2); // the question, then the rating
-            QCOMPARE(yes.texts[0], stuck);
+            QCOMPARE(answers.texts.value(0), stuck);
+            if (answer == QMessageBox::No) { // the game goes on
+                QCOMPARE(answers.texts.size(), 1);
+                QCOMPARE(state.Card(CardOf(state, 'V')).Tag, CardTag::Table);
+            } else { // the rating, then the name
+                QTRY_COMPARE(state.PlayerName, std::string("Ed"));
+                QCOMPARE(answers.texts.size(), 2);
+            }
         }
 
         // The word timer running out while the question stands closes it.
-        DealOnly(board, QStringLiteral("ATV"), Level::Hard);
+        DealOnly(board, "ATV", Level::Hard);
         bool timedOut = false;
         QStringList leftOver; // boxes still standing once the game has ended
         QTimer watcher;
@@ -324,7 +309,67 @@ private slots:
         board.CheckWordButton_Click();
         QVERIFY(timedOut);
         QCOMPARE(leftOver, QStringList{});
-        QVERIFY(Child(board, QStringLiteral("Namefrm")).isVisible());
+        QVERIFY(Shown(board, "Namefrm"));
+    }
+
+    void keysPlayByTheMouseRules() {
+        struct Case {
+            bool on;
+            const char* keys;  // arrows < > ^ v, Space _, Escape x, Enter =
+            const char* word;  // the cards dealt to these columns
+            const char* focus; // {n}: the letter and points of the card dealt to column n
+            int wordsFound;
+        };
+        const Case cases[] = {
+            {true, "_>_", "21", "word card 2 of 2, {1}", 0},
+            {true, "_>x", "", "{1}, column 1", 0},
+            {true, "_>_^_>_", "321", "word card 2 of 3, {2}", 0},
+            {true, "_>_^_>_v_>_", "321", "word card 3 of 3, {1}", 0}, // refused, back
+            {true, "_>_v_<_", "", "{1}, column 1", 0}, // the last card leaves the word
+            {true, "_>_=", "", "empty column 1", 1},
+            {true, ">>v__", "", "{3}, column 3", 0}, // down stays in its column
+            {false, ">", "", "", 1},                 // the word laid by mouse is checked
+        };
+        for (const Case& c : cases) {
+            const TestPart trace{c.keys};
+            TestGame game(7);
+            GameBoard& board = game.Deal();
+            DealOnly(board, "ABCDEFG");
+            const GameState& state = board.State();
+            const std::vector<int> dealt = ColumnCards(state); // the card dealt to each column
+            if (c.on) {
+                Command(board, "KeyboardPlay").trigger();
+            } else {
+                LayWord(board, {dealt[1], dealt[0]});
+            }
+            QWidget* surface = &board.Board();
+            surface->setFocus();
+            for (const QChar key : QString::fromLatin1(c.keys)) {
+                QTest::keyClick(surface, Keys.at(key));
+                if (state.Keys.Held && key != u'_') { // the mouse's ring: the focus, or refused
+                    const std::optional<int> ring = ReceivingCard(state, *state.Keys.Held);
+                    QVERIFY(!ring || ring == FocusedStop(state));
+                }
+            }
+            std::vector<int> word;
+            for (const char column : std::string_view(c.word)) {
+                word.push_back(dealt.at(static_cast<std::size_t>(column - '1')));
+            }
+            QCOMPARE(state.WordCards.items(), word);
+            QCOMPARE(static_cast<int>(state.WordsFound.size()), c.wordsFound);
+            QVERIFY(!state.Keys.Held && !state.Drag.Active);
+            QString name = QString::fromLatin1(c.focus);
+            for (std::size_t column = 0; column < dealt.size(); ++column) {
+                const CardRecord& record = state.Card(dealt[column]);
+                name.replace(QStringLiteral("{%1}").arg(column + 1),
+                             QStringLiteral("%1, %2 point%3")
+                                 .arg(QLatin1Char(record.Letter))
+                                 .arg(record.Value)
+                                 .arg(record.Value == 1 ? "" : "s"));
+            }
+            const auto* focused = QAccessible::queryAccessibleInterface(surface)->focusChild();
+            QCOMPARE(focused != nullptr ? focused->text(QAccessible::Name) : QString(), name);
+        }
     }
 };
 

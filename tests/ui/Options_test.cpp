@@ -6,7 +6,6 @@
 #include "board/window/WindowPlacement.h"
 #include "options/AboutWindow.h"
 
-#include <QColorDialog>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QStandardPaths>
@@ -25,15 +24,6 @@ const QString SettingsPath = QStringLiteral("Settings/Settings.txt");
 
 QColor WindowColour(const QWidget& widget) {
     return widget.palette().color(widget.backgroundRole());
-}
-
-// Answers the colour dialog as it opens: with the colour given, else Cancel.
-void AnswerColourDialog(std::optional<QColor> choice) {
-    QTimer::singleShot(0, [choice] {
-        auto& dialog = *qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
-        dialog.setCurrentColor(choice.value_or(QColor()));
-        choice ? dialog.accept() : dialog.reject();
-    });
 }
 
 enum class Damage { Fifo, EndlessZeros, NoPermissions, OthersLink, ZerosPicture, HugeReadOnly };
@@ -68,7 +58,7 @@ private slots:
             QCOMPARE(WindowColour(*painted), chosen);
         }
         for (const QWidget* bar :
-             {static_cast<QWidget*>(board.menuBar()), &Child(board, QStringLiteral("StatusBar"))}) {
+             {static_cast<QWidget*>(board.menuBar()), &Child(board, "StatusBar")}) {
             QCOMPARE(WindowColour(*bar), QApplication::palette().color(QPalette::Window));
         }
         // Red in the low byte: 10 + 120 * 256 + 30 * 65536.
@@ -78,7 +68,7 @@ private slots:
         // The card options window opens on the pack's back; Apply takes a back for the next deal,
         // Ok shows it at once, Escape cancels; the window opens again on the back chosen.
         Command(board, "CardsOptions").trigger();
-        auto* options = &Child<CardOptions>(board, QStringLiteral("CardOptions"));
+        auto* options = &Child<CardOptions>(board, "CardOptions");
         QCOMPARE(options->TestCardPicture(), std::optional<int>(8)); // the back on the pack
         options->CardList_Click(5);
         options->Apply_Click();
@@ -90,7 +80,7 @@ private slots:
         DeleteClosedWindows();
 
         Command(board, "CardsOptions").trigger();
-        options = &Child<CardOptions>(board, QStringLiteral("CardOptions"));
+        options = &Child<CardOptions>(board, "CardOptions");
         QCOMPARE(options->TestCardPicture(), std::optional<int>(5));
         options->CardList_Click(1);
         QPointer<CardOptions> cancelled(options);
@@ -98,6 +88,26 @@ private slots:
         QTRY_VERIFY(cancelled.isNull());
         QCOMPARE(board.State().CardStyle, 5);
         QCOMPARE(board.Board().PackPicture(), std::optional<int>(5));
+
+        // Windows that read the settings as they open leave this run's choices alone, and those
+        // reach the file only when the settings are written; the file's own (Easy, the Chess
+        // back) begins with the next game.
+        for (const char* command : {"Ab", "Highscore", "Level", "CardsOptions"}) {
+            Command(board, command).trigger();
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                if (window != &board && window->isVisible()) {
+                    window->close();
+                }
+            }
+            DeleteClosedWindows();
+            Command(board, command).trigger();
+        }
+        QCOMPARE(board.State().GameLevel, Level::Hard);
+        QCOMPARE(board.Board().PackPicture(), std::optional<int>(5));
+        QCOMPARE(game.Read(SettingsPath), QByteArray(" 1996810 \r\n 8 \r\n 2 \r\n"));
+        board.NewGame_Click();
+        QCOMPARE(board.State().GameLevel, Level::Easy);
+        QCOMPARE(board.Board().PackPicture(), std::optional<int>(8));
 
         // Exit saves this run's choices and closes every window.
         board.show();
@@ -108,7 +118,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&board));
         QTest::keyClick(&board, Qt::Key_F8);
         QVERIFY(!board.isVisible());
-        QVERIFY(!Child(board, QStringLiteral("frmAboutLexabit")).isVisible());
+        QVERIFY(!Shown(board, "frmAboutLexabit"));
         QCOMPARE(game.Read(SettingsPath), QByteArray(" 1996810 \r\n 4 \r\n 3 \r\n"));
     }
 
@@ -121,15 +131,13 @@ private slots:
         TestGame game(60);
         GameBoard& board = game.Deal();
         QVERIFY(board.windowIcon().pixmap(64).toImage() == expectedIcon);
-        const struct {
-            const char* command;
-            const char* window;
-        } windows[] = {{"Ab", "frmAboutLexabit"},       {"Highscore", "HighScoreForm"},
-                       {"CardsOptions", "CardOptions"}, {"Level", "LevelForm"},
-                       {"LF", "LettersForm"},           {"Contents", "TheHelp"}};
+        const std::pair<const char*, const char*> windows[] = {
+            {"Ab", "frmAboutLexabit"},       {"Highscore", "HighScoreForm"},
+            {"CardsOptions", "CardOptions"}, {"Level", "LevelForm"},
+            {"LF", "LettersForm"},           {"Contents", "TheHelp"}};
         for (const auto& [command, name] : windows) {
             Command(board, command).trigger();
-            auto& window = Child(board, QString::fromLatin1(name));
+            auto& window = Child(board, name);
             QVERIFY2(window.isVisible() && !window.isModal(), name);
             // X11 marks only dialog windows as transient for their parent.
             QVERIFY2(window.windowHandle()->type() == Qt::Dialog &&
@@ -143,16 +151,16 @@ private slots:
         // deals that total while the window is open; Exit discards the edits.
         const int shipped = board.State().CardsTotal;
         Command(board, "LF").trigger();
-        auto& letters = Child(board, QStringLiteral("LettersForm"));
-        auto& countOfE = Child<QLineEdit>(letters, QStringLiteral("Text1(4)"));
+        auto& letters = Child(board, "LettersForm");
+        auto& countOfE = Child<QLineEdit>(letters, "Text1(4)");
         const int total = shipped - countOfE.text().trimmed().toInt() + 999;
         countOfE.setText(QStringLiteral("5000"));
-        Child<QPushButton>(letters, QStringLiteral("Command2")).click();
-        QCOMPARE(Child<QLineEdit>(letters, QStringLiteral("Text2")).text(),
+        Child<QPushButton>(letters, "Command2").click();
+        QCOMPARE(Child<QLineEdit>(letters, "Text2").text(),
                  QStringLiteral(" %1 Letters").arg(total));
         board.NewGame_Click();
         QCOMPARE(board.State().CardsTotal, total);
-        Child<QPushButton>(letters, QStringLiteral("Command1")).click();
+        Child<QPushButton>(letters, "Command1").click();
         DeleteClosedWindows();
         board.NewGame_Click();
         QCOMPARE(board.State().CardsTotal, shipped);
@@ -161,42 +169,45 @@ private slots:
 
     void everyCardPictureRenders() { QCOMPARE(Cards::CheckArt(), QStringList()); }
 
-    // The level window ticks the stored level's option; Escape closes it and changes nothing,
-    // as Escape closes the About window.
+    // The level window ticks the stored level's option; Enter presses Ok, which starts a game on
+    // the level ticked, and Escape closes it and changes nothing, as Escape closes About.
     void theLevelWindowTicksTheStoredLevel() {
         // The file's level number (Hard 1, Easy 2, Very Easy 3) and the option that names it.
-        for (const auto& [stored, ticked] : {std::pair{'1', 2}, {'2', 1}, {'3', 3}}) {
+        for (const auto& [stored, ticked, key] : {std::tuple{'1', 2, Qt::Key_Escape},
+                                                  {'2', 1, Qt::Key_Return},
+                                                  {'3', 3, Qt::Key_Escape}}) {
             const TestPart trace{QString(QChar::fromLatin1(stored))};
             TestGame game(63);
             game.Write(SettingsPath, QByteArray(" 255 \r\n 3 \r\n ") + stored + " \r\n");
             GameBoard& board = game.Deal();
             Command(board, "Level").trigger();
-            auto& level = Child(board, QStringLiteral("LevelForm"));
-            for (int option = 1; option <= 3; ++option) {
-                QCOMPARE(
-                    Child<QRadioButton>(level, QStringLiteral("Option%1").arg(option)).isChecked(),
-                    option == ticked);
+            auto& level = Child(board, "LevelForm");
+            const auto option = [&](int number) {
+                return &Child<QRadioButton>(level, QStringLiteral("Option%1").arg(number));
+            };
+            for (int number = 1; number <= 3; ++number) {
+                QCOMPARE(option(number)->isChecked(), number == ticked);
             }
-            Child<QRadioButton>(level, QStringLiteral("Option%1").arg(ticked == 1 ? 2 : 1)).click();
+            option(ticked == 1 ? 2 : 1)->click(); // Hard, or else Easy
             board.State().TotalScore = 9;
             QPointer<QWidget> window(&level);
-            QTest::keyClick(&level, Qt::Key_Escape);
+            QTest::keyClick(&level, key);
             DeleteClosedWindows();
             QVERIFY(window.isNull());
-            QCOMPARE(board.State().TotalScore, 9); // no new game
+            const bool ok = key == Qt::Key_Return;
+            QCOMPARE(board.State().TotalScore, ok ? 0 : 9); // a new game, or none
+            QCOMPARE(board.State().GameLevel, ok ? Level::Hard : static_cast<Level>(stored - '0'));
             Command(board, "Ab").trigger();
-            QTest::keyClick(&Child(board, QStringLiteral("frmAboutLexabit")), Qt::Key_Escape);
-            QVERIFY(!Child(board, QStringLiteral("frmAboutLexabit")).isVisible());
+            QTest::keyClick(&Child(board, "frmAboutLexabit"), Qt::Key_Escape);
+            QVERIFY(!Shown(board, "frmAboutLexabit"));
         }
     }
 
     void theGameStartsAndEndsWithADamagedFileInPlace() {
         const struct {
-            QString part;
-            QString file;
+            QString part, file;
             Damage damage;
-            bool toldAtStart;
-            bool toldAtExit;
+            bool toldAtStart, toldAtExit;
         } cases[] = {
             {"score table /dev/zero", "highscore/highscore.dat", Damage::EndlessZeros, true, false},
             {"settings a pipe", SettingsPath, Damage::Fifo, true, true},

@@ -1,7 +1,14 @@
 #include "UiTestSupport.h"
+#include "game/files/StatisticsFile.h"
+#include "game/play/NumberedDeal.h"
+#include "records/MissedWordsWindow.h"
+#include "ui/GameText.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QHeaderView>
+#include <QInputDialog>
+#include <QTableWidget>
 
 using namespace lexabit;
 using namespace lexabit::uitest;
@@ -11,6 +18,8 @@ namespace {
 enum class Confirmation { EnterKey, KeypadEnter, Button };
 
 const QString ScoreFile = QStringLiteral("highscore/highscore.dat");
+const QString KeptFile = QStringLiteral("KeptGame/KeptGame.txt");
+const QString Abandon = QStringLiteral("Abandon this game?");
 
 QByteArray Entry(const QByteArray& name, const char* points) {
     return name + "\r\n" + points + "\r\n0:12\r\n3\r\nEasy\r\nGood\r\n";
@@ -24,6 +33,20 @@ QStringList Column(const QTreeWidget& list, int column) {
     return texts;
 }
 
+LevelStatistics Counted(const TestGame& game, Level level) {
+    const StatisticsFile file(
+        QFile::encodeName(game.Path(QStringLiteral("highscore/statistics.txt"))).toStdString(), {});
+    return file.Load().Statistics.For(level);
+}
+
+QString PackLetters(const GameState& state) {
+    QString letters;
+    for (const int card : state.Pack.items()) {
+        letters += QLatin1Char(state.Card(card).Letter);
+    }
+    return letters;
+}
+
 // A game with a word scored, ended from the menu: the rating answered, the name dialog waits.
 struct EndedGame {
     EndedGame() {
@@ -33,9 +56,7 @@ struct EndedGame {
     }
 
     void End() {
-        QTRY_VERIFY(CardOnColumn(board.State(), 2) > 0); // the deal has ended
-        LayTwoLetterWord(board);
-        board.CheckWordButton_Click();
+        LayAndCheckAWord(board);
         score = board.State().TotalScore;
         MessageAnswerer rating;
         Command(board, "EndGame").trigger();
@@ -43,8 +64,7 @@ struct EndedGame {
 
     void Confirm(Confirmation how) {
         if (how == Confirmation::Button) {
-            QTest::mouseClick(&Child<QPushButton>(Dialog(), QStringLiteral("Command1")),
-                              Qt::LeftButton);
+            QTest::mouseClick(&Child<QPushButton>(Dialog(), "Command1"), Qt::LeftButton);
         } else {
             QTest::keyClick(&NameText(),
                             how == Confirmation::EnterKey ? Qt::Key_Return : Qt::Key_Enter,
@@ -52,8 +72,8 @@ struct EndedGame {
         }
     }
 
-    QWidget& Dialog() const { return Child(board, QStringLiteral("Namefrm")); }
-    QLineEdit& NameText() const { return Child<QLineEdit>(Dialog(), QStringLiteral("NameText")); }
+    QWidget& Dialog() const { return Child(board, "Namefrm"); }
+    QLineEdit& NameText() const { return Child<QLineEdit>(Dialog(), "NameText"); }
 
     TestGame game{70};
     GameBoard& board = game.Deal();
@@ -62,20 +82,20 @@ struct EndedGame {
 
 } // namespace
 
-// The name dialog at a game's end, the commands while it waits, and the high-score window.
+// What a game leaves behind: the name dialog at its end and the high-score window, the
+// statistics it is counted in, and a game kept for its player, asked before it is abandoned.
 class RecordsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // While the dialog waits there is no new game and no time-out, and an empty name is refused
-    // with a message. A name given is recorded and the next game starts; at its end the dialog
+    // While the dialog waits New Game starts nothing, and an empty name is refused with a
+    // message. A name given is recorded and the next game starts; at its end the dialog
     // offers the name again, and Enter goes to the name box though Ok was clicked.
     void anEmptyNameIsRefusedAndAConfirmedNameIsRecorded() {
         const struct {
             QString part;
             Confirmation how;
-            QString refusalTitle;
-            QString name;
+            QString refusalTitle, name;
         } cases[] = {
             {"Enter key", Confirmation::EnterKey, "Lexabit", "Ann Lee "},
             {"keypad Enter", Confirmation::KeypadEnter, "Lexabit", "Ann Lee "},
@@ -87,10 +107,7 @@ private slots:
             QVERIFY(ended.Dialog().isVisible() && !ended.Dialog().isModal());
             {
                 MessageAnswerer refusal;
-                QVERIFY(!Command(ended.board, "NewGame").isEnabled());
                 ended.board.NewGame_Click();
-                ended.game.clock.now += std::chrono::seconds(61);
-                ended.board.TickClocks();
                 QVERIFY(refusal.texts.isEmpty());
                 ended.Confirm(how);
                 QCOMPARE(refusal.titles, QStringList{refusalTitle});
@@ -110,7 +127,6 @@ private slots:
             QVERIFY(ended.game.Read(ScoreFile).startsWith(name.toLatin1() + "\r\n"));
             QCOMPARE(std::stoi(recorded[0].Points), ended.score); // recorded before the new game
             QCOMPARE(ended.board.State().TotalScore, 0);
-            QVERIFY(Command(ended.board, "NewGame").isEnabled());
             ended.End();
             QCOMPARE(ended.NameText().text(), name);
             QCOMPARE(ended.Dialog().focusWidget(), &ended.NameText());
@@ -148,7 +164,7 @@ private slots:
                      : void(QDir().mkpath(game.Path(ScoreFile)));
             MessageAnswerer messages;
             Command(board, "Highscore").trigger();
-            auto& list = Child<QTreeWidget>(board, QStringLiteral("HighScoreList"));
+            auto& list = Child<QTreeWidget>(board, "HighScoreList");
             QVERIFY(list.isVisible());
             QCOMPARE(messages.texts.size(), readable ? 0 : 1);
             QCOMPARE(messages.texts.filter(QStringLiteral("highscore.dat")), messages.texts);
@@ -159,6 +175,170 @@ private slots:
             QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, points);
             QCOMPARE(Column(list, 1),
                      readable ? QStringList({"1234", "999", "  7"}) : QStringList());
+        }
+    }
+
+    // Each road out of a game counts it once, on the level it was played on: a new level
+    // counts the game it leaves, and the new game that follows does not count it again.
+    void everyRoadOutOfAGameCountsItOnce() {
+        const struct {
+            const char* road;
+            bool wordLaid;
+            std::function<void(TestGame&, GameBoard&)> leave;
+            long long scored; // every road counts the game as played
+        } roads[] = {
+            {"End Game", true, [](auto&, auto& board) { Command(board, "EndGame").trigger(); }, 1},
+            {"time-out", false,
+             [](auto& game, auto& board) {
+                 game.clock.now += std::chrono::minutes(4);
+                 board.TickClocks();
+             },
+             1},
+            {"New Game, no word", false, [](auto&, auto& board) { board.NewGame_Click(); }, 0},
+            {"another level", true, [](auto&, auto& board) { DealOnly(board, "AB", Level::Hard); },
+             1},
+            // A game with a word in it is kept at exit, and counted when it ends or is declined.
+            {"exit, no word", false, [](auto&, auto& board) { board.close(); }, 0},
+        };
+        for (const auto& [road, wordLaid, leave, scored] : roads) {
+            const TestPart trace{QString::fromLatin1(road)};
+            TestGame game(81);
+            GameBoard& board = game.Deal();
+            if (wordLaid) {
+                LayAndCheckAWord(board);
+            }
+            MessageAnswerer messages;
+            leave(game, board);
+            const LevelStatistics easy = Counted(game, Level::Easy);
+            QCOMPARE(std::tuple(easy.Played, easy.Scored, easy.WordsLaid),
+                     std::tuple(1LL, scored, wordLaid ? 1LL : 0LL));
+            QCOMPARE(Counted(game, Level::Hard).Played, 0);
+        }
+    }
+
+    // The window shows a column per level, and Reset, once confirmed, empties the file.
+    void theStatisticsWindowShowsEachLevelAndResetsWhenConfirmed() {
+        TestGame game(82);
+        GameBoard& board = game.Deal();
+        LayAndCheckAWord(board);
+        Abandoning([&] { board.NewGame_Click(); });
+        Command(board, "Statistics").trigger();
+        auto& table = Child<QTableWidget>(board, "StatisticsTable");
+        QVERIFY(table.isVisible());
+        QCOMPARE(table.horizontalHeaderItem(2)->text(), QStringLiteral("Very Easy"));
+        QCOMPARE(table.item(0, 1)->text(), QStringLiteral("1"));
+        for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
+            MessageAnswerer messages(std::nullopt, answer);
+            Child<QPushButton>(board, "ResetButton").click();
+            QCOMPARE(Counted(game, Level::Easy).Played, answer == QMessageBox::Yes ? 0 : 1);
+            QCOMPARE(table.item(0, 1)->text(), QString::number(answer == QMessageBox::Yes ? 0 : 1));
+        }
+    }
+
+    // A deal restarted or chosen by its number is the same pack, and counts as replayed; a
+    // restart keeps the letters the deal was dealt on.
+    void aDealIsPlayedAgainByItsNumber() {
+        TestGame game(83);
+        GameBoard& board = game.Deal();
+        const std::uint32_t number = board.State().Deal.Number;
+        const QString pack = PackLetters(board.State());
+        QCOMPARE(LabelText(board, "DealPanel"), QStringLiteral("Deal %1").arg(number));
+        LayAndCheckAWord(board);
+        const LetterCountTexts dealt = board.NextDealLetters();
+        board.SetNextDealLetters({"2"}); // for the next new game: a restart keeps the deal's
+        Abandoning([&] { Command(board, "RestartDeal").trigger(); });
+        QCOMPARE(PackLetters(board.State()), pack);
+        board.SetNextDealLetters(dealt);
+        QCOMPARE(LabelText(board, "DealPanel"), QStringLiteral("Deal %1, replayed").arg(number));
+        Command(board, "NewGame").trigger();
+        QVERIFY(!board.State().Deal.Replayed);
+        Command(board, "PlayDealNumber").trigger();
+        auto& dialog = Child<QInputDialog>(board, "DealNumberDialog");
+        dialog.setIntValue(static_cast<int>(number));
+        dialog.accept();
+        QCOMPARE(PackLetters(board.State()), pack);
+        const LevelStatistics easy = Counted(game, Level::Easy);
+        QCOMPARE(std::tuple(easy.Played, easy.Scored, easy.Replayed), std::tuple(2LL, 1LL, 1LL));
+    }
+
+    void aGameWithAWordIsAskedAboutAndKeptAtExit() {
+        for (const auto& [part, command, answer, dontAskAgain] :
+             {std::tuple{"New Game, No", "NewGame", QMessageBox::No, false},
+              std::tuple{"End Game, Yes, don't ask again", "EndGame", QMessageBox::Yes, true}}) {
+            const TestPart trace{part};
+            TestGame game(81);
+            GameBoard& board = game.Deal();
+            LayAndCheckAWord(board);
+            MessageAnswerer messages(QStringLiteral("Al"), answer);
+            messages.whileShown = [tick = dontAskAgain] {
+                for (auto* box : QApplication::activeModalWidget()->findChildren<QCheckBox*>()) {
+                    box->setChecked(tick);
+                }
+            };
+            Command(board, command).trigger();
+            QCOMPARE(messages.texts.value(0), Abandon);
+            QCOMPARE(board.State().Phase == GamePhase::Playing, answer == QMessageBox::No);
+            QCOMPARE(Command(board, "AskBeforeAbandoning").isChecked(), !dontAskAgain);
+            QCOMPARE(game.Read(QStringLiteral("Settings/AskBeforeAbandoning.txt")),
+                     dontAskAgain ? QByteArray("0\r\n") : QByteArray());
+            if (answer == QMessageBox::Yes) {
+                // The name given, the missed words show over the ended table until closed.
+                QTRY_VERIFY(board.OpenMissedWords() != nullptr);
+                QCOMPARE(board.OpenMissedWords()->windowTitle(), "Words You Missed");
+                QVERIFY(board.State().WordsFound.size() == 1 &&
+                        !Command(board, "EndGame").isEnabled());
+                board.OpenMissedWords()->close();
+                QTRY_COMPARE(board.State().Phase, GamePhase::Playing);
+                QCOMPARE(board.State().TotalScore, 0);
+                LayAndCheckAWord(board);
+                messages.texts.clear();
+                Command(board, "NewGame").trigger(); // not asked again
+                QCOMPARE(messages.texts, QStringList{});
+                continue;
+            }
+            board.close(); // kept, as it stands, without a question
+            QCOMPARE(messages.texts, QStringList{Abandon});
+        }
+    }
+
+    // At the next start: Yes resumes the game with its clocks where they stood, No deals a new
+    // one; either way the file goes. A damaged file is told of and set aside, unharmed.
+    void theGameLeftIsOfferedAtTheNextStart() {
+        TestGame left(82);
+        GameBoard& leftBoard = left.Deal();
+        LayAndCheckAWord(leftBoard);
+        left.clock.now += std::chrono::seconds(75);
+        leftBoard.TickClocks();
+        const GameState before = leftBoard.State();
+        leftBoard.close();
+        const QByteArray kept = left.Read(KeptFile);
+        const QByteArray damaged = kept.left(kept.size() / 2);
+
+        for (const auto& [part, file, answer] :
+             {std::tuple{"resumed", kept, QMessageBox::Yes},
+              std::tuple{"declined", kept, QMessageBox::No},
+              std::tuple{"damaged", damaged, QMessageBox::Yes}}) {
+            const TestPart trace{part};
+            TestGame game(83);
+            game.clock.now = left.clock.now + std::chrono::hours(5);
+            QDir().mkpath(game.Path(QStringLiteral("KeptGame")));
+            game.Write(KeptFile, file);
+            MessageAnswerer messages({}, answer);
+            GameBoard& board = game.Deal();
+            board.TickClocks();
+            const GameState& state = board.State();
+            const bool resumed = file == kept && answer == QMessageBox::Yes;
+            QCOMPARE(messages.texts.size(), 1);
+            QCOMPARE(messages.texts[0] == "Resume the game you left?", file == kept);
+            QCOMPARE(state.TotalScore, resumed ? before.TotalScore : 0);
+            QVERIFY(!resumed ||
+                    (state.Pack == before.Pack && state.WordsFound == before.WordsFound &&
+                     state.Clocks.PlayingTime == before.Clocks.PlayingTime &&
+                     state.Deal == before.Deal &&
+                     LabelText(board, "DealPanel") == Text(DealPanelText(before))));
+            QVERIFY(!QFile::exists(game.Path(KeptFile)));
+            QCOMPARE(game.Read(KeptFile + QStringLiteral(".damaged")),
+                     file == kept ? QByteArray() : damaged);
         }
     }
 };

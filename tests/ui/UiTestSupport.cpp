@@ -6,6 +6,7 @@
 #include "options/LettersForm.h"
 
 #include <QAbstractButton>
+#include <QColorDialog>
 #include <QDir>
 #include <QFile>
 #include <utility>
@@ -36,14 +37,6 @@ struct Silence final : SoundOutput {
     void Play(const QString&, bool) override {}
 };
 
-GameServices SeededServices(std::uint64_t seed) {
-    GameServices services;
-    services.Random = std::make_unique<RepeatableRandom>(seed);
-    services.Time = std::make_unique<SettableClock>();
-    services.Sound = std::make_unique<Silence>();
-    return services;
-}
-
 } // namespace
 
 QStringList AllTwoLetterWords() {
@@ -57,7 +50,12 @@ QStringList AllTwoLetterWords() {
 }
 
 TestGame::TestGame(std::uint64_t seed, const QStringList& words)
-    : services(SeededServices(seed)), clock(static_cast<SettableClock&>(*services.Time)) {
+    : services{.Random = std::make_unique<RepeatableRandom>(seed),
+               .Time = std::make_unique<SettableClock>(),
+               .Folder = {}, // below, once the folder is filled
+               .Sound = std::make_unique<Silence>(),
+               .Wait = {}}, // glides without pauses
+      clock(static_cast<SettableClock&>(*services.Time)) {
     // A run as another user may be given a copy of the data where that user can read it.
     const QDir built(
         qEnvironmentVariable("LEXABIT_PROGRAM_DIR", QStringLiteral(LEXABIT_PROGRAM_DIR)));
@@ -118,8 +116,7 @@ void DealOnly(GameBoard& board, const QString& letters, Level level) {
             .setText(letters.contains(QChar(u'A' + i)) ? QStringLiteral("1") : QStringLiteral("0"));
     }
     board.ChooseLevel(level);
-    const MessageAnswerer abandon; // a game with a word in it asks before it is left
-    board.NewGame_Click();
+    Abandoning([&] { board.NewGame_Click(); });
 }
 
 int CardOnColumn(const GameState& state, int column) {
@@ -132,6 +129,14 @@ int CardOnColumn(const GameState& state, int column) {
         }
     }
     return 0;
+}
+
+std::vector<int> ColumnCards(const GameState& state) {
+    std::vector<int> cards;
+    for (int column = 1; column <= 7; ++column) {
+        cards.push_back(CardOnColumn(state, column));
+    }
+    return cards;
 }
 
 int CardOf(const GameState& state, char letter) {
@@ -154,6 +159,24 @@ void LayWord(GameBoard& board, const std::vector<int>& cards) {
         }
         QTest::mouseRelease(&board.Board(), Qt::LeftButton, Qt::NoModifier, to);
     }
+}
+
+void LayAndCheckAWord(GameBoard& board) {
+    QTRY_VERIFY(CardOnColumn(board.State(), 2) > 0);
+    LayTwoLetterWord(board);
+    board.CheckWordButton_Click();
+    QCOMPARE(board.State().WordsFound.size(), std::size_t{1});
+}
+
+void AnswerColourDialog(std::optional<QColor> choice, QList<QColor>* offered) {
+    QTimer::singleShot(0, [choice, offered] {
+        auto& dialog = *qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+        if (offered != nullptr) {
+            *offered << dialog.currentColor();
+        }
+        dialog.setCurrentColor(choice.value_or(Qt::yellow));
+        choice ? dialog.accept() : dialog.reject();
+    });
 }
 
 MessageAnswerer::MessageAnswerer(std::optional<QString> name,

@@ -15,6 +15,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -63,6 +64,12 @@ template <class Widget = QWidget> Widget& Child(const QObject& parent, const QSt
 inline QAction& Command(const GameBoard& board, const char* name) {
     return Child<QAction>(board, QString::fromLatin1(name));
 }
+inline QString LabelText(const QObject& parent, const QString& name) {
+    return Child<QLabel>(parent, name).text();
+}
+inline bool Shown(const QObject& parent, const QString& name) {
+    return Child(parent, name).isVisible();
+}
 inline void DeleteClosedWindows() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
@@ -72,6 +79,7 @@ ScoreTable RecordedScores(GameBoard& board); // as the file holds it; empty when
 void DealOnly(GameBoard& board, const QString& letters, Level level = Level::Easy);
 int CardOnColumn(const GameState& state, int column); // 0 when the column is empty
 int CardOf(const GameState& state, char letter);      // the first card of the letter, or 0
+std::vector<int> ColumnCards(const GameState& state); // the cards on columns 1 to 7, 0 if none
 inline QPoint PlaceOf(const GameState& state, int index) {
     return {static_cast<int>(state.Card(index).Left), static_cast<int>(state.Card(index).Top)};
 }
@@ -81,6 +89,8 @@ void LayWord(GameBoard& board, const std::vector<int>& cards);
 inline void LayTwoLetterWord(GameBoard& board) {
     LayWord(board, {CardOnColumn(board.State(), 1), CardOnColumn(board.State(), 2)});
 }
+// Once the deal has ended, lays the cards of columns 1 and 2 and checks them: the game's one word.
+void LayAndCheckAWord(GameBoard& board);
 
 // Names the part of a test that was running when a check failed, as a data row's name would.
 struct TestPart {
@@ -101,8 +111,7 @@ public:
     explicit MessageAnswerer(std::optional<QString> name = std::nullopt,
                              QMessageBox::StandardButton questionAnswer = QMessageBox::Yes);
 
-    QStringList titles;
-    QStringList texts;
+    QStringList titles, texts;
     std::function<void()> whileShown; // runs while each box shows, before it is answered
 
 private:
@@ -112,6 +121,14 @@ private:
     QMessageBox::StandardButton questionAnswer_;
     QTimer timer_;
 };
+// Answers the colour dialog that opens next: with the colour given, else with Cancel; keeps the
+// colour it opened on in the list given.
+void AnswerColourDialog(std::optional<QColor> choice, QList<QColor>* offered = nullptr);
+// Runs what leaves a game with a word in it, answering the question before it is abandoned.
+inline void Abandoning(const std::function<void()>& leave) {
+    const MessageAnswerer abandon;
+    leave();
+}
 
 } // namespace lexabit::uitest
 

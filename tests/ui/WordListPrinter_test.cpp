@@ -4,7 +4,6 @@
 #include "ui/GameMenus.h"
 #include "ui/GameText.h"
 
-#include <QColorDialog>
 #include <QDateTime>
 #include <QDir>
 #include <QMainWindow>
@@ -182,18 +181,10 @@ private slots:
         PrintingScene scene;
         const QColor chosen(200, 20, 90);
         QList<QColor> offered;
-        const auto answer = [&](std::optional<QColor> colour) {
-            QTimer::singleShot(0, [&offered, colour] {
-                auto& dialog = *qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
-                offered << dialog.currentColor();
-                dialog.setCurrentColor(colour.value_or(Qt::yellow));
-                colour ? dialog.accept() : dialog.reject();
-            });
+        for (const std::optional<QColor>& answer : {std::optional(chosen), {}, {}}) {
+            AnswerColourDialog(answer, &offered);
             scene.menus.TextColor->trigger();
-        };
-        answer(chosen);
-        answer(std::nullopt);
-        answer(std::nullopt);
+        }
         QCOMPARE(offered.mid(1), (QList<QColor>{chosen, chosen}));
     }
 };
