@@ -5,6 +5,7 @@
 #include "ui/GameText.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QHeaderView>
 #include <QInputDialog>
@@ -159,8 +160,9 @@ private slots:
             TestGame game(71);
             GameBoard& board = game.Deal();
             QFile::remove(game.Path(ScoreFile));
-            readable ? game.Write(ScoreFile,
-                                  Entry("Bo", "999") + Entry("Cy", "  7") + Entry("Al", "1234"))
+            readable ? game.Write(ScoreFile, Entry("Bo", "999") +
+                                                 Entry("Cy", "  7").replace("Easy", "Hard") +
+                                                 Entry("Al", "1234"))
                      : void(QDir().mkpath(game.Path(ScoreFile)));
             MessageAnswerer messages;
             Command(board, "Highscore").trigger();
@@ -175,6 +177,8 @@ private slots:
             QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, points);
             QCOMPARE(Column(list, 1),
                      readable ? QStringList({"1234", "999", "  7"}) : QStringList());
+            Child<QComboBox>(board, "LevelShown").setCurrentIndex(1); // Hard alone, a view only
+            QCOMPARE(Column(list, 0), readable ? QStringList{"Cy"} : QStringList());
         }
     }
 
