@@ -3,8 +3,7 @@
 
 screen.py board SHOT WINDOW_X WINDOW_Y WIDTH HEIGHT   prints the board's place in the window
 screen.py column-tops BOARD_X BOARD_Y WIDTH HEIGHT    prints columns 1 and 2's top-left corners
-screen.py expect SHOT BOARD_X BOARD_Y WIDTH HEIGHT CONDITION...
-    each of dealt or not-dealt
+screen.py dealt SHOT BOARD_X BOARD_Y WIDTH HEIGHT     whether a face-up card lies on each column
 Each prints what it saw; exit status 0 yes, 1 no.
 """
 
@@ -91,15 +90,9 @@ def main(command, *args):
                 return 0
         print("no board colour inside the window")
         return 1
-    board, all_hold = Board(picture, x, y, width, height), True
-    for condition in args[5:]:
-        name, _, argument = condition.removeprefix("not-").partition(":")
-        check = getattr(board, name.replace("-", "_"))
-        holds, detail = check(argument) if argument else check()
-        holds = holds != condition.startswith("not-")
-        all_hold = all_hold and holds
-        print(("yes: " if holds else "no:  ") + detail)
-    return 0 if all_hold else 1
+    holds, detail = Board(picture, x, y, width, height).dealt()
+    print(detail)
+    return 0 if holds else 1
 
 
 if __name__ == "__main__":

@@ -66,11 +66,11 @@ fail() {
 
 # A screenshot under the name given, which it prints (PPM, which screen.py reads quickly).
 take_shot() { import -window root -depth 8 "$shots/$1.ppm" 2>/dev/null && echo "$shots/$1.ppm"; }
-# Takes a screenshot under the name given and answers whether every condition of screen.py
-# holds on it; what it saw is kept for the failure report.
-board_shows() {
+# Takes a screenshot under the name given and answers whether a face-up card lies on every
+# column; what it saw is kept for the failure report.
+board_dealt() {
     local shot
-    shot=$(take_shot "$1") && shift && picture_tool expect "$shot" "${board[@]}" "$@" >"$work/last-check.txt" 2>&1
+    shot=$(take_shot "$1") && picture_tool dealt "$shot" "${board[@]}" >"$work/last-check.txt" 2>&1
 }
 last_check() { tr '\n' ' ' <"$work/last-check.txt"; }
 game_windows() { xdotool search --onlyvisible --name "^$TITLE\$" 2>/dev/null | sort -n; }
@@ -108,6 +108,7 @@ export DISPLAY=":$(head -n 1 "$work/display")"
 dbus-daemon --session --fork --print-address=3 --print-pid=4 3>"$work/bus" 4>"$work/bus-pid" ||
     skip "no session bus"
 started_pids=("$(cat "$work/bus-pid")" "${started_pids[@]}")
+export DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work/bus")
 
 cp -R "$program_folder/$program_name" "$program_folder"/{dictionary,sounds,highscore,Settings,HelpFiles} "$game/" ||
     fail "cannot copy the game from $program_folder"
@@ -124,7 +125,7 @@ main_window_up() {
 start_game() {
     (cd "$game" && exec env -i PATH="$PATH" HOME="$work/home" LANG=C.UTF-8 DISPLAY="$DISPLAY" \
         XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb CUPS_SERVER="$work/no-cups.sock" \
-        DBUS_SESSION_BUS_ADDRESS="$(head -n 1 "$work/bus")" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
+        DBUS_SESSION_BUS_ADDRESS="$DBUS_SESSION_BUS_ADDRESS" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
         "./$program_name" >>"$work/game.log" 2>&1) &
     game_pid=$!
     started_pids=("$game_pid" "${started_pids[@]}")
@@ -143,7 +144,7 @@ read -r -a window < <(xwininfo -id "$main_window" | awk '/Absolute upper-left X/
 shot=$(take_shot window) || fail "cannot take a screenshot"
 read -r -a board < <(picture_tool board "$shot" "${window[@]}")
 [ ${#board[@]} -eq 4 ] || fail "no board in the window at ${window[*]}"
-poll 20 board_shows dealt dealt ||
+poll 20 board_dealt dealt ||
     fail "the opening deal did not lay seven cards where the columns stand: $(last_check)"
 
 read -r -a tops < <(picture_tool column-tops "${board[@]}")
@@ -196,7 +197,7 @@ missed=$(poll 10 xdotool search --onlyvisible --name "^Words You Missed\$") || f
 focus_window "$missed"
 xdotool key Escape
 poll 10 no_other_window || fail "Escape did not close the missed words"
-poll 20 board_shows new-game dealt ||
+poll 20 board_dealt new-game ||
     fail "no new game was dealt after the name: $(last_check)"
 
 # A word dragged with the real mouse, then Exit: the game is kept, and offered at the next start.
@@ -212,7 +213,7 @@ start_game
 next_dialog "the game left was not offered at the next start"
 xdotool key Return # Yes, resume it
 poll 10 no_other_window || fail "the question about the game left did not close"
-told_bus() { DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work/bus") /usr/bin/python3 "$(dirname "$0")/accessible.py" "$TITLE" >"$work/bus.txt" 2>&1; }
+told_bus() { /usr/bin/python3 "$(dirname "$0")/accessible.py" "$TITLE" >"$work/bus.txt" 2>&1; }
 poll 10 eval 'told_bus && grep -q "^label: Deal $deal$" "$work/bus.txt"' ||
     fail "the accessibility bus was not told of the resumed deal $deal: $(tr '\n' '|' <"$work/bus.txt")"
 grep -q -E '^list item: [A-Z], [0-9]+ points?, column [1-7]$' "$work/bus.txt" &&
