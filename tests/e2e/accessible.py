@@ -1,5 +1,6 @@
 #!/usr/bin/python3
-"""Prints what the game tells the accessibility bus, one line an element: its role and name.
+"""Prints what the game tells the accessibility bus, one line an element: its role, its name
+and whether it has the focus.
 
 accessible.py APPLICATION   walks the application's windows (not its menus); exit status 1
                             when the application is not on the bus.
@@ -13,7 +14,8 @@ import pyatspi
 def walk(node, depth=0):
     if node is None or depth > 8:
         return
-    print(f"{node.getRoleName()}: {node.name}")
+    focused = " [focused]" if node.getState().contains(pyatspi.STATE_FOCUSED) else ""
+    print(f"{node.getRoleName()}: {node.name}{focused}")
     if node.getRole() != pyatspi.ROLE_MENU_BAR:
         for child in node:
             walk(child, depth + 1)

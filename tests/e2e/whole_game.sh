@@ -216,9 +216,11 @@ poll 10 no_other_window || fail "the question about the game left did not close"
 told_bus() { /usr/bin/python3 "$(dirname "$0")/accessible.py" "$TITLE" >"$work/bus.txt" 2>&1; }
 poll 10 eval 'told_bus && grep -q "^label: Deal $deal$" "$work/bus.txt"' ||
     fail "the accessibility bus was not told of the resumed deal $deal: $(tr '\n' '|' <"$work/bus.txt")"
-grep -q -E '^list item: [A-Z], [0-9]+ points?, column [1-7]$' "$work/bus.txt" &&
+# Keyboard Play is still on: the arrows move the focus the bus reports over the cards.
+focus_window "$main_window" && xdotool key Right
+poll 5 eval 'told_bus && grep -q -E "^list item: [A-Z], [0-9]+ points?, column [1-7] \[focused\]$" "$work/bus.txt"' &&
     grep -q '^push button: CheckWord$' "$work/bus.txt" ||
-    fail "the accessibility bus was not told of the cards and CheckWord: $(tr '\n' '|' <"$work/bus.txt")"
+    fail "the accessibility bus was not told of the focused card and CheckWord: $(tr '\n' '|' <"$work/bus.txt")"
 leave_game
 [ "$(kept_lines)" = "$kept_before" ] || fail "the resumed game was not kept again as it was left"
 
