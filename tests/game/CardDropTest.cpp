@@ -2,16 +2,12 @@
 
 #include "FakePorts.h"
 #include "TestTable.h"
-#include "game/play/CardPickup.h"
 #include "game/play/GameRound.h"
 #include "game/play/UndoLastMove.h"
 
 #include <algorithm>
-#include <functional>
 #include <gtest/gtest.h>
-#include <string>
 #include <tuple>
-#include <vector>
 
 namespace lexabit {
 namespace {

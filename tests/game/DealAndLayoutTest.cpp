@@ -1,18 +1,11 @@
 #include "FakePorts.h"
 #include "TestTable.h"
-#include "game/model/Alphabet.h"
 #include "game/model/BoardLayout.h"
-#include "game/model/GameState.h"
-#include "game/model/Ports.h"
 #include "game/play/Deal.h"
 #include "game/play/GameRound.h"
 #include "game/play/NumberedDeal.h"
 
-#include <functional>
 #include <gtest/gtest.h>
-#include <string>
-#include <utility>
-#include <vector>
 
 namespace lexabit {
 namespace {

@@ -1,5 +1,4 @@
 #include "TempFolder.h"
-#include "game/files/AtomicFileWrite.h"
 #include "game/files/FileRead.h"
 #include "game/files/Highscore.h"
 #include "game/files/Settings.h"
@@ -7,15 +6,9 @@
 #include "game/model/Texts.h"
 #include "game/words/Dictionary.h"
 
-#include <algorithm>
-#include <chrono>
 #include <cstdint>
-#include <filesystem>
-#include <functional>
 #include <gtest/gtest.h>
-#include <string>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace lexabit {
 namespace {

@@ -1,16 +1,12 @@
 #include "TestTable.h"
-#include "game/model/Alphabet.h"
 #include "game/model/Texts.h"
-#include "game/print/PageCanvas.h"
 #include "game/print/WordListPage.h"
 #include "game/scoring/ScoreTexts.h"
 #include "game/scoring/WordScore.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
-#include <string>
 #include <tuple>
-#include <vector>
 
 namespace lexabit {
 namespace {

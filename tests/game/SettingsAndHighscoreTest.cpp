@@ -1,20 +1,14 @@
 #include "TempFolder.h"
 #include "game/files/Highscore.h"
-#include "game/files/ScoreFile.h"
 #include "game/files/Settings.h"
 #include "game/model/Texts.h"
 
-#include <algorithm>
 #include <csignal>
 #include <cstdint>
-#include <cstdlib>
-#include <filesystem>
 #include <gtest/gtest.h>
 #include <optional>
 #include <ranges>
-#include <string>
 #include <sys/resource.h>
-#include <vector>
 
 namespace lexabit {
 namespace {

@@ -1,14 +1,10 @@
 #include "FakePorts.h"
 #include "TestTable.h"
-#include "game/model/GameState.h"
 #include "game/motion/GameOverAnimation.h"
 #include "game/motion/Shuffle.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
-#include <string>
-#include <utility>
-#include <vector>
 
 namespace lexabit {
 namespace {

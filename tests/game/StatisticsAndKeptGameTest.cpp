@@ -1,15 +1,10 @@
 #include "TempFolder.h"
-#include "game/files/FileRead.h"
 #include "game/files/KeptGame.h"
 #include "game/files/StatisticsFile.h"
-#include "game/model/GameState.h"
-#include "game/model/GameStatistics.h"
 #include "game/play/Deal.h"
 #include "game/play/GameRound.h"
 
 #include <gtest/gtest.h>
-#include <string>
-#include <vector>
 
 namespace lexabit {
 namespace {
@@ -164,10 +159,10 @@ TEST(KeptGame, AFileThatCannotBeResumedSaysWhyAndIsSetAsideUnharmed) {
 
     const testing::TempFolder folder;
     const KeptGameFile file(folder / "KeptGame.txt");
-    ASSERT_TRUE(WriteFileAtomically(file.Path(), damaged[0].second).Ok);
-    ASSERT_TRUE(WriteFileAtomically(folder / "KeptGame.txt.damaged", "older").Ok);
+    WriteBytes(file.Path(), damaged[0].second);
+    WriteBytes(folder / "KeptGame.txt.damaged", "older");
     EXPECT_EQ(file.SetAside(), folder / "KeptGame.txt.damaged-2");
-    EXPECT_EQ(ReadFileStart(folder / "KeptGame.txt.damaged-2", 100).Bytes, damaged[0].second);
+    EXPECT_EQ(ReadBytes(folder / "KeptGame.txt.damaged-2"), damaged[0].second);
     EXPECT_FALSE(file.Read(LeftAt)); // nothing kept any more
 }
 

@@ -7,8 +7,6 @@
 #include "game/words/Dictionary.h"
 
 #include <gtest/gtest.h>
-#include <string>
-#include <vector>
 
 namespace lexabit {
 namespace {

@@ -5,12 +5,9 @@
 #include "game/words/WordFinder.h"
 #include "game/words/WordsOnTable.h"
 
-#include <filesystem>
 #include <gtest/gtest.h>
 #include <optional>
 #include <ranges>
-#include <string>
-#include <vector>
 
 namespace lexabit {
 namespace {
