@@ -12,9 +12,7 @@
 namespace lexabit {
 namespace {
 
-using testing::DragTo;
-using testing::GlidingEffects;
-using testing::TestTable;
+using namespace testing; // the fakes and helpers of the rules tests
 
 const auto Column = TestTable::ColumnLeft;
 constexpr float Top = TestTable::ColumnTop;
@@ -104,7 +102,7 @@ TEST(CardDrop, PlacesTheCardWhereTheRulesAllowAndElseGlidesItBack) {
         TestTable table = Layout(row.wordLength);
         GameState& state = table.state;
         GlidingEffects effects(state);
-        testing::PickUpAndMove(state, effects, row.dragged, row.left, row.top);
+        PickUpAndMove(state, effects, row.dragged, row.left, row.top);
         // While the card is held, the board names the card that would receive it.
         EXPECT_EQ(ReceivingCard(state, row.dragged).has_value(), row.glides == 0);
         Card_MouseUp(state, effects, row.dragged);
@@ -190,8 +188,7 @@ TEST(UndoLastMove, PutsTheLastMovedCardsBackUnlessTheTableChangedSinceOrANewGame
     // clang-format on
 }
 
-// The undo record a press keeps is checked by the undo after each kind of drop, and which
-// cards a drag takes along with the drops.
+// The undo record a press keeps, and the cards a drag takes along, are checked through the drops.
 TEST(CardPickup, APressGraspsAndRaisesATableCardOrAWordInReadingOrderButNotItsThirdCard) {
     TestTable table("ABCDE");
     GameState& state = table.state;

@@ -14,15 +14,11 @@ namespace lexabit {
 namespace {
 
 using std::chrono::milliseconds;
-using testing::Listing;
-using testing::ReadBytes;
-using testing::TempFolder;
-using testing::WriteBytes;
+using namespace testing; // the fakes and helpers of the rules tests
 namespace fs = std::filesystem;
 
-// A file its owner may not write is kept; only the leftovers of earlier saves of that file
-// are removed. The game may reach its file through a link: the link stays, and the file it
-// points to receives the new content and keeps its permissions.
+// A file the owner may not write is kept, only that file's old leftovers go, a link is written
+// through to its file, which keeps its permissions.
 TEST(AtomicFileWrite, KeepsWhatItMayNotWriteRemovesItsLeftoversAndReplacesThroughALink) {
     TempFolder folder;
     for (const auto mode : {fs::perms::owner_read, fs::perms::none}) {
@@ -71,9 +67,8 @@ TEST(AtomicFileWrite, KeepsWhatItMayNotWriteRemovesItsLeftoversAndReplacesThroug
 
 const FinishedGame GameOfAnn{.PlayerName = "Ann", .PlayingTime = {}, .Rating = {}};
 
-// What can stand where the game expects one of its files. A reader that waits on the
-// pipe or reads the device to its (missing) end never returns; the alarm then ends the
-// whole test program rather than letting it hang.
+// What can stand where the game expects one of its files; a reader stuck on the pipe or the
+// endless device is ended by the test's alarm rather than hanging.
 const std::pair<const char*, std::function<void(const fs::path&)>> SpecialFiles[] = {
     {"named pipe", [](const fs::path& at) { ASSERT_EQ(::mkfifo(at.c_str(), 0644), 0); }},
     {"link to /dev/zero", [](const fs::path& at) { fs::create_symlink("/dev/zero", at); }},
@@ -93,7 +88,7 @@ TEST(SpecialFiles, EveryReaderCallsItUnreadableAndNoWriterReplacesIt) {
         if (kind == SpecialFiles[3].first && ::geteuid() != 0) {
             continue; // only root can make a link as another user
         }
-        const testing::TempProgramFolder program;
+        const TempProgramFolder program;
         const auto make = [&makeOne](const fs::path& at) {
             fs::create_directories(at.parent_path());
             fs::remove(at);
@@ -125,7 +120,7 @@ TEST(SpecialFiles, EveryReaderCallsItUnreadableAndNoWriterReplacesIt) {
 }
 
 TEST(OversizedFiles, AWordListLineNoListHasIsUnreadableAndAHugeTableIsKept) {
-    testing::TempProgramFolder program;
+    TempProgramFolder program;
     program.WriteWordList(std::string(MaxWordListLineBytes + 1, 'x') + "\r\ncat\r\n");
     EXPECT_EQ(Dictionary(program).CheckWord("CAT"), WordLookup::Unreadable);
 
@@ -160,8 +155,7 @@ std::string Riff(const std::string& chunks) {
            chunks;
 }
 
-// The data bytes over the byte rate, rounded up; nothing for a header that is cut short,
-// foreign, or claims more sound data than follows (the audio layer would wait for it).
+// Nothing for a header cut short, foreign, or claiming more data than follows (playing it waits).
 TEST(WavDuration, IsTheDataBytesOverTheByteRateRoundedUpForAWholeHeaderOnly) {
     const std::string silence(200, '\0');
     const std::string wav = Riff(FormatChunk(44100) + Chunk("data", silence)); // 2.27 ms

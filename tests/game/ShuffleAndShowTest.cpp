@@ -9,8 +9,7 @@
 namespace lexabit {
 namespace {
 
-using testing::GlidingEffects;
-using testing::TestTable;
+using namespace testing; // the fakes and helpers of the rules tests
 
 TEST(ShuffleSurface, EachTableCardSwapsPlacesWithTheDrawnOneInTwoSlowGlides) {
     TestTable table("SHUFL");
@@ -21,7 +20,7 @@ TEST(ShuffleSurface, EachTableCardSwapsPlacesWithTheDrawnOneInTwoSlowGlides) {
     const GameState before = table.state;
     GlidingEffects effects(table.state);
     // Draws 2, then 3, then 3: 1 swaps with 2, then 2 with 3, then 3 with itself.
-    testing::ScriptedRandom random({0.5, 0.9, std::nextafter(1.0, 0.0)});
+    ScriptedRandom random({0.5, 0.9, std::nextafter(1.0, 0.0)});
     ShuffleSurface(table.state, effects, random);
     const int placeBefore[] = {2, 3, 1, 4, 5}; // whose place each card now has
     for (int i = 1; i <= 5; ++i) {
@@ -38,7 +37,7 @@ TEST(ShuffleSurface, EachTableCardSwapsPlacesWithTheDrawnOneInTwoSlowGlides) {
     TestTable noTableCard("AB"); // nothing to shuffle: nothing moves, nothing sounds
     noTableCard.MakeWord({1, 2}, 1);
     GlidingEffects quiet(noTableCard.state);
-    testing::ScriptedRandom unused({});
+    ScriptedRandom unused({});
     ShuffleSurface(noTableCard.state, quiet, unused);
     EXPECT_TRUE(quiet.events.empty());
 }

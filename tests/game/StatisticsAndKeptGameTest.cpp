@@ -10,8 +10,7 @@ namespace lexabit {
 namespace {
 
 using enum GameEnding;
-using testing::ReadBytes;
-using testing::WriteBytes;
+using namespace testing; // the fakes and helpers of the rules tests
 
 FinishedGameSummary Game(int score, int words, GameEnding ending = EndedByPlayer,
                          bool replayed = false) {
@@ -64,7 +63,7 @@ TEST(Statistics, AGameIsSummedUpFromItsWordsClocksPackAndDeal) {
 }
 
 TEST(StatisticsFile, KeepsEveryValueAndSetsADamagedFileAsideBeforeCountingAfresh) {
-    const testing::TempFolder folder;
+    const TempFolder folder;
     const StatisticsFile file(folder / "highscore/statistics.txt", folder / "highscore/score.dat");
     ASSERT_TRUE(file.Record(Game(60, 3, AllCardsUsed)).Outcome.Ok);
     StatisticsRead read = file.Record(Game(55, 2, TimedOut));
@@ -157,7 +156,7 @@ TEST(KeptGame, AFileThatCannotBeResumedSaysWhyAndIsSetAsideUnharmed) {
         EXPECT_FALSE(ParseKeptGame(text, LeftAt).Problem.empty()) << what;
     }
 
-    const testing::TempFolder folder;
+    const TempFolder folder;
     const KeptGameFile file(folder / "KeptGame.txt");
     WriteBytes(file.Path(), damaged[0].second);
     WriteBytes(folder / "KeptGame.txt.damaged", "older");

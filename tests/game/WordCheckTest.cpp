@@ -14,7 +14,7 @@ namespace {
 using enum Level;
 using enum WordCheckOutcome::Result;
 
-using testing::TestTable;
+using namespace testing; // the fakes and helpers of the rules tests
 
 constexpr int FirstWordCard = 11;
 const float WordLeft = TestTable::ColumnLeft(2);
@@ -44,12 +44,12 @@ protected:
         return outcome.Outcome;
     }
 
-    testing::TempProgramFolder folder;
+    TempProgramFolder folder;
     Dictionary dictionary{folder};
     TestTable table{std::string(20, 'E')};
     GameState& state = table.state;
-    testing::GlidingEffects effects{state};
-    testing::FakeClock clock;
+    GlidingEffects effects{state};
+    FakeClock clock;
     WordCheckOutcome outcome;
     CardTag firstTagAtFill = CardTag::Pack;
     ColumnFiller filler = [this](GameState& filled, Effects&) {

@@ -13,8 +13,7 @@ namespace lexabit {
 namespace {
 
 using enum WordLookup;
-using testing::TempProgramFolder;
-using testing::TestTable;
+using namespace testing; // the fakes and helpers of the rules tests
 using Words = std::vector<std::string>;
 
 TEST(Dictionary, FindsWholeEntriesInAnyCaseWhateverSeparatesThemOrWhereBlocksEnd) {
@@ -159,7 +158,7 @@ TEST(BestWordsToHint, PrefersCommonWordsOfTheWordList) {
         folder.WriteWordList("za\r\ntea\r\nzeta\r\nvat\r\n");
         const Dictionary dictionary(folder);
         if (common) {
-            testing::WriteBytes(dictionary.CommonWordsPath(), *common);
+            WriteBytes(dictionary.CommonWordsPath(), *common);
         }
         EXPECT_EQ(WordsOf(BestWordsToHint(dictionary, TallyOf("ZATEV"), 1)), Words{best})
             << common.value_or("no list");
