@@ -164,18 +164,14 @@ TEST(WavDuration, IsTheDataBytesOverTheByteRateRoundedUpForAWholeHeaderOnly) {
     std::string slowBytes = wav; // one byte a second at 44.1 kHz
     slowBytes.replace(28, 4, LittleEndian(1, 4));
     const std::string list = "LIST" + LittleEndian(3, 4) + "abc" + std::string(1, '\0');
+    // clang-format off
     const std::pair<std::string, std::optional<milliseconds>> cases[] = {
-        {wav, milliseconds(3)},
-        {Riff(FormatChunk(8000) + list + Chunk("data", std::string(16000, '\0'))),
-         milliseconds(1000)}, // chunks before the data are skipped, padding included
-        {wav.substr(0, 30), {}},
-        {wav.substr(0, 32), {}}, // a format chunk holding 12 of the 16 bytes it claims
-        {wav.substr(0, wav.size() - 1), {}},
-        {notWave, {}},
-        {Riff(Chunk("data", silence)), {}},
-        {Riff(FormatChunk(0) + Chunk("data", silence)), {}},
-        {slowBytes, {}},
+        {wav, milliseconds(3)}, // and chunks before the data skipped, padding included:
+        {Riff(FormatChunk(8000) + list + Chunk("data", std::string(16000, '\0'))), milliseconds(1000)},
+        {wav.substr(0, 30), {}}, {wav.substr(0, 32), {}}, {wav.substr(0, wav.size() - 1), {}}, // 32: 12 of 16 format bytes
+        {notWave, {}}, {Riff(Chunk("data", silence)), {}}, {slowBytes, {}}, {Riff(FormatChunk(0) + Chunk("data", silence)), {}},
     };
+    // clang-format on
     for (const auto& [header, duration] : cases) {
         EXPECT_EQ(WavDurationFromHeader(header, header.size()), duration) << header.size();
     }

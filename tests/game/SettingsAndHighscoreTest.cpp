@@ -171,8 +171,7 @@ TEST_F(HighscoreFile, ReadsWhatever6LineEntriesItHoldsHighestFirst) {
     // clang-format off
     // What the file holds, its bytes, the names read, the first entry read where it matters.
     const std::tuple<const char*, std::string, Names, std::optional<ScoreEntry>> cases[] = {
-        {"empty", "", {}, {}},
-        {"only the first 25 of 30", Entries(30, 100), first25, {}},
+        {"empty", "", {}, {}}, {"only the first 25 of 30", Entries(30, 100), first25, {}},
         {"an entry cut short", EntryLines("Ann", " 50") + "Cy\r\n 90\r\n 0: 1: 0\r\n", {"Ann"}, {}},
         {"out of order, points as numbers, entries without points last",
          EntryLines("X", "x") + EntryLines("Low", "  9") + EntryLines("Top", "1234") +
