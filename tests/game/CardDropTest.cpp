@@ -18,9 +18,8 @@ const auto Column = TestTable::ColumnLeft;
 constexpr float Top = TestTable::ColumnTop;
 constexpr float Used = TestTable::UsedLeft;
 
-// Letter cards C A T S O (1 to 5) and a used E (6). The word, when there is one, is the
-// first wordLength cards fanned down column 1; of C A T, those not in the word lie in
-// columns 1, 6 and 7. S lies in column 5 and O in column 3.
+// C A T S O (1 to 5), a used E (6): the first wordLength cards the word down column 1, the rest of
+// C A T in columns 1, 6 and 7, S in column 5, O in column 3.
 TestTable Layout(int wordLength) {
     TestTable table("CATSOE");
     const std::vector<int> cat{1, 2, 3};

@@ -204,8 +204,7 @@ TEST(BoardLayout, ColumnsStandAroundTheMiddleAThirdDownAndThePackAndPilesByTheCo
     EXPECT_DOUBLE_EQ(e.StatusBar.Top, 700 - e.StatusBar.Height);
 }
 
-// A resize moves each column's cards once, never on into the next column, and the places undo
-// and a held card return to with them.
+// A resize moves column cards once (never on into the next column), and undo's and a drag's places.
 TEST(BoardLayout, OnResizeColumnCardsAndTheWordFollowTheirOwnMarkerAndPackCardsThePack) {
     for (const double width : {1117.0, 705.0, 1000.0}) { // one column right, one left, between
         SCOPED_TRACE(width);

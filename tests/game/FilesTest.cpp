@@ -17,8 +17,7 @@ using std::chrono::milliseconds;
 using namespace testing; // the fakes and helpers of the rules tests
 namespace fs = std::filesystem;
 
-// A file the owner may not write is kept, only that file's old leftovers go, a link is written
-// through to its file, which keeps its permissions.
+// The file a link points to takes the new content and keeps its permissions.
 TEST(AtomicFileWrite, KeepsWhatItMayNotWriteRemovesItsLeftoversAndReplacesThroughALink) {
     TempFolder folder;
     for (const auto mode : {fs::perms::owner_read, fs::perms::none}) {

@@ -81,8 +81,7 @@ TEST(SettingsFile, LoadsRepairsAndSavesWhole) {
     EXPECT_EQ(ReadBytes(shipped.Path()), WorkedExample);
 }
 
-// A write cut short by a lowered file size limit (which holds even for root), then a folder the
-// player may not write and a file the player may not read.
+// A write cut short by a size limit (binding root too), a read-only folder, an unreadable file.
 TEST(SettingsFile, AFailedWriteOrAReadOnlyFolderOrUnreadableFileKeepsTheFileAsItWas) {
     TempFolder folder;
     const SettingsFile file(SettingsFile::PathIn(folder.Path()));

@@ -47,8 +47,6 @@ GameState BoardWithCards(int letters) {
     return TestTable(std::string(static_cast<std::size_t>(letters), 'A')).state;
 }
 
-// The show lets twenty cards bounce about the board and ends once the last has left it
-// through the bottom, however few cards there are and however low the board.
 TEST(GameOverAnimation, TwentyCardsBounceUntilTheLastLeavesThroughTheBottom) {
     // The letter cards, the board's height (150: lower than a card), the snake's last card.
     const std::tuple<int, double, int> rows[] = {{98, 713, 20}, {3, 713, 3}, {98, 150, 20}};

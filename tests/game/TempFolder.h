@@ -40,7 +40,6 @@ private:
     std::filesystem::path path_;
 };
 
-// Writes the bytes exactly as given, creating folders on the way.
 inline void WriteBytes(const std::filesystem::path& file, std::string_view bytes) {
     std::filesystem::create_directories(file.parent_path());
     std::ofstream(file, std::ios::binary) << bytes;
