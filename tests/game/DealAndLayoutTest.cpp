@@ -1,25 +1,17 @@
 #include "FakePorts.h"
 #include "TestTable.h"
-#include "game/model/Alphabet.h"
 #include "game/model/BoardLayout.h"
-#include "game/model/GameState.h"
-#include "game/model/Ports.h"
 #include "game/play/Deal.h"
 #include "game/play/GameRound.h"
 #include "game/play/NumberedDeal.h"
 
-#include <functional>
 #include <gtest/gtest.h>
-#include <string>
-#include <utility>
-#include <vector>
 
 namespace lexabit {
 namespace {
 
 using enum Level;
-using testing::GlidingEffects;
-using testing::TestTable;
+using namespace testing; // the fakes and helpers of the rules tests
 
 // Deals as a new game does: the total first, then the cards.
 void DealWith(GameState& state, const LetterCountValues& counts, RandomSource& random) {
@@ -27,7 +19,6 @@ void DealWith(GameState& state, const LetterCountValues& counts, RandomSource& r
     DealCards(state, counts, random);
 }
 
-// The letters of the pack, in its order.
 std::string PackLetters(const GameState& state) {
     std::string letters;
     for (const int card : state.Pack.items()) {
@@ -77,19 +68,16 @@ TEST(Deal, ANewGameResetsScoreAndStyleThenDeals98HiddenLetterCardsAndSevenMarker
     EXPECT_EQ(state.StackingOrder(), std::vector<int>{0}); // the template card stays
 }
 
-// Each consonant dealt draws X from 1 to 4; when X divides the count dealt so far, Y from
-// 1 to 4 picks a vowel A, E, I or O to deal next, while that vowel's count lasts.
+// A consonant draws X of 1 to 4; when X divides the count dealt, Y of 1 to 4 picks A, E, I or O.
 TEST(Deal, AnExtraVowelFollowsAConsonantNowAndThenWithinTheCountsAndTheTotal) {
     using Counts = std::vector<std::pair<char, int>>;
-    // The fractions that draw letter n of 26 and the number k of 1 to 4: f * 26 or f * 4,
-    // its whole part plus 1.
+    // The fraction that draws letter n of 26, and the one that draws k of 1 to 4.
     const auto L = [](int n) { return (n - 0.5) / 26.0; };
     const auto Q = [](int k) { return (k - 0.5) / 4.0; };
     // clang-format off
     const std::tuple<const char*, Counts, std::vector<double>, std::string> rows[] = {
         // what, the counts of the letters not left at 0, the draws, the letters dealt
-        {"no counts", {}, {}, ""},
-        {"a negative total", {{'A', 2}, {'E', -5}}, {}, ""},
+        {"no counts", {}, {}, ""}, {"a negative total", {{'A', 2}, {'E', -5}}, {}, ""},
         {"E after B, then C with 2 of 3 no", {{'B', 1}, {'E', 1}, {'C', 1}}, {L(2), Q(1), Q(1), L(3), Q(2)}, "BEC"},
         {"a vowel brings no extra vowel", {{'A', 1}, {'E', 1}}, {L(1), L(5)}, "AE"},
         {"the extra vowel's count is used up", {{'B', 2}}, {L(2), Q(1), Q(2), L(2), Q(3)}, "BB"},
@@ -104,7 +92,7 @@ TEST(Deal, AnExtraVowelFollowsAConsonantNowAndThenWithinTheCountsAndTheTotal) {
             counts[static_cast<std::size_t>(letter - 'A')] = count;
         }
         GameState state;
-        testing::ScriptedRandom random(draws);
+        ScriptedRandom random(draws);
         DealWith(state, counts, random);
         EXPECT_EQ(state.CardsTotal, static_cast<int>(dealt.size()));
         EXPECT_EQ(PackLetters(state), dealt);
@@ -141,7 +129,7 @@ const std::tuple<const char*, Level, std::vector<Tick>> Games[] = { // what, lev
 // One set of clocks plays the games one after another, as the board's clocks do.
 TEST(GameClocks, ShowThePlayingTimeAndTheWordTimerAtEachTick) {
     GameState state;
-    testing::FakeClock clock;
+    FakeClock clock;
     GameClocks clocks(clock);
     for (const auto& [what, level, ticks] : Games) {
         SCOPED_TRACE(what);
@@ -178,7 +166,7 @@ TEST(NumberedDeal, TheSameNumberDealsTheSamePackAndAFreshOneIsDrawnInRange) {
         DealNumberedCards(state, StandardLetterCounts, fresh, number);
         return std::tuple(PackLetters(state), state.Deal);
     };
-    testing::ScriptedRandom fresh({0.0, 0.999999999});
+    ScriptedRandom fresh({0.0, 0.999999999});
     const auto [first, lowest] = pack(std::nullopt, fresh);
     const auto [last, highest] = pack(std::nullopt, fresh);
     EXPECT_EQ(lowest, (DealIdentity{LowestDealNumber, false, StandardLetterCounts}));
@@ -216,10 +204,7 @@ TEST(BoardLayout, ColumnsStandAroundTheMiddleAThirdDownAndThePackAndPilesByTheCo
     EXPECT_DOUBLE_EQ(e.StatusBar.Top, 700 - e.StatusBar.Height);
 }
 
-// A resize moves every card lying in a column once, to that column's new top: when the
-// columns move by a whole column's width, none is carried on into the next column. The places
-// the game remembers in a column (where undo puts a card back, where a held card returns)
-// move with it and keep their depth.
+// A resize moves column cards once (never on into the next column), and undo's and a drag's places.
 TEST(BoardLayout, OnResizeColumnCardsAndTheWordFollowTheirOwnMarkerAndPackCardsThePack) {
     for (const double width : {1117.0, 705.0, 1000.0}) { // one column right, one left, between
         SCOPED_TRACE(width);

@@ -52,9 +52,8 @@ public:
     int repaints = 0;
 };
 
-// An Effects port that really moves the cards: every glide runs the motion engine over
-// the card on a counting board, as the window does. It records the glides and the sounds,
-// and one log of both in the order they came.
+// Effects that really glide each card through the motion engine on a counting board, as the
+// window does, and record the glides, the sounds and one log of both in order.
 class GlidingEffects final : public Effects {
 public:
     struct Glide {
@@ -92,8 +91,7 @@ private:
     GlideEngine sprites_;
 };
 
-// Presses on the card 10 pixels in from its top-left corner and moves the pointer so that
-// the corner reaches (left, top).
+// Presses 10 pixels inside the card's corner and moves the pointer until the corner is there.
 inline void PickUpAndMove(GameState& state, Effects& effects, int index, float left, float top) {
     Card_MouseDown(state, effects, index, 10, 10);
     const CardRecord& card = state.Card(index);

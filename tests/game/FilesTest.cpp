@@ -1,5 +1,4 @@
 #include "TempFolder.h"
-#include "game/files/AtomicFileWrite.h"
 #include "game/files/FileRead.h"
 #include "game/files/Highscore.h"
 #include "game/files/Settings.h"
@@ -7,29 +6,18 @@
 #include "game/model/Texts.h"
 #include "game/words/Dictionary.h"
 
-#include <algorithm>
-#include <chrono>
 #include <cstdint>
-#include <filesystem>
-#include <functional>
 #include <gtest/gtest.h>
-#include <string>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace lexabit {
 namespace {
 
 using std::chrono::milliseconds;
-using testing::Listing;
-using testing::ReadBytes;
-using testing::TempFolder;
-using testing::WriteBytes;
+using namespace testing; // the fakes and helpers of the rules tests
 namespace fs = std::filesystem;
 
-// A file its owner may not write is kept; only the leftovers of earlier saves of that file
-// are removed. The game may reach its file through a link: the link stays, and the file it
-// points to receives the new content and keeps its permissions.
+// The file a link points to takes the new content and keeps its permissions.
 TEST(AtomicFileWrite, KeepsWhatItMayNotWriteRemovesItsLeftoversAndReplacesThroughALink) {
     TempFolder folder;
     for (const auto mode : {fs::perms::owner_read, fs::perms::none}) {
@@ -78,9 +66,8 @@ TEST(AtomicFileWrite, KeepsWhatItMayNotWriteRemovesItsLeftoversAndReplacesThroug
 
 const FinishedGame GameOfAnn{.PlayerName = "Ann", .PlayingTime = {}, .Rating = {}};
 
-// What can stand where the game expects one of its files. A reader that waits on the
-// pipe or reads the device to its (missing) end never returns; the alarm then ends the
-// whole test program rather than letting it hang.
+// What can stand where the game expects one of its files; a reader stuck on the pipe or the
+// endless device is ended by the test's alarm rather than hanging.
 const std::pair<const char*, std::function<void(const fs::path&)>> SpecialFiles[] = {
     {"named pipe", [](const fs::path& at) { ASSERT_EQ(::mkfifo(at.c_str(), 0644), 0); }},
     {"link to /dev/zero", [](const fs::path& at) { fs::create_symlink("/dev/zero", at); }},
@@ -100,7 +87,7 @@ TEST(SpecialFiles, EveryReaderCallsItUnreadableAndNoWriterReplacesIt) {
         if (kind == SpecialFiles[3].first && ::geteuid() != 0) {
             continue; // only root can make a link as another user
         }
-        const testing::TempProgramFolder program;
+        const TempProgramFolder program;
         const auto make = [&makeOne](const fs::path& at) {
             fs::create_directories(at.parent_path());
             fs::remove(at);
@@ -132,7 +119,7 @@ TEST(SpecialFiles, EveryReaderCallsItUnreadableAndNoWriterReplacesIt) {
 }
 
 TEST(OversizedFiles, AWordListLineNoListHasIsUnreadableAndAHugeTableIsKept) {
-    testing::TempProgramFolder program;
+    TempProgramFolder program;
     program.WriteWordList(std::string(MaxWordListLineBytes + 1, 'x') + "\r\ncat\r\n");
     EXPECT_EQ(Dictionary(program).CheckWord("CAT"), WordLookup::Unreadable);
 
@@ -167,8 +154,7 @@ std::string Riff(const std::string& chunks) {
            chunks;
 }
 
-// The data bytes over the byte rate, rounded up; nothing for a header that is cut short,
-// foreign, or claims more sound data than follows (the audio layer would wait for it).
+// Nothing for a header cut short, foreign, or claiming more data than follows (playing it waits).
 TEST(WavDuration, IsTheDataBytesOverTheByteRateRoundedUpForAWholeHeaderOnly) {
     const std::string silence(200, '\0');
     const std::string wav = Riff(FormatChunk(44100) + Chunk("data", silence)); // 2.27 ms
@@ -177,18 +163,14 @@ TEST(WavDuration, IsTheDataBytesOverTheByteRateRoundedUpForAWholeHeaderOnly) {
     std::string slowBytes = wav; // one byte a second at 44.1 kHz
     slowBytes.replace(28, 4, LittleEndian(1, 4));
     const std::string list = "LIST" + LittleEndian(3, 4) + "abc" + std::string(1, '\0');
+    // clang-format off
     const std::pair<std::string, std::optional<milliseconds>> cases[] = {
-        {wav, milliseconds(3)},
-        {Riff(FormatChunk(8000) + list + Chunk("data", std::string(16000, '\0'))),
-         milliseconds(1000)}, // chunks before the data are skipped, padding included
-        {wav.substr(0, 30), {}},
-        {wav.substr(0, 32), {}}, // a format chunk holding 12 of the 16 bytes it claims
-        {wav.substr(0, wav.size() - 1), {}},
-        {notWave, {}},
-        {Riff(Chunk("data", silence)), {}},
-        {Riff(FormatChunk(0) + Chunk("data", silence)), {}},
-        {slowBytes, {}},
+        {wav, milliseconds(3)}, // and chunks before the data skipped, padding included:
+        {Riff(FormatChunk(8000) + list + Chunk("data", std::string(16000, '\0'))), milliseconds(1000)},
+        {wav.substr(0, 30), {}}, {wav.substr(0, 32), {}}, {wav.substr(0, wav.size() - 1), {}}, // 32: 12 of 16 format bytes
+        {notWave, {}}, {Riff(Chunk("data", silence)), {}}, {slowBytes, {}}, {Riff(FormatChunk(0) + Chunk("data", silence)), {}},
     };
+    // clang-format on
     for (const auto& [header, duration] : cases) {
         EXPECT_EQ(WavDurationFromHeader(header, header.size()), duration) << header.size();
     }

@@ -1,16 +1,12 @@
 #include "TestTable.h"
-#include "game/model/Alphabet.h"
 #include "game/model/Texts.h"
-#include "game/print/PageCanvas.h"
 #include "game/print/WordListPage.h"
 #include "game/scoring/ScoreTexts.h"
 #include "game/scoring/WordScore.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
-#include <string>
 #include <tuple>
-#include <vector>
 
 namespace lexabit {
 namespace {
@@ -84,16 +80,14 @@ TEST(LetterCounts, FieldsReadAsLeadingNumbersUpTo999) {
 }
 
 TEST(OneLineText, DropsLineBreaksAndControlsKeepsTheRestAndReadsNonUtf8AsLatin1) {
+    // Line separators NEL, U+2028, U+2029; then a lone lead byte, an overlong form, a surrogate.
+    // clang-format off
     const std::pair<std::string, std::string> texts[] = {
-        {"Ann\r\nMarie", "AnnMarie"},
-        {std::string("Tab\there\x01\x7F\0end", 14), "Tabhereend"},
-        {"a\u0085b\u2028c\u2029d", "abcd"}, // NEL, U+2028, U+2029
-        {"  José, \"Zoë\" O'Brien – 北京", "  José, \"Zoë\" O'Brien – 北京"},
-        {"Jos\xE9 M\xFCller", "José Müller"},
-        {"\xC3", "Ã"},                        // a lone lead byte
-        {"\xC0\xAF", "À¯"},                   // an overlong form
-        {"\xED\xA0\x80", "\xC3\xAD\xC2\xA0"}, // an encoded surrogate: í, no-break space
+        {"Ann\r\nMarie", "AnnMarie"}, {std::string("Tab\there\x01\x7F\0end", 14), "Tabhereend"}, {"a\u0085b\u2028c\u2029d", "abcd"},
+        {"  José, \"Zoë\" O'Brien – 北京", "  José, \"Zoë\" O'Brien – 北京"}, {"Jos\xE9 M\xFCller", "José Müller"},
+        {"\xC3", "Ã"}, {"\xC0\xAF", "À¯"}, {"\xED\xA0\x80", "\xC3\xAD\xC2\xA0"}, // í, no-break space
     };
+    // clang-format on
     for (const auto& [raw, clean] : texts) {
         EXPECT_EQ(OneLineText(raw), clean);
     }
@@ -115,8 +109,7 @@ TEST(TextContrast, TextIsBlackOrWhiteWhicheverStandsOutMore) {
 
 using Drawn = std::tuple<double, double, std::string>;
 
-// A device whose font has one width for every character: a tenth of the size in
-// points per character, and lines as high as the size times ten.
+// A font whose every character, and every line, is ten times the point size.
 class FixedPitchDevice final : public TextDevice {
 public:
     void SetFontSize(double points) override { size_ = points; }
@@ -139,8 +132,7 @@ private:
     double size_ = 10;
 };
 
-// Rows are printed at size 20: character columns and lines of 200 pixels; the points stand
-// at a column stop, or on the next line once the word has passed it.
+// Rows at size 20 (200-pixel characters and lines); points at a stop, or below a long word.
 TEST(WordListPage, PrintsTitleSummaryTwoColumnsOf28WordsAndTheFooter) {
     WordListSummary summary{.TotalScore = 57,
                             .Rows = {},

@@ -1,20 +1,14 @@
 #include "TempFolder.h"
 #include "game/files/Highscore.h"
-#include "game/files/ScoreFile.h"
 #include "game/files/Settings.h"
 #include "game/model/Texts.h"
 
-#include <algorithm>
 #include <csignal>
 #include <cstdint>
-#include <cstdlib>
-#include <filesystem>
 #include <gtest/gtest.h>
 #include <optional>
 #include <ranges>
-#include <string>
 #include <sys/resource.h>
-#include <vector>
 
 namespace lexabit {
 namespace {
@@ -23,10 +17,7 @@ using enum Level;
 using enum SettingsFileState;
 
 namespace fs = std::filesystem;
-using testing::Listing;
-using testing::ReadBytes;
-using testing::TempFolder;
-using testing::WriteBytes;
+using namespace testing; // the fakes and helpers of the rules tests
 
 constexpr const char* WorkedExample = " 16744576 \r\n 8 \r\n 2 \r\n";
 using Values = SettingsValues; // colour, card style, level
@@ -43,22 +34,16 @@ TEST(SettingsText, WritesNumbersFramedByBlanksOrAMinusAndReadsWhatItCanDefaultin
     // Each line stands on its own: one that cannot be used takes its default alone.
     // clang-format off
     const std::tuple<std::string, SettingsValues, bool> cases[] = { // text, values, complete
-        {WorkedExample, Values{16744576, 8, Easy}, true},
-        {" 255 \n 4 \r\n 3", Values{255, 4, VeryEasy}, true},
+        {WorkedExample, Values{16744576, 8, Easy}, true}, {" 255 \n 4 \r\n 3", Values{255, 4, VeryEasy}, true},
         {"\xEF\xBB\xBF\t+65280\r\n5\r\n   1\t", Values{65280, 5, Hard}, true},
         {" 1 \r\n 2 \r\n 3 \r\n junk \r\n 7 \r\n", Values{1, 2, VeryEasy}, true},
-        {" 0 \r\n 8 \r\n 3 \r\n", Values{0, 8, VeryEasy}, true},   // the highest style and level
-        {" 0 \r\n 0 \r\n 1 \r\n", Values{0, 0, Hard}, true},   // the lowest
-        {"", Values{}, false},
-        {" 255 \r\n", Values{255, 8, Easy}, false},
-        {" 255 \r\n 0 ", Values{255, 0, Easy}, false},
+        {" 0 \r\n 8 \r\n 3 \r\n", Values{0, 8, VeryEasy}, true}, {" 0 \r\n 0 \r\n 1 \r\n", Values{0, 0, Hard}, true}, // highest, lowest
+        {"", Values{}, false}, {" 255 \r\n", Values{255, 8, Easy}, false}, {" 255 \r\n 0 ", Values{255, 0, Easy}, false},
         {" 255 \r\n12abc\r\n 3 \r\n", Values{255, 8, VeryEasy}, false},
-        {" 255 \r\n   \r\n 3 \r\n", Values{255, 8, VeryEasy}, false},
-        {" 255 \r\n- 5\r\n 3 \r\n", Values{255, 8, VeryEasy}, false},
+        {" 255 \r\n   \r\n 3 \r\n", Values{255, 8, VeryEasy}, false}, {" 255 \r\n- 5\r\n 3 \r\n", Values{255, 8, VeryEasy}, false},
         {"2147483648\r\n 1 \r\n 1 \r\n", Values{Values::DefaultBackgroundColor, 1, Hard}, false},
         {" 0 \r\n 4294967301 \r\n 65537 \r\n", Values{0, 8, Easy}, false}, // not truncated
-        {" 0 \r\n-1 \r\n 0 \r\n", Values{0, 8, Easy}, false},
-        {" 0 \r\n 9 \r\n 4 \r\n", Values{0, 8, Easy}, false},
+        {" 0 \r\n-1 \r\n 0 \r\n", Values{0, 8, Easy}, false}, {" 0 \r\n 9 \r\n 4 \r\n", Values{0, 8, Easy}, false},
     };
     // clang-format on
     for (const auto& [text, values, complete] : cases) {
@@ -67,12 +52,10 @@ TEST(SettingsText, WritesNumbersFramedByBlanksOrAMinusAndReadsWhatItCanDefaultin
     }
 }
 
-// What a load makes of the file, and what saving the loaded values writes back.
 TEST(SettingsFile, LoadsRepairsAndSavesWhole) {
     const std::string longFirstLine = " 255" + std::string(100000, ' ') + "x\r\n 1 \r\n 1 \r\n";
     // clang-format off
-    // What the file holds (none: neither file nor folder exists), what a load makes of it,
-    // what a save of the loaded values writes.
+    // The file (none: nor its folder), what a load makes of it, what saving that writes back.
     const std::tuple<std::optional<std::string>, SettingsFileState, SettingsValues, const char*> cases[] = {
         {WorkedExample, Complete, Values{16744576, 8, Easy}, WorkedExample},
         {std::nullopt, Missing, Values{}, WorkedExample},
@@ -98,9 +81,7 @@ TEST(SettingsFile, LoadsRepairsAndSavesWhole) {
     EXPECT_EQ(ReadBytes(shipped.Path()), WorkedExample);
 }
 
-// A write that fails half-way, even for root: the largest file size this process may
-// write is lowered, and the signal that would end the process ignored meanwhile. Then a
-// folder the player may not write and a file the player may not read.
+// A write cut short by a size limit (binding root too), a read-only folder, an unreadable file.
 TEST(SettingsFile, AFailedWriteOrAReadOnlyFolderOrUnreadableFileKeepsTheFileAsItWas) {
     TempFolder folder;
     const SettingsFile file(SettingsFile::PathIn(folder.Path()));
@@ -119,13 +100,13 @@ TEST(SettingsFile, AFailedWriteOrAReadOnlyFolderOrUnreadableFileKeepsTheFileAsIt
     EXPECT_EQ(Listing(file.Path().parent_path()), std::vector<std::string>{"Settings.txt"});
 
     fs::permissions(file.Path().parent_path(), fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_TRUE(testing::HoldsForAPlayer(folder.Path(), [&] {
+    EXPECT_TRUE(HoldsForAPlayer(folder.Path(), [&] {
         return !file.Save(Values{1, 2, VeryEasy}).Ok && ReadBytes(file.Path()) == WorkedExample;
     })) << "read-only folder";
 
     fs::permissions(file.Path().parent_path(), fs::perms::owner_all);
     fs::permissions(file.Path(), fs::perms::none);
-    EXPECT_TRUE(testing::HoldsForAPlayer(folder.Path(), [&] {
+    EXPECT_TRUE(HoldsForAPlayer(folder.Path(), [&] {
         const SettingsReadResult read = file.Load();
         return read.State == SettingsFileState::Unreadable &&
                read.Problem.find(file.Path().string()) != std::string::npos &&
@@ -189,8 +170,7 @@ TEST_F(HighscoreFile, ReadsWhatever6LineEntriesItHoldsHighestFirst) {
     // clang-format off
     // What the file holds, its bytes, the names read, the first entry read where it matters.
     const std::tuple<const char*, std::string, Names, std::optional<ScoreEntry>> cases[] = {
-        {"empty", "", {}, {}},
-        {"only the first 25 of 30", Entries(30, 100), first25, {}},
+        {"empty", "", {}, {}}, {"only the first 25 of 30", Entries(30, 100), first25, {}},
         {"an entry cut short", EntryLines("Ann", " 50") + "Cy\r\n 90\r\n 0: 1: 0\r\n", {"Ann"}, {}},
         {"out of order, points as numbers, entries without points last",
          EntryLines("X", "x") + EntryLines("Low", "  9") + EntryLines("Top", "1234") +
@@ -254,10 +234,10 @@ TEST_F(HighscoreFile, GamesRecordingAtOnceOrMeanwhileOrKilledHoldingTheLockLoseN
         }
         return recorded;
     };
-    const pid_t even = testing::InAChild([&] { return recordEvery(0); });
-    const pid_t odd = testing::InAChild([&] { return recordEvery(1); });
-    EXPECT_TRUE(testing::Succeeded(even));
-    EXPECT_TRUE(testing::Succeeded(odd));
+    const pid_t even = InAChild([&] { return recordEvery(0); });
+    const pid_t odd = InAChild([&] { return recordEvery(1); });
+    EXPECT_TRUE(Succeeded(even));
+    EXPECT_TRUE(Succeeded(odd));
 
     Names best{"Theirs", "Mine"};
     for (int points = 2 * resultsEach - 1; best.size() < 25; --points) {
@@ -267,7 +247,7 @@ TEST_F(HighscoreFile, GamesRecordingAtOnceOrMeanwhileOrKilledHoldingTheLockLoseN
     EXPECT_FALSE(fs::exists(FileLock::LockFileFor(file)));
 
     SCOPED_TRACE("a lock left by a game that ended holding it");
-    EXPECT_TRUE(testing::Succeeded(testing::InAChild([this]() -> bool {
+    EXPECT_TRUE(Succeeded(InAChild([this]() -> bool {
         const FileLock lock(file, std::chrono::milliseconds(0));
         std::_Exit(lock.Held() ? 0 : 1); // gone without letting go, as a killed game is
     })));

@@ -1,20 +1,15 @@
 #include "FakePorts.h"
 #include "TestTable.h"
-#include "game/model/GameState.h"
 #include "game/motion/GameOverAnimation.h"
 #include "game/motion/Shuffle.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
-#include <string>
-#include <utility>
-#include <vector>
 
 namespace lexabit {
 namespace {
 
-using testing::GlidingEffects;
-using testing::TestTable;
+using namespace testing; // the fakes and helpers of the rules tests
 
 TEST(ShuffleSurface, EachTableCardSwapsPlacesWithTheDrawnOneInTwoSlowGlides) {
     TestTable table("SHUFL");
@@ -25,7 +20,7 @@ TEST(ShuffleSurface, EachTableCardSwapsPlacesWithTheDrawnOneInTwoSlowGlides) {
     const GameState before = table.state;
     GlidingEffects effects(table.state);
     // Draws 2, then 3, then 3: 1 swaps with 2, then 2 with 3, then 3 with itself.
-    testing::ScriptedRandom random({0.5, 0.9, std::nextafter(1.0, 0.0)});
+    ScriptedRandom random({0.5, 0.9, std::nextafter(1.0, 0.0)});
     ShuffleSurface(table.state, effects, random);
     const int placeBefore[] = {2, 3, 1, 4, 5}; // whose place each card now has
     for (int i = 1; i <= 5; ++i) {
@@ -42,7 +37,7 @@ TEST(ShuffleSurface, EachTableCardSwapsPlacesWithTheDrawnOneInTwoSlowGlides) {
     TestTable noTableCard("AB"); // nothing to shuffle: nothing moves, nothing sounds
     noTableCard.MakeWord({1, 2}, 1);
     GlidingEffects quiet(noTableCard.state);
-    testing::ScriptedRandom unused({});
+    ScriptedRandom unused({});
     ShuffleSurface(noTableCard.state, quiet, unused);
     EXPECT_TRUE(quiet.events.empty());
 }
@@ -52,8 +47,6 @@ GameState BoardWithCards(int letters) {
     return TestTable(std::string(static_cast<std::size_t>(letters), 'A')).state;
 }
 
-// The show lets twenty cards bounce about the board and ends once the last has left it
-// through the bottom, however few cards there are and however low the board.
 TEST(GameOverAnimation, TwentyCardsBounceUntilTheLastLeavesThroughTheBottom) {
     // The letter cards, the board's height (150: lower than a card), the snake's last card.
     const std::tuple<int, double, int> rows[] = {{98, 713, 20}, {3, 713, 3}, {98, 150, 20}};

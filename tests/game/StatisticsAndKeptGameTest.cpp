@@ -1,22 +1,16 @@
 #include "TempFolder.h"
-#include "game/files/FileRead.h"
 #include "game/files/KeptGame.h"
 #include "game/files/StatisticsFile.h"
-#include "game/model/GameState.h"
-#include "game/model/GameStatistics.h"
 #include "game/play/Deal.h"
 #include "game/play/GameRound.h"
 
 #include <gtest/gtest.h>
-#include <string>
-#include <vector>
 
 namespace lexabit {
 namespace {
 
 using enum GameEnding;
-using testing::ReadBytes;
-using testing::WriteBytes;
+using namespace testing; // the fakes and helpers of the rules tests
 
 FinishedGameSummary Game(int score, int words, GameEnding ending = EndedByPlayer,
                          bool replayed = false) {
@@ -33,9 +27,7 @@ FinishedGameSummary Game(int score, int words, GameEnding ending = EndedByPlayer
 }
 
 TEST(Statistics, EachGameAddsToItsLevelAnEmptyAbandonedOneOnlyAsPlayedAReplayOnlyApart) {
-    // Each game in turn, and the Hard level's statistics after it: played, scored, pack used
-    // up, replayed, total, best score, best word and its points, longest word, words laid,
-    // playing seconds, the run of games scoring enough and the longest run.
+    // Each game, and the Hard level's statistics after it (the fields in their order).
     const std::pair<FinishedGameSummary, LevelStatistics> rows[] = {
         {Game(60, 3, AllCardsUsed), {1, 1, 1, 0, 60, 60, "QUIZ", 60, "AAA", 3, 60, 1, 1}},
         {Game(0, 0, Abandoned), {2, 1, 1, 0, 60, 60, "QUIZ", 60, "AAA", 3, 60, 1, 1}},
@@ -69,7 +61,7 @@ TEST(Statistics, AGameIsSummedUpFromItsWordsClocksPackAndDeal) {
 }
 
 TEST(StatisticsFile, KeepsEveryValueAndSetsADamagedFileAsideBeforeCountingAfresh) {
-    const testing::TempFolder folder;
+    const TempFolder folder;
     const StatisticsFile file(folder / "highscore/statistics.txt", folder / "highscore/score.dat");
     ASSERT_TRUE(file.Record(Game(60, 3, AllCardsUsed)).Outcome.Ok);
     StatisticsRead read = file.Record(Game(55, 2, TimedOut));
@@ -97,8 +89,7 @@ TEST(StatisticsFile, KeepsEveryValueAndSetsADamagedFileAsideBeforeCountingAfresh
 
 const GameTime LeftAt{std::chrono::seconds(1'800'000'000)};
 
-// A game under way: a used card, a word of two at a fractional place, a table card raised
-// over the rest, a word found, a hint taken, and clocks 25 and 40 seconds into their minutes.
+// A used card, a word at a fractional place, a raised card, a hint, clocks inside their minutes.
 GameState GameUnderWay() {
     GameState state;
     MersenneRandom random;
@@ -133,8 +124,7 @@ TEST(KeptGame, ComesBackAsItWasLeftWithItsClocksGoingOnFromWhereTheyStood) {
     const KeptGameRead read = ParseKeptGame(FormatKeptGame(left, LeftAt), later);
     ASSERT_TRUE(read.Game) << read.Problem;
     const GameState& back = *read.Game;
-    // Written again as much later as it was read, it says the same: every card, list, text
-    // and count, and the seconds gone of both clocks' running minutes.
+    // Written again as much later as it was read, it says the same, clocks included.
     EXPECT_EQ(FormatKeptGame(back, later), FormatKeptGame(left, LeftAt));
     EXPECT_EQ(std::tuple(back.Card(3).Top, back.StackingOrder().back(), back.HintCostTaken,
                          later - back.Clocks.MinuteStart),
@@ -147,27 +137,25 @@ TEST(KeptGame, AFileThatCannotBeResumedSaysWhyAndIsSetAsideUnharmed) {
         std::string text = good;
         return text.replace(text.find(from), from.size(), to);
     };
+    // clang-format off
     const std::vector<std::pair<const char*, std::string>> damaged = {
-        {"another program's file", "[Settings]\r\nlevel=2\r\n"},
-        {"a newer version", replaced("version 1", "version 2")},
-        {"cut short", good.substr(0, good.size() / 2)},
-        {"a card twice in the pack", replaced("\r\npack ", "\r\npack 1 ")},
-        {"a word of one card", replaced("\r\nword 2 3", "\r\nword 2")},
+        {"another program's file", "[Settings]\r\nlevel=2\r\n"}, {"a newer version", replaced("version 1", "version 2")},
+        {"cut short", good.substr(0, good.size() / 2)}, {"a card twice in the pack", replaced("\r\npack ", "\r\npack 1 ")},
+        {"a word of one card", replaced("\r\nword 2 3", "\r\nword 2")}, {"a card twice", replaced("\r\ncard 5 ", "\r\ncard 6 ")},
         {"a letter worth other points", replaced("\r\ncard 2 3 A ", "\r\ncard 2 3 Q ")},
-        {"a card twice", replaced("\r\ncard 5 ", "\r\ncard 6 ")},
-        {"no number", replaced("score 17", "score lots")},
-        {"a line it does not know", replaced("\r\nend", "\r\nbonus 5\r\nend")},
+        {"no number", replaced("score 17", "score lots")}, {"a line it does not know", replaced("\r\nend", "\r\nbonus 5\r\nend")},
     };
+    // clang-format on
     for (const auto& [what, text] : damaged) {
         EXPECT_FALSE(ParseKeptGame(text, LeftAt).Problem.empty()) << what;
     }
 
-    const testing::TempFolder folder;
+    const TempFolder folder;
     const KeptGameFile file(folder / "KeptGame.txt");
-    ASSERT_TRUE(WriteFileAtomically(file.Path(), damaged[0].second).Ok);
-    ASSERT_TRUE(WriteFileAtomically(folder / "KeptGame.txt.damaged", "older").Ok);
+    WriteBytes(file.Path(), damaged[0].second);
+    WriteBytes(folder / "KeptGame.txt.damaged", "older");
     EXPECT_EQ(file.SetAside(), folder / "KeptGame.txt.damaged-2");
-    EXPECT_EQ(ReadFileStart(folder / "KeptGame.txt.damaged-2", 100).Bytes, damaged[0].second);
+    EXPECT_EQ(ReadBytes(folder / "KeptGame.txt.damaged-2"), damaged[0].second);
     EXPECT_FALSE(file.Read(LeftAt)); // nothing kept any more
 }
 

@@ -40,7 +40,6 @@ private:
     std::filesystem::path path_;
 };
 
-// Writes the bytes exactly as given, creating folders on the way.
 inline void WriteBytes(const std::filesystem::path& file, std::string_view bytes) {
     std::filesystem::create_directories(file.parent_path());
     std::ofstream(file, std::ios::binary) << bytes;
@@ -73,9 +72,8 @@ inline bool Succeeded(pid_t child) {
     return ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-// Runs the check in a child process. Run as root, the child first gives the folder and
-// everything in it to the unprivileged user "nobody" and becomes that user, so that file
-// permissions count as they do for a player.
+// Runs the check in a child process that, under root, gives the folder to "nobody" and becomes
+// that user, so that file permissions count as they do for a player.
 inline bool HoldsForAPlayer(const std::filesystem::path& folder,
                             const std::function<bool()>& check) {
     return Succeeded(InAChild([&] {

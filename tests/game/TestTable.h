@@ -10,8 +10,7 @@
 
 namespace lexabit::testing {
 
-// A small game laid out by hand: one letter card per letter given, in that index order,
-// all hidden in the pack, and the seven column markers 103 pixels apart.
+// A game laid by hand: a letter card per letter given, all in the pack, markers 103 apart.
 class TestTable {
 public:
     static constexpr float PackLeft = 20;

@@ -7,8 +7,6 @@
 #include "game/words/Dictionary.h"
 
 #include <gtest/gtest.h>
-#include <string>
-#include <vector>
 
 namespace lexabit {
 namespace {
@@ -16,7 +14,7 @@ namespace {
 using enum Level;
 using enum WordCheckOutcome::Result;
 
-using testing::TestTable;
+using namespace testing; // the fakes and helpers of the rules tests
 
 constexpr int FirstWordCard = 11;
 const float WordLeft = TestTable::ColumnLeft(2);
@@ -46,12 +44,12 @@ protected:
         return outcome.Outcome;
     }
 
-    testing::TempProgramFolder folder;
+    TempProgramFolder folder;
     Dictionary dictionary{folder};
     TestTable table{std::string(20, 'E')};
     GameState& state = table.state;
-    testing::GlidingEffects effects{state};
-    testing::FakeClock clock;
+    GlidingEffects effects{state};
+    FakeClock clock;
     WordCheckOutcome outcome;
     CardTag firstTagAtFill = CardTag::Pack;
     ColumnFiller filler = [this](GameState& filled, Effects&) {
@@ -79,8 +77,7 @@ TEST_F(WordCheckTest, AWordNotInTheListOrAnUnreadableListRefusesTheWordAndChange
     }
 }
 
-// The word's points: its letters, the bonus for laying five to seven cards, and after a
-// plus sign the bonus for its length. The word timer starts again with the level's time.
+// The row's points: letters and laying bonus, then after a plus sign the length bonus.
 TEST_F(WordCheckTest, EarnsTheLaidPointsPlusTheLengthBonusAndRestartsTheWordTimer) {
     // clang-format off
     const std::tuple<const char*, const char*, int, Level, int> rows[] = {
@@ -106,8 +103,7 @@ TEST_F(WordCheckTest, EarnsTheLaidPointsPlusTheLengthBonusAndRestartsTheWordTime
 }
 
 TEST_F(WordCheckTest, AnAcceptedWordRunsItsStepsInOrderAndItsCardsGoToTheDiscardPile) {
-    // Before the first card moves the board shows the word listed, the labels cleared and
-    // the discard pile.
+    // Before the first card moves the board shows the word listed, labels cleared, the pile.
     int shownBeforeTheGlides = 0;
     effects.onRepaint = [&] {
         if (effects.glides.empty()) {
@@ -117,8 +113,7 @@ TEST_F(WordCheckTest, AnAcceptedWordRunsItsStepsInOrderAndItsCardsGoToTheDiscard
             EXPECT_TRUE(state.Piles.DiscardPile);
         }
     };
-    // The cards gather on the first card's place and glide to the discard pile; on the Hard
-    // level the last one stays on the table in the first card's place.
+    // The cards gather on the first and glide to the pile; on Hard the last stays in its place.
     for (const Level level : {Easy, Hard}) {
         SCOPED_TRACE(StoredLevelNumber(level));
         state.GameLevel = level;
@@ -162,16 +157,14 @@ TEST_F(WordCheckTest, AnAcceptedWordRunsItsStepsInOrderAndItsCardsGoToTheDiscard
     EXPECT_FALSE(state.Piles.Pack);
 }
 
-// The last card used: the word uses every letter card left. The check says so; the bonus
-// (Easy only, left out where it would overflow) comes once the board has shown the result.
+// The Easy bonus, left out where it would overflow, comes once the board has shown the end.
 TEST_F(WordCheckTest, UsingTheLastCardEndsTheGameWithTheEasyBonusAndHardNeverEnds) {
+    // The level, the score with the word, after the bonus, whether the game is over.
     const std::tuple<Level, int, int, bool> rows[] = {
-        // level, score with the word, after the bonus, the game is over
         {VeryEasy, 105, 105, true},
         {Easy, 105, 115, true},
         {Easy, 32765, 32765, true},
-        {Hard, 105, 105, false}, // Hard keeps one card
-    };
+        {Hard, 105, 105, false}}; // Hard keeps one card
     for (const auto& [level, before, after, over] : rows) {
         SCOPED_TRACE(StoredLevelNumber(level));
         for (int i = 1; i <= state.CardsTotal; ++i) {

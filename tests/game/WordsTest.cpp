@@ -5,19 +5,15 @@
 #include "game/words/WordFinder.h"
 #include "game/words/WordsOnTable.h"
 
-#include <filesystem>
 #include <gtest/gtest.h>
 #include <optional>
 #include <ranges>
-#include <string>
-#include <vector>
 
 namespace lexabit {
 namespace {
 
 using enum WordLookup;
-using testing::TempProgramFolder;
-using testing::TestTable;
+using namespace testing; // the fakes and helpers of the rules tests
 using Words = std::vector<std::string>;
 
 TEST(Dictionary, FindsWholeEntriesInAnyCaseWhateverSeparatesThemOrWhereBlocksEnd) {
@@ -26,16 +22,10 @@ TEST(Dictionary, FindsWholeEntriesInAnyCaseWhateverSeparatesThemOrWhereBlocksEnd
     // clang-format off
     const std::tuple<std::string, Asked, Asked> cases[] = { // list, words found, not found
         {"dog\r\nCat\r\nhOrSe\r\n", {"CAT", "HORSE", "DOG"}, {"cat", "Cat"}}, // asked in capitals
-        {"cats\r\nscat\r\nca\r\n", {"CA"}, {"CAT", "AT"}},
-        {"dog\ncat\remu\r\n\r\nant", {"CAT", "EMU", "ANT"}, {""}},
-        {"dog,,cat,\r\n", {"CAT", "DOG"}, {"DOG,CAT"}},
-        {" \tcat\t ,  dog \r\nemu ", {"CAT", "DOG", "EMU"}, {}},
-        {"c at\r\n", {}, {"CAT"}},
-        {bom + "cat\r\n", {"CAT"}, {}},
-        {bom, {}, {"CAT"}},
-        {"\"cat\" , \"dog\"\r\n", {"CAT", "DOG"}, {}},
-        {"\"dog,cat\"\r\n", {"DOG,CAT"}, {"CAT"}},
-        {"", {}, {"CAT"}},
+        {"cats\r\nscat\r\nca\r\n", {"CA"}, {"CAT", "AT"}}, {"dog\ncat\remu\r\n\r\nant", {"CAT", "EMU", "ANT"}, {""}},
+        {"dog,,cat,\r\n", {"CAT", "DOG"}, {"DOG,CAT"}}, {" \tcat\t ,  dog \r\nemu ", {"CAT", "DOG", "EMU"}, {}},
+        {"c at\r\n", {}, {"CAT"}}, {bom + "cat\r\n", {"CAT"}, {}}, {bom, {}, {"CAT"}}, {"", {}, {"CAT"}},
+        {"\"cat\" , \"dog\"\r\n", {"CAT", "DOG"}, {}}, {"\"dog,cat\"\r\n", {"DOG,CAT"}, {"CAT"}},
     };
     // clang-format on
     TempProgramFolder folder;
@@ -80,21 +70,18 @@ LetterTally TallyOf(std::string_view letters) {
     return tally;
 }
 
-// The word list's lines are read field by field as the word check reads them.
 TEST(FindBestWords, FindsOnlyWordsTheCardsCanLayBestFirst) {
     // Points: ZA 11; TEA, ATE and EAT 3. Every word found is one the word check accepts.
     // clang-format off
     const std::tuple<std::optional<std::string>, std::string, std::size_t, Words> rows[] = {
         // the list (none: there is none), the letters at hand, how many at most, the words found
-        {"TAT\r\nTA\r\n", "AT", 10, {"TA"}},              // each letter as often as it lies
-        {"TAT\r\nTA\r\n", "ATT", 10, {"TAT", "TA"}},
+        {"TAT\r\nTA\r\n", "AT", 10, {"TA"}}, {"TAT\r\nTA\r\n", "ATT", 10, {"TAT", "TA"}}, // each letter as often as it lies
         {"CATS\r\nCAT\r\n", "CAT", 10, {"CAT"}},
         {"cAt\r\nCAT\r\ncat\r\n", "TAC", 10, {"CAT"}},   // any case, each word once
         {"A\r\nA-T\r\nT A\r\nAT\r\n", "AT", 10, {"AT"}}, // two cards or more, letters only
         {" \"za\", quiz\r\n", "ZAQUI", 10, {"QUIZ", "ZA"}}, // every entry of a line
         {"ET\r\nTEA\r\nEAT\r\nZA\r\nATE\r\n", "ZATE", 3, {"ZA", "ATE", "EAT"}},
-        {"", "AT", 10, {}},
-        {std::nullopt, "AT", 10, {}},
+        {"", "AT", 10, {}}, {std::nullopt, "AT", 10, {}},
     };
     // clang-format on
     for (const auto& [list, cards, limit, found] : rows) {
@@ -112,8 +99,8 @@ TEST(FindBestWords, FindsOnlyWordsTheCardsCanLayBestFirst) {
                   list ? std::string{} : WordCheckTexts::WordListUnreadable(folder.WordListFile()));
     }
 }
-// A hint takes the best word of all face-up cards but the word laid; the words missed come
-// from table and word cards only; a table where nothing more can be laid is asked about once.
+// A hint from all face-up cards but the word laid; missed words from table and word cards; a
+// table where nothing more can be laid asked about once.
 TEST(WordsOnTable, HintMissedWordsAndAStuckPositionInOneGame) {
     TempProgramFolder folder;
     folder.WriteWordList("za\r\ntea\r\neat\r\nate\r\nzeta\r\nvat\r\n");
@@ -148,21 +135,19 @@ TEST(WordsOnTable, HintMissedWordsAndAStuckPositionInOneGame) {
     EXPECT_FALSE(StuckPositionToAskAbout(table.state, dictionary));
 }
 
-// The hint prefers a common word the word list holds; without a sound list of common words
-// it takes the best of all.
 TEST(BestWordsToHint, PrefersCommonWordsOfTheWordList) {
-    // The common words (none: no such list), the word hinted.
+    // The common words (none, ones the word list lacks, or unsound: the best of all), the hint.
     const std::pair<std::optional<std::string>, std::string> rows[] = {
         {std::nullopt, "ZETA"},
         {"tea\r\nvat\r\n", "VAT"},
-        {"zat\r\nzetas\r\n", "ZETA"}, // words the word list lacks
+        {"zat\r\nzetas\r\n", "ZETA"},
         {std::string("\xFF\0\"za,\x01", 7), "ZETA"}};
     for (const auto& [common, best] : rows) {
         TempProgramFolder folder;
         folder.WriteWordList("za\r\ntea\r\nzeta\r\nvat\r\n");
         const Dictionary dictionary(folder);
         if (common) {
-            testing::WriteBytes(dictionary.CommonWordsPath(), *common);
+            WriteBytes(dictionary.CommonWordsPath(), *common);
         }
         EXPECT_EQ(WordsOf(BestWordsToHint(dictionary, TallyOf("ZATEV"), 1)), Words{best})
             << common.value_or("no list");
