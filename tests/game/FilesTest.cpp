@@ -6,7 +6,6 @@
 #include "game/model/Texts.h"
 #include "game/words/Dictionary.h"
 
-#include <cstdint>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -14,6 +13,7 @@ namespace lexabit {
 namespace {
 
 using std::chrono::milliseconds;
+using namespace std::string_literals;
 using namespace testing; // the fakes and helpers of the rules tests
 namespace fs = std::filesystem;
 
@@ -131,44 +131,21 @@ TEST(OversizedFiles, AWordListLineNoListHasIsUnreadableAndAHugeTableIsKept) {
     EXPECT_EQ(ReadBytes(table), huge);
 }
 
-std::string LittleEndian(std::uint32_t value, int bytes) {
-    std::string text;
-    for (int k = 0; k < bytes; ++k) {
-        text += static_cast<char>((value >> (8 * k)) & 0xFFU);
-    }
-    return text;
-}
-
-std::string Chunk(const std::string& id, const std::string& body) {
-    return id + LittleEndian(static_cast<std::uint32_t>(body.size()), 4) + body;
-}
-
-// A mono 16-bit format chunk at the given sample rate.
-std::string FormatChunk(std::uint32_t rate) {
-    return Chunk("fmt ", LittleEndian(1, 2) + LittleEndian(1, 2) + LittleEndian(rate, 4) +
-                             LittleEndian(rate * 2, 4) + LittleEndian(2, 2) + LittleEndian(16, 2));
-}
-
-std::string Riff(const std::string& chunks) {
-    return "RIFF" + LittleEndian(static_cast<std::uint32_t>(4 + chunks.size()), 4) + "WAVE" +
-           chunks;
-}
-
 // Nothing for a header cut short, foreign, or claiming more data than follows (playing it waits).
 TEST(WavDuration, IsTheDataBytesOverTheByteRateRoundedUpForAWholeHeaderOnly) {
-    const std::string silence(200, '\0');
-    const std::string wav = Riff(FormatChunk(44100) + Chunk("data", silence)); // 2.27 ms
-    std::string notWave = wav;
-    notWave.replace(8, 4, "AVI ");
-    std::string slowBytes = wav; // one byte a second at 44.1 kHz
-    slowBytes.replace(28, 4, LittleEndian(1, 4));
-    const std::string list = "LIST" + LittleEndian(3, 4) + "abc" + std::string(1, '\0');
+    // Mono 16-bit at 44.1 kHz (88200 bytes a second), then 200 bytes of data: 2.27 ms.
+    const std::string wav = "RIFF\0\0\0\0WAVEfmt \x10\0\0\0\1\0\1\0\x44\xAC\0\0\x88\x58\1\0"
+                            "\2\0\x10\0data\xC8\0\0\0"s +
+                            std::string(200, '\0');
+    const auto changed = [&wav](std::size_t at, std::size_t length, const std::string& bytes) {
+        return std::string(wav).replace(at, length, bytes);
+    };
     // clang-format off
     const std::pair<std::string, std::optional<milliseconds>> cases[] = {
-        {wav, milliseconds(3)}, // and chunks before the data skipped, padding included:
-        {Riff(FormatChunk(8000) + list + Chunk("data", std::string(16000, '\0'))), milliseconds(1000)},
+        {wav, milliseconds(3)}, // and at 8 kHz, a chunk before the data skipped, padding included:
+        {wav.substr(0, 24) + "\x40\x1F\0\0\x80\x3E\0\0\2\0\x10\0LIST\3\0\0\0abc\0data\x80\x3E\0\0"s + std::string(16000, '\0'), milliseconds(1000)},
         {wav.substr(0, 30), {}}, {wav.substr(0, 32), {}}, {wav.substr(0, wav.size() - 1), {}}, // 32: 12 of 16 format bytes
-        {notWave, {}}, {Riff(Chunk("data", silence)), {}}, {slowBytes, {}}, {Riff(FormatChunk(0) + Chunk("data", silence)), {}},
+        {changed(8, 4, "AVI "), {}}, {changed(12, 24, ""), {}}, {changed(28, 4, "\1\0\0\0"s), {}}, {changed(24, 8, std::string(8, '\0')), {}},
     };
     // clang-format on
     for (const auto& [header, duration] : cases) {
