@@ -6,6 +6,7 @@
 #include "game/play/NumberedDeal.h"
 
 #include <gtest/gtest.h>
+#include <ranges>
 
 namespace lexabit {
 namespace {
@@ -13,18 +14,11 @@ namespace {
 using enum Level;
 using namespace testing; // the fakes and helpers of the rules tests
 
-// Deals as a new game does: the total first, then the cards.
-void DealWith(GameState& state, const LetterCountValues& counts, RandomSource& random) {
-    ResetGameVariables(state, counts, GameTime{});
-    DealCards(state, counts, random);
-}
-
 std::string PackLetters(const GameState& state) {
-    std::string letters;
-    for (const int card : state.Pack.items()) {
-        letters += state.Card(card).Letter;
-    }
-    return letters;
+    const auto letters = state.Pack.items() | std::views::transform([&state](int card) {
+                             return state.Card(card).Letter;
+                         });
+    return {letters.begin(), letters.end()};
 }
 
 TEST(Deal, ANewGameResetsScoreAndStyleThenDeals98HiddenLetterCardsAndSevenMarkers) {
@@ -45,7 +39,7 @@ TEST(Deal, ANewGameResetsScoreAndStyleThenDeals98HiddenLetterCardsAndSevenMarker
     state.Elements.PackBack.Left = 51.6;
     state.Elements.PackBack.Top = 35.65;
     MersenneRandom random(7);
-    DealWith(state, StandardLetterCounts, random);
+    DealCards(state, StandardLetterCounts, random); // after the reset above set the total
 
     ASSERT_EQ(state.CardsTotal, 98);
     LetterCountValues letters{};
@@ -93,7 +87,8 @@ TEST(Deal, AnExtraVowelFollowsAConsonantNowAndThenWithinTheCountsAndTheTotal) {
         }
         GameState state;
         ScriptedRandom random(draws);
-        DealWith(state, counts, random);
+        ResetGameVariables(state, counts, GameTime{});
+        DealCards(state, counts, random);
         EXPECT_EQ(state.CardsTotal, static_cast<int>(dealt.size()));
         EXPECT_EQ(PackLetters(state), dealt);
         EXPECT_EQ(random.used(), draws.size());
