@@ -30,7 +30,8 @@ protected:
         state.Clocks.WordTimerMinutes = 1;
     }
 
-    void LayWord(const std::string& word) {
+    void LayWord(const std::string& word) { // in place of any word laid before
+        state.WordCards.Clear();
         std::vector<int> cards;
         for (std::size_t k = 0; k < word.size(); ++k) {
             cards.push_back(FirstWordCard + static_cast<int>(k));
@@ -39,9 +40,8 @@ protected:
         table.MakeWord(cards, 2);
     }
 
-    WordCheckOutcome::Result Check() {
-        outcome = WordCheck(state, dictionary, effects, clock, filler).Check();
-        return outcome.Outcome;
+    WordCheckOutcome Check() {
+        return WordCheck(state, dictionary, effects, clock, filler).Check();
     }
 
     TempProgramFolder folder;
@@ -50,7 +50,6 @@ protected:
     GameState& state = table.state;
     GlidingEffects effects{state};
     FakeClock clock;
-    WordCheckOutcome outcome;
     CardTag firstTagAtFill = CardTag::Pack;
     ColumnFiller filler = [this](GameState& filled, Effects&) {
         firstTagAtFill = filled.Card(FirstWordCard).Tag;
@@ -63,11 +62,12 @@ TEST_F(WordCheckTest, AWordNotInTheListOrAnUnreadableListRefusesTheWordAndChange
         {"TAC", "That word is not in our dictionary.  Please try again."},
         {"CAT", folder.WordListFile().string()}}; // once the word list is gone
     for (const auto& [word, message] : cases) {
-        state.WordCards.Clear();
         LayWord(word);
         const GameState before = state;
-        EXPECT_EQ(Check(), Refused) << word;
-        EXPECT_EQ(outcome.Title, "Lexabit Solitaire");
+        const WordCheckOutcome outcome = Check();
+        EXPECT_EQ(std::pair(outcome.Outcome, outcome.Title),
+                  std::pair(Refused, std::string("Lexabit Solitaire")))
+            << word;
         EXPECT_NE(outcome.Message.find(message), std::string::npos) << outcome.Message;
         EXPECT_TRUE(effects.glides.empty());
         EXPECT_EQ(state.Clocks.WordTimerMinutes, before.Clocks.WordTimerMinutes);
@@ -94,7 +94,7 @@ TEST_F(WordCheckTest, EarnsTheLaidPointsPlusTheLengthBonusAndRestartsTheWordTime
         clock.Advance(90);
         state.WordsFound.clear();
         LayWord(word);
-        EXPECT_EQ(Check(), Accepted);
+        EXPECT_EQ(Check().Outcome, Accepted);
         EXPECT_EQ(state.WordsFound, (std::vector<AcceptedWord>{{word, rowPoints}}));
         EXPECT_EQ(state.TotalScore, 7 + gain) << word;
         EXPECT_EQ(state.Clocks.WordTimerMinutes, minutes) << word;
@@ -170,12 +170,11 @@ TEST_F(WordCheckTest, UsingTheLastCardEndsTheGameWithTheEasyBonusAndHardNeverEnd
         for (int i = 1; i <= state.CardsTotal; ++i) {
             state.Card(i).Tag = CardTag::Used; // all but the word laid next
         }
-        state.WordCards.Clear();
         LayWord("CAT");
         state.GameLevel = level;
         state.TotalScore = static_cast<std::int16_t>(before - 5);
         state.PlayerName = "Previous";
-        ASSERT_EQ(Check(), over ? AllCardsUsed : Accepted);
+        ASSERT_EQ(Check().Outcome, over ? AllCardsUsed : Accepted);
         EXPECT_EQ(state.TotalScore, before);
         if (over) {
             AwardAllCardsUsed(state);
