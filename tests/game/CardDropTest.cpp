@@ -18,8 +18,7 @@ const auto Column = TestTable::ColumnLeft;
 constexpr float Top = TestTable::ColumnTop;
 constexpr float Used = TestTable::UsedLeft;
 
-// C A T S O (1 to 5), a used E (6): the first wordLength cards the word down column 1, the rest of
-// C A T in columns 1, 6 and 7, S in column 5, O in column 3.
+// C A T S O and a used E: CAT's first wordLength cards a word down column 1, the rest in 1, 6, 7.
 TestTable Layout(int wordLength) {
     TestTable table("CATSOE");
     const std::vector<int> cat{1, 2, 3};

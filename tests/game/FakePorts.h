@@ -52,8 +52,7 @@ public:
     int repaints = 0;
 };
 
-// Effects that really glide each card through the motion engine on a counting board, as the
-// window does, and record the glides, the sounds and one log of both in order.
+// Glides each card through the motion engine as the window does; records glides and sounds.
 class GlidingEffects final : public Effects {
 public:
     struct Glide {

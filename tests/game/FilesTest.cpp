@@ -66,8 +66,7 @@ TEST(AtomicFileWrite, KeepsWhatItMayNotWriteRemovesItsLeftoversAndReplacesThroug
 
 const FinishedGame GameOfAnn{.PlayerName = "Ann", .PlayingTime = {}, .Rating = {}};
 
-// What can stand where the game expects one of its files; a reader stuck on the pipe or the
-// endless device is ended by the test's alarm rather than hanging.
+// What can stand in for a file; a reader stuck on the pipe or /dev/zero is ended by the alarm.
 const std::pair<const char*, std::function<void(const fs::path&)>> SpecialFiles[] = {
     {"named pipe", [](const fs::path& at) { ASSERT_EQ(::mkfifo(at.c_str(), 0644), 0); }},
     {"link to /dev/zero", [](const fs::path& at) { fs::create_symlink("/dev/zero", at); }},

@@ -72,8 +72,7 @@ inline bool Succeeded(pid_t child) {
     return ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-// Runs the check in a child process that, under root, gives the folder to "nobody" and becomes
-// that user, so that file permissions count as they do for a player.
+// Runs the check in a child that, under root, owns the folder as "nobody": permissions count.
 inline bool HoldsForAPlayer(const std::filesystem::path& folder,
                             const std::function<bool()>& check) {
     return Succeeded(InAChild([&] {

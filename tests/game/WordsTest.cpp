@@ -99,8 +99,7 @@ TEST(FindBestWords, FindsOnlyWordsTheCardsCanLayBestFirst) {
                   list ? std::string{} : WordCheckTexts::WordListUnreadable(folder.WordListFile()));
     }
 }
-// A hint from all face-up cards but the word laid; missed words from table and word cards; a
-// table where nothing more can be laid asked about once.
+// A hint from face-up cards but the word; missed words; a stuck table asked about once.
 TEST(WordsOnTable, HintMissedWordsAndAStuckPositionInOneGame) {
     TempProgramFolder folder;
     folder.WriteWordList("za\r\ntea\r\neat\r\nate\r\nzeta\r\nvat\r\n");
