@@ -185,9 +185,8 @@ TEST(BoardLayout, ColumnsStandAroundTheMiddleAThirdDownAndThePackAndPilesByTheCo
     state.ScaleHeight = 718.5; // 239.5 goes to 240
     EXPECT_EQ(ColumnPosition(state, 3).Top, 240);
 
-    EXPECT_FALSE(LayoutApplies(715, 900));
-    EXPECT_FALSE(LayoutApplies(900, 535));
-    EXPECT_TRUE(LayoutApplies(716, 536));
+    EXPECT_EQ(std::tuple(LayoutApplies(715, 900), LayoutApplies(900, 535), LayoutApplies(716, 536)),
+              std::tuple(false, false, true));
 
     SCOPED_TRACE("the pack and the piles");
     state.ScaleHeight = 700;
@@ -239,17 +238,15 @@ TEST(BoardLayout, OnResizeColumnCardsAndTheWordFollowTheirOwnMarkerAndPackCardsT
 
 // The letter lying exactly on each column's marker, or a dot.
 std::string LettersOnColumns(const GameState& state) {
-    std::string letters;
+    std::string letters(7, '.');
     for (int column = 1; column <= 7; ++column) {
         const CardRecord& marker = state.Card(state.MarkerIndex(column));
-        char found = '.';
         for (int i = 1; i <= state.CardsTotal; ++i) {
             const CardRecord& card = state.Card(i);
             if (card.Tag == CardTag::Table && card.Left == marker.Left && card.Top == marker.Top) {
-                found = card.Letter;
+                letters[static_cast<std::size_t>(column - 1)] = card.Letter;
             }
         }
-        letters += found;
     }
     return letters;
 }

@@ -154,13 +154,7 @@ TEST(ScoreEntryText, AnEntryHoldsTheFinishedGameWithPaddedPointsAndTheLevelNamed
     }
 }
 
-class HighscoreFile : public ::testing::Test {
-protected:
-    TempFolder folder;
-    fs::path file = folder / "highscore.dat";
-};
-
-TEST_F(HighscoreFile, ReadsWhatever6LineEntriesItHoldsHighestFirst) {
+TEST(HighscoreFile, ReadsWhatever6LineEntriesItHoldsHighestFirst) {
     Names first25;
     for (int i = 0; i < 25; ++i) {
         first25.push_back("P" + std::to_string(i));
@@ -183,9 +177,10 @@ TEST_F(HighscoreFile, ReadsWhatever6LineEntriesItHoldsHighestFirst) {
          {std::string(MaxFieldCharacters, 'x'), "Bo"}, {}},
     };
     // clang-format on
+    const TempFolder folder;
     for (const auto& [what, bytes, names, first] : cases) {
-        WriteBytes(file, bytes);
-        Highscore scores(file);
+        WriteBytes(folder / "highscore.dat", bytes);
+        Highscore scores(folder / "highscore.dat");
         ASSERT_TRUE(scores.GetScores().Ok) << what;
         EXPECT_EQ(NamesOf(scores.Table()), names) << what;
         if (first) {
@@ -194,16 +189,16 @@ TEST_F(HighscoreFile, ReadsWhatever6LineEntriesItHoldsHighestFirst) {
     }
 }
 
-TEST_F(HighscoreFile, AFirstScoreMakesTheFileAndA26thIsNotWrittenWithTiesBelowTheOlder) {
-    const auto inNewFolder = folder / "highscore" / "highscore.dat";
-    Highscore scores(inNewFolder);
+TEST(HighscoreFile, AFirstScoreMakesTheFileAndA26thIsNotWrittenWithTiesBelowTheOlder) {
+    const TempFolder folder;
+    const auto file = folder / "highscore" / "highscore.dat"; // in a folder not made yet
+    Highscore scores(file);
     ASSERT_TRUE(scores.GetScores().Ok);
     const FileOutcome outcome = scores.AddScore(7, Game("O'Brien, \"Zoë\""));
     ASSERT_TRUE(outcome.Ok) << outcome.Problem;
-    EXPECT_EQ(ReadBytes(inNewFolder),
-              "O'Brien, \"Zoë\"\r\n  7\r\n 0: 3: 5\r\n4\r\nEasy\r\nGood\r\n");
+    EXPECT_EQ(ReadBytes(file), "O'Brien, \"Zoë\"\r\n  7\r\n 0: 3: 5\r\n4\r\nEasy\r\nGood\r\n");
     ASSERT_TRUE(scores.AddScore(5, Game("Ann\r\n 99\r\nX")).Ok);
-    EXPECT_EQ(NamesOf(ReadScoreFile(inNewFolder).Table), (Names{"O'Brien, \"Zoë\"", "Ann 99X"}));
+    EXPECT_EQ(NamesOf(ReadScoreFile(file).Table), (Names{"O'Brien, \"Zoë\"", "Ann 99X"}));
 
     SCOPED_TRACE("a full table");
     WriteBytes(file, Entries(25, 200));
@@ -211,13 +206,15 @@ TEST_F(HighscoreFile, AFirstScoreMakesTheFileAndA26thIsNotWrittenWithTiesBelowTh
     ASSERT_TRUE(full.AddScore(190, Game("Mid")).Ok);
     const ScoreTable written = ReadScoreFile(file).Table;
     EXPECT_EQ(std::ranges::count(ReadBytes(file), '\n'), 25 * 6); // the reader stops at 25
-    EXPECT_EQ(written.at(10).Name, "P10"); // 190 ties with P10 and goes below it
-    EXPECT_EQ(written.at(11).Name, "Mid");
-    EXPECT_EQ(written.back().Name, "P23"); // P24, the lowest, dropped out
+    // 190 ties with P10 and goes below it; P24, the lowest, dropped out.
+    EXPECT_EQ(std::tuple(written.at(10).Name, written.at(11).Name, written.back().Name),
+              std::tuple("P10", "Mid", "P23"));
     EXPECT_EQ(NamesOf(full.Table()), NamesOf(written));
 }
 
-TEST_F(HighscoreFile, GamesRecordingAtOnceOrMeanwhileOrKilledHoldingTheLockLoseNoResult) {
+TEST(HighscoreFile, GamesRecordingAtOnceOrMeanwhileOrKilledHoldingTheLockLoseNoResult) {
+    const TempFolder folder;
+    const auto file = folder / "highscore.dat";
     Highscore mine(file);
     Highscore theirs(file);
     ASSERT_TRUE(mine.GetScores().Ok);
@@ -225,7 +222,7 @@ TEST_F(HighscoreFile, GamesRecordingAtOnceOrMeanwhileOrKilledHoldingTheLockLoseN
     ASSERT_TRUE(mine.AddScore(400, Game("Mine")).Ok);
 
     constexpr int resultsEach = 60;
-    const auto recordEvery = [this](int first) {
+    const auto recordEvery = [&file](int first) {
         Highscore scores(file);
         bool recorded = true;
         for (int points = first; points < 2 * resultsEach; points += 2) {
@@ -246,7 +243,7 @@ TEST_F(HighscoreFile, GamesRecordingAtOnceOrMeanwhileOrKilledHoldingTheLockLoseN
     EXPECT_FALSE(fs::exists(FileLock::LockFileFor(file)));
 
     SCOPED_TRACE("a lock left by a game that ended holding it");
-    EXPECT_TRUE(Succeeded(InAChild([this]() -> bool {
+    EXPECT_TRUE(Succeeded(InAChild([&file]() -> bool {
         const FileLock lock(file, std::chrono::milliseconds(0));
         std::_Exit(lock.Held() ? 0 : 1); // gone without letting go, as a killed game is
     })));
