@@ -70,32 +70,40 @@ LetterTally TallyOf(std::string_view letters) {
     return tally;
 }
 
-TEST(FindBestWords, FindsOnlyWordsTheCardsCanLayBestFirst) {
-    // Points: ZA 11; TEA, ATE and EAT 3.
+// Points: ZA 11, TEA, ATE and EAT 3; a hint searches as the word search does.
+TEST(BestWords, FindsOnlyWordsTheCardsCanLayBestFirstCommonOnesFirstForAHint) {
+    const std::string zeta = "za\r\ntea\r\nzeta\r\nvat\r\n";
+    using Text = std::optional<std::string>;
     // clang-format off
-    const std::tuple<std::optional<std::string>, std::string, std::size_t, Words> rows[] = {
-        // the list (none: there is none), the letters at hand, how many at most, the words found
-        {"TAT\r\nTA\r\n", "AT", 10, {"TA"}}, {"TAT\r\nTA\r\n", "ATT", 10, {"TAT", "TA"}}, // each letter as often as it lies
-        {"CATS\r\nCAT\r\n", "CAT", 10, {"CAT"}},
-        {"cAt\r\nCAT\r\ncat\r\n", "TAC", 10, {"CAT"}},   // any case, each word once
-        {"A\r\nA-T\r\nT A\r\nAT\r\n", "AT", 10, {"AT"}}, // two cards or more, letters only
-        {" \"za\", quiz\r\n", "ZAQUI", 10, {"QUIZ", "ZA"}}, // every entry of a line
-        {"ET\r\nTEA\r\nEAT\r\nZA\r\nATE\r\n", "ZATE", 3, {"ZA", "ATE", "EAT"}},
-        {"", "AT", 10, {}}, {std::nullopt, "AT", 10, {}},
+    const std::tuple<Text, Text, std::string, std::size_t, Words> rows[] = {
+        // the list and the common words (none: there is none), the letters at hand, how many at most, the words found
+        {"TAT\r\nTA\r\n", {}, "AT", 10, {"TA"}}, {"TAT\r\nTA\r\n", {}, "ATT", 10, {"TAT", "TA"}}, // each letter as often as it lies
+        {"CATS\r\nCAT\r\n", {}, "CAT", 10, {"CAT"}},
+        {"cAt\r\nCAT\r\ncat\r\n", {}, "TAC", 10, {"CAT"}},   // any case, each word once
+        {"A\r\nA-T\r\nT A\r\nAT\r\n", {}, "AT", 10, {"AT"}}, // two cards or more, letters only
+        {" \"za\", quiz\r\n", {}, "ZAQUI", 10, {"QUIZ", "ZA"}}, // every entry of a line
+        {"ET\r\nTEA\r\nEAT\r\nZA\r\nATE\r\n", {}, "ZATE", 3, {"ZA", "ATE", "EAT"}},
+        {"", {}, "AT", 10, {}}, {std::nullopt, {}, "AT", 10, {}},
+        {zeta, {}, "ZATEV", 1, {"ZETA"}}, {zeta, "tea\r\nvat\r\n", "ZATEV", 1, {"VAT"}}, // common words the list holds first;
+        {zeta, "zat\r\nzetas\r\n", "ZATEV", 1, {"ZETA"}}, {zeta, std::string("\xFF\0\"za,\x01", 7), "ZATEV", 1, {"ZETA"}}, // others, or unsound: the best
     };
     // clang-format on
-    for (const auto& [list, cards, limit, found] : rows) {
+    for (const auto& [list, common, cards, limit, found] : rows) {
         TempProgramFolder folder; // with no word list until one is written
         if (list) {
             folder.WriteWordList(*list);
         }
         const Dictionary dictionary(folder);
-        const WordSearch search = FindBestWords(dictionary, TallyOf(cards), limit);
+        if (common) {
+            WriteBytes(dictionary.CommonWordsPath(), *common);
+        }
+        const WordSearch search = BestWordsToHint(dictionary, TallyOf(cards), limit);
         EXPECT_EQ(WordsOf(search), found) << cards << " " << list.value_or("no list");
         EXPECT_EQ(search.Problem,
                   list ? std::string{} : WordCheckTexts::WordListUnreadable(folder.WordListFile()));
     }
 }
+
 // A hint from face-up cards but the word; missed words; a stuck table asked about once.
 TEST(WordsOnTable, HintMissedWordsAndAStuckPositionInOneGame) {
     TempProgramFolder folder;
@@ -129,25 +137,6 @@ TEST(WordsOnTable, HintMissedWordsAndAStuckPositionInOneGame) {
     table.MarkUsed(5);
     EXPECT_TRUE(StuckPositionToAskAbout(table.state, dictionary));
     EXPECT_FALSE(StuckPositionToAskAbout(table.state, dictionary));
-}
-
-TEST(BestWordsToHint, PrefersCommonWordsOfTheWordList) {
-    // The common words (none, ones the word list lacks, or unsound: the best of all), the hint.
-    const std::pair<std::optional<std::string>, std::string> rows[] = {
-        {std::nullopt, "ZETA"},
-        {"tea\r\nvat\r\n", "VAT"},
-        {"zat\r\nzetas\r\n", "ZETA"},
-        {std::string("\xFF\0\"za,\x01", 7), "ZETA"}};
-    for (const auto& [common, best] : rows) {
-        TempProgramFolder folder;
-        folder.WriteWordList("za\r\ntea\r\nzeta\r\nvat\r\n");
-        const Dictionary dictionary(folder);
-        if (common) {
-            WriteBytes(dictionary.CommonWordsPath(), *common);
-        }
-        EXPECT_EQ(WordsOf(BestWordsToHint(dictionary, TallyOf("ZATEV"), 1)), Words{best})
-            << common.value_or("no list");
-    }
 }
 
 TEST(HintCost, IsTakenOnceForEachWordAndItsCardsWhenTheNextWordIsAcceptedNeverBelowZero) {
