@@ -46,10 +46,8 @@ void ExpectTable(const GameState& state, const std::vector<int>& word,
         const bool used = std::ranges::any_of(
             places, [i](const Place& place) { return place.card == i && place.column == 0; });
         const bool inWord = std::ranges::find(word, i) != word.end();
-        EXPECT_EQ(state.Card(i).Tag, used     ? CardTag::Used
-                                     : inWord ? CardTag::Word
-                                              : CardTag::Table)
-            << "card " << i;
+        const CardTag tag = used ? CardTag::Used : inWord ? CardTag::Word : CardTag::Table;
+        EXPECT_EQ(state.Card(i).Tag, tag) << "card " << i;
     }
     for (const Place& place : places) {
         const CardRecord& card = state.Card(place.card);

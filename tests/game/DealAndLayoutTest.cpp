@@ -260,9 +260,8 @@ TEST(FillEmptyColumns, GlidesThreeVowelsThenFourConsonantsOntoTheMarkersOrWhatTh
     EXPECT_EQ(LettersOnColumns(table.state), "AEOBCDF");
     ASSERT_EQ(effects.glides.size(), 7U);
     for (const auto& glide : effects.glides) {
-        EXPECT_EQ(glide.steps, 30);
-        EXPECT_EQ(glide.fromLeft, TestTable::PackLeft);
-        EXPECT_TRUE(table.state.Card(glide.index).Visible);
+        EXPECT_EQ(std::tuple(glide.steps, glide.fromLeft, table.state.Card(glide.index).Visible),
+                  std::tuple(30, TestTable::PackLeft, true));
     }
     EXPECT_EQ(effects.sounds, std::vector<std::string>(7, "InitAnimation"));
     EXPECT_EQ(effects.events[0], "glide 3");

@@ -62,14 +62,6 @@ Words WordsOf(const WordSearch& search) {
     return {words.begin(), words.end()};
 }
 
-LetterTally TallyOf(std::string_view letters) {
-    LetterTally tally{};
-    for (const char letter : letters) {
-        ++tally[static_cast<std::size_t>(letter - 'A')];
-    }
-    return tally;
-}
-
 // Points: ZA 11, TEA, ATE and EAT 3; a hint searches as the word search does.
 TEST(BestWords, FindsOnlyWordsTheCardsCanLayBestFirstCommonOnesFirstForAHint) {
     const std::string zeta = "za\r\ntea\r\nzeta\r\nvat\r\n";
@@ -97,7 +89,11 @@ TEST(BestWords, FindsOnlyWordsTheCardsCanLayBestFirstCommonOnesFirstForAHint) {
         if (common) {
             WriteBytes(dictionary.CommonWordsPath(), *common);
         }
-        const WordSearch search = BestWordsToHint(dictionary, TallyOf(cards), limit);
+        LetterTally atHand{};
+        for (const char letter : cards) {
+            ++atHand[static_cast<std::size_t>(letter - 'A')];
+        }
+        const WordSearch search = BestWordsToHint(dictionary, atHand, limit);
         EXPECT_EQ(WordsOf(search), found) << cards << " " << list.value_or("no list");
         EXPECT_EQ(search.Problem,
                   list ? std::string{} : WordCheckTexts::WordListUnreadable(folder.WordListFile()));
