@@ -9,24 +9,18 @@
 
 #include <cstddef>
 #include <functional>
-#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace lexabit::testing {
 
-// Hands out the fractions it was given, in order, then fails the test loudly.
+// Hands out the fractions it was given, in order, then throws, failing the test.
 class ScriptedRandom final : public RandomSource {
 public:
     explicit ScriptedRandom(std::vector<double> fractions) : fractions_(std::move(fractions)) {}
     void SeedFromClock() override { ++seeds; }
-    double Fraction() override {
-        if (next_ >= fractions_.size()) {
-            throw std::runtime_error("scripted random ran out of fractions");
-        }
-        return fractions_[next_++];
-    }
+    double Fraction() override { return fractions_.at(next_++); }
     std::size_t used() const { return next_; }
     int seeds = 0;
 
