@@ -12,18 +12,13 @@ namespace {
 using enum GameEnding;
 using namespace testing; // the fakes and helpers of the rules tests
 
+// A Hard game of a minute: its best word QUIZ, its longest as many As as it had words.
 FinishedGameSummary Game(int score, int words, GameEnding ending = EndedByPlayer,
                          bool replayed = false) {
-    return {.GameLevel = Level::Hard,
-            .Ending = ending,
-            .Score = score,
-            .Words = words,
-            .BestWord = words > 0 ? "QUIZ" : "",
-            .BestWordPoints = score,
-            .LongestWord = words > 0 ? std::string(static_cast<std::size_t>(words), 'A') : "",
-            .PlayingSeconds = 60,
-            .PackUsedUp = ending == AllCardsUsed,
-            .Replayed = replayed};
+    const std::string longest(static_cast<std::size_t>(words), 'A');
+    const bool packUsedUp = ending == AllCardsUsed;
+    return {Level::Hard, ending,  score, words,      words > 0 ? "QUIZ" : "",
+            score,       longest, 60,    packUsedUp, replayed};
 }
 
 TEST(Statistics, EachGameAddsToItsLevelAnEmptyAbandonedOneOnlyAsPlayedAReplayOnlyApart) {
