@@ -102,8 +102,7 @@ TEST(CardDrop, PlacesTheCardWhereTheRulesAllowElseGlidesItBackAndUndoTakesTheMov
         UndoLastMove(state, effects); // before a pick-up there is nothing to undo
         EXPECT_EQ(effects.repaints, 0);
         PickUpAndMove(state, effects, row.dragged, row.left, row.top);
-        // While the card is held, the board names the card that would receive it.
-        EXPECT_EQ(ReceivingCard(state, row.dragged).has_value(), row.glides == 0);
+        EXPECT_EQ(ReceivingCard(state, row.dragged).has_value(), row.glides == 0); // named while held
         Card_MouseUp(state, effects, row.dragged);
         ExpectTable(state, row.word, row.places);
         EXPECT_EQ(effects.sounds, row.sounds);
