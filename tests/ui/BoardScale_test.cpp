@@ -25,16 +25,15 @@ private slots:
             TestGame game(7);
             GameBoard& board = game.Open();
             const QList<QScreen*> all = QGuiApplication::screens();
-            const auto found = std::ranges::find(all, name, &QScreen::name);
-            QVERIFY(found != all.end());
-            QScreen* screen = *found;
-            board.setScreen(screen);
+            const auto screen = std::ranges::find(all, name, &QScreen::name);
+            QVERIFY(screen != all.end());
+            board.setScreen(*screen);
             board.PlaceOnScreen();
             maximised ? board.showMaximized() : board.show();
             QVERIFY(QTest::qWaitForWindowExposed(&board));
             board.Form_Activate();
             QCoreApplication::processEvents(); // the status bar lays out its panels
-            QVERIFY(screen->availableGeometry().contains(board.frameGeometry()));
+            QVERIFY((*screen)->availableGeometry().contains(board.frameGeometry()));
 
             // Every column with a word of eleven cards fanned below its top, and every panel.
             const GameState& state = board.State();
@@ -65,9 +64,8 @@ private slots:
         }
     }
 
-    // At the design size the scale is 1 and every control, card and marker stands where the
-    // layout puts it in whole pixels; at 1.7 a card dropped on another by the mouse lands
-    // exactly where the same drop lands at 1.
+    // At the design size the scale is 1 and cards and controls stand in whole pixels where the
+    // layout puts them; at 1.7 a drop by the mouse lands exactly where it lands at 1.
     void theSamePlayAtAnyScale() {
         std::vector<std::unique_ptr<TestGame>> games;
         for (const QSize boardPixels : {DesignBoardUnits, QSize(1755, 1213)}) {
@@ -111,9 +109,8 @@ private slots:
         }
     }
 
-    // A word of fifteen cards, laid with the mouse from cards left face up around the
-    // columns as Hard leaves them, makes the board smaller until it stands whole above the
-    // status bar; the next game is shown at the design's scale again.
+    // A word of fifteen cards, laid from cards left face up as Hard leaves them, shrinks the board
+    // until it stands whole above the status bar; the next game is at the design's scale again.
     void aLongWordMakesRoomForItself() {
         TestGame game(12);
         GameBoard& board = game.Deal();
@@ -134,20 +131,11 @@ private slots:
                 word.push_back(i);
             }
         }
-        const auto pixels = [&](int card) {
-            return board.Board().Scale().ToPixels(QPointF(PlaceOf(state, card) + QPoint(40, 60)));
-        };
-        for (std::size_t k = 1; k < word.size(); ++k) {
-            QTest::mousePress(&board.Board(), Qt::LeftButton, Qt::NoModifier,
-                              pixels(word[k]).toPoint());
-            QTest::mouseMove(&board.Board(), pixels(word[k - 1]).toPoint());
-            QTest::mouseRelease(&board.Board(), Qt::LeftButton, Qt::NoModifier,
-                                pixels(word[k - 1]).toPoint());
-        }
+        LayWord(board, word);
         QCOMPARE(state.WordCards.Count(), 15);
-        QVERIFY(board.Board().Scale().Factor() < 1);
-        QVERIFY(pixels(word.back()).y() - 60 * board.Board().Scale().Factor() +
-                    CardHeight * board.Board().Scale().Factor() <=
+        const BoardScale& scale = board.Board().Scale();
+        QVERIFY(scale.Factor() < 1);
+        QVERIFY(scale.ToPixels(QPointF(PlaceOf(state, word.back()) + QPoint(0, CardHeight))).y() <=
                 board.Controls().StatusBar->geometry().top());
         board.NewGame_Click();
         QCOMPARE(board.Board().Scale().Factor(), 1.0);

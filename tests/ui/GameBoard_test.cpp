@@ -10,8 +10,6 @@
 
 #include <QAccessible>
 #include <QCheckBox>
-#include <QFileInfo>
-#include <QLabel>
 #include <QLayout>
 #include <map>
 #include <ranges>
@@ -19,25 +17,14 @@
 using namespace lexabit;
 using namespace lexabit::uitest;
 
-namespace {
-
-const std::map<QChar, Qt::Key> Keys{
-    {u'<', Qt::Key_Left},  {u'>', Qt::Key_Right},  {u'^', Qt::Key_Up},    {u'v', Qt::Key_Down},
-    {u'_', Qt::Key_Space}, {u'x', Qt::Key_Escape}, {u'=', Qt::Key_Return}};
-
-} // namespace
-
-// The main window played with the mouse and the keys as a player does: the deal, a word laid
-// and checked, what the board shows meanwhile, the hint, a stuck game and the missed words.
-// Keyboard play moves the cards by the mouse's rules and names the focused card to assistive
-// technology; switched off, any key checks the word as ever.
+// The main window played with the mouse and the keys: what the board shows and plays as words
+// are laid and checked, the hint, a stuck game, the missed words and keyboard play.
 class GameBoardTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // What the status bar, the word display, the hint notice and the word list show at each
-    // moment of a game on each level, read from the widgets, and the sounds heard: a new game
-    // keeps nothing of the last (a hint, a word laid, a score, a running word timer).
+    // The panels, word display, hint notice, word list and sounds at each moment on each level:
+    // a new game keeps nothing of the last (a hint, a word laid, a score, a running word timer).
     void whatTheBoardShowsAndPlaysAtEachMoment() {
         const struct {
             const char* part;
@@ -49,15 +36,8 @@ private slots:
             {"Easy", Level::Easy, true, "Word Timer:  2: 60"},
             {"Hard, sound off", Level::Hard, false, "Word Timer:  0: 60"},
         };
-        struct Recorder final : SoundOutput {
-            void Play(const QString& path, bool synchronous) override {
-                heard << QFileInfo(path).fileName() + (synchronous ? " waited" : " not waited");
-            }
-            QStringList heard;
-        };
         TestGame game(4);
-        auto* sounds = new Recorder;
-        game.services.Sound.reset(sounds);
+        QStringList& heard = game.sounds.heard;
         GameBoard& board = game.Open();
         GameState& state = board.State();
         const auto text = [&](const QString& name) { return LabelText(board, name); };
@@ -67,7 +47,7 @@ private slots:
         board.Form_Activate(); // the activation has dealt; another does not
         QVERIFY(CardOnColumn(state, 7) > 0);
         const QStringList deal(7, QStringLiteral("Draw.wav waited")); // a card to each column
-        QCOMPARE(sounds->heard, deal); // one deal at the first activation
+        QCOMPARE(heard, deal); // one deal at the first activation
         DealOnly(board, "ABDEIMNOST", Level::Hard);
         QTest::keyClick(&board, Qt::Key_H, Qt::ControlModifier);
         LayTwoLetterWord(board);
@@ -79,9 +59,9 @@ private slots:
         for (const auto& [part, level, soundOn, wordTimer] : rows) {
             const TestPart trace{part};
             Command(board, "SoundOnOff").setChecked(soundOn);
-            sounds->heard.clear();
+            heard.clear();
             DealOnly(board, "ABDEIMNOST", level);
-            QCOMPARE(sounds->heard, soundOn ? deal : QStringList());
+            QCOMPARE(heard, soundOn ? deal : QStringList());
             const QStringList fresh = {"Total Score:  0", "Total Number of Words:  0",
                                        "Total Playing Time:  0: 0: 0", " Number of Cards Left:  10",
                                        wordTimer};
@@ -95,9 +75,9 @@ private slots:
             // A word laid shows its letters and points; the top card is the one picked up.
             const int first = CardOnColumn(state, 1);
             const int second = CardOnColumn(state, 2);
-            sounds->heard.clear();
+            heard.clear();
             LayTwoLetterWord(board);
-            QCOMPARE(sounds->heard, soundOn ? QStringList{"turn.wav not waited"} : QStringList());
+            QCOMPARE(heard, soundOn ? QStringList{"turn.wav not waited"} : QStringList());
             const char a = state.Card(first).Letter;
             const char b = state.Card(second).Letter;
             QCOMPARE(text("WordLabel"), LetterText(a) + LetterText(b));
@@ -134,9 +114,8 @@ private slots:
         }
     }
 
-    // The board lays its table out again as the window is resized, a card held or not: where
-    // undo puts a card back and where a held card returns move with their columns (the rules'
-    // tests check every such place). A shuffle moves the cards, and the move to undo is forgotten.
+    // Where undo puts a card back and where a held card returns follow their columns through a
+    // resize; a shuffle forgets the move to undo.
     void rememberedPlacesFollowTheColumns() {
         TestGame game(46);
         GameBoard& board = game.Deal();
@@ -176,7 +155,6 @@ private slots:
             QCOMPARE(state.Card(held).Tag, CardTag::Word);
         }
 
-        // A shuffle forgets the move to undo.
         DealOnly(board, "ABDEIMNOST", Level::VeryEasy);
         LayTwoLetterWord(board);
         QTest::keyClick(surface, Qt::Key_F4);
@@ -186,9 +164,8 @@ private slots:
         QCOMPARE(ColumnCards(state), shuffled);
     }
 
-    // The board's widgets, windows and helpers refer to the game it holds (its state, its
-    // services): none of them may outlive it. The clock stands for the game: it is held
-    // by the board's first member, so the rest of the game is gone once it is.
+    // No widget, window or helper outlives the game it refers to; the clock, held by the board's
+    // first member, stands for the game.
     void everyWidgetGoesBeforeTheGameItShows() {
         struct WatchedClock final : Clock {
             explicit WatchedClock(bool& gone) : gone_(gone) {}
@@ -218,8 +195,7 @@ private slots:
         QVERIFY2(outlivedTheGame.isEmpty(), qPrintable(outlivedTheGame.join(QLatin1String(", "))));
     }
 
-    // Ctrl+H outlines the cards of the best word on the board until a while has passed; the
-    // status bar tells its cost, charged once however often it is asked, and when it is taken.
+    // Ctrl+H outlines the best word's cards for a while; the notice tells its cost, charged once.
     void aHintAndTheMissedWords() {
         TestGame game(52, {"ZA", "TEA", "AT", "ES"});
         GameBoard& board = game.Deal();
@@ -313,14 +289,13 @@ private slots:
     }
 
     void keysPlayByTheMouseRules() {
-        struct Case {
+        const struct {
             bool on;
             const char* keys;  // arrows < > ^ v, Space _, Escape x, Enter =
             const char* word;  // the cards dealt to these columns
             const char* focus; // {n}: the letter and points of the card dealt to column n
             int wordsFound;
-        };
-        const Case cases[] = {
+        } cases[] = {
             {true, "_>_", "21", "word card 2 of 2, {1}", 0},
             {true, "_>x", "", "{1}, column 1", 0},
             {true, "_>_^_>_", "321", "word card 2 of 3, {2}", 0},
@@ -330,7 +305,11 @@ private slots:
             {true, ">>v__", "", "{3}, column 3", 0}, // down stays in its column
             {false, ">", "", "", 1},                 // the word laid by mouse is checked
         };
-        for (const Case& c : cases) {
+        const std::map<QChar, Qt::Key> keys{{u'<', Qt::Key_Left},  {u'>', Qt::Key_Right},
+                                            {u'^', Qt::Key_Up},    {u'v', Qt::Key_Down},
+                                            {u'_', Qt::Key_Space}, {u'x', Qt::Key_Escape},
+                                            {u'=', Qt::Key_Return}};
+        for (const auto& c : cases) {
             const TestPart trace{c.keys};
             TestGame game(7);
             GameBoard& board = game.Deal();
@@ -345,7 +324,7 @@ private slots:
             QWidget* surface = &board.Board();
             surface->setFocus();
             for (const QChar key : QString::fromLatin1(c.keys)) {
-                QTest::keyClick(surface, Keys.at(key));
+                QTest::keyClick(surface, keys.at(key));
                 if (state.Keys.Held && key != u'_') { // the mouse's ring: the focus, or refused
                     const std::optional<int> ring = ReceivingCard(state, *state.Keys.Held);
                     QVERIFY(!ring || ring == FocusedStop(state));

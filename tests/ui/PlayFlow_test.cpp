@@ -11,7 +11,7 @@ bool ClocksRun(const GameBoard& board) {
     return Child<QTimer>(board, "Timer2").isActive();
 }
 
-// Every card's place and tag, the words found and the score: what a refused command leaves.
+// Every card's place and tag, the words listed and the score: what a refused command leaves.
 QString Table(const GameBoard& board) {
     const GameState& state = board.State();
     QString table;
@@ -34,19 +34,14 @@ bool NameAwaited(const GameBoard& board) {
 
 } // namespace
 
-// Where one flow meets another: the end of a game and the wait for a name, commands that
-// arrive while a card is held or a move runs, and settings read again during a game.
+// Where flows meet: a game's end and the name, commands while a card is held or a move runs.
 class PlayFlowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Every command that changes the game (its menu entry and key, the Shuffle Surface label,
-    // the CheckWord button, the level window's Ok) in every state: playing, a card held, paused,
-    // the game-over show (checked while it runs), the name awaited, and a game ended without a
-    // name after End Game or a time-out. A refused command changes nothing on the table. A
-    // paused game's clocks stand, as they do once the game is over, and any key brings it back
-    // without checking the word; the missed words leave an ended game ended, and New Game starts
-    // the next.
+    // Every command that changes the game (menu entry, key, board control, the level window's Ok)
+    // in every state; a refused one changes nothing. Clocks stand while paused and once over; any
+    // key resumes a paused game without checking the word; New Game follows an ended game.
     void everyGameCommandInEveryState() {
         enum class Moment { Playing, CardHeld, Paused, Show, NameAwaited, EndGame, TimedOut };
         const struct {
@@ -124,15 +119,12 @@ private slots:
                 MessageAnswerer answers(moment == Moment::NameAwaited
                                             ? std::nullopt
                                             : std::optional<QString>(QString{}));
-                switch (moment) {
-                case Moment::CardHeld:
+                if (moment == Moment::CardHeld) {
                     QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier,
                                       PlaceOf(state, CardOnColumn(state, 3)) + QPoint(40, 60));
-                    break;
-                case Moment::Paused:
+                } else if (moment == Moment::Paused) {
                     QTest::keyClick(surface, Qt::Key_Pause);
-                    break;
-                case Moment::Show: { // the show runs with the window taking events
+                } else if (moment == Moment::Show) { // the show runs with the window taking events
                     QTimer inShow;
                     QObject::connect(&inShow, &QTimer::timeout, [&] {
                         if (state.Phase == GamePhase::AwaitingName && !NameAwaited(board) &&
@@ -143,18 +135,11 @@ private slots:
                     inShow.start(0);
                     board.CheckWordButton_Click();
                     QCOMPARE(checked, 1);
-                    break;
-                }
-                case Moment::NameAwaited:
-                case Moment::EndGame:
+                } else if (moment == Moment::NameAwaited || moment == Moment::EndGame) {
                     QTest::keyClick(surface, Qt::Key_F7);
-                    break;
-                case Moment::TimedOut:
+                } else if (moment == Moment::TimedOut) {
                     game.clock.now += std::chrono::seconds(61);
                     board.TickClocks();
-                    break;
-                case Moment::Playing:
-                    break;
                 }
                 QTRY_COMPARE(NameAwaited(board), moment == Moment::NameAwaited);
             }
@@ -204,8 +189,8 @@ private slots:
         QVERIFY(Command(board, "sh").isEnabled());
     }
 
-    // The word timer running out ends the game, and the name starts the next with its clocks; a
-    // message the player has not yet closed leaves the keys to the name dialog.
+    // A time-out ends the game under a standing message, which leaves the keys to the name dialog,
+    // and the name starts the next game with its clocks.
     void theWordTimerEndsTheGameWhileAMessageStands() {
         TestGame game(44, {});
         game.Write(QStringLiteral("Settings/MissedWords.txt"), "0\r\n"); // the next game at once
@@ -231,8 +216,7 @@ private slots:
         QVERIFY(ClocksRun(board));
     }
 
-    // A time-out puts a held card back before its message shows, a dialog before it opens,
-    // taking the release.
+    // A held card goes back before a time-out's message shows or a dialog opens, release taken.
     void aHeldCardGoesBackBeforeAnInterruption() {
         for (const bool timeOut : {true, false}) { // else the colour dialog opens
             const TestPart trace{timeOut ? "word timer runs out" : "colour dialog"};
