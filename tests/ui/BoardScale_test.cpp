@@ -8,8 +8,7 @@
 using namespace lexabit;
 using namespace lexabit::uitest;
 
-// The board on screens of every common size: it fits, shows every column and panel whole,
-// keeps the cards clear of the word list, and plays the same at any scale.
+// On every common screen the board fits, shows every column and panel, plays the same.
 class BoardScaleTest : public QObject {
     Q_OBJECT
 

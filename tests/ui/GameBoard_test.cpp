@@ -25,16 +25,6 @@ private slots:
     // The panels, word display, hint notice, word list and sounds at each moment on each level:
     // a new game keeps nothing of the last (a hint, a word laid, a score, a running word timer).
     void whatTheBoardShowsAndPlaysAtEachMoment() {
-        const struct {
-            const char* part;
-            Level level;
-            bool soundOn;
-            QString wordTimer; // panel 5 of a new game
-        } rows[] = {
-            {"Very Easy, after Hard", Level::VeryEasy, true, "Timer Off"},
-            {"Easy", Level::Easy, true, "Word Timer:  2: 60"},
-            {"Hard, sound off", Level::Hard, false, "Word Timer:  0: 60"},
-        };
         TestGame game(4);
         QStringList& heard = game.sounds.heard;
         GameBoard& board = game.Open();
@@ -55,7 +45,10 @@ private slots:
         QVERIFY(Shown(board, "HintNotice"));
         game.clock.now += std::chrono::seconds(30);
         board.TickClocks();
-        for (const auto& [part, level, soundOn, wordTimer] : rows) {
+        for (const auto& [part, level, soundOn, wordTimer] : // panel 5 of a new game
+             {std::tuple{"Very Easy, after Hard", Level::VeryEasy, true, "Timer Off"},
+              {"Easy", Level::Easy, true, "Word Timer:  2: 60"},
+              {"Hard, sound off", Level::Hard, false, "Word Timer:  0: 60"}}) {
             const TestPart trace{part};
             Command(board, "SoundOnOff").setChecked(soundOn);
             heard.clear();

@@ -33,14 +33,13 @@ const QByteArray PlayersOwn = "the player's own";
 
 } // namespace
 
-// The Options and Help menus, their windows, the settings file that outlasts the program, and
-// the game with a damaged data file in place: it tells what the player must know, starts and ends.
+// The Options and Help windows, the settings file, and a game over a damaged data file.
 class OptionsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Cancel keeps the stored colour, even a system colour; a chosen colour paints the windows,
-    // never the menu bar, and is saved with the stored level, not this run's, which Exit saves.
+    // Cancel keeps a stored system colour; one chosen paints the windows, not the bars, and is
+    // saved with the stored level; the card options; Exit saves this run's choices.
     void theColourCardsAndExitCommands() {
         TestGame game(54);
         game.Write(SettingsPath, "-2147483633 \r\n 8 \r\n 2 \r\n");
@@ -65,8 +64,7 @@ private slots:
         QCOMPARE(game.Read(SettingsPath), QByteArray(" 1996810 \r\n 8 \r\n 2 \r\n"));
         QCOMPARE(board.State().GameLevel, Level::Hard); // the running game keeps its level
 
-        // The card options window opens on the pack's back; Apply takes a back for the next deal,
-        // Ok shows it at once, Escape cancels; the window opens again on the back chosen.
+        // The card options open on the pack's back: Apply for the next deal, Ok now, Escape none.
         Command(board, "CardsOptions").trigger();
         auto* options = &Child<CardOptions>(board, "CardOptions");
         QCOMPARE(options->TestCardPicture(), std::optional<int>(8)); // the back on the pack
@@ -89,9 +87,7 @@ private slots:
         QCOMPARE(board.State().CardStyle, 5);
         QCOMPARE(board.Board().PackPicture(), std::optional<int>(5));
 
-        // Windows that read the settings as they open leave this run's choices alone, and those
-        // reach the file only when the settings are written; the file's own (Easy, the Chess
-        // back) begins with the next game.
+        // Windows reading the settings leave this run's choices alone; the file's begin next game.
         for (const char* command : {"Ab", "Highscore", "Level", "CardsOptions"}) {
             Command(board, command).trigger();
             for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -109,7 +105,6 @@ private slots:
         QCOMPARE(board.State().GameLevel, Level::Easy);
         QCOMPARE(board.Board().PackPicture(), std::optional<int>(8));
 
-        // Exit saves this run's choices and closes every window.
         board.show();
         Command(board, "Ab").trigger();
         board.ChooseCardStyle(4);
@@ -122,8 +117,7 @@ private slots:
         QCOMPARE(game.Read(SettingsPath), QByteArray(" 1996810 \r\n 4 \r\n 3 \r\n"));
     }
 
-    // Each secondary window stays above the board without being modal, shows its whole
-    // title and the program's icon.
+    // Each secondary window stays above the board, not modal, with its whole title and the icon.
     void theSecondaryWindowsAndTheLettersTotals() {
         const QIcon icon = ProgramIcon();
         QApplication::setWindowIcon(icon); // as the program does at start
@@ -147,8 +141,7 @@ private slots:
             QVERIFY2(window.windowIcon().pixmap(64).toImage() == expectedIcon, name);
         }
 
-        // The letters window's Save totals the counts, each kept within 999, and the next game
-        // deals that total while the window is open; Exit discards the edits.
+        // Save totals the letter counts, each within 999, for the next game; Exit discards edits.
         const int shipped = board.State().CardsTotal;
         Command(board, "LF").trigger();
         auto& letters = Child(board, "LettersForm");
@@ -169,10 +162,9 @@ private slots:
 
     void everyCardPictureRenders() { QCOMPARE(Cards::CheckArt(), QStringList()); }
 
-    // The level window ticks the stored level's option; Enter presses Ok, which starts a game on
-    // the level ticked, and Escape closes it and changes nothing, as Escape closes About.
+    // The level window ticks the stored level (Hard 1, Easy 2, Very Easy 3 in the file); Enter
+    // starts a game on the level ticked, Escape changes nothing, as Escape closes About.
     void theLevelWindowTicksTheStoredLevel() {
-        // The file's level number (Hard 1, Easy 2, Very Easy 3) and the option that names it.
         for (const auto& [stored, ticked, key] : {std::tuple{'1', 2, Qt::Key_Escape},
                                                   {'2', 1, Qt::Key_Return},
                                                   {'3', 3, Qt::Key_Escape}}) {

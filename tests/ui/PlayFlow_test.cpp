@@ -44,20 +44,16 @@ private slots:
     // key resumes a paused game without checking the word; New Game follows an ended game.
     void everyGameCommandInEveryState() {
         enum class Moment { Playing, CardHeld, Paused, Show, NameAwaited, EndGame, TimedOut };
-        const struct {
-            const char* part;
-            Moment moment;
-            bool newGame, boardControls, levelOk; // taken; the rest only while playing
-        } rows[] = {
-            {"playing", Moment::Playing, true, true, true},
-            {"card held", Moment::CardHeld, false, true, true},
-            {"paused", Moment::Paused, false, false, false},
-            {"game-over show", Moment::Show, false, false, false},
-            {"name awaited", Moment::NameAwaited, false, false, false},
-            {"ended by End Game, no name", Moment::EndGame, true, false, true},
-            {"ended by the word timer, no name", Moment::TimedOut, true, false, true},
-        };
-        for (const auto& [part, moment, newGame, boardControls, levelOk] : rows) {
+        // Whether New Game, the board's controls and the level window's Ok are taken; the rest of
+        // the commands are taken only while playing.
+        for (const auto& [part, moment, newGame, boardControls, levelOk] :
+             {std::tuple{"playing", Moment::Playing, true, true, true},
+              {"card held", Moment::CardHeld, false, true, true},
+              {"paused", Moment::Paused, false, false, false},
+              {"game-over show", Moment::Show, false, false, false},
+              {"name awaited", Moment::NameAwaited, false, false, false},
+              {"ended by End Game, no name", Moment::EndGame, true, false, true},
+              {"ended by the word timer, no name", Moment::TimedOut, true, false, true}}) {
             const TestPart trace{part};
             TestGame game(45);
             if (moment == Moment::Show) {

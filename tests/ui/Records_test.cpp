@@ -91,16 +91,10 @@ private slots:
     // While the dialog waits New Game starts nothing and an empty name is refused; a name given
     // is recorded, the next game starts, and at its end the name is offered again, selected.
     void anEmptyNameIsRefusedAndAConfirmedNameIsRecorded() {
-        const struct {
-            QString part;
-            Confirmation how;
-            QString refusalTitle, name;
-        } cases[] = {
-            {"Enter key", Confirmation::EnterKey, "Lexabit", "Ann Lee "},
-            {"keypad Enter", Confirmation::KeypadEnter, "Lexabit", "Ann Lee "},
-            {"Ok button, blanks only", Confirmation::Button, "Lexabit Solitaire", "  "},
-        };
-        for (const auto& [part, how, refusalTitle, name] : cases) {
+        for (const auto& [part, how, refusalTitle, name] :
+             {std::tuple{"Enter key", Confirmation::EnterKey, "Lexabit", QString("Ann Lee ")},
+              {"keypad Enter", Confirmation::KeypadEnter, "Lexabit", "Ann Lee "},
+              {"Ok button, blanks only", Confirmation::Button, "Lexabit Solitaire", "  "}}) {
             const TestPart trace{part};
             EndedGame ended;
             QVERIFY(ended.Dialog().isVisible() && !ended.Dialog().isModal());
@@ -277,9 +271,7 @@ private slots:
             if (answer == QMessageBox::Yes) {
                 // The name given, the missed words show over the ended table until closed.
                 QTRY_VERIFY(board.OpenMissedWords() != nullptr);
-                QCOMPARE(board.OpenMissedWords()->windowTitle(), "Words You Missed");
-                QVERIFY(board.State().WordsFound.size() == 1 &&
-                        !Command(board, "EndGame").isEnabled());
+                QVERIFY(!Command(board, "EndGame").isEnabled()); // no new game yet
                 board.OpenMissedWords()->close();
                 QTRY_COMPARE(board.State().Phase, GamePhase::Playing);
                 QCOMPARE(board.State().TotalScore, 0);

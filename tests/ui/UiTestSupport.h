@@ -133,8 +133,7 @@ inline void Abandoning(const std::function<void()>& leave) {
 
 } // namespace lexabit::uitest
 
-// Window tests run on the offscreen platform, with the screens of screens.json, unless a
-// platform or a display is given.
+// Window tests run offscreen with the screens of screens.json unless given a platform or display.
 #define LEXABIT_UI_TEST_MAIN(TestClass)                                                            \
     int main(int argc, char* argv[]) {                                                             \
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&                                      \

@@ -27,8 +27,7 @@ QString Run(const QString& program, const QStringList& arguments) {
     process.waitForFinished(30000);
     return QString::fromUtf8(process.readAllStandardOutput());
 }
-// A window with the word list and the menus over a game state and a clock standing at the
-// print moment, and outlets that record instead of showing.
+// The word list and menus over a game state, the clock at the print moment, outlets recorded.
 class PrintingScene {
 public:
     PrintingScene() {
@@ -78,9 +77,8 @@ class WordListPrinterTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Laid out for 600 dpi and drawn at the printer's, the page neither overprints itself nor
-    // runs off the sheet; without a printer it is saved as a letter-sized PDF and the player told
-    // where; a page that cannot be made below a plain file, by printer or as PDF, is reported.
+    // Drawn at any resolution the page neither overprints itself nor runs off the sheet; without
+    // a printer it is saved as a letter-sized PDF, told where; one that cannot be made, reported.
     void thePageComesOutWholeAtAnyResolution() {
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
             QSKIP("pdftotext reads the saved page: apt-get install poppler-utils");
