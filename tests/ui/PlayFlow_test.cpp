@@ -2,29 +2,25 @@
 #include "board/table/BoardEffects.h"
 #include "records/MissedWordsWindow.h"
 
+#include <QTextStream>
+
 using namespace lexabit;
 using namespace lexabit::uitest;
 
 namespace {
 
-bool ClocksRun(const GameBoard& board) {
-    return Child<QTimer>(board, "Timer2").isActive();
-}
-
 // Every card's place and tag, the words listed and the score: what a refused command leaves.
 QString Table(const GameBoard& board) {
     const GameState& state = board.State();
     QString table;
+    QTextStream out(&table);
     for (int i = 1; i <= state.CardsTotal; ++i) {
         const CardRecord& card = state.Card(i);
-        table += QStringLiteral("%1:%2,%3,%4 ")
-                     .arg(i)
-                     .arg(card.Left)
-                     .arg(card.Top)
-                     .arg(static_cast<int>(card.Tag));
+        out << i << ':' << card.Left << ',' << card.Top << ',' << static_cast<int>(card.Tag) << ' ';
     }
-    const int words = Child<QTreeWidget>(board, "WordList").topLevelItemCount();
-    return table + QStringLiteral("words %1, score %2").arg(words).arg(state.TotalScore);
+    out << "words " << Child<QTreeWidget>(board, "WordList").topLevelItemCount();
+    out << ", score " << state.TotalScore;
+    return table;
 }
 
 bool NameAwaited(const GameBoard& board) {
@@ -73,7 +69,7 @@ private slots:
             int checked = 0;
             const auto checkCommands = [&] {
                 ++checked;
-                QCOMPARE(ClocksRun(board), moment <= Moment::Paused); // stopped once it is over
+                QCOMPARE(Child<QTimer>(board, "Timer2").isActive(), moment <= Moment::Paused);
                 QCOMPARE(Command(board, "NewGame").isEnabled(), newGame);
                 for (const char* command : {"sh", "Undo", "EndGame", "Hint"}) {
                     QVERIFY2(Command(board, command).isEnabled() == play, command);
@@ -87,10 +83,7 @@ private slots:
                 }
                 const QString before = Table(board);
                 MessageAnswerer messages;
-                for (const Qt::Key key : {Qt::Key_F3, Qt::Key_F4, Qt::Key_F7}) {
-                    QTest::keyClick(&board, key);
-                }
-                QTest::keyClick(&board, Qt::Key_H, Qt::ControlModifier);
+                QTest::keySequence(&board, QKeySequence(QStringLiteral("F3, F4, F7, Ctrl+H")));
                 if (!boardControls) { // a click elsewhere would let a held card go
                     QTest::mouseClick(&Child(board, "ShuffleCards"), Qt::LeftButton);
                 }
@@ -209,7 +202,7 @@ private slots:
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Cy"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(board.State().PlayerName, std::string("Cy"));
-        QVERIFY(ClocksRun(board));
+        QVERIFY(Child<QTimer>(board, "Timer2").isActive()); // the clocks run
     }
 
     // A held card goes back before a time-out's message shows or a dialog opens, release taken.
