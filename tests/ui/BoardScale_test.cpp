@@ -76,9 +76,6 @@ private slots:
             const int target = CardOnColumn(state, 2);
             const int held = CardOnColumn(state, 5);
             const double scale = board.Board().Scale().Factor();
-            const auto pixels = [&](QPoint units) {
-                return board.Board().Scale().ToPixels(QPointF(units)).toPoint();
-            };
             if (scale == 1) {
                 const QImage shown = board.Board().grab().toImage();
                 const QImage face = board.CardPics().Card(state.Card(target).Picture).toImage();
@@ -90,13 +87,7 @@ private slots:
             } else {
                 QVERIFY(qAbs(scale - 1.7) < 0.001);
             }
-            const QPoint grip(30, 70);
-            QWidget* surface = &board.Board();
-            QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier,
-                              pixels(PlaceOf(state, held) + grip));
-            QTest::mouseMove(surface, pixels(PlaceOf(state, target) + grip + QPoint(9, 7)));
-            QTest::mouseRelease(surface, Qt::LeftButton, Qt::NoModifier,
-                                pixels(PlaceOf(state, target) + grip + QPoint(9, 7)));
+            LayWord(board, {target, held});
             QCOMPARE(state.WordCards.Count(), 2);
         }
         const GameState& atOne = games[0]->Open().State();
