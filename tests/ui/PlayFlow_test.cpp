@@ -9,6 +9,8 @@ using namespace lexabit::uitest;
 
 namespace {
 
+enum class Moment { Playing, CardHeld, Minimised, Paused, Show, NameAwaited, EndGame, TimedOut };
+
 // Every card's place and tag, the words listed and the score: what a refused command leaves.
 QString Table(const GameBoard& board) {
     const GameState& state = board.State();
@@ -36,15 +38,15 @@ class PlayFlowTest : public QObject {
 
 private slots:
     // Every command that changes the game (menu entry, key, board control, the level window's Ok)
-    // in every state; a refused one changes nothing. Clocks stand while paused and once over; any
-    // key resumes a paused game without checking the word; New Game follows an ended game.
+    // in every state; a refused one changes nothing, and no time runs out. Clocks stand while
+    // paused (a minimised window pauses) and once over; New Game follows an ended game.
     void everyGameCommandInEveryState() {
-        enum class Moment { Playing, CardHeld, Paused, Show, NameAwaited, EndGame, TimedOut };
         // Whether New Game, the board's controls and the level window's Ok are taken; the rest of
         // the commands are taken only while playing.
         for (const auto& [part, moment, newGame, boardControls, levelOk] :
              {std::tuple{"playing", Moment::Playing, true, true, true},
               {"card held", Moment::CardHeld, false, true, true},
+              {"minimised", Moment::Minimised, false, false, false},
               {"paused", Moment::Paused, false, false, false},
               {"game-over show", Moment::Show, false, false, false},
               {"name awaited", Moment::NameAwaited, false, false, false},
@@ -66,6 +68,7 @@ private slots:
             const QString clocksBefore = clocks();
             const bool ended = moment == Moment::EndGame || moment == Moment::TimedOut;
             const bool play = moment == Moment::Playing;
+            const bool paused = moment == Moment::Minimised || moment == Moment::Paused;
             int checked = 0;
             const auto checkCommands = [&] {
                 ++checked;
@@ -74,7 +77,7 @@ private slots:
                 for (const char* command : {"sh", "Undo", "EndGame", "Hint"}) {
                     QVERIFY2(Command(board, command).isEnabled() == play, command);
                 }
-                QCOMPARE(Command(board, "Pause").isEnabled(), play || moment == Moment::Paused);
+                QCOMPARE(Command(board, "Pause").isEnabled(), play || paused);
                 for (const char* control : {"ShuffleCards", "CheckWordButton"}) {
                     QVERIFY2(Child(board, control).isEnabled() == boardControls, control);
                 }
@@ -111,6 +114,8 @@ private slots:
                 if (moment == Moment::CardHeld) {
                     QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier,
                                       PlaceOf(state, CardOnColumn(state, 3)) + QPoint(40, 60));
+                } else if (moment == Moment::Minimised) {
+                    board.showMinimized();
                 } else if (moment == Moment::Paused) {
                     QTest::keyClick(surface, Qt::Key_Pause);
                 } else if (moment == Moment::Show) { // the show runs with the window taking events
@@ -145,11 +150,13 @@ private slots:
             QCOMPARE(Child(Child(board, "LevelForm"), "Command1").isEnabled(), levelOk);
             checkCommands();
 
-            if (moment == Moment::Paused) {
-                QVERIFY(Shown(board, "PauseCover"));
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_A);
-                QCOMPARE(state.WordCards.Count(), 2); // the key that resumes checks no word
-                QVERIFY(!Shown(board, "PauseCover"));
+            if (paused) { // shown again, or any key, resumes: a key that checks no word
+                QVERIFY(Shown(board, "PauseCover") && Command(board, "Pause").isChecked());
+                moment == Moment::Minimised
+                    ? board.showNormal()
+                    : QTest::keyClick(QApplication::focusWidget(), Qt::Key_A);
+                QCOMPARE(state.WordCards.Count(), 2);
+                QVERIFY(!Shown(board, "PauseCover") && !Command(board, "Pause").isChecked());
                 board.TickClocks();
                 QCOMPARE(clocks(), clocksBefore); // the pause is not counted
             } else if (ended) {
@@ -160,22 +167,6 @@ private slots:
                 QVERIFY(Command(board, "Undo").isEnabled());
             }
         }
-    }
-
-    // A minimised window pauses its game, which goes on when the window is shown again.
-    void aMinimisedGamePausesItself() {
-        TestGame game(47);
-        GameBoard& board = game.Deal();
-        DealOnly(board, "ABDEIMNOST", Level::Hard);
-        board.showMinimized();
-        QVERIFY(Command(board, "Pause").isChecked());
-        MessageAnswerer messages;
-        game.clock.now += std::chrono::minutes(5);
-        board.TickClocks();
-        QVERIFY(messages.texts.isEmpty()); // no time-out in the background
-        board.showNormal();
-        QVERIFY(!Command(board, "Pause").isChecked());
-        QVERIFY(Command(board, "sh").isEnabled());
     }
 
     // A time-out ends the game under a standing message, which leaves the keys to the name dialog,
