@@ -42,10 +42,8 @@ void SoundRecorder::Play(const QString& path, bool synchronous) {
 
 QStringList AllTwoLetterWords() {
     QStringList words;
-    for (char first = 'a'; first <= 'z'; ++first) {
-        for (char second = 'a'; second <= 'z'; ++second) {
-            words << QString::fromLatin1(std::string{first, second});
-        }
+    for (int i = 0; i < 26 * 26; ++i) {
+        words << QString(QChar(u'a' + i / 26)) + QChar(u'a' + i % 26);
     }
     return words;
 }

@@ -27,13 +27,14 @@ QString Run(const QString& program, const QStringList& arguments) {
     process.waitForFinished(30000);
     return QString::fromUtf8(process.readAllStandardOutput());
 }
+
 // The word list and menus over a game state, the clock at the print moment, outlets recorded.
 class PrintingScene {
 public:
     PrintingScene() {
         clock.now = GameTime(std::chrono::seconds(PrintMoment.toSecsSinceEpoch()));
         documents = home.filePath(QStringLiteral("Documents"));
-        wordList = new QTreeWidget(&window);
+        auto* wordList = new QTreeWidget(&window);
         wordList->setObjectName(QStringLiteral("WordList"));
         wordList->setColumnCount(2);
         window.setCentralWidget(wordList);
@@ -63,7 +64,6 @@ public:
     QTemporaryDir home;
     QString documents;
     QMainWindow window;
-    QTreeWidget* wordList = nullptr;
     GameMenus menus;
     GameState state;
     SettableClock clock;
