@@ -164,15 +164,14 @@ private slots:
         QTest::keyClick(&board, Qt::Key_H, Qt::ControlModifier);
         QCOMPARE(state.HintedCards, (std::vector<int>{CardOf(state, 'Z'), CardOf(state, 'A')}));
         QVERIFY(colourBesideZ() != unlit);
-        const QLabel& notice = Child<QLabel>(board, "HintNotice");
-        QCOMPARE(notice.text(), QStringLiteral("Hints: 11 off at the next word"));
+        QCOMPARE(LabelText(board, "HintNotice"), QStringLiteral("Hints: 11 off at the next word"));
         QTRY_VERIFY_WITH_TIMEOUT(state.HintedCards.empty(), 4000);
         QCOMPARE(colourBesideZ(), unlit);
         QTest::keyClick(&board, Qt::Key_H, Qt::ControlModifier); // asked again, charged once
         const std::vector<int> hinted = state.HintedCards;
         LayWord(board, hinted);
         board.CheckWordButton_Click();
-        QCOMPARE(notice.text(), QStringLiteral("Hints took 11 off"));
+        QCOMPARE(LabelText(board, "HintNotice"), QStringLiteral("Hints took 11 off"));
 
         // At the game's end the missed words open after the name, and their choice is kept.
         MessageAnswerer answerer(QStringLiteral("Di"));

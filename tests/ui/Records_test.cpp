@@ -98,20 +98,18 @@ private slots:
             const TestPart trace{part};
             EndedGame ended;
             QVERIFY(ended.Dialog().isVisible() && !ended.Dialog().isModal());
-            {
-                MessageAnswerer refusal;
-                ended.board.NewGame_Click();
-                QVERIFY(refusal.texts.isEmpty());
-                ended.Confirm(how);
-                QCOMPARE(refusal.titles, QStringList{refusalTitle});
-                QCOMPARE(refusal.texts, QStringList{QStringLiteral("Please enter your name.")});
-                QVERIFY(ended.Dialog().isVisible());
-                QVERIFY(RecordedScores(ended.board).empty());
-                QCOMPARE(ended.board.State().TotalScore, ended.score); // no new game
-            }
+            MessageAnswerer messages;
+            ended.board.NewGame_Click();
+            QVERIFY(messages.texts.isEmpty());
+            ended.Confirm(how);
+            QCOMPARE(messages.titles, QStringList{refusalTitle});
+            QCOMPARE(messages.texts, QStringList{QStringLiteral("Please enter your name.")});
+            QVERIFY(ended.Dialog().isVisible());
+            QVERIFY(RecordedScores(ended.board).empty());
+            QCOMPARE(ended.board.State().TotalScore, ended.score); // no new game
 
             ended.NameText().setText(name);
-            MessageAnswerer messages;
+            messages.texts.clear();
             ended.Confirm(how);
             QVERIFY(messages.texts.isEmpty());
             QVERIFY(!ended.Dialog().isVisible());
@@ -158,7 +156,6 @@ private slots:
             MessageAnswerer messages;
             Command(board, "Highscore").trigger();
             auto& list = Child<QTreeWidget>(board, "HighScoreList");
-            QVERIFY(list.isVisible());
             QCOMPARE(messages.texts.size(), readable ? 0 : 1);
             QCOMPARE(messages.texts.filter(QStringLiteral("highscore.dat")), messages.texts);
             QCOMPARE(Column(list, 0), readable ? QStringList({"Al", "Bo", "Cy"}) : QStringList());

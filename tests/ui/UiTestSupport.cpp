@@ -66,11 +66,9 @@ TestGame::TestGame(std::uint64_t seed, const QStringList& words)
         }
     }
     QDir(folder_.path()).mkpath(QStringLiteral("dictionary"));
-    QByteArray list;
-    for (const QString& word : words) {
-        list += word.toLatin1() + "\r\n";
-    }
-    Write(QStringLiteral("dictionary/dictionary.txt"), list);
+    Write(QStringLiteral("dictionary/dictionary.txt"),
+          words.isEmpty() ? QByteArray()
+                          : (words.join(QStringLiteral("\r\n")) + "\r\n").toLatin1());
     services.Folder =
         std::make_unique<FixedFolder>(QFile::encodeName(folder_.path()).toStdString());
 }
