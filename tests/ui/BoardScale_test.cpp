@@ -109,15 +109,13 @@ private slots:
         auto& state = const_cast<GameState&>(board.State());
         std::vector<int> word{CardOnColumn(state, 4)};
         for (int i = 1; word.size() < 15; ++i) {
-            if (state.Card(i).Tag == CardTag::Pack) { // in two rows clear of column 4
+            CardRecord& card = state.Card(i);
+            if (card.Tag == CardTag::Pack) { // in two rows clear of column 4
                 const auto k = static_cast<int>(word.size() - 1);
-                state.Card(i) = {CardTag::Table,
-                                 state.Card(i).Letter,
-                                 state.Card(i).Value,
-                                 0,
-                                 static_cast<float>(95 * (k % 7) + (k % 7 > 3 ? 290 : 0)),
-                                 k < 7 ? 370.0F : 560.0F,
-                                 true};
+                card.Tag = CardTag::Table;
+                card.Left = static_cast<float>(95 * (k % 7) + (k % 7 > 3 ? 290 : 0));
+                card.Top = k < 7 ? 370.0F : 560.0F;
+                card.Visible = true;
                 word.push_back(i);
             }
         }

@@ -242,62 +242,55 @@ private slots:
     }
 
     void keysPlayByTheMouseRules() {
-        const struct {
-            bool on;
-            const char* keys;  // arrows < > ^ v, Space _, Escape x, Enter =
-            const char* word;  // the cards dealt to these columns
-            const char* focus; // {n}: the letter and points of the card dealt to column n
-            int wordsFound;
-        } cases[] = {
-            {true, "_>_", "21", "word card 2 of 2, {1}", 0},
-            {true, "_>x", "", "{1}, column 1", 0},
-            {true, "_>_^_>_", "321", "word card 2 of 3, {2}", 0},
-            {true, "_>_^_>_v_>_", "321", "word card 3 of 3, {1}", 0}, // refused, back
-            {true, "_>_v_<_", "", "{1}, column 1", 0}, // the last card leaves the word
-            {true, "_>_=", "", "empty column 1", 1},
-            {true, ">>v__", "", "{3}, column 3", 0}, // down stays in its column
-            {false, ">", "", "", 1},                 // the word laid by mouse is checked
-        };
-        const std::map<QChar, Qt::Key> keys{{u'<', Qt::Key_Left},  {u'>', Qt::Key_Right},
-                                            {u'^', Qt::Key_Up},    {u'v', Qt::Key_Down},
-                                            {u'_', Qt::Key_Space}, {u'x', Qt::Key_Escape},
-                                            {u'=', Qt::Key_Return}};
-        for (const auto& c : cases) {
-            const TestPart trace{c.keys};
+        const std::map<QChar, Qt::Key> keyOf{{u'<', Qt::Key_Left},  {u'>', Qt::Key_Right},
+                                             {u'^', Qt::Key_Up},    {u'v', Qt::Key_Down},
+                                             {u'_', Qt::Key_Space}, {u'x', Qt::Key_Escape},
+                                             {u'=', Qt::Key_Return}};
+        // Keyboard play on, the keys pressed, the word made of the cards dealt to these columns,
+        // the focused card's name ({n}: the letter and points of column n's card), words found.
+        for (const auto& [on, keys, word, focus, wordsFound] :
+             {std::tuple{true, "_>_", "21", "word card 2 of 2, {1}", 0},
+              {true, "_>x", "", "{1}, column 1", 0},
+              {true, "_>_^_>_", "321", "word card 2 of 3, {2}", 0},
+              {true, "_>_^_>_v_>_", "321", "word card 3 of 3, {1}", 0}, // refused, back
+              {true, "_>_v_<_", "", "{1}, column 1", 0}, // the last card leaves the word
+              {true, "_>_=", "", "empty column 1", 1},
+              {true, ">>v__", "", "{3}, column 3", 0}, // down stays in its column
+              {false, ">", "", "", 1}}) {              // the word laid by mouse is checked
+            const TestPart trace{keys};
             TestGame game(7);
             GameBoard& board = game.Deal();
             DealOnly(board, "ABCDEFG");
             const GameState& state = board.State();
             const std::vector<int> dealt = ColumnCards(state); // the card dealt to each column
-            if (c.on) {
+            if (on) {
                 Command(board, "KeyboardPlay").trigger();
             } else {
                 LayWord(board, {dealt[1], dealt[0]});
             }
             QWidget* surface = &board.Board();
             surface->setFocus();
-            for (const QChar key : QString::fromLatin1(c.keys)) {
-                QTest::keyClick(surface, keys.at(key));
+            for (const QChar key : QString::fromLatin1(keys)) {
+                QTest::keyClick(surface, keyOf.at(key));
                 if (state.Keys.Held && key != u'_') { // the mouse's ring: the focus, or refused
                     const std::optional<int> ring = ReceivingCard(state, *state.Keys.Held);
                     QVERIFY(!ring || ring == FocusedStop(state));
                 }
             }
-            std::vector<int> word;
-            for (const char column : std::string_view(c.word)) {
-                word.push_back(dealt.at(static_cast<std::size_t>(column - '1')));
+            std::vector<int> cards;
+            for (const char column : std::string_view(word)) {
+                cards.push_back(dealt.at(static_cast<std::size_t>(column - '1')));
             }
-            QCOMPARE(state.WordCards.items(), word);
-            QCOMPARE(static_cast<int>(state.WordsFound.size()), c.wordsFound);
+            QCOMPARE(state.WordCards.items(), cards);
+            QCOMPARE(static_cast<int>(state.WordsFound.size()), wordsFound);
             QVERIFY(!state.Keys.Held && !state.Drag.Active);
-            QString name = QString::fromLatin1(c.focus);
+            QString name = QString::fromLatin1(focus);
             for (std::size_t column = 0; column < dealt.size(); ++column) {
-                const CardRecord& record = state.Card(dealt[column]);
+                const CardRecord& card = state.Card(dealt[column]);
+                const QString points =
+                    card.Value == 1 ? "1 point" : QStringLiteral("%1 points").arg(card.Value);
                 name.replace(QStringLiteral("{%1}").arg(column + 1),
-                             QStringLiteral("%1, %2 point%3")
-                                 .arg(QLatin1Char(record.Letter))
-                                 .arg(record.Value)
-                                 .arg(record.Value == 1 ? "" : "s"));
+                             QLatin1Char(card.Letter) + QStringLiteral(", ") + points);
             }
             const auto* focused = QAccessible::queryAccessibleInterface(surface)->focusChild();
             QCOMPARE(focused != nullptr ? focused->text(QAccessible::Name) : QString(), name);
