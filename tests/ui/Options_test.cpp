@@ -20,7 +20,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const QString SettingsPath = QStringLiteral("Settings/Settings.txt");
+const char* const SettingsPath = "Settings/Settings.txt";
 
 QColor WindowColour(const QWidget& widget) {
     return widget.palette().color(widget.backgroundRole());
@@ -196,21 +196,18 @@ private slots:
     }
 
     void theGameStartsAndEndsWithADamagedFileInPlace() {
-        const struct {
-            QString part, file;
-            Damage damage;
-            bool toldAtStart, toldAtExit;
-        } cases[] = {
-            {"score table /dev/zero", "highscore/highscore.dat", Damage::EndlessZeros, true, false},
-            {"settings a pipe", SettingsPath, Damage::Fifo, true, true},
-            {"settings no permissions", SettingsPath, Damage::NoPermissions, !root, true},
-            {"settings another user's link", SettingsPath, Damage::OthersLink, true, true},
-            {"settings huge, read-only install", SettingsPath, Damage::HugeReadOnly, false, false},
-            {"help a pipe", "HelpFiles/Lexabit Solitaire.hlp", Damage::Fifo, false, false},
-            {"help /dev/zero", "HelpFiles/Lexabit Solitaire.hlp", Damage::ZerosPicture, false,
-             false},
-        };
-        for (const auto& [part, file, damage, toldAtStart, toldAtExit] : cases) {
+        const char* const help = "HelpFiles/Lexabit Solitaire.hlp";
+        // Whether the player is told, naming the file, as the game starts and as it ends.
+        for (const auto& [part, file, damage, toldAtStart, toldAtExit] :
+             {std::tuple{"score table /dev/zero", "highscore/highscore.dat", Damage::EndlessZeros,
+                         true, false},
+              {"settings a pipe", SettingsPath, Damage::Fifo, true, true},
+              {"settings no permissions", SettingsPath, Damage::NoPermissions, !root, true},
+              {"settings another user's link", SettingsPath, Damage::OthersLink, true, true},
+              {"settings huge, read-only install", SettingsPath, Damage::HugeReadOnly, false,
+               false},
+              {"help a pipe", help, Damage::Fifo, false, false},
+              {"help /dev/zero", help, Damage::ZerosPicture, false, false}}) {
             const TestPart trace{part};
             if (damage == (root ? Damage::HugeReadOnly : Damage::OthersLink)) {
                 continue; // the other user's run covers it
@@ -227,7 +224,7 @@ private slots:
                 fs::permissions(damaged.parent_path(),
                                 fs::perms::owner_read | fs::perms::owner_exec);
             } else if (damage == Damage::OthersLink) {
-                game.Write(file + ".own", PlayersOwn);
+                game.Write(QString(file) + ".own", PlayersOwn);
                 fs::remove(damaged);
                 fs::create_symlink(damaged.string() + ".own", damaged);
                 QCOMPARE(::lchown(damaged.c_str(), 1, 1), 0);
@@ -251,7 +248,7 @@ private slots:
             QCOMPARE(atExit.texts.size(), toldAtExit ? 1 : 0);
             QCOMPARE(atExit.texts.filter(file).size(), atExit.texts.size());
             if (damage == Damage::OthersLink) {
-                QCOMPARE(game.Read(file + ".own"), PlayersOwn);
+                QCOMPARE(game.Read(QString(file) + ".own"), PlayersOwn);
             } else if (damage == Damage::HugeReadOnly) { // the player's copy starts afresh
                 fs::permissions(damaged.parent_path(), fs::perms::owner_all);
                 QFile mine(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + '/' +
