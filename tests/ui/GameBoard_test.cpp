@@ -1,5 +1,4 @@
 #include "UiTestSupport.h"
-#include "board/sound/Sounds.h"
 #include "board/window/GameWindows.h"
 #include "game/model/Alphabet.h"
 #include "game/play/CardDrop.h"
