@@ -22,10 +22,6 @@ namespace {
 
 const char* const SettingsPath = "Settings/Settings.txt";
 
-QColor WindowColour(const QWidget& widget) {
-    return widget.palette().color(widget.backgroundRole());
-}
-
 enum class Damage { Fifo, EndlessZeros, NoPermissions, OthersLink, ZerosPicture, HugeReadOnly };
 // As root, every folder can be written, and a link can be made as another user (daemon).
 const bool root = ::geteuid() == 0;
@@ -54,11 +50,12 @@ private slots:
         Command(board, "BgOptions").trigger();
         for (const QWidget* painted :
              QList<QWidget*>{&board, &board.Board(), &board.Windows().About()}) {
-            QCOMPARE(WindowColour(*painted), chosen);
+            QCOMPARE(painted->palette().color(painted->backgroundRole()), chosen);
         }
         for (const QWidget* bar :
              {static_cast<QWidget*>(board.menuBar()), &Child(board, "StatusBar")}) {
-            QCOMPARE(WindowColour(*bar), QApplication::palette().color(QPalette::Window));
+            QCOMPARE(bar->palette().color(bar->backgroundRole()),
+                     QApplication::palette().color(QPalette::Window));
         }
         // Red in the low byte: 10 + 120 * 256 + 30 * 65536.
         QCOMPARE(game.Read(SettingsPath), QByteArray(" 1996810 \r\n 8 \r\n 2 \r\n"));
