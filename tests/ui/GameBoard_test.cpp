@@ -134,8 +134,7 @@ private slots:
         QStringList outlivedTheGame;
         for (QObject* child : board->findChildren<QObject*>()) {
             if (child != board->layout() && child->parent() != board->layout()) {
-                const QString what = QString::fromLatin1(child->metaObject()->className()) +
-                                     QLatin1Char(' ') + child->objectName();
+                const QString what = child->metaObject()->className() + (' ' + child->objectName());
                 connect(child, &QObject::destroyed, this, [&, what] {
                     if (clockGone) {
                         outlivedTheGame << what;
@@ -219,18 +218,15 @@ private slots:
         QTimer watcher;
         QObject::connect(&watcher, &QTimer::timeout, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (box == nullptr) {
-                return;
-            }
-            if (!timedOut) {
-                timedOut = true; // the word timer runs out while the question stands
-                MessageAnswerer answerer;
+            if (box != nullptr && timedOut) {
+                leftOver << box->text();
+                box->done(QMessageBox::No);
+            } else if (box != nullptr) { // the word timer runs out while the question stands
+                timedOut = true;
+                const MessageAnswerer answerer;
                 game.clock.now += std::chrono::minutes(2);
                 board.TickClocks();
-                return;
             }
-            leftOver << box->text();
-            box->done(QMessageBox::No);
         });
         watcher.start(5);
         LayWord(board, {CardOf(state, 'A'), CardOf(state, 'T')});
