@@ -172,12 +172,9 @@ private slots:
 
     // Each road out of a game counts it once, on its own level, and the next game never again.
     void everyRoadOutOfAGameCountsItOnce() {
-        const struct {
-            const char* road;
-            bool wordLaid;
-            std::function<void(TestGame&, GameBoard&)> leave;
-            long long scored; // every road counts the game as played
-        } roads[] = {
+        using Leave = std::function<void(TestGame&, GameBoard&)>;
+        // The road, whether a word was laid, and whether the game counts as scored; each as played.
+        const std::tuple<const char*, bool, Leave, long long> roads[] = {
             {"End Game", true, [](auto&, auto& board) { Command(board, "EndGame").trigger(); }, 1},
             {"time-out", false,
              [](auto& game, auto& board) {

@@ -200,16 +200,15 @@ void MessageAnswerer::Answer() {
     }
     for (QWidget* window : QApplication::topLevelWidgets()) {
         auto* field = window->findChild<QLineEdit*>(QStringLiteral("NameText"));
-        if (!name_ || field == nullptr || !field->isVisible()) {
-            continue;
+        if (name_ && field != nullptr && field->isVisible()) {
+            if (name_->isEmpty()) {
+                field->window()->close();
+            } else {
+                field->setText(*name_);
+                QTest::keyClick(field, Qt::Key_Return);
+            }
+            return;
         }
-        if (name_->isEmpty()) {
-            field->window()->close();
-        } else {
-            field->setText(*name_);
-            QTest::keyClick(field, Qt::Key_Return);
-        }
-        return;
     }
 }
 
