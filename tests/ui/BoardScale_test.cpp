@@ -74,7 +74,6 @@ private slots:
             QTRY_COMPARE(board.Board().size(), boardPixels);
             const GameState& state = board.State();
             const int target = CardOnColumn(state, 2);
-            const int held = CardOnColumn(state, 5);
             const double scale = board.Board().Scale().Factor();
             if (scale == 1) {
                 const QImage shown = board.Board().grab().toImage();
@@ -87,7 +86,7 @@ private slots:
             } else {
                 QVERIFY(qAbs(scale - 1.7) < 0.001);
             }
-            LayWord(board, {target, held});
+            LayWord(board, {target, CardOnColumn(state, 5)});
             QCOMPARE(state.WordCards.Count(), 2);
         }
         const GameState& atOne = games[0]->Open().State();

@@ -41,8 +41,7 @@ private slots:
     // in every state; a refused one changes nothing, and no time runs out. Clocks stand while
     // paused (a minimised window pauses) and once over; New Game follows an ended game.
     void everyGameCommandInEveryState() {
-        // Whether New Game, the board's controls and the level window's Ok are taken; the rest of
-        // the commands are taken only while playing.
+        // Taken: New Game, the board's controls, the level's Ok; the rest only while playing.
         for (const auto& [part, moment, newGame, boardControls, levelOk] :
              {std::tuple{"playing", Moment::Playing, true, true, true},
               {"card held", Moment::CardHeld, false, true, true},

@@ -51,8 +51,7 @@ QString PackLetters(const GameState& state) {
 // A game with a word scored, ended from the menu: the rating answered, the name dialog waits.
 struct EndedGame {
     EndedGame() {
-        // The missed words not shown: the next game follows the name at once.
-        game.Write(QStringLiteral("Settings/MissedWords.txt"), "0\r\n");
+        game.Write(QStringLiteral("Settings/MissedWords.txt"), "0\r\n"); // the next game at once
         End();
     }
 

@@ -135,9 +135,8 @@ private slots:
                 QVERIFY2(info.contains(QStringLiteral("612 x 792 pts (letter)")), qPrintable(info));
                 // The list's own command prints too, a second page in the same second beside it.
                 scene.menus.PrintList->trigger();
-                const QString second =
-                    QStringLiteral("Lexabit Solitaire 2026-12-06 14-03-22 (2).pdf");
-                QCOMPARE(scene.SavedPages(), (QStringList{second, PageName}));
+                QCOMPARE(scene.SavedPages(),
+                         QStringList({"Lexabit Solitaire 2026-12-06 14-03-22 (2).pdf", PageName}));
             }
             // Blanks made one; the blank pdftotext now and then puts before a row's dot goes.
             QStringList lines = Run(QStringLiteral("pdftotext"),
