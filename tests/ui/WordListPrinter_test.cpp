@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <array>
 
 using namespace lexabit;
 using namespace lexabit::uitest;
@@ -33,7 +34,6 @@ class PrintingScene {
 public:
     PrintingScene() {
         clock.now = GameTime(std::chrono::seconds(PrintMoment.toSecsSinceEpoch()));
-        documents = home.filePath(QStringLiteral("Documents"));
         auto* wordList = new QTreeWidget(&window);
         wordList->setObjectName(QStringLiteral("WordList"));
         wordList->setColumnCount(2);
@@ -62,7 +62,7 @@ public:
     }
 
     QTemporaryDir home;
-    QString documents;
+    QString documents = home.filePath(QStringLiteral("Documents"));
     QMainWindow window;
     GameMenus menus;
     GameState state;
@@ -89,11 +89,11 @@ private slots:
             return QStringLiteral("%1. %2 %3").arg(number).arg(word(number)).arg(points(number));
         };
         // 0 dots per inch: no printer; below a file, neither a folder nor a printer's file is made.
-        const std::pair<int, bool> runs[] = {{0, false},    {300, false}, {600, false},
-                                             {1200, false}, {0, true},    {600, true}};
+        const std::array<std::pair<int, bool>, 6> runs{
+            {{0, false}, {300, false}, {600, false}, {1200, false}, {0, true}, {600, true}}};
         for (const auto& [dotsPerInch, belowAFile] : runs) {
-            const TestPart trace{
-                QStringLiteral("%1 dpi, below a file: %2").arg(dotsPerInch).arg(belowAFile)};
+            const TestPart trace{QString::number(dotsPerInch) +
+                                 (belowAFile ? " dpi, below a file" : " dpi")};
             PrintingScene scene;
             for (int number = 30; number >= 1; --number) { // the list shows the newest first
                 scene.state.WordsFound.push_back(
