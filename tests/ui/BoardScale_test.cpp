@@ -8,8 +8,7 @@
 using namespace lexabit;
 using namespace lexabit::uitest;
 
-// The board on screens of every common size: it fits, shows every column and panel whole,
-// keeps the cards clear of the word list, and plays the same at any scale.
+// On every common screen the board fits, shows every column and panel, plays the same.
 class BoardScaleTest : public QObject {
     Q_OBJECT
 
@@ -25,16 +24,15 @@ private slots:
             TestGame game(7);
             GameBoard& board = game.Open();
             const QList<QScreen*> all = QGuiApplication::screens();
-            const auto found = std::ranges::find(all, name, &QScreen::name);
-            QVERIFY(found != all.end());
-            QScreen* screen = *found;
-            board.setScreen(screen);
+            const auto screen = std::ranges::find(all, name, &QScreen::name);
+            QVERIFY(screen != all.end());
+            board.setScreen(*screen);
             board.PlaceOnScreen();
             maximised ? board.showMaximized() : board.show();
             QVERIFY(QTest::qWaitForWindowExposed(&board));
             board.Form_Activate();
             QCoreApplication::processEvents(); // the status bar lays out its panels
-            QVERIFY(screen->availableGeometry().contains(board.frameGeometry()));
+            QVERIFY((*screen)->availableGeometry().contains(board.frameGeometry()));
 
             // Every column with a word of eleven cards fanned below its top, and every panel.
             const GameState& state = board.State();
@@ -65,9 +63,8 @@ private slots:
         }
     }
 
-    // At the design size the scale is 1 and every control, card and marker stands where the
-    // layout puts it in whole pixels; at 1.7 a card dropped on another by the mouse lands
-    // exactly where the same drop lands at 1.
+    // At the design size the scale is 1 and cards and controls stand in whole pixels where the
+    // layout puts them; at 1.7 a drop by the mouse lands exactly where it lands at 1.
     void theSamePlayAtAnyScale() {
         std::vector<std::unique_ptr<TestGame>> games;
         for (const QSize boardPixels : {DesignBoardUnits, QSize(1755, 1213)}) {
@@ -77,11 +74,7 @@ private slots:
             QTRY_COMPARE(board.Board().size(), boardPixels);
             const GameState& state = board.State();
             const int target = CardOnColumn(state, 2);
-            const int held = CardOnColumn(state, 5);
             const double scale = board.Board().Scale().Factor();
-            const auto pixels = [&](QPoint units) {
-                return board.Board().Scale().ToPixels(QPointF(units)).toPoint();
-            };
             if (scale == 1) {
                 const QImage shown = board.Board().grab().toImage();
                 const QImage face = board.CardPics().Card(state.Card(target).Picture).toImage();
@@ -93,13 +86,7 @@ private slots:
             } else {
                 QVERIFY(qAbs(scale - 1.7) < 0.001);
             }
-            const QPoint grip(30, 70);
-            QWidget* surface = &board.Board();
-            QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier,
-                              pixels(PlaceOf(state, held) + grip));
-            QTest::mouseMove(surface, pixels(PlaceOf(state, target) + grip + QPoint(9, 7)));
-            QTest::mouseRelease(surface, Qt::LeftButton, Qt::NoModifier,
-                                pixels(PlaceOf(state, target) + grip + QPoint(9, 7)));
+            LayWord(board, {target, CardOnColumn(state, 5)});
             QCOMPARE(state.WordCards.Count(), 2);
         }
         const GameState& atOne = games[0]->Open().State();
@@ -111,9 +98,8 @@ private slots:
         }
     }
 
-    // A word of fifteen cards, laid with the mouse from cards left face up around the
-    // columns as Hard leaves them, makes the board smaller until it stands whole above the
-    // status bar; the next game is shown at the design's scale again.
+    // A word of fifteen cards, laid from cards left face up as Hard leaves them, shrinks the board
+    // until it stands whole above the status bar; the next game is at the design's scale again.
     void aLongWordMakesRoomForItself() {
         TestGame game(12);
         GameBoard& board = game.Deal();
@@ -122,32 +108,21 @@ private slots:
         auto& state = const_cast<GameState&>(board.State());
         std::vector<int> word{CardOnColumn(state, 4)};
         for (int i = 1; word.size() < 15; ++i) {
-            if (state.Card(i).Tag == CardTag::Pack) { // in two rows clear of column 4
+            CardRecord& card = state.Card(i);
+            if (card.Tag == CardTag::Pack) { // in two rows clear of column 4
                 const auto k = static_cast<int>(word.size() - 1);
-                state.Card(i) = {CardTag::Table,
-                                 state.Card(i).Letter,
-                                 state.Card(i).Value,
-                                 0,
-                                 static_cast<float>(95 * (k % 7) + (k % 7 > 3 ? 290 : 0)),
-                                 k < 7 ? 370.0F : 560.0F,
-                                 true};
+                card.Tag = CardTag::Table;
+                card.Left = static_cast<float>(95 * (k % 7) + (k % 7 > 3 ? 290 : 0));
+                card.Top = k < 7 ? 370.0F : 560.0F;
+                card.Visible = true;
                 word.push_back(i);
             }
         }
-        const auto pixels = [&](int card) {
-            return board.Board().Scale().ToPixels(QPointF(PlaceOf(state, card) + QPoint(40, 60)));
-        };
-        for (std::size_t k = 1; k < word.size(); ++k) {
-            QTest::mousePress(&board.Board(), Qt::LeftButton, Qt::NoModifier,
-                              pixels(word[k]).toPoint());
-            QTest::mouseMove(&board.Board(), pixels(word[k - 1]).toPoint());
-            QTest::mouseRelease(&board.Board(), Qt::LeftButton, Qt::NoModifier,
-                                pixels(word[k - 1]).toPoint());
-        }
+        LayWord(board, word);
         QCOMPARE(state.WordCards.Count(), 15);
-        QVERIFY(board.Board().Scale().Factor() < 1);
-        QVERIFY(pixels(word.back()).y() - 60 * board.Board().Scale().Factor() +
-                    CardHeight * board.Board().Scale().Factor() <=
+        const BoardScale& scale = board.Board().Scale();
+        QVERIFY(scale.Factor() < 1);
+        QVERIFY(scale.ToPixels(QPointF(PlaceOf(state, word.back()) + QPoint(0, CardHeight))).y() <=
                 board.Controls().StatusBar->geometry().top());
         board.NewGame_Click();
         QCOMPARE(board.Board().Scale().Factor(), 1.0);

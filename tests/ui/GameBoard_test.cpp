@@ -1,5 +1,4 @@
 #include "UiTestSupport.h"
-#include "board/sound/Sounds.h"
 #include "board/window/GameWindows.h"
 #include "game/model/Alphabet.h"
 #include "game/play/CardDrop.h"
@@ -10,54 +9,22 @@
 
 #include <QAccessible>
 #include <QCheckBox>
-#include <QFileInfo>
-#include <QLabel>
 #include <QLayout>
 #include <map>
-#include <ranges>
 
 using namespace lexabit;
 using namespace lexabit::uitest;
 
-namespace {
-
-const std::map<QChar, Qt::Key> Keys{
-    {u'<', Qt::Key_Left},  {u'>', Qt::Key_Right},  {u'^', Qt::Key_Up},    {u'v', Qt::Key_Down},
-    {u'_', Qt::Key_Space}, {u'x', Qt::Key_Escape}, {u'=', Qt::Key_Return}};
-
-} // namespace
-
-// The main window played with the mouse and the keys as a player does: the deal, a word laid
-// and checked, what the board shows meanwhile, the hint, a stuck game and the missed words.
-// Keyboard play moves the cards by the mouse's rules and names the focused card to assistive
-// technology; switched off, any key checks the word as ever.
+// The main window played by mouse and keys: what it shows and plays, hints, endings, the keys.
 class GameBoardTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // What the status bar, the word display, the hint notice and the word list show at each
-    // moment of a game on each level, read from the widgets, and the sounds heard: a new game
-    // keeps nothing of the last (a hint, a word laid, a score, a running word timer).
+    // The panels, word display, hint notice, word list and sounds at each moment on each level:
+    // a new game keeps nothing of the last (a hint, a word laid, a score, a running word timer).
     void whatTheBoardShowsAndPlaysAtEachMoment() {
-        const struct {
-            const char* part;
-            Level level;
-            bool soundOn;
-            QString wordTimer; // panel 5 of a new game
-        } rows[] = {
-            {"Very Easy, after Hard", Level::VeryEasy, true, "Timer Off"},
-            {"Easy", Level::Easy, true, "Word Timer:  2: 60"},
-            {"Hard, sound off", Level::Hard, false, "Word Timer:  0: 60"},
-        };
-        struct Recorder final : SoundOutput {
-            void Play(const QString& path, bool synchronous) override {
-                heard << QFileInfo(path).fileName() + (synchronous ? " waited" : " not waited");
-            }
-            QStringList heard;
-        };
         TestGame game(4);
-        auto* sounds = new Recorder;
-        game.services.Sound.reset(sounds);
+        QStringList& heard = game.sounds.heard;
         GameBoard& board = game.Open();
         GameState& state = board.State();
         const auto text = [&](const QString& name) { return LabelText(board, name); };
@@ -65,9 +32,8 @@ private slots:
         board.show();
         QVERIFY(QTest::qWaitForWindowActive(&board));
         board.Form_Activate(); // the activation has dealt; another does not
-        QVERIFY(CardOnColumn(state, 7) > 0);
         const QStringList deal(7, QStringLiteral("Draw.wav waited")); // a card to each column
-        QCOMPARE(sounds->heard, deal); // one deal at the first activation
+        QCOMPARE(heard, deal); // one deal at the first activation
         DealOnly(board, "ABDEIMNOST", Level::Hard);
         QTest::keyClick(&board, Qt::Key_H, Qt::ControlModifier);
         LayTwoLetterWord(board);
@@ -76,12 +42,15 @@ private slots:
         QVERIFY(Shown(board, "HintNotice"));
         game.clock.now += std::chrono::seconds(30);
         board.TickClocks();
-        for (const auto& [part, level, soundOn, wordTimer] : rows) {
+        for (const auto& [part, level, soundOn, wordTimer] : // panel 5 of a new game
+             {std::tuple{"Very Easy, after Hard", Level::VeryEasy, true, "Timer Off"},
+              {"Easy", Level::Easy, true, "Word Timer:  2: 60"},
+              {"Hard, sound off", Level::Hard, false, "Word Timer:  0: 60"}}) {
             const TestPart trace{part};
             Command(board, "SoundOnOff").setChecked(soundOn);
-            sounds->heard.clear();
+            heard.clear();
             DealOnly(board, "ABDEIMNOST", level);
-            QCOMPARE(sounds->heard, soundOn ? deal : QStringList());
+            QCOMPARE(heard, soundOn ? deal : QStringList());
             const QStringList fresh = {"Total Score:  0", "Total Number of Words:  0",
                                        "Total Playing Time:  0: 0: 0", " Number of Cards Left:  10",
                                        wordTimer};
@@ -95,9 +64,9 @@ private slots:
             // A word laid shows its letters and points; the top card is the one picked up.
             const int first = CardOnColumn(state, 1);
             const int second = CardOnColumn(state, 2);
-            sounds->heard.clear();
+            heard.clear();
             LayTwoLetterWord(board);
-            QCOMPARE(sounds->heard, soundOn ? QStringList{"turn.wav not waited"} : QStringList());
+            QCOMPARE(heard, soundOn ? QStringList{"turn.wav not waited"} : QStringList());
             const char a = state.Card(first).Letter;
             const char b = state.Card(second).Letter;
             QCOMPARE(text("WordLabel"), LetterText(a) + LetterText(b));
@@ -134,61 +103,20 @@ private slots:
         }
     }
 
-    // The board lays its table out again as the window is resized, a card held or not: where
-    // undo puts a card back and where a held card returns move with their columns (the rules'
-    // tests check every such place). A shuffle moves the cards, and the move to undo is forgotten.
-    void rememberedPlacesFollowTheColumns() {
+    // A shuffle forgets the move to undo: the cards have changed places.
+    void aShuffleForgetsTheMoveToUndo() {
         TestGame game(46);
         GameBoard& board = game.Deal();
-        const GameState& state = board.State();
-        QWidget* surface = &board.Board();
-        const auto resizeBy = [&](int dx) {
-            const QSize wanted = surface->size() + QSize(dx, 0);
-            board.resize(board.size() + QSize(dx, 0));
-            QTRY_COMPARE(surface->size(), wanted);
-        };
-        const auto onItsColumn = [&](int card, int column) {
-            const ColumnTop top = ColumnPosition(state, column);
-            return PlaceOf(state, card) == QPoint(top.Left, top.Top);
-        };
-        const QPoint grip(40, 60);
-        for (const int dx : {0, 1, -1, 103, -103, 300, -300}) {
-            const TestPart trace{QString::number(dx) + " px"};
-            board.resize(1420, board.height()); // wider only: the scale stays 1
-            DealOnly(board, "ABDEIMNOST", Level::VeryEasy);
-            const int moved = CardOnColumn(state, 1);
-            LayWord(board, {CardOnColumn(state, 2), moved});
-            resizeBy(dx);
-            QTest::keyClick(surface, Qt::Key_F4);
-            QVERIFY(onItsColumn(moved, 1) && state.WordCards.empty());
-            QCOMPARE(std::ranges::count(ColumnCards(state), 0), 0);
-
-            // Held through a resize, dropped on nothing, then on a card.
-            const int held = CardOnColumn(state, 5);
-            const QPoint at = PlaceOf(state, held) + grip;
-            QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier, at);
-            QTest::mouseMove(surface, at + QPoint(20, 200));
-            resizeBy(-dx);
-            QTest::mouseRelease(surface, Qt::LeftButton, Qt::NoModifier,
-                                PlaceOf(state, held) + grip);
-            QVERIFY(onItsColumn(held, 5));
-            LayWord(board, {CardOnColumn(state, 6), held});
-            QCOMPARE(state.Card(held).Tag, CardTag::Word);
-        }
-
-        // A shuffle forgets the move to undo.
         DealOnly(board, "ABDEIMNOST", Level::VeryEasy);
         LayTwoLetterWord(board);
-        QTest::keyClick(surface, Qt::Key_F4);
-        QTest::keyClick(surface, Qt::Key_F3);
-        const std::vector<int> shuffled = ColumnCards(state);
-        QTest::keyClick(surface, Qt::Key_F4);
-        QCOMPARE(ColumnCards(state), shuffled);
+        QTest::keySequence(&board.Board(), QKeySequence(QStringLiteral("F4, F3"))); // undone
+        const std::vector<int> shuffled = ColumnCards(board.State());
+        QTest::keyClick(&board.Board(), Qt::Key_F4);
+        QCOMPARE(ColumnCards(board.State()), shuffled);
     }
 
-    // The board's widgets, windows and helpers refer to the game it holds (its state, its
-    // services): none of them may outlive it. The clock stands for the game: it is held
-    // by the board's first member, so the rest of the game is gone once it is.
+    // No widget, window or helper outlives the game it refers to; the clock, held by the board's
+    // first member, stands for the game.
     void everyWidgetGoesBeforeTheGameItShows() {
         struct WatchedClock final : Clock {
             explicit WatchedClock(bool& gone) : gone_(gone) {}
@@ -204,8 +132,7 @@ private slots:
         QStringList outlivedTheGame;
         for (QObject* child : board->findChildren<QObject*>()) {
             if (child != board->layout() && child->parent() != board->layout()) {
-                const QString what = QString::fromLatin1(child->metaObject()->className()) +
-                                     QLatin1Char(' ') + child->objectName();
+                const QString what = child->metaObject()->className() + (' ' + child->objectName());
                 connect(child, &QObject::destroyed, this, [&, what] {
                     if (clockGone) {
                         outlivedTheGame << what;
@@ -218,31 +145,26 @@ private slots:
         QVERIFY2(outlivedTheGame.isEmpty(), qPrintable(outlivedTheGame.join(QLatin1String(", "))));
     }
 
-    // Ctrl+H outlines the cards of the best word on the board until a while has passed; the
-    // status bar tells its cost, charged once however often it is asked, and when it is taken.
+    // Ctrl+H outlines the best word's cards for a while; the notice tells its cost, charged once.
     void aHintAndTheMissedWords() {
         TestGame game(52, {"ZA", "TEA", "AT", "ES"});
         GameBoard& board = game.Deal();
         DealOnly(board, "ATESZ");
         const GameState& state = board.State();
-        const QPoint besideZ = PlaceOf(state, CardOf(state, 'Z')) + QPoint(-5, 60);
-        const auto colourBesideZ = [&] {
-            return board.Board().grab().toImage().pixelColor(besideZ);
-        };
-        const QColor unlit = colourBesideZ();
+        const QPoint byZ = PlaceOf(state, CardOf(state, 'Z')) + QPoint(-5, 60);
+        const auto colourByZ = [&] { return board.Board().grab().toImage().pixelColor(byZ); };
+        const QColor unlit = colourByZ();
 
         QTest::keyClick(&board, Qt::Key_H, Qt::ControlModifier);
-        QCOMPARE(state.HintedCards, (std::vector<int>{CardOf(state, 'Z'), CardOf(state, 'A')}));
-        QVERIFY(colourBesideZ() != unlit);
-        const QLabel& notice = Child<QLabel>(board, "HintNotice");
-        QCOMPARE(notice.text(), QStringLiteral("Hints: 11 off at the next word"));
+        QVERIFY(colourByZ() != unlit);
+        QCOMPARE(LabelText(board, "HintNotice"), QStringLiteral("Hints: 11 off at the next word"));
         QTRY_VERIFY_WITH_TIMEOUT(state.HintedCards.empty(), 4000);
-        QCOMPARE(colourBesideZ(), unlit);
+        QCOMPARE(colourByZ(), unlit);
         QTest::keyClick(&board, Qt::Key_H, Qt::ControlModifier); // asked again, charged once
         const std::vector<int> hinted = state.HintedCards;
         LayWord(board, hinted);
         board.CheckWordButton_Click();
-        QCOMPARE(notice.text(), QStringLiteral("Hints took 11 off"));
+        QCOMPARE(LabelText(board, "HintNotice"), QStringLiteral("Hints took 11 off"));
 
         // At the game's end the missed words open after the name, and their choice is kept.
         MessageAnswerer answerer(QStringLiteral("Di"));
@@ -291,18 +213,15 @@ private slots:
         QTimer watcher;
         QObject::connect(&watcher, &QTimer::timeout, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (box == nullptr) {
-                return;
-            }
-            if (!timedOut) {
-                timedOut = true; // the word timer runs out while the question stands
-                MessageAnswerer answerer;
+            if (box != nullptr && timedOut) {
+                leftOver << box->text();
+                box->done(QMessageBox::No);
+            } else if (box != nullptr) { // the word timer runs out while the question stands
+                timedOut = true;
+                const MessageAnswerer answerer;
                 game.clock.now += std::chrono::minutes(2);
                 board.TickClocks();
-                return;
             }
-            leftOver << box->text();
-            box->done(QMessageBox::No);
         });
         watcher.start(5);
         LayWord(board, {CardOf(state, 'A'), CardOf(state, 'T')});
@@ -313,59 +232,55 @@ private slots:
     }
 
     void keysPlayByTheMouseRules() {
-        struct Case {
-            bool on;
-            const char* keys;  // arrows < > ^ v, Space _, Escape x, Enter =
-            const char* word;  // the cards dealt to these columns
-            const char* focus; // {n}: the letter and points of the card dealt to column n
-            int wordsFound;
-        };
-        const Case cases[] = {
-            {true, "_>_", "21", "word card 2 of 2, {1}", 0},
-            {true, "_>x", "", "{1}, column 1", 0},
-            {true, "_>_^_>_", "321", "word card 2 of 3, {2}", 0},
-            {true, "_>_^_>_v_>_", "321", "word card 3 of 3, {1}", 0}, // refused, back
-            {true, "_>_v_<_", "", "{1}, column 1", 0}, // the last card leaves the word
-            {true, "_>_=", "", "empty column 1", 1},
-            {true, ">>v__", "", "{3}, column 3", 0}, // down stays in its column
-            {false, ">", "", "", 1},                 // the word laid by mouse is checked
-        };
-        for (const Case& c : cases) {
-            const TestPart trace{c.keys};
+        const std::map<QChar, Qt::Key> keyOf{{u'<', Qt::Key_Left},  {u'>', Qt::Key_Right},
+                                             {u'^', Qt::Key_Up},    {u'v', Qt::Key_Down},
+                                             {u'_', Qt::Key_Space}, {u'x', Qt::Key_Escape},
+                                             {u'=', Qt::Key_Return}};
+        // Keyboard play on, the keys pressed, the word made of the cards dealt to these columns,
+        // the focused card's name ({n}: the letter and points of column n's card), words found.
+        for (const auto& [on, keys, word, focus, wordsFound] :
+             {std::tuple{true, "_>_", "21", "word card 2 of 2, {1}", 0},
+              {true, "_>x", "", "{1}, column 1", 0},
+              {true, "_>_^_>_", "321", "word card 2 of 3, {2}", 0},
+              {true, "_>_^_>_v_>_", "321", "word card 3 of 3, {1}", 0}, // refused, back
+              {true, "_>_v_<_", "", "{1}, column 1", 0}, // the last card leaves the word
+              {true, "_>_=", "", "empty column 1", 1},
+              {true, ">>v__", "", "{3}, column 3", 0}, // down stays in its column
+              {false, ">", "", "", 1}}) {              // the word laid by mouse is checked
+            const TestPart trace{keys};
             TestGame game(7);
             GameBoard& board = game.Deal();
             DealOnly(board, "ABCDEFG");
             const GameState& state = board.State();
             const std::vector<int> dealt = ColumnCards(state); // the card dealt to each column
-            if (c.on) {
+            if (on) {
                 Command(board, "KeyboardPlay").trigger();
             } else {
                 LayWord(board, {dealt[1], dealt[0]});
             }
             QWidget* surface = &board.Board();
             surface->setFocus();
-            for (const QChar key : QString::fromLatin1(c.keys)) {
-                QTest::keyClick(surface, Keys.at(key));
+            for (const QChar key : QString::fromLatin1(keys)) {
+                QTest::keyClick(surface, keyOf.at(key));
                 if (state.Keys.Held && key != u'_') { // the mouse's ring: the focus, or refused
                     const std::optional<int> ring = ReceivingCard(state, *state.Keys.Held);
                     QVERIFY(!ring || ring == FocusedStop(state));
                 }
             }
-            std::vector<int> word;
-            for (const char column : std::string_view(c.word)) {
-                word.push_back(dealt.at(static_cast<std::size_t>(column - '1')));
+            std::vector<int> cards;
+            for (const char column : std::string_view(word)) {
+                cards.push_back(dealt.at(static_cast<std::size_t>(column - '1')));
             }
-            QCOMPARE(state.WordCards.items(), word);
-            QCOMPARE(static_cast<int>(state.WordsFound.size()), c.wordsFound);
+            QCOMPARE(state.WordCards.items(), cards);
+            QCOMPARE(static_cast<int>(state.WordsFound.size()), wordsFound);
             QVERIFY(!state.Keys.Held && !state.Drag.Active);
-            QString name = QString::fromLatin1(c.focus);
+            QString name = QString::fromLatin1(focus);
             for (std::size_t column = 0; column < dealt.size(); ++column) {
-                const CardRecord& record = state.Card(dealt[column]);
+                const CardRecord& card = state.Card(dealt[column]);
+                const QString points =
+                    card.Value == 1 ? "1 point" : QStringLiteral("%1 points").arg(card.Value);
                 name.replace(QStringLiteral("{%1}").arg(column + 1),
-                             QStringLiteral("%1, %2 point%3")
-                                 .arg(QLatin1Char(record.Letter))
-                                 .arg(record.Value)
-                                 .arg(record.Value == 1 ? "" : "s"));
+                             QLatin1Char(card.Letter) + QStringLiteral(", ") + points);
             }
             const auto* focused = QAccessible::queryAccessibleInterface(surface)->focusChild();
             QCOMPARE(focused != nullptr ? focused->text(QAccessible::Name) : QString(), name);

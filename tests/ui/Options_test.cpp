@@ -20,11 +20,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const QString SettingsPath = QStringLiteral("Settings/Settings.txt");
-
-QColor WindowColour(const QWidget& widget) {
-    return widget.palette().color(widget.backgroundRole());
-}
+const char* const SettingsPath = "Settings/Settings.txt";
 
 enum class Damage { Fifo, EndlessZeros, NoPermissions, OthersLink, ZerosPicture, HugeReadOnly };
 // As root, every folder can be written, and a link can be made as another user (daemon).
@@ -33,14 +29,13 @@ const QByteArray PlayersOwn = "the player's own";
 
 } // namespace
 
-// The Options and Help menus, their windows, the settings file that outlasts the program, and
-// the game with a damaged data file in place: it tells what the player must know, starts and ends.
+// The Options and Help windows, the settings file, and a game over a damaged data file.
 class OptionsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Cancel keeps the stored colour, even a system colour; a chosen colour paints the windows,
-    // never the menu bar, and is saved with the stored level, not this run's, which Exit saves.
+    // Cancel keeps a stored system colour; one chosen paints the windows, not the bars, and is
+    // saved with the stored level; the card options; Exit saves this run's choices.
     void theColourCardsAndExitCommands() {
         TestGame game(54);
         game.Write(SettingsPath, "-2147483633 \r\n 8 \r\n 2 \r\n");
@@ -55,18 +50,18 @@ private slots:
         Command(board, "BgOptions").trigger();
         for (const QWidget* painted :
              QList<QWidget*>{&board, &board.Board(), &board.Windows().About()}) {
-            QCOMPARE(WindowColour(*painted), chosen);
+            QCOMPARE(painted->palette().color(painted->backgroundRole()), chosen);
         }
         for (const QWidget* bar :
              {static_cast<QWidget*>(board.menuBar()), &Child(board, "StatusBar")}) {
-            QCOMPARE(WindowColour(*bar), QApplication::palette().color(QPalette::Window));
+            QCOMPARE(bar->palette().color(bar->backgroundRole()),
+                     QApplication::palette().color(QPalette::Window));
         }
         // Red in the low byte: 10 + 120 * 256 + 30 * 65536.
         QCOMPARE(game.Read(SettingsPath), QByteArray(" 1996810 \r\n 8 \r\n 2 \r\n"));
         QCOMPARE(board.State().GameLevel, Level::Hard); // the running game keeps its level
 
-        // The card options window opens on the pack's back; Apply takes a back for the next deal,
-        // Ok shows it at once, Escape cancels; the window opens again on the back chosen.
+        // The card options open on the pack's back: Apply for the next deal, Ok now, Escape none.
         Command(board, "CardsOptions").trigger();
         auto* options = &Child<CardOptions>(board, "CardOptions");
         QCOMPARE(options->TestCardPicture(), std::optional<int>(8)); // the back on the pack
@@ -89,9 +84,7 @@ private slots:
         QCOMPARE(board.State().CardStyle, 5);
         QCOMPARE(board.Board().PackPicture(), std::optional<int>(5));
 
-        // Windows that read the settings as they open leave this run's choices alone, and those
-        // reach the file only when the settings are written; the file's own (Easy, the Chess
-        // back) begins with the next game.
+        // Windows reading the settings leave this run's choices alone; the file's begin next game.
         for (const char* command : {"Ab", "Highscore", "Level", "CardsOptions"}) {
             Command(board, command).trigger();
             for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -109,7 +102,6 @@ private slots:
         QCOMPARE(board.State().GameLevel, Level::Easy);
         QCOMPARE(board.Board().PackPicture(), std::optional<int>(8));
 
-        // Exit saves this run's choices and closes every window.
         board.show();
         Command(board, "Ab").trigger();
         board.ChooseCardStyle(4);
@@ -122,8 +114,7 @@ private slots:
         QCOMPARE(game.Read(SettingsPath), QByteArray(" 1996810 \r\n 4 \r\n 3 \r\n"));
     }
 
-    // Each secondary window stays above the board without being modal, shows its whole
-    // title and the program's icon.
+    // Each secondary window stays above the board, not modal, with its whole title and the icon.
     void theSecondaryWindowsAndTheLettersTotals() {
         const QIcon icon = ProgramIcon();
         QApplication::setWindowIcon(icon); // as the program does at start
@@ -147,8 +138,7 @@ private slots:
             QVERIFY2(window.windowIcon().pixmap(64).toImage() == expectedIcon, name);
         }
 
-        // The letters window's Save totals the counts, each kept within 999, and the next game
-        // deals that total while the window is open; Exit discards the edits.
+        // Save totals the letter counts, each within 999, for the next game; Exit discards edits.
         const int shipped = board.State().CardsTotal;
         Command(board, "LF").trigger();
         auto& letters = Child(board, "LettersForm");
@@ -169,10 +159,9 @@ private slots:
 
     void everyCardPictureRenders() { QCOMPARE(Cards::CheckArt(), QStringList()); }
 
-    // The level window ticks the stored level's option; Enter presses Ok, which starts a game on
-    // the level ticked, and Escape closes it and changes nothing, as Escape closes About.
+    // The level window ticks the stored level (Hard 1, Easy 2, Very Easy 3 in the file); Enter
+    // starts a game on the level ticked, Escape changes nothing, as Escape closes About.
     void theLevelWindowTicksTheStoredLevel() {
-        // The file's level number (Hard 1, Easy 2, Very Easy 3) and the option that names it.
         for (const auto& [stored, ticked, key] : {std::tuple{'1', 2, Qt::Key_Escape},
                                                   {'2', 1, Qt::Key_Return},
                                                   {'3', 3, Qt::Key_Escape}}) {
@@ -204,21 +193,18 @@ private slots:
     }
 
     void theGameStartsAndEndsWithADamagedFileInPlace() {
-        const struct {
-            QString part, file;
-            Damage damage;
-            bool toldAtStart, toldAtExit;
-        } cases[] = {
-            {"score table /dev/zero", "highscore/highscore.dat", Damage::EndlessZeros, true, false},
-            {"settings a pipe", SettingsPath, Damage::Fifo, true, true},
-            {"settings no permissions", SettingsPath, Damage::NoPermissions, !root, true},
-            {"settings another user's link", SettingsPath, Damage::OthersLink, true, true},
-            {"settings huge, read-only install", SettingsPath, Damage::HugeReadOnly, false, false},
-            {"help a pipe", "HelpFiles/Lexabit Solitaire.hlp", Damage::Fifo, false, false},
-            {"help /dev/zero", "HelpFiles/Lexabit Solitaire.hlp", Damage::ZerosPicture, false,
-             false},
-        };
-        for (const auto& [part, file, damage, toldAtStart, toldAtExit] : cases) {
+        const char* const help = "HelpFiles/Lexabit Solitaire.hlp";
+        // Whether the player is told, naming the file, as the game starts and as it ends.
+        for (const auto& [part, file, damage, toldAtStart, toldAtExit] :
+             {std::tuple{"score table /dev/zero", "highscore/highscore.dat", Damage::EndlessZeros,
+                         true, false},
+              {"settings a pipe", SettingsPath, Damage::Fifo, true, true},
+              {"settings no permissions", SettingsPath, Damage::NoPermissions, !root, true},
+              {"settings another user's link", SettingsPath, Damage::OthersLink, true, true},
+              {"settings huge, read-only install", SettingsPath, Damage::HugeReadOnly, false,
+               false},
+              {"help a pipe", help, Damage::Fifo, false, false},
+              {"help /dev/zero", help, Damage::ZerosPicture, false, false}}) {
             const TestPart trace{part};
             if (damage == (root ? Damage::HugeReadOnly : Damage::OthersLink)) {
                 continue; // the other user's run covers it
@@ -235,7 +221,7 @@ private slots:
                 fs::permissions(damaged.parent_path(),
                                 fs::perms::owner_read | fs::perms::owner_exec);
             } else if (damage == Damage::OthersLink) {
-                game.Write(file + ".own", PlayersOwn);
+                game.Write(QString(file) + ".own", PlayersOwn);
                 fs::remove(damaged);
                 fs::create_symlink(damaged.string() + ".own", damaged);
                 QCOMPARE(::lchown(damaged.c_str(), 1, 1), 0);
@@ -259,7 +245,7 @@ private slots:
             QCOMPARE(atExit.texts.size(), toldAtExit ? 1 : 0);
             QCOMPARE(atExit.texts.filter(file).size(), atExit.texts.size());
             if (damage == Damage::OthersLink) {
-                QCOMPARE(game.Read(file + ".own"), PlayersOwn);
+                QCOMPARE(game.Read(QString(file) + ".own"), PlayersOwn);
             } else if (damage == Damage::HugeReadOnly) { // the player's copy starts afresh
                 fs::permissions(damaged.parent_path(), fs::perms::owner_all);
                 QFile mine(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + '/' +

@@ -2,29 +2,27 @@
 #include "board/table/BoardEffects.h"
 #include "records/MissedWordsWindow.h"
 
+#include <QTextStream>
+
 using namespace lexabit;
 using namespace lexabit::uitest;
 
 namespace {
 
-bool ClocksRun(const GameBoard& board) {
-    return Child<QTimer>(board, "Timer2").isActive();
-}
+enum class Moment { Playing, CardHeld, Minimised, Paused, Show, NameAwaited, EndGame, TimedOut };
 
-// Every card's place and tag, the words found and the score: what a refused command leaves.
+// Every card's place and tag, the words listed and the score: what a refused command leaves.
 QString Table(const GameBoard& board) {
     const GameState& state = board.State();
     QString table;
+    QTextStream out(&table);
     for (int i = 1; i <= state.CardsTotal; ++i) {
         const CardRecord& card = state.Card(i);
-        table += QStringLiteral("%1:%2,%3,%4 ")
-                     .arg(i)
-                     .arg(card.Left)
-                     .arg(card.Top)
-                     .arg(static_cast<int>(card.Tag));
+        out << i << ':' << card.Left << ',' << card.Top << ',' << static_cast<int>(card.Tag) << ' ';
     }
-    const int words = Child<QTreeWidget>(board, "WordList").topLevelItemCount();
-    return table + QStringLiteral("words %1, score %2").arg(words).arg(state.TotalScore);
+    out << "words " << Child<QTreeWidget>(board, "WordList").topLevelItemCount();
+    out << ", score " << state.TotalScore;
+    return table;
 }
 
 bool NameAwaited(const GameBoard& board) {
@@ -34,35 +32,25 @@ bool NameAwaited(const GameBoard& board) {
 
 } // namespace
 
-// Where one flow meets another: the end of a game and the wait for a name, commands that
-// arrive while a card is held or a move runs, and settings read again during a game.
+// Where flows meet: a game's end and the name, commands while a card is held or a move runs.
 class PlayFlowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Every command that changes the game (its menu entry and key, the Shuffle Surface label,
-    // the CheckWord button, the level window's Ok) in every state: playing, a card held, paused,
-    // the game-over show (checked while it runs), the name awaited, and a game ended without a
-    // name after End Game or a time-out. A refused command changes nothing on the table. A
-    // paused game's clocks stand, as they do once the game is over, and any key brings it back
-    // without checking the word; the missed words leave an ended game ended, and New Game starts
-    // the next.
+    // Every command that changes the game (menu entry, key, board control, the level window's Ok)
+    // in every state; a refused one changes nothing, and no time runs out. Clocks stand while
+    // paused (a minimised window pauses) and once over; New Game follows an ended game.
     void everyGameCommandInEveryState() {
-        enum class Moment { Playing, CardHeld, Paused, Show, NameAwaited, EndGame, TimedOut };
-        const struct {
-            const char* part;
-            Moment moment;
-            bool newGame, boardControls, levelOk; // taken; the rest only while playing
-        } rows[] = {
-            {"playing", Moment::Playing, true, true, true},
-            {"card held", Moment::CardHeld, false, true, true},
-            {"paused", Moment::Paused, false, false, false},
-            {"game-over show", Moment::Show, false, false, false},
-            {"name awaited", Moment::NameAwaited, false, false, false},
-            {"ended by End Game, no name", Moment::EndGame, true, false, true},
-            {"ended by the word timer, no name", Moment::TimedOut, true, false, true},
-        };
-        for (const auto& [part, moment, newGame, boardControls, levelOk] : rows) {
+        // Taken: New Game, the board's controls, the level's Ok; the rest only while playing.
+        for (const auto& [part, moment, newGame, boardControls, levelOk] :
+             {std::tuple{"playing", Moment::Playing, true, true, true},
+              {"card held", Moment::CardHeld, false, true, true},
+              {"minimised", Moment::Minimised, false, false, false},
+              {"paused", Moment::Paused, false, false, false},
+              {"game-over show", Moment::Show, false, false, false},
+              {"name awaited", Moment::NameAwaited, false, false, false},
+              {"ended by End Game, no name", Moment::EndGame, true, false, true},
+              {"ended by the word timer, no name", Moment::TimedOut, true, false, true}}) {
             const TestPart trace{part};
             TestGame game(45);
             if (moment == Moment::Show) {
@@ -79,15 +67,16 @@ private slots:
             const QString clocksBefore = clocks();
             const bool ended = moment == Moment::EndGame || moment == Moment::TimedOut;
             const bool play = moment == Moment::Playing;
+            const bool paused = moment == Moment::Minimised || moment == Moment::Paused;
             int checked = 0;
             const auto checkCommands = [&] {
                 ++checked;
-                QCOMPARE(ClocksRun(board), moment <= Moment::Paused); // stopped once it is over
+                QCOMPARE(Child<QTimer>(board, "Timer2").isActive(), moment <= Moment::Paused);
                 QCOMPARE(Command(board, "NewGame").isEnabled(), newGame);
                 for (const char* command : {"sh", "Undo", "EndGame", "Hint"}) {
                     QVERIFY2(Command(board, command).isEnabled() == play, command);
                 }
-                QCOMPARE(Command(board, "Pause").isEnabled(), play || moment == Moment::Paused);
+                QCOMPARE(Command(board, "Pause").isEnabled(), play || paused);
                 for (const char* control : {"ShuffleCards", "CheckWordButton"}) {
                     QVERIFY2(Child(board, control).isEnabled() == boardControls, control);
                 }
@@ -96,10 +85,7 @@ private slots:
                 }
                 const QString before = Table(board);
                 MessageAnswerer messages;
-                for (const Qt::Key key : {Qt::Key_F3, Qt::Key_F4, Qt::Key_F7}) {
-                    QTest::keyClick(&board, key);
-                }
-                QTest::keyClick(&board, Qt::Key_H, Qt::ControlModifier);
+                QTest::keySequence(&board, QKeySequence(QStringLiteral("F3, F4, F7, Ctrl+H")));
                 if (!boardControls) { // a click elsewhere would let a held card go
                     QTest::mouseClick(&Child(board, "ShuffleCards"), Qt::LeftButton);
                 }
@@ -124,15 +110,14 @@ private slots:
                 MessageAnswerer answers(moment == Moment::NameAwaited
                                             ? std::nullopt
                                             : std::optional<QString>(QString{}));
-                switch (moment) {
-                case Moment::CardHeld:
+                if (moment == Moment::CardHeld) {
                     QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier,
                                       PlaceOf(state, CardOnColumn(state, 3)) + QPoint(40, 60));
-                    break;
-                case Moment::Paused:
+                } else if (moment == Moment::Minimised) {
+                    board.showMinimized();
+                } else if (moment == Moment::Paused) {
                     QTest::keyClick(surface, Qt::Key_Pause);
-                    break;
-                case Moment::Show: { // the show runs with the window taking events
+                } else if (moment == Moment::Show) { // the show runs with the window taking events
                     QTimer inShow;
                     QObject::connect(&inShow, &QTimer::timeout, [&] {
                         if (state.Phase == GamePhase::AwaitingName && !NameAwaited(board) &&
@@ -143,18 +128,11 @@ private slots:
                     inShow.start(0);
                     board.CheckWordButton_Click();
                     QCOMPARE(checked, 1);
-                    break;
-                }
-                case Moment::NameAwaited:
-                case Moment::EndGame:
+                } else if (moment == Moment::NameAwaited || moment == Moment::EndGame) {
                     QTest::keyClick(surface, Qt::Key_F7);
-                    break;
-                case Moment::TimedOut:
+                } else if (moment == Moment::TimedOut) {
                     game.clock.now += std::chrono::seconds(61);
                     board.TickClocks();
-                    break;
-                case Moment::Playing:
-                    break;
                 }
                 QTRY_COMPARE(NameAwaited(board), moment == Moment::NameAwaited);
             }
@@ -171,11 +149,13 @@ private slots:
             QCOMPARE(Child(Child(board, "LevelForm"), "Command1").isEnabled(), levelOk);
             checkCommands();
 
-            if (moment == Moment::Paused) {
-                QVERIFY(Shown(board, "PauseCover"));
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_A);
-                QCOMPARE(state.WordCards.Count(), 2); // the key that resumes checks no word
-                QVERIFY(!Shown(board, "PauseCover"));
+            if (paused) { // shown again, or any key, resumes: a key that checks no word
+                QVERIFY(Shown(board, "PauseCover") && Command(board, "Pause").isChecked());
+                moment == Moment::Minimised
+                    ? board.showNormal()
+                    : QTest::keyClick(QApplication::focusWidget(), Qt::Key_A);
+                QCOMPARE(state.WordCards.Count(), 2);
+                QVERIFY(!Shown(board, "PauseCover") && !Command(board, "Pause").isChecked());
                 board.TickClocks();
                 QCOMPARE(clocks(), clocksBefore); // the pause is not counted
             } else if (ended) {
@@ -188,24 +168,8 @@ private slots:
         }
     }
 
-    // A minimised window pauses its game, which goes on when the window is shown again.
-    void aMinimisedGamePausesItself() {
-        TestGame game(47);
-        GameBoard& board = game.Deal();
-        DealOnly(board, "ABDEIMNOST", Level::Hard);
-        board.showMinimized();
-        QVERIFY(Command(board, "Pause").isChecked());
-        MessageAnswerer messages;
-        game.clock.now += std::chrono::minutes(5);
-        board.TickClocks();
-        QVERIFY(messages.texts.isEmpty()); // no time-out in the background
-        board.showNormal();
-        QVERIFY(!Command(board, "Pause").isChecked());
-        QVERIFY(Command(board, "sh").isEnabled());
-    }
-
-    // The word timer running out ends the game, and the name starts the next with its clocks; a
-    // message the player has not yet closed leaves the keys to the name dialog.
+    // A time-out ends the game under a standing message, which leaves the keys to the name dialog,
+    // and the name starts the next game with its clocks.
     void theWordTimerEndsTheGameWhileAMessageStands() {
         TestGame game(44, {});
         game.Write(QStringLiteral("Settings/MissedWords.txt"), "0\r\n"); // the next game at once
@@ -228,11 +192,10 @@ private slots:
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Cy"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(board.State().PlayerName, std::string("Cy"));
-        QVERIFY(ClocksRun(board));
+        QVERIFY(Child<QTimer>(board, "Timer2").isActive()); // the clocks run
     }
 
-    // A time-out puts a held card back before its message shows, a dialog before it opens,
-    // taking the release.
+    // A held card goes back before a time-out's message shows or a dialog opens, release taken.
     void aHeldCardGoesBackBeforeAnInterruption() {
         for (const bool timeOut : {true, false}) { // else the colour dialog opens
             const TestPart trace{timeOut ? "word timer runs out" : "colour dialog"};

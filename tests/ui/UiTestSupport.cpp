@@ -9,6 +9,7 @@
 #include <QColorDialog>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <utility>
 
 namespace lexabit::uitest {
@@ -33,18 +34,16 @@ private:
     MersenneRandom random_;
 };
 
-struct Silence final : SoundOutput {
-    void Play(const QString&, bool) override {}
-};
-
 } // namespace
+
+void SoundRecorder::Play(const QString& path, bool synchronous) {
+    heard << QFileInfo(path).fileName() + (synchronous ? " waited" : " not waited");
+}
 
 QStringList AllTwoLetterWords() {
     QStringList words;
-    for (char first = 'a'; first <= 'z'; ++first) {
-        for (char second = 'a'; second <= 'z'; ++second) {
-            words << QString::fromLatin1(std::string{first, second});
-        }
+    for (int i = 0; i < 26 * 26; ++i) {
+        words << QString(QChar(u'a' + i / 26)) + QChar(u'a' + i % 26);
     }
     return words;
 }
@@ -53,9 +52,10 @@ TestGame::TestGame(std::uint64_t seed, const QStringList& words)
     : services{.Random = std::make_unique<RepeatableRandom>(seed),
                .Time = std::make_unique<SettableClock>(),
                .Folder = {}, // below, once the folder is filled
-               .Sound = std::make_unique<Silence>(),
+               .Sound = std::make_unique<SoundRecorder>(),
                .Wait = {}}, // glides without pauses
-      clock(static_cast<SettableClock&>(*services.Time)) {
+      clock(static_cast<SettableClock&>(*services.Time)),
+      sounds(static_cast<SoundRecorder&>(*services.Sound)) {
     // A run as another user may be given a copy of the data where that user can read it.
     const QDir built(
         qEnvironmentVariable("LEXABIT_PROGRAM_DIR", QStringLiteral(LEXABIT_PROGRAM_DIR)));
@@ -66,11 +66,9 @@ TestGame::TestGame(std::uint64_t seed, const QStringList& words)
         }
     }
     QDir(folder_.path()).mkpath(QStringLiteral("dictionary"));
-    QByteArray list;
-    for (const QString& word : words) {
-        list += word.toLatin1() + "\r\n";
-    }
-    Write(QStringLiteral("dictionary/dictionary.txt"), list);
+    Write(QStringLiteral("dictionary/dictionary.txt"),
+          words.isEmpty() ? QByteArray()
+                          : (words.join(QStringLiteral("\r\n")) + "\r\n").toLatin1());
     services.Folder =
         std::make_unique<FixedFolder>(QFile::encodeName(folder_.path()).toStdString());
 }
@@ -149,10 +147,13 @@ int CardOf(const GameState& state, char letter) {
 }
 
 void LayWord(GameBoard& board, const std::vector<int>& cards) {
-    const QPoint grip(40, 60);
+    const auto grip = [&](int card) {
+        const QPointF units(PlaceOf(board.State(), card) + QPoint(40, 60));
+        return board.Board().Scale().ToPixels(units).toPoint();
+    };
     for (std::size_t k = 1; k < cards.size(); ++k) {
-        const QPoint from = PlaceOf(board.State(), cards[k]) + grip;
-        const QPoint to = PlaceOf(board.State(), cards[k - 1]) + grip;
+        const QPoint from = grip(cards[k]);
+        const QPoint to = grip(cards[k - 1]);
         QTest::mousePress(&board.Board(), Qt::LeftButton, Qt::NoModifier, from);
         for (int step = 1; step <= 6; ++step) {
             QTest::mouseMove(&board.Board(), from + (to - from) * step / 6);
@@ -199,16 +200,15 @@ void MessageAnswerer::Answer() {
     }
     for (QWidget* window : QApplication::topLevelWidgets()) {
         auto* field = window->findChild<QLineEdit*>(QStringLiteral("NameText"));
-        if (!name_ || field == nullptr || !field->isVisible()) {
-            continue;
+        if (name_ && field != nullptr && field->isVisible()) {
+            if (name_->isEmpty()) {
+                field->window()->close();
+            } else {
+                field->setText(*name_);
+                QTest::keyClick(field, Qt::Key_Return);
+            }
+            return;
         }
-        if (name_->isEmpty()) {
-            field->window()->close();
-        } else {
-            field->setText(*name_);
-            QTest::keyClick(field, Qt::Key_Return);
-        }
-        return;
     }
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
-// What every window test uses: the main window over a folder of the test's own, widgets found
-// by name, a player's drags and an answer to every message box.
+// The main window over a folder of the test's own, widgets by name, drags and message answers.
 #include "board/table/BoardView.h"
 #include "board/window/GameBoard.h"
 
@@ -15,7 +14,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
-#include <algorithm>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -32,9 +30,14 @@ public:
 
 QStringList AllTwoLetterWords();
 
-// A game over a folder of its own: the built program's data files and a word list of the given
-// words, a repeatable deal, the clock above, silence and glides without pauses. A test may
-// change the services before it opens the board.
+// Sounds heard, by file name and whether the game waits for them.
+struct SoundRecorder final : SoundOutput {
+    void Play(const QString& path, bool synchronous) override;
+    QStringList heard;
+};
+
+// The built program's data files and the given words in a folder of its own, a repeatable deal,
+// the clock above, sounds recorded, glides without pauses; services may change before Open.
 class TestGame {
 public:
     explicit TestGame(std::uint64_t seed, const QStringList& words = AllTwoLetterWords());
@@ -47,6 +50,7 @@ public:
 
     GameServices services;
     SettableClock& clock;
+    SoundRecorder& sounds;
 
 private:
     QTemporaryDir folder_;
@@ -84,12 +88,12 @@ inline QPoint PlaceOf(const GameState& state, int index) {
     return {static_cast<int>(state.Card(index).Left), static_cast<int>(state.Card(index).Top)};
 }
 
-// Drags each card after the first, in several steps by the mouse, onto the card before it.
+// Drags each card after the first, in steps by the mouse, onto the card before it, at any scale.
 void LayWord(GameBoard& board, const std::vector<int>& cards);
 inline void LayTwoLetterWord(GameBoard& board) {
     LayWord(board, {CardOnColumn(board.State(), 1), CardOnColumn(board.State(), 2)});
 }
-// Once the deal has ended, lays the cards of columns 1 and 2 and checks them: the game's one word.
+// Once the deal has ended, lays and checks the cards of columns 1 and 2: the game's one word.
 void LayAndCheckAWord(GameBoard& board);
 
 // Names the part of a test that was running when a check failed, as a data row's name would.
@@ -102,10 +106,8 @@ struct TestPart {
     QString name;
 };
 
-// While it lives, answers every message box as it opens (a question with the given button,
-// Enter, the box's default, for any other box or when the answer is NoButton) and keeps the boxes'
-// titles and texts. Given a name, it confirms the name dialog with it, or closes the dialog when
-// the name is empty.
+// While it lives, answers each message box (with the given button, else Enter) keeping titles
+// and texts, and confirms the name dialog with the name given, or closes it on an empty name.
 class MessageAnswerer {
 public:
     explicit MessageAnswerer(std::optional<QString> name = std::nullopt,
@@ -121,8 +123,7 @@ private:
     QMessageBox::StandardButton questionAnswer_;
     QTimer timer_;
 };
-// Answers the colour dialog that opens next: with the colour given, else with Cancel; keeps the
-// colour it opened on in the list given.
+// Answers the next colour dialog with the colour given, else Cancel; notes the one it opened on.
 void AnswerColourDialog(std::optional<QColor> choice, QList<QColor>* offered = nullptr);
 // Runs what leaves a game with a word in it, answering the question before it is abandoned.
 inline void Abandoning(const std::function<void()>& leave) {
@@ -132,8 +133,7 @@ inline void Abandoning(const std::function<void()>& leave) {
 
 } // namespace lexabit::uitest
 
-// Window tests run on the offscreen platform, with the screens of screens.json, unless a
-// platform or a display is given.
+// Window tests run offscreen with the screens of screens.json unless given a platform or display.
 #define LEXABIT_UI_TEST_MAIN(TestClass)                                                            \
     int main(int argc, char* argv[]) {                                                             \
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&                                      \

@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <array>
 
 using namespace lexabit;
 using namespace lexabit::uitest;
@@ -28,30 +29,12 @@ QString Run(const QString& program, const QStringList& arguments) {
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-// The page's text line by line, each run of blanks made one; the blank before a row's dot,
-// which comes through only now and then, goes.
-QStringList PageLines(const QString& pdf) {
-    static const QRegularExpression blankBeforeDot(QStringLiteral("(\\d) \\."));
-    QStringList lines;
-    for (QString line :
-         Run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")})
-             .split(u'\n')) {
-        line = line.simplified().replace(blankBeforeDot, QStringLiteral("\\1."));
-        if (!line.isEmpty()) {
-            lines << line;
-        }
-    }
-    return lines;
-}
-
-// A window with the word list and the menus over a game state and a clock standing at the
-// print moment, and outlets that record instead of showing.
+// The word list and menus over a game state, the clock at the print moment, outlets recorded.
 class PrintingScene {
 public:
     PrintingScene() {
         clock.now = GameTime(std::chrono::seconds(PrintMoment.toSecsSinceEpoch()));
-        documents = home.filePath(QStringLiteral("Documents"));
-        wordList = new QTreeWidget(&window);
+        auto* wordList = new QTreeWidget(&window);
         wordList->setObjectName(QStringLiteral("WordList"));
         wordList->setColumnCount(2);
         window.setCentralWidget(wordList);
@@ -79,9 +62,8 @@ public:
     }
 
     QTemporaryDir home;
-    QString documents;
+    QString documents = home.filePath(QStringLiteral("Documents"));
     QMainWindow window;
-    QTreeWidget* wordList = nullptr;
     GameMenus menus;
     GameState state;
     SettableClock clock;
@@ -95,85 +77,84 @@ class WordListPrinterTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void thePageComesOutWholeAtAnyResolution_data() {
-        QTest::addColumn<int>("dotsPerInch"); // 0: no printer, saved as PDF
-        QTest::addColumn<bool>("belowAFile"); // the printer's file or the documents folder
-        QTest::newRow("no printer: saved as PDF") << 0 << false;
-        QTest::newRow("300 dpi") << 300 << false;
-        QTest::newRow("600 dpi") << 600 << false;
-        QTest::newRow("1200 dpi") << 1200 << false;
-        QTest::newRow("documents folder below a file") << 0 << true;
-        QTest::newRow("printer that fails") << 600 << true;
-    }
-
-    // Laid out for 600 dots per inch and drawn at the printer's resolution, the page neither
-    // overprints itself nor runs off the sheet. Without a printer it is saved as a letter-sized
-    // PDF and the player is told where; a page that cannot be made is reported.
+    // Drawn at any resolution the page neither overprints itself nor runs off the sheet; without
+    // a printer it is saved as a letter-sized PDF, told where; one that cannot be made, reported.
     void thePageComesOutWholeAtAnyResolution() {
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
             QSKIP("pdftotext reads the saved page: apt-get install poppler-utils");
         }
-        QFETCH(int, dotsPerInch);
-        QFETCH(bool, belowAFile);
-        PrintingScene scene;
         const auto word = [](int number) { return QString(5, QChar(u'A' + number % 26)); };
         const auto points = [](int number) { return 40 - number; };
-        for (int number = 30; number >= 1; --number) { // the list shows the newest first
-            scene.state.WordsFound.push_back(
-                {RulesText(word(number)), RulesText(QStringLiteral(" %1").arg(points(number)))});
-        }
-        // Neither a folder nor a printer's file can be made below a plain file.
-        const QString plain = scene.home.filePath(QStringLiteral("plain"));
-        QVERIFY(QFile(plain).open(QIODevice::WriteOnly));
-        const QString folder = belowAFile ? plain : scene.home.path();
-        QString printed = QDir(folder).filePath(QStringLiteral("printer-output.pdf"));
-        if (dotsPerInch > 0) {
-            scene.printerToGive = [printed, dotsPerInch] {
-                auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-                printer->setOutputFormat(QPrinter::PdfFormat);
-                printer->setOutputFileName(printed);
-                printer->setResolution(dotsPerInch);
-                return printer;
-            };
-        } else {
-            scene.documents = QDir(folder).filePath(QStringLiteral("Documents"));
-        }
-        if (belowAFile && dotsPerInch > 0) {
-            QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
-        }
-
-        scene.menus.Print->trigger();
-
-        const bool savedAsPdf = dotsPerInch == 0 && !belowAFile;
-        QCOMPARE(scene.SavedPages(), savedAsPdf ? QStringList{PageName} : QStringList());
-        QCOMPARE(scene.messages.size(), std::size_t{dotsPerInch > 0 && !belowAFile ? 0U : 1U});
-        if (!scene.messages.empty()) {
-            QCOMPARE(scene.messages[0].IsProblem, belowAFile);
-        }
-        if (belowAFile) {
-            return;
-        }
-        if (savedAsPdf) {
-            printed = QDir(scene.documents).filePath(PageName);
-            QVERIFY(scene.messages[0].Text.contains(QDir::toNativeSeparators(printed)));
-            const QString info = Run(QStringLiteral("pdfinfo"), {printed});
-            QVERIFY2(info.contains(QStringLiteral("612 x 792 pts (letter)")), qPrintable(info));
-            // The list's own command prints too; a second page in the same second keeps the first.
-            scene.menus.PrintList->trigger();
-            const QString second = QStringLiteral("Lexabit Solitaire 2026-12-06 14-03-22 (2).pdf");
-            QCOMPARE(scene.SavedPages(), (QStringList{second, PageName}));
-        }
         const auto row = [&](int number) {
             return QStringLiteral("%1. %2 %3").arg(number).arg(word(number)).arg(points(number));
         };
-        const QStringList lines = PageLines(printed);
-        QCOMPARE(lines.size(), 2 + 28 + 1);
-        QCOMPARE(lines[0], QStringLiteral("Lexabit Solitaire"));
-        QCOMPARE(lines[1], QStringLiteral("Points: 57 Words: 30 Time: 0: 12: 5 Cards Left: 3 "
-                                          "Rating: Great"));
-        QCOMPARE(lines[2], row(1) + QLatin1Char(' ') + row(29));
-        QCOMPARE(lines[29], row(28));
-        QCOMPARE(lines[30], QStringLiteral("Corvane Press"));
+        // 0 dots per inch: no printer; below a file, neither a folder nor a printer's file is made.
+        const std::array<std::pair<int, bool>, 6> runs{
+            {{0, false}, {300, false}, {600, false}, {1200, false}, {0, true}, {600, true}}};
+        for (const auto& [dotsPerInch, belowAFile] : runs) {
+            const TestPart trace{QString::number(dotsPerInch) +
+                                 (belowAFile ? " dpi, below a file" : " dpi")};
+            PrintingScene scene;
+            for (int number = 30; number >= 1; --number) { // the list shows the newest first
+                scene.state.WordsFound.push_back(
+                    {RulesText(word(number)),
+                     RulesText(QStringLiteral(" %1").arg(points(number)))});
+            }
+            const QString plain = scene.home.filePath(QStringLiteral("plain"));
+            QVERIFY(QFile(plain).open(QIODevice::WriteOnly));
+            const QString folder = belowAFile ? plain : scene.home.path();
+            QString printed = QDir(folder).filePath(QStringLiteral("printer-output.pdf"));
+            if (dotsPerInch > 0) {
+                scene.printerToGive = [printed, dotsPerInch] {
+                    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+                    printer->setOutputFormat(QPrinter::PdfFormat);
+                    printer->setOutputFileName(printed);
+                    printer->setResolution(dotsPerInch);
+                    return printer;
+                };
+            } else {
+                scene.documents = QDir(folder).filePath(QStringLiteral("Documents"));
+            }
+            if (belowAFile && dotsPerInch > 0) {
+                QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
+            }
+            scene.menus.Print->trigger();
+
+            const bool savedAsPdf = dotsPerInch == 0 && !belowAFile;
+            QCOMPARE(scene.SavedPages(), savedAsPdf ? QStringList{PageName} : QStringList());
+            QCOMPARE(scene.messages.size(), std::size_t{dotsPerInch > 0 && !belowAFile ? 0U : 1U});
+            if (belowAFile) {
+                QVERIFY(scene.messages[0].IsProblem);
+                continue;
+            }
+            if (savedAsPdf) {
+                QVERIFY(!scene.messages[0].IsProblem);
+                printed = QDir(scene.documents).filePath(PageName);
+                QVERIFY(scene.messages[0].Text.contains(QDir::toNativeSeparators(printed)));
+                const QString info = Run(QStringLiteral("pdfinfo"), {printed});
+                QVERIFY2(info.contains(QStringLiteral("612 x 792 pts (letter)")), qPrintable(info));
+                // The list's own command prints too, a second page in the same second beside it.
+                scene.menus.PrintList->trigger();
+                QCOMPARE(scene.SavedPages(),
+                         QStringList({"Lexabit Solitaire 2026-12-06 14-03-22 (2).pdf", PageName}));
+            }
+            // Blanks made one; the blank pdftotext now and then puts before a row's dot goes.
+            QStringList lines = Run(QStringLiteral("pdftotext"),
+                                    {QStringLiteral("-layout"), printed, QStringLiteral("-")})
+                                    .split(u'\n');
+            for (QString& line : lines) {
+                line = line.simplified().replace(QRegularExpression(QStringLiteral("(\\d) \\.")),
+                                                 QStringLiteral("\\1."));
+            }
+            lines.removeAll(QString());
+            QCOMPARE(lines.size(), 2 + 28 + 1);
+            QCOMPARE(lines[0], QStringLiteral("Lexabit Solitaire"));
+            QCOMPARE(lines[1], QStringLiteral("Points: 57 Words: 30 Time: 0: 12: 5 Cards Left: 3 "
+                                              "Rating: Great"));
+            QCOMPARE(lines[2], row(1) + QLatin1Char(' ') + row(29));
+            QCOMPARE(lines[29], row(28));
+            QCOMPARE(lines[30], QStringLiteral("Corvane Press"));
+        }
     }
 
     // The printer text colour chosen is kept: the dialog opens on it again, after a Cancel too.
