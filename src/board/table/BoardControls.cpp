@@ -150,7 +150,9 @@ void PauseCover::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::WindowText));
     QFont plain = painter.font();
-    plain.setPointSizeF(plain.pointSizeF() * scale_);
+    if (plain.pointSizeF() > 0) { // a font sized in pixels stays as it is
+        plain.setPointSizeF(plain.pointSizeF() * scale_);
+    }
     QFont large = plain;
     large.setPointSizeF(28 * scale_);
     large.setBold(true);

@@ -180,7 +180,8 @@ private:
     // Numbered deals: the commands, the deal's panel, the next deal and its number.
     void CreateDealCommands();
     void UpdateDealCommands();
-    // The letter counts the next deal uses: a restarted deal keeps those it was dealt on.
+    // Deals the next game's pack from these letter counts, under a number of its own or the
+    // one asked to be played again.
     void DealNextGame(const LetterCountValues& counts);
     void StartDeal(std::uint32_t number);
     // Ends the game at the player's word: by End Game, or when a stuck game is given up.
